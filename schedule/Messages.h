@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Every message box the program shows goes through here, so the window shell can show real
+// boxes and a test can record what was said and queue the operator's answers.
+class Messages {
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Answer { Ok, Save, Discard, Cancel };
+
+    virtual ~Messages() = default;
+
+    // A box with one OK button; returns once the operator has closed it.
+    virtual void show(const QString &text, const QString &caption = QString(), Icon icon = Icon::None) = 0;
+
+    // "Save the changes?": Save, Discard or Cancel.
+    virtual Answer askSaveChanges(const QString &text, const QString &caption = QString()) = 0;
+};

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever the build, the tests and the program need and the machine lacks.
+# Does nothing at all when everything is present. Sourced by run.sh and test.sh.
+tavrin_packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
+  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  poppler-utils xvfb xauth x11-utils fonts-dejavu-core
+)
+
+tavrin_ensure_deps() {
+  local missing=()
+  local p
+  for p in "${tavrin_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq || return 1
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"; then
+    # a name this release lacks (the fuzzing runtime's, say) must not stop the rest
+    for p in "${missing[@]}"; do
+      DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$p" || echo "warning: could not install $p"
+    done
+  fi
+}
+
+tavrin_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
+  cmake --build build -j"$(nproc)"
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "schedule/Messages.h"
+
+#include <QStringList>
+#include <deque>
+
+// Records every message and answers questions from a queue (Cancel when the queue is empty).
+class RecordingMessages : public Messages {
+public:
+    void show(const QString &text, const QString &caption = QString(), Icon icon = Icon::None) override
+    {
+        shown << text;
+        captions << caption;
+        icons.push_back(icon);
+    }
+
+    Answer askSaveChanges(const QString &text, const QString & = QString()) override
+    {
+        asked << text;
+        if (answers.empty())
+            return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    QStringList shown;
+    QStringList captions;
+    std::deque<Icon> icons;
+    QStringList asked;
+    std::deque<Answer> answers;
+};
