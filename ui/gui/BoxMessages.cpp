@@ -1,0 +1,41 @@
+#include "ui/gui/BoxMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon boxIcon(Messages::Icon icon)
+{
+    switch (icon) {
+    case Messages::Icon::Information: return QMessageBox::Information;
+    case Messages::Icon::Warning: return QMessageBox::Warning;
+    case Messages::Icon::Error: return QMessageBox::Critical;
+    case Messages::Icon::Question: return QMessageBox::Question;
+    case Messages::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString captionOrApplicationName(const QString &caption)
+{
+    return caption.isEmpty() ? QApplication::applicationName() : caption;
+}
+} // namespace
+
+void BoxMessages::show(const QString &text, const QString &caption, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), captionOrApplicationName(caption), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+Messages::Answer BoxMessages::askSaveChanges(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, captionOrApplicationName(caption), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    default: return Answer::Cancel;
+    }
+}
