@@ -28,7 +28,7 @@ void DownloadSession::open()
     m_host.setProgressRange(0, kProgressTop);
     m_host.setProgress(0);
     for (int box = 1; box <= kBoxCount; ++box)
-        m_host.setBoxBitmaps(box, kPictureBlank, kPictureChecked, kPictureHover);
+        m_host.setBoxBitmaps(box, PictureId::kDayNormal, PictureId::kDaySelected, PictureId::kDayHover);
 }
 
 bool DownloadSession::isChecked(int box) const
@@ -92,7 +92,7 @@ void DownloadSession::send()
 
     for (int box = 1; box <= kBoxCount; ++box) {
         if (m_checked[size_t(box)])
-            m_host.setBoxBitmaps(box, kPictureChecked, 0, 0);
+            m_host.setBoxBitmaps(box, PictureId::kDaySelected, 0, 0);
     }
 
     if (m_checked[kAllClear] && m_idle)
@@ -110,7 +110,7 @@ void DownloadSession::send()
 void DownloadSession::startWeekday(int day)
 {
     setChecked(day, false);
-    m_host.setBoxBitmaps(day, kPictureStarted, 0, 0);
+    m_host.setBoxBitmaps(day, PictureId::kDayTransferred, 0, 0);
     m_dayCode = dayCodeForDay(day);
     m_image.Encode(m_week.day(day));
     m_host.setTimer(TransferHost::kProgressTimer, 100);
@@ -121,7 +121,7 @@ void DownloadSession::startAllClear()
 {
     // The box stays checked through the whole sequence of eight frames.
     setChecked(kAllClear, false);
-    m_host.setBoxBitmaps(kAllClear, kPictureStarted, 0, 0);
+    m_host.setBoxBitmaps(kAllClear, PictureId::kDayTransferred, 0, 0);
     setChecked(kAllClear, true);
     m_image.Clear();
     m_host.setTimer(TransferHost::kProgressTimer, 800);

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "ui/PictureIds.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
-
-// Pictures of the day boxes: blank square, "Tr" (transfer begun), check mark, empty frame
-// (hover).
-enum DayBoxPicture { kPictureBlank = 154, kPictureStarted = 155, kPictureChecked = 156, kPictureHover = 158 };
 
 // What a device session asks of the dialog it runs in. The dialogs implement it with their
 // widgets, the serial port and QTimer; tests implement it with a recorder.
@@ -43,7 +41,7 @@ public:
     // Boxes are numbered by the session (weekday boxes 1..7 = Monday..Sunday).
     virtual void setBoxChecked(int box, bool checked) = 0;
     virtual void setBoxEnabled(int box, bool enabled) = 0;
-    // Picture numbers as the button takes them; 0 = none.
+    // Picture numbers (PictureId) as the button takes them; 0 = none.
     virtual void setBoxBitmaps(int box, int normal, int selected, int hover) = 0;
 
     // Shows a message box and returns at once; onClosed (if any) runs when the operator

@@ -21,7 +21,7 @@ void UploadSession::open()
     m_host.setProgressRange(0, kProgressTop);
     m_host.setProgress(0);
     for (int box = 1; box <= kBoxCount; ++box)
-        m_host.setBoxBitmaps(box, kPictureBlank, kPictureChecked, kPictureHover);
+        m_host.setBoxBitmaps(box, PictureId::kDayNormal, PictureId::kDaySelected, PictureId::kDayHover);
 }
 
 bool UploadSession::isChecked(int box) const
@@ -72,7 +72,7 @@ void UploadSession::receive()
 
     for (int box = 1; box <= kBoxCount; ++box) {
         if (m_checked[size_t(box)])
-            m_host.setBoxBitmaps(box, kPictureChecked, 0, 0);
+            m_host.setBoxBitmaps(box, PictureId::kDaySelected, 0, 0);
     }
     for (int day = kMonday; day <= kSunday; ++day) {
         if (m_checked[size_t(day)] && m_idle)
@@ -86,7 +86,7 @@ void UploadSession::receive()
 void UploadSession::request(int day)
 {
     setChecked(day, false);
-    m_host.setBoxBitmaps(day, kPictureStarted, 0, 0);
+    m_host.setBoxBitmaps(day, PictureId::kDayTransferred, 0, 0);
     m_host.setTimer(TransferHost::kProgressTimer, 100);
     m_day = day;
     m_idle = false;
