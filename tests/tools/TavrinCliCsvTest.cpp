@@ -1,0 +1,169 @@
+// The schedule's CSV form that tavrin-cli's show and import use.
+#include "schedule/CsvRecords.h"
+#include "schedule/ScheduleCsv.h"
+#include "schedule/TimeText.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ScheduleEntry entry(const std::string &time, const std::string &melodyVoice, const std::string &selection,
+                    const std::string &ac, const std::string &channels)
+{
+    ScheduleEntry e;
+    e.Time = time;
+    e.MelodyVoice = melodyVoice;
+    e.Selection = selection;
+    e.AC = ac;
+    e.CH1 = channels.substr(0, 1);
+    e.CH2 = channels.substr(1, 1);
+    e.CH3 = channels.substr(2, 1);
+    e.CH4 = channels.substr(3, 1);
+    return e;
+}
+
+const char kHeader[] = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n";
+
+std::vector<ScheduleCsvError> readErrors(const std::string &text, WeeklySchedule &week)
+{
+    std::vector<ScheduleCsvError> errors;
+    EXPECT_FALSE(readScheduleCsv(text, week, errors));
+    return errors;
+}
+
+} // namespace
+
+TEST(ScheduleCsv, WritesEveryEntryAsStoredAndReadsItBackEqual)
+{
+    WeeklySchedule week;
+    week.day(kMonday).append(entry(storedTime(7, 5), "Melody", "3", "ON", "1010"));
+    week.day(kMonday).append(entry(storedTime(6, 0), "Voice", "15", "", "0001"));
+    // As the database gives it back: a date prefix and seconds.
+    week.day(kWednesday).append(entry("2000-01-01 23:59:00", " ", "0", "OFF", "0000"));
+    week.day(kSunday).append(entry(storedTime(0, 0), "", "", "", "1111"));
+
+    const std::string text = scheduleCsv(week);
+    EXPECT_EQ(text, std::string(kHeader)
+                        + "Monday,1,07:05,Melody,3,ON,1,0,1,0\r\n"
+                          "Monday,2,06:00,Voice,15,,0,0,0,1\r\n"
+                          "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n"
+                          "Sunday,1,00:00,,,,1,1,1,1\r\n");
+    EXPECT_EQ(scheduleCsv(week, kWednesday), std::string(kHeader) + "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n");
+
+    WeeklySchedule back;
+    back.day(kFriday).append(entry(storedTime(1, 1), "Melody", "1", "ON", "1000")); // replaced by nothing
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(text, back, errors));
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(back.day(kMonday).sameEntries(week.day(kMonday)));
+    EXPECT_TRUE(back.day(kSunday).sameEntries(week.day(kSunday)));
+    EXPECT_EQ(back.day(kWednesday).count(), 1);
+    EXPECT_EQ(back.day(kWednesday).entry(1).Time, storedTime(23, 59));
+    EXPECT_EQ(back.day(kFriday).count(), 0);
+    EXPECT_EQ(scheduleCsv(back), text);
+}
+
+TEST(ScheduleCsv, TakesRowsAndColumnsInAnyOrderAndWeekdaysInAnyCase)
+{
+    const std::string text = "\xEF\xBB\xBF"
+                             "ID,Day,Time,ch4,ch3,ch2,ch1,ac,selection,melody_voice\n"
+                             "2,tue,8:30,0,0,0,1,,5,Melody\n"
+                             "\n"
+                             "1,TUESDAY, 07:00 ,1,0,0,0,ON,2,Voice\n"
+                             "1,Sun,12:00,0,0,0,0,OFF,0,\n";
+    WeeklySchedule week;
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(text, week, errors));
+    ASSERT_EQ(week.day(kTuesday).count(), 2);
+    EXPECT_EQ(week.day(kTuesday).entry(1), entry(storedTime(7, 0), "Voice", "2", "ON", "0001"));
+    EXPECT_EQ(week.day(kTuesday).entry(2), entry(storedTime(8, 30), "Melody", "5", "", "1000"));
+    EXPECT_EQ(week.day(kSunday).count(), 1);
+    EXPECT_EQ(week.day(kMonday).count(), 0);
+}
+
+TEST(ScheduleCsv, ReportsEveryBadRowByLineAndChangesNothing)
+{
+    WeeklySchedule week;
+    week.day(kMonday).append(entry(storedTime(9, 0), "Melody", "1", "ON", "1000"));
+    const std::string text = std::string(kHeader)
+                           + "Monday,1,07:00,Melody,1,ON,1,0,0,0\r\n"      // 2 fine
+                             "Funday,2,07:01,Melody,1,ON,1,0,0,0\r\n"      // 3
+                             "Monday,2,24:00,Melody,1,ON,1,0,0,0\r\n"      // 4
+                             "Monday,x,07:03,melody,16,on,2,0,0,0\r\n"     // 5
+                             "Monday,1,07:04,Voice,1,ON,1,0,0,0\r\n"       // 6 repeats id 1
+                             "Tuesday,2,07:05,Voice,1,ON,1,0,0,0\r\n"      // 7 no id 1 on Tuesday
+                             "Monday,3,07:06,Voice,1,ON,1,0,0\r\n"         // 8 nine fields
+                             "Monday,1441,07:07,Voice,1,ON,1,0,0,0\r\n";   // 9 beyond a day
+    const auto errors = readErrors(text, week);
+    ASSERT_EQ(errors.size(), 7u);
+    EXPECT_EQ(errors[0].line, 3);
+    EXPECT_NE(errors[0].message.find("unknown weekday \"Funday\""), std::string::npos);
+    EXPECT_EQ(errors[1].line, 4);
+    EXPECT_NE(errors[1].message.find("time \"24:00\""), std::string::npos);
+    EXPECT_EQ(errors[2].line, 5); // every problem of the row in one message
+    for (const char *part : {"id \"x\"", "melody_voice \"melody\"", "selection \"16\"", "ac \"on\"", "ch1 \"2\""})
+        EXPECT_NE(errors[2].message.find(part), std::string::npos) << part;
+    EXPECT_EQ(errors[3].line, 6);
+    EXPECT_NE(errors[3].message.find("already given on line 2"), std::string::npos);
+    EXPECT_EQ(errors[4].line, 7);
+    EXPECT_NE(errors[4].message.find("no row gives id 1"), std::string::npos);
+    EXPECT_EQ(errors[5].line, 8);
+    EXPECT_EQ(errors[6].line, 9);
+    // Nothing was read: the week is as it was.
+    EXPECT_EQ(week.day(kMonday).count(), 1);
+    EXPECT_EQ(week.day(kMonday).entry(1).Time, storedTime(9, 0));
+
+    // The header itself.
+    auto headerErrors = readErrors("day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,colour\n", week);
+    ASSERT_EQ(headerErrors.size(), 2u);
+    EXPECT_EQ(headerErrors[0].line, 1);
+    EXPECT_NE(headerErrors[0].message.find("unknown column \"colour\""), std::string::npos);
+    EXPECT_NE(headerErrors[1].message.find("column \"ch4\" missing"), std::string::npos);
+    EXPECT_EQ(readErrors("", week).size(), 1u);
+}
+
+TEST(ScheduleCsv, HoldsAFullDay)
+{
+    std::string text = kHeader;
+    for (int m = 0; m < DaySchedule::kCapacity; ++m)
+        text += "Fri," + std::to_string(m + 1) + "," + std::to_string(m / 60) + ":" + (m % 60 < 10 ? "0" : "")
+              + std::to_string(m % 60) + ",Melody,1,ON,1,0,0,0\n";
+    WeeklySchedule week;
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(text, week, errors));
+    EXPECT_EQ(week.day(kFriday).count(), DaySchedule::kCapacity);
+    EXPECT_EQ(week.day(kFriday).entry(DaySchedule::kCapacity).Time, storedTime(23, 59));
+}
+
+TEST(CsvRecords, FollowsTheQuotingRulesAndCountsLines)
+{
+    std::vector<CsvRecord> records;
+    CsvSyntaxError error;
+    ASSERT_TRUE(parseCsv("a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
+                         "\"two\nlines\",,\r\n"
+                         "\r\n"
+                         "last",
+                         records, error));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].line, 1);
+    EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
+    EXPECT_EQ(records[1].line, 2);
+    EXPECT_EQ(records[1].fields, (std::vector<std::string>{"two\nlines", "", ""}));
+    EXPECT_EQ(records[2].line, 5);
+    EXPECT_EQ(records[2].fields, std::vector<std::string>{"last"});
+
+    for (const std::string field : {"plain", "a,b", "say \"hi\"", " edge", "two\r\nlines", ""}) {
+        records.clear();
+        ASSERT_TRUE(parseCsv(csvLine({field, "x"}), records, error)) << field;
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0].fields, (std::vector<std::string>{field, "x"}));
+    }
+
+    records.clear();
+    EXPECT_FALSE(parseCsv("a,b\nc,\"open\nstill open", records, error));
+    EXPECT_EQ(error.line, 2);
+    EXPECT_FALSE(parseCsv("\"closed\"junk,b\n", records, error));
+    EXPECT_EQ(error.line, 1);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The choices of the Auto Setup dialog, in the order the lists show them. The items carry the
+// leading blanks the dialog has always shown; the generator reads them by index, and the
+// Selection list by the number its text holds.
+namespace AutoSetupLists {
+
+// Sunday first: position 0 = Sunday, 1 = Monday .. 6 = Saturday (see dayForAutoSetupPosition).
+constexpr std::array<std::string_view, 7> kDays = {" Sunday", " Monday", " Tuesday", " Wednesday",
+                                                   " Thursday", " Friday", " Saturday"};
+
+enum MelodyVoiceIndex { kNoSound = 0, kMelody = 1, kVoice = 2 };
+constexpr std::array<std::string_view, 3> kMelodyVoice = {"", " Melody", " Voice"};
+
+// "  1" .. "  15", then "  0" last; "  0" is the default.
+constexpr std::array<std::string_view, 16> kSelections = {"  1", "  2", "  3", "  4", "  5", "  6",
+                                                          "  7", "  8", "  9", "  10", "  11", "  12",
+                                                          "  13", "  14", "  15", "  0"};
+constexpr int kDefaultSelectionIndex = 15;
+
+enum AcIndex { kNoAc = 0, kAcOn = 1, kAcOff = 2 };
+constexpr std::array<std::string_view, 3> kAc = {"", "  ON", "  OFF"};
+
+constexpr std::string_view kDefaultTime = "00:00";
+constexpr std::string_view kDefaultInterval = "1  Minute";
+
+// Longest texts the operator can type into the boxes.
+constexpr int kTimeTypedLength = 5;
+constexpr int kIntervalTypedLength = 3;
+
+// The number a Selection item stands for; 0 for an index outside the list.
+int selectionValue(int index);
+
+} // namespace AutoSetupLists
