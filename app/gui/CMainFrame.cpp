@@ -57,9 +57,9 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     registerHandlers();
     followShownDay(m_view->shownDay());
 
-    // The window fills the screen.
+    // The window fills the screen (the part panels leave free); start-up also maximises it.
     if (QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->geometry());
+        setGeometry(screen->availableGeometry());
 }
 
 CMainFrame::~CMainFrame() { delete m_lockKeys; }
