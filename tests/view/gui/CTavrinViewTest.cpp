@@ -1,0 +1,219 @@
+#include "support/RecordingMessages.h"
+
+#include "view/ScheduleList.h"
+#include "view/gui/CTavrinView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+ScheduleEntry event(const std::string &hhmm, const std::string &mv = "Melody")
+{
+    return ScheduleEntry{"           " + hhmm, mv, "2", "", "1", "0", "0", "0"};
+}
+
+class CTavrinViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setCentralWidget(view);
+        window.resize(1000, 600);
+        DaySchedule &monday = view->schedule().day(1);
+        monday.append(event("09:00"));
+        monday.append(event("08:00", "Voice"));
+        monday.append(event("07:00"));
+        view->reloadShownDay();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QPoint cellCentre(int row, int column) const
+    {
+        return view->visualRect(view->model()->index(row, column)).center();
+    }
+
+    void doubleClick(int row, int column)
+    {
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+    }
+
+    QString cell(int row, int column) const { return view->rowTexts(row).value(column); }
+
+    RecordingMessages messages;
+    QMainWindow window;
+    CTavrinView *view = new CTavrinView(messages);
+};
+
+TEST_F(CTavrinViewTest, LooksLikeTheScheduleList)
+{
+    ASSERT_EQ(view->model()->columnCount(), 10);
+    QStringList headers;
+    for (int c = 0; c < 10; ++c)
+        headers << view->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{"ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"}));
+    EXPECT_EQ(view->model()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    EXPECT_EQ(view->model()->index(0, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(170, 230, 255));
+    EXPECT_EQ(view->font().pixelSize(), 16);
+    EXPECT_TRUE(view->showGrid());
+    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(view->rowTexts(1), (QStringList{"2", "AM", "08:00", "Voice", "2", "", "ON", "", "", ""}));
+}
+
+TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
+{
+    QSignalSpy changed(view, &CTavrinView::scheduleChanged);
+    doubleClick(0, 7);
+    EXPECT_EQ(cell(0, 7), "ON");
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(changed.count(), 1);
+
+    doubleClick(1, 2);
+    QWidget *editor = view->cellEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "08:00");
+
+    // A letter ends the edit and keeps the cell.
+    QTest::keyClick(editor, Qt::Key_X);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(1, 2), "08:00");
+
+    doubleClick(1, 2);
+    editor = view->cellEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "17:066");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "17:06");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(1, 2), "05:06");
+    EXPECT_EQ(cell(1, 1), "PM");
+    EXPECT_EQ(view->schedule().day(1).entry(2).Time, "           08:00") << "edits wait for a store point";
+    view->StoreList();
+    EXPECT_EQ(view->schedule().day(1).entry(2).Time, "           17:06");
+}
+
+TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
+{
+    // The shell's Delete and Backspace shortcuts must not fire while a cell is edited.
+    int deletes = 0;
+    auto *del = new QAction(&window);
+    del->setShortcut(Qt::Key_Delete);
+    QObject::connect(del, &QAction::triggered, [&] { ++deletes; view->editDelete(); });
+    window.addAction(del);
+
+    doubleClick(0, 4);
+    QWidget *editor = view->cellEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(deletes, 0);
+    EXPECT_EQ(view->shownRowCount(), 3);
+    EXPECT_NE(view->cellEditor(), nullptr);
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 0));
+    EXPECT_EQ(view->cellEditor(), nullptr);
+
+    // Without the editor, Delete reaches the shell again.
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(deletes, 1);
+    EXPECT_EQ(view->shownRowCount(), 2);
+}
+
+TEST_F(CTavrinViewTest, HeaderClickSortsByTime)
+{
+    QSignalSpy changed(view, &CTavrinView::scheduleChanged);
+    QSignalSpy shown(view, &CTavrinView::shownDayChanged);
+    const QHeaderView *header = view->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, header->height() / 2));
+    EXPECT_EQ(cell(0, 2), "07:00");
+    EXPECT_EQ(cell(1, 2), "08:00");
+    EXPECT_EQ(cell(2, 2), "09:00");
+    EXPECT_EQ(cell(2, 0), "3");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(view->schedule().day(1).entry(1).Time, "           07:00");
+
+    view->ShowDay(7);
+    EXPECT_EQ(view->shownRowCount(), 0);
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.last().at(0).toInt(), 7);
+}
+
+TEST_F(CTavrinViewTest, ContextMenuItemsAndRememberedColumn)
+{
+    std::unique_ptr<QMenu> menu(view->createContextMenu(nullptr));
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(texts, (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Select &All\tCtrl+A", "-",
+                                  "Insert\t[Insert]", "Modify", "Delete\t[Delete]", "-", "Auto Set"}));
+
+    // A right-click remembers its column; Modify then edits it on the marked row.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 4));
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, cellCentre(2, 5), view->viewport()->mapToGlobal(cellCentre(2, 5)));
+    QApplication::sendEvent(view->viewport(), &rightClick);
+    QWidget *popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    popup->close();
+    EXPECT_EQ(view->editing().rememberedColumn(), 5);
+    view->editModify();
+    EXPECT_EQ(cell(2, 5), "ON");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CTavrinViewTest, AutoSetRebuildsTheListFromTheSchedule)
+{
+    // A toggle made since the last store point is dropped: Auto Setup works on the schedule.
+    doubleClick(0, 9);
+    ASSERT_EQ(cell(0, 9), "ON");
+    QSignalSpy changed(view, &CTavrinView::scheduleChanged);
+
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox *>("day")->setCurrentIndex(1); // Monday
+        dialog->findChild<QLineEdit *>("startTime")->setText("10:00");
+        dialog->findChild<QLineEdit *>("endTime")->setText("10:30");
+        dialog->findChild<QLineEdit *>("interval")->setText("15");
+        dialog->findChild<QComboBox *>("melodyVoice")->setCurrentIndex(1);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("ok"), Qt::LeftButton);
+        answered = true;
+    });
+    view->autoSet();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(view->shownDay(), 1);
+    QStringList times;
+    for (const QStringList &row : view->shownRows())
+        times << row[1] + " " + row[2];
+    EXPECT_EQ(times, (QStringList{"AM 07:00", "AM 08:00", "AM 09:00", "AM 10:00", "AM 10:15"}));
+    EXPECT_EQ(cell(2, 9), "") << "the unstored toggle is gone";
+    EXPECT_EQ(changed.count(), 1);
+
+    // Cancel leaves list and schedule alone.
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cancel"), Qt::LeftButton);
+    });
+    view->autoSet();
+    EXPECT_EQ(view->shownRowCount(), 5);
+    EXPECT_EQ(changed.count(), 1);
+}
+
+} // namespace

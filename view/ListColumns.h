@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The ten columns of the schedule list, in order, with their headers and widths (percent of
+// the screen width).
+enum ListColumn {
+    kColumnId = 0,
+    kColumnAmPm,
+    kColumnTime,
+    kColumnMelodyVoice,
+    kColumnSelection,
+    kColumnAc,
+    kColumnCh1,
+    kColumnCh2,
+    kColumnCh3,
+    kColumnCh4,
+    kColumnCount
+};
+
+constexpr std::array<const char *, kColumnCount> kColumnHeaders = {
+    "ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"};
+
+constexpr std::array<int, kColumnCount> kColumnWidthPercent = {8, 10, 16, 16, 12, 9, 7, 7, 7, 7};
+
+// The texts of one list row as shown, column by column.
+using ListRow = std::array<std::string, kColumnCount>;

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "view/KeyScreen.h"
+#include "view/ListControl.h"
+#include "view/RowClipboard.h"
+
+#include <functional>
+
+class Messages;
+class WeeklySchedule;
+
+// The editing behaviour of the schedule list, over any ListControl. Between store points the
+// list is the master copy of the shown day; StoreList writes it into the week, and the
+// reloads rebuild it from the week. Rows never exceed a full day (1440).
+class ScheduleList {
+public:
+    static constexpr int kMaxRows = 1440;
+
+    ScheduleList(WeeklySchedule &week, ListControl &list, Messages &messages);
+
+    WeeklySchedule &week() { return m_week; }
+    const RowClipboard &clipboard() const { return m_clipboard; }
+
+    // Called after every change the operator makes to the schedule (the week or the list).
+    std::function<void()> onChanged;
+    // Called whenever the list has been rebuilt for a day (the same day included).
+    std::function<void(int)> onShownDayChanged;
+
+    // --- list <-> week ---
+    // Adds a row per WorkingDay entry; the list is expected to be empty.
+    void FillList();
+    // WorkingDay and the shown day become what the list shows.
+    void StoreList();
+    // Empties the list, closes the editor, loads WorkingDay from the shown day and fills.
+    void reloadShownDay();
+    // Stores the list, then shows day d (1..7; other numbers are ignored).
+    void ShowDay(int dayNumber);
+    // Empties all seven days and the list.
+    void clearAllDays();
+    // Stores the list, sorts the shown day by time through its device image and shows it
+    // again: same-minute rows merge, rows without Melody/Voice and AC drop out.
+    void NormalizeDay();
+
+    // --- commands ---
+    // False when the list already holds a full day.
+    bool insertRow();
+    void modify();
+    void deleteRows();
+    void selectAll();
+    void copyRows();
+    void cutRows();
+    void pasteRows();
+
+    // --- pointer ---
+    // A double-click hit cell (row/column -1 when the pointer was not on a cell).
+    void doubleClicked(int row, int column);
+    // The context menu is about to open over column (-1 when over no column).
+    void contextMenuAt(int column);
+
+    // --- cell editing ---
+    void BeginCellEdit();
+    void CommitCellEdit();
+    void EditBackspace();
+    void CancelCellEdit();
+    // Screens a key typed while the editor is open; true when the key goes on to the editor.
+    bool editorKey(int key);
+
+    bool isEditing() const { return m_editing; }
+    int editedRow() const { return m_editedRow; }
+    int editedColumn() const { return m_editedColumn; }
+    int rememberedColumn() const { return m_rememberedColumn; }
+
+private:
+    void changed();
+    void setWorkingCount();
+    void rowsRemovedAt(int row);
+    ListRow rowTexts(int row) const;
+
+    WeeklySchedule &m_week;
+    ListControl &m_list;
+    Messages &m_messages;
+    RowClipboard m_clipboard;
+
+    bool m_editing = false;
+    int m_editedRow = -1;
+    int m_editedColumn = -1;
+    int m_rememberedColumn = -1;
+};

@@ -1,0 +1,137 @@
+#include "view/ShownText.h"
+
+#include "schedule/TimeText.h"
+
+#include <cstdio>
+
+namespace {
+const char *const kOn = "ON";
+
+std::string twoDigits(int value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d", value);
+    return buffer;
+}
+} // namespace
+
+ListRow shownRow(const ScheduleEntry &entry, int id)
+{
+    ListRow row;
+    row[kColumnId] = std::to_string(id);
+
+    // Drop the prefix (blanks or a date) and a seconds part ":SS" after HH:MM.
+    std::string time = entry.Time.size() > kTimePrefixLength ? entry.Time.substr(kTimePrefixLength) : std::string();
+    if (time.size() > 5)
+        time.erase(5, 3);
+    const int hour = readNumber(std::string_view(time).substr(0, 2));
+    if (hour >= 13 && hour <= 23 && time.size() >= 2)
+        time.replace(0, 2, twoDigits(hour - 12));
+    row[kColumnAmPm] = (hour >= 12 && hour <= 23) ? "PM" : "AM";
+    row[kColumnTime] = time;
+
+    row[kColumnMelodyVoice] = entry.MelodyVoice;
+    row[kColumnSelection] = entry.Selection;
+    row[kColumnAc] = entry.AC;
+    const std::string *channels[4] = {&entry.CH1, &entry.CH2, &entry.CH3, &entry.CH4};
+    for (int c = 0; c < 4; ++c)
+        row[kColumnCh1 + c] = *channels[c] == "1" ? kOn : "";
+    return row;
+}
+
+std::string storedTimeFromShown(const std::string &amPm, const std::string &time)
+{
+    std::string t = time;
+    if (amPm == "PM" && t.size() >= 2) {
+        const std::string hh = t.substr(0, 2);
+        // Shown hours 00..11 move to 12..23 digit by digit; 08 and 09 would carry.
+        if (hh == "08")
+            t.replace(0, 2, "20");
+        else if (hh == "09")
+            t.replace(0, 2, "21");
+        else if (hh != "12") {
+            t[0] = char(t[0] + 1);
+            t[1] = char(t[1] + 2);
+        }
+    }
+    return std::string(kTimePrefixLength, ' ') + t;
+}
+
+ScheduleEntry storedEntry(const ListRow &row)
+{
+    ScheduleEntry e;
+    e.Time = storedTimeFromShown(row[kColumnAmPm], row[kColumnTime]);
+    e.MelodyVoice = row[kColumnMelodyVoice];
+    e.Selection = row[kColumnSelection];
+    e.AC = row[kColumnAc];
+    std::string *channels[4] = {&e.CH1, &e.CH2, &e.CH3, &e.CH4};
+    for (int c = 0; c < 4; ++c)
+        *channels[c] = row[kColumnCh1 + c] == kOn ? "1" : "0";
+    return e;
+}
+
+std::string toggledAmPm(const std::string &text)
+{
+    return text == "AM" ? "PM" : "AM";
+}
+
+std::string toggledMelodyVoice(const std::string &text)
+{
+    if (text == "Melody")
+        return "Voice";
+    if (text == "Voice")
+        return "";
+    if (text.empty())
+        return "Melody";
+    return text;
+}
+
+std::string toggledAc(const std::string &text)
+{
+    if (text == "ON")
+        return "OFF";
+    if (text == "OFF")
+        return "";
+    if (text.empty())
+        return "ON";
+    return text;
+}
+
+std::string toggledChannel(const std::string &text)
+{
+    return text == kOn ? "" : kOn;
+}
+
+TimeCommit committedTime(const std::string &typed, const std::string &amPm)
+{
+    TimeCommit result;
+    const size_t colon = typed.rfind(':');
+    const std::string hours = colon == std::string::npos ? std::string() : typed.substr(0, colon);
+    const std::string minutes = colon == std::string::npos ? typed : typed.substr(colon + 1);
+    int h = readNumber(hours);
+    const int m = readNumber(minutes);
+
+    std::string half = amPm;
+    if (h >= 13 && h <= 23) {
+        h -= 12;
+        half = "PM";
+        result.amPm = half;
+    }
+    if (m < 0 || m > 59)
+        return result;
+    if ((half == "PM" && h >= 1 && h <= 12) || (half == "AM" && h >= 0 && h <= 11)) {
+        // Minutes are written from their value, so "045" cannot leave a three-digit minute.
+        result.time = twoDigits(h) + ":" + twoDigits(m);
+    }
+    return result;
+}
+
+std::optional<std::string> committedSelection(const std::string &typed, const std::string &melodyVoice)
+{
+    const int n = readNumber(typed);
+    if (n < 1 || n > 15)
+        return std::nullopt;
+    if (melodyVoice.empty())
+        return std::string("0");
+    return std::to_string(n);
+}

@@ -1,0 +1,241 @@
+#include "view/gui/CTavrinView.h"
+
+#include "view/ScheduleList.h"
+#include "view/ViewCommandIds.h"
+#include "view/gui/CAutoSetupDlg.h"
+#include "view/gui/CellEditor.h"
+#include "view/gui/ScheduleItemModel.h"
+#include "view/gui/TableListControl.h"
+
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+
+CTavrinView::CTavrinView(Messages &messages, QWidget *parent)
+    : QTableView(parent)
+    , m_messages(messages)
+    , m_model(new ScheduleItemModel(this))
+{
+    setModel(m_model);
+    m_control = std::make_unique<TableListControl>(*this, *m_model);
+    m_core = std::make_unique<ScheduleList>(m_week, *m_control, messages);
+    m_control->setCore(m_core.get());
+    m_core->onChanged = [this] { emit scheduleChanged(); };
+    m_core->onShownDayChanged = [this](int d) { emit shownDayChanged(d); };
+
+    setUpColumns();
+    setUpLook();
+    // A click on any header sorts the day by time, never by the clicked column.
+    setSortingEnabled(false);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int) { NormalizeDay(); });
+}
+
+CTavrinView::~CTavrinView()
+{
+    // The editor and the core refer to each other through the control: close it first.
+    m_core->CancelCellEdit();
+}
+
+void CTavrinView::setUpColumns()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 1024;
+    for (int c = 0; c < kColumnCount; ++c)
+        setColumnWidth(c, screenWidth * kColumnWidthPercent[size_t(c)] / 100);
+}
+
+void CTavrinView::setUpLook()
+{
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setHighlightSections(false);
+
+    // "Arial" where the platform has it, its sans-serif face otherwise.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    setFont(font);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Base, ScheduleItemModel::kTextBackground);
+    setPalette(p);
+}
+
+void CTavrinView::StoreList()
+{
+    m_core->StoreList();
+}
+
+void CTavrinView::reloadShownDay()
+{
+    m_core->reloadShownDay();
+}
+
+void CTavrinView::clearAllDays()
+{
+    m_core->clearAllDays();
+}
+
+int CTavrinView::shownRowCount() const
+{
+    return m_model->rowCount();
+}
+
+QStringList CTavrinView::rowTexts(int row) const
+{
+    QStringList texts;
+    if (row < 0 || row >= m_model->rowCount())
+        return texts;
+    for (const std::string &t : m_model->row(row))
+        texts << QString::fromStdString(t);
+    return texts;
+}
+
+QList<QStringList> CTavrinView::shownRows() const
+{
+    QList<QStringList> rows;
+    rows.reserve(m_model->rowCount());
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        rows << rowTexts(r);
+    return rows;
+}
+
+QWidget *CTavrinView::cellEditor() const
+{
+    return m_control->editor();
+}
+
+QMenu *CTavrinView::createContextMenu(QWidget *parent)
+{
+    auto *menu = new QMenu(parent);
+    auto add = [&](const QString &text, int command, void (CTavrinView::*slot)()) {
+        QAction *a = menu->addAction(text);
+        a->setData(command);
+        connect(a, &QAction::triggered, this, slot);
+    };
+    add(QStringLiteral("Cu&t\tCtrl+X"), ViewCommand::Cut, &CTavrinView::editCut);
+    add(QStringLiteral("&Copy\tCtrl+C"), ViewCommand::Copy, &CTavrinView::editCopy);
+    add(QStringLiteral("&Paste\tCtrl+V"), ViewCommand::Paste, &CTavrinView::editPaste);
+    menu->addSeparator();
+    add(QStringLiteral("Select &All\tCtrl+A"), ViewCommand::SelectAll, &CTavrinView::editSelectAll);
+    menu->addSeparator();
+    add(QStringLiteral("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert);
+    add(QStringLiteral("Modify"), ViewCommand::Modify, &CTavrinView::editModify);
+    add(QStringLiteral("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete);
+    menu->addSeparator();
+    add(QStringLiteral("Auto Set"), ViewCommand::AutoSet, &CTavrinView::autoSet);
+    return menu;
+}
+
+void CTavrinView::ShowDay(int dayNumber)
+{
+    m_core->ShowDay(dayNumber);
+}
+
+void CTavrinView::NormalizeDay()
+{
+    m_core->NormalizeDay();
+}
+
+void CTavrinView::editCut()
+{
+    m_core->cutRows();
+}
+
+void CTavrinView::editCopy()
+{
+    m_core->copyRows();
+}
+
+void CTavrinView::editPaste()
+{
+    m_core->pasteRows();
+}
+
+void CTavrinView::editSelectAll()
+{
+    m_core->selectAll();
+}
+
+void CTavrinView::editInsert()
+{
+    m_core->insertRow();
+}
+
+void CTavrinView::editModify()
+{
+    m_core->modify();
+}
+
+void CTavrinView::editDelete()
+{
+    m_core->deleteRows();
+}
+
+void CTavrinView::autoSet()
+{
+    // The dialog writes straight into the schedule: the list is not stored first, and on OK
+    // it is rebuilt from the schedule, showing the day that was generated.
+    CAutoSetupDlg dialog(m_week, m_messages, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    reloadShownDay();
+    emit scheduleChanged();
+}
+
+bool CTavrinView::event(QEvent *e)
+{
+    // While a cell is edited, keys are screened before any shortcut sees them.
+    if (e->type() == QEvent::ShortcutOverride && m_core->isEditing()) {
+        e->accept();
+        return true;
+    }
+    return QTableView::event(e);
+}
+
+void CTavrinView::keyPressEvent(QKeyEvent *e)
+{
+    if (m_core->isEditing()) {
+        // The editor lost the focus but is still open: the screen decides, and keys it lets
+        // through belong to the editor, not to the list.
+        if (m_core->editorKey(e->key()) && m_control->editor())
+            m_control->editor()->setFocus(Qt::OtherFocusReason);
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+void CTavrinView::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_core->CancelCellEdit();
+    QTableView::mousePressEvent(e);
+}
+
+void CTavrinView::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    QTableView::mouseDoubleClickEvent(e);
+    const QModelIndex hit = indexAt(e->position().toPoint());
+    m_core->doubleClicked(hit.isValid() ? hit.row() : -1, hit.isValid() ? hit.column() : -1);
+}
+
+void CTavrinView::contextMenuEvent(QContextMenuEvent *e)
+{
+    m_core->contextMenuAt(columnAt(e->pos().x()));
+    QMenu *menu = createContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}

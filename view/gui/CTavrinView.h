@@ -1,0 +1,95 @@
+#pragma once
+
+#include "schedule/WeeklySchedule.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTableView>
+#include <memory>
+
+class Messages;
+class QMenu;
+class ScheduleItemModel;
+class ScheduleList;
+class TableListControl;
+
+// The schedule list: the events of the shown weekday, edited in place. The view owns the
+// WeeklySchedule for the whole run; the application shell reaches the schedule only through
+// this class.
+//
+// Between store points the list is the master copy of the shown day:
+//  - StoreList() writes the list into the schedule. Call it before Download and before saving
+//    the database (weekday switches, Delete, Cut, Paste and the re-sort do it themselves).
+//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops list
+//    edits made since the last store). Call it after Upload, New, Open and Save have changed
+//    the schedule.
+//  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday) the shown day and shows it.
+//
+// Signals:
+//  - scheduleChanged(): the operator changed the schedule (a cell toggle or edit, Insert,
+//    Delete, Cut, Paste, the re-sort, Auto Setup). Store points and reloads themselves do not
+//    emit it: what they carry was announced when it was made.
+//  - shownDayChanged(d): the list has been rebuilt for day d (also when d did not change), for
+//    the weekday check marks.
+class CTavrinView : public QTableView {
+    Q_OBJECT
+public:
+    explicit CTavrinView(Messages &messages, QWidget *parent = nullptr);
+    ~CTavrinView() override;
+
+    WeeklySchedule &schedule() { return m_week; }
+    const WeeklySchedule &schedule() const { return m_week; }
+    int shownDay() const { return m_week.shownDay(); }
+
+    void StoreList();
+    void reloadShownDay();
+    // Empties every day and the list (New and Open before loading).
+    void clearAllDays();
+
+    // The shown rows as on screen, ten texts each (ID .. ch4), for printing.
+    int shownRowCount() const;
+    QStringList rowTexts(int row) const;
+    QList<QStringList> shownRows() const;
+
+    // The context menu: Cut, Copy, Paste, Select All, Insert, Modify, Delete, Auto Set, each
+    // action's data its command number. Owned by parent.
+    QMenu *createContextMenu(QWidget *parent);
+
+    // For tests and the shell: the editing core and the open cell editor (nullptr if none).
+    ScheduleList &editing() { return *m_core; }
+    QWidget *cellEditor() const;
+
+public slots:
+    void ShowDay(int dayNumber);
+    void NormalizeDay();
+    void editCut();
+    void editCopy();
+    void editPaste();
+    void editSelectAll();
+    void editInsert();
+    void editModify();
+    void editDelete();
+    // Opens Auto Setup over the schedule; on OK the list is rebuilt from the schedule.
+    void autoSet();
+
+signals:
+    void scheduleChanged();
+    void shownDayChanged(int dayNumber);
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+private:
+    void setUpColumns();
+    void setUpLook();
+
+    WeeklySchedule m_week;
+    Messages &m_messages;
+    ScheduleItemModel *m_model;
+    std::unique_ptr<TableListControl> m_control;
+    std::unique_ptr<ScheduleList> m_core;
+};

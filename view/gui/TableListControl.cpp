@@ -1,0 +1,130 @@
+#include "view/gui/TableListControl.h"
+
+#include "view/ScheduleList.h"
+#include "view/gui/CellEditor.h"
+#include "view/gui/ScheduleItemModel.h"
+
+#include <QItemSelectionModel>
+#include <QTableView>
+
+TableListControl::TableListControl(QTableView &view, ScheduleItemModel &model)
+    : m_view(view)
+    , m_model(model)
+{
+}
+
+int TableListControl::rowCount() const
+{
+    return m_model.rowCount();
+}
+
+void TableListControl::insertRow(int row, const ListRow &texts)
+{
+    m_model.insertListRow(row, texts);
+}
+
+void TableListControl::deleteRow(int row)
+{
+    m_model.removeListRow(row);
+}
+
+void TableListControl::deleteAllRows()
+{
+    m_model.removeAllRows();
+}
+
+void TableListControl::appendRows(const std::vector<ListRow> &rows)
+{
+    m_model.appendListRows(rows);
+}
+
+std::string TableListControl::cellText(int row, int column) const
+{
+    return m_model.text(row, column);
+}
+
+void TableListControl::setCellText(int row, int column, const std::string &text)
+{
+    m_model.setText(row, column, text);
+}
+
+void TableListControl::renumberRows()
+{
+    m_model.renumber();
+}
+
+bool TableListControl::isRowSelected(int row) const
+{
+    return m_view.selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+bool TableListControl::hasSelectedRows() const
+{
+    return m_view.selectionModel()->hasSelection();
+}
+
+int TableListControl::selectionMark() const
+{
+    const QModelIndex current = m_view.selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void TableListControl::selectRow(int row)
+{
+    m_view.selectionModel()->select(m_model.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void TableListControl::selectAllRows()
+{
+    m_view.selectAll();
+}
+
+void TableListControl::openCellEditor(int row, int column, const std::string &text)
+{
+    closeCellEditor();
+    auto *editor = new CellEditor(m_view.viewport());
+    editor->setFont(m_view.font());
+    ScheduleList *core = m_core;
+    editor->screen = [core](int key) { return core ? core->editorKey(key) : true; };
+    editor->clicked = [core] {
+        if (core)
+            core->CancelCellEdit();
+    };
+    m_editor = editor;
+    moveCellEditor(row, column);
+    editor->setText(QString::fromStdString(text));
+    editor->selectAllAndFocus();
+}
+
+std::string TableListControl::cellEditorText() const
+{
+    return m_editor ? m_editor->text().toStdString() : std::string();
+}
+
+void TableListControl::setCellEditorText(const std::string &text)
+{
+    if (!m_editor)
+        return;
+    m_editor->setText(QString::fromStdString(text));
+    m_editor->selectAllAndFocus();
+}
+
+void TableListControl::moveCellEditor(int row, int column)
+{
+    if (m_editor)
+        m_editor->setGeometry(m_view.visualRect(m_model.index(row, column)));
+}
+
+void TableListControl::closeCellEditor()
+{
+    if (!m_editor)
+        return;
+    // The editor may be in the middle of its own key or mouse handler: let it go later.
+    CellEditor *editor = m_editor;
+    m_editor = nullptr;
+    const bool hadFocus = editor->hasFocus();
+    editor->hide();
+    editor->deleteLater();
+    if (hadFocus)
+        m_view.setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "view/ListControl.h"
+
+#include <QPointer>
+
+class CellEditor;
+class QTableView;
+class ScheduleItemModel;
+class ScheduleList;
+
+// The list control the editing core works on, over a table view, its item model and its
+// selection; the cell editor is a CellEditor laid over the cell.
+class TableListControl : public ListControl {
+public:
+    TableListControl(QTableView &view, ScheduleItemModel &model);
+
+    // Where the editor's keys and clicks go.
+    void setCore(ScheduleList *core) { m_core = core; }
+    CellEditor *editor() const { return m_editor; }
+
+    int rowCount() const override;
+    void insertRow(int row, const ListRow &texts) override;
+    void deleteRow(int row) override;
+    void deleteAllRows() override;
+    void appendRows(const std::vector<ListRow> &rows) override;
+    std::string cellText(int row, int column) const override;
+    void setCellText(int row, int column, const std::string &text) override;
+    void renumberRows() override;
+    bool isRowSelected(int row) const override;
+    bool hasSelectedRows() const override;
+    int selectionMark() const override;
+    void selectRow(int row) override;
+    void selectAllRows() override;
+    void openCellEditor(int row, int column, const std::string &text) override;
+    std::string cellEditorText() const override;
+    void setCellEditorText(const std::string &text) override;
+    void moveCellEditor(int row, int column) override;
+    void closeCellEditor() override;
+
+private:
+    QTableView &m_view;
+    ScheduleItemModel &m_model;
+    ScheduleList *m_core = nullptr;
+    QPointer<CellEditor> m_editor;
+};
