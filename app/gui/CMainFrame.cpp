@@ -5,6 +5,7 @@
 #include "app/LockKeys.h"
 #include "app/Settings.h"
 #include "app/gui/CTavrinDoc.h"
+#include "view/gui/CTavrinView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -31,7 +31,12 @@ constexpr const char *kIdleMessage = "Ready";
 } // namespace
 
 CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &files, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_files(files), m_doc(new CTavrinDoc(this))
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_messages(messages)
+    , m_files(files)
+    , m_doc(new CTavrinDoc(this))
+    , m_view(new CTavrinView(messages, this))
 {
     initResources();
     setObjectName(QStringLiteral("mainFrame"));
@@ -39,16 +44,18 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     setWindowTitle(m_doc->frameTitle());
     connect(m_doc, &CTavrinDoc::titleChanged, this, &QWidget::setWindowTitle);
 
-    auto *placeholder = new QTableWidget(0, 10, this);
-    placeholder->setHorizontalHeaderLabels({"ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"});
-    setCentralWidget(placeholder);
+    m_view->setObjectName(QStringLiteral("view"));
+    setCentralWidget(m_view);
+    // Every change the operator makes to the schedule leaves the document modified.
+    connect(m_view, &CTavrinView::scheduleChanged, this, &CMainFrame::markModified);
+    connect(m_view, &CTavrinView::shownDayChanged, this, &CMainFrame::followShownDay);
 
     createActions();
     createMenus();
     createToolBar();
     createStatusBar();
     registerHandlers();
-    followShownDay(1);
+    followShownDay(m_view->shownDay());
 
     // The window fills the screen.
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -173,7 +180,6 @@ void CMainFrame::followShownDay(int day)
 {
     if (day < 1 || day > 7)
         return;
-    m_shownDay = day;
     m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
 }
 

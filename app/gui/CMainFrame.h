@@ -6,6 +6,7 @@
 #include <memory>
 
 class CTavrinDoc;
+class CTavrinView;
 class FileChooser;
 class LockKeys;
 class Messages;
@@ -25,6 +26,7 @@ public:
     ~CMainFrame() override;
 
     CTavrinDoc *document() const { return m_doc; }
+    CTavrinView *view() const { return m_view; }
     QToolBar *toolBar() const { return m_toolBar; }
     QAction *commandAction(int id) const { return m_actions.value(id); }
 
@@ -43,8 +45,6 @@ public:
     void initialUpdate();
     // Opens one file as the Open command does (the command line uses it).
     void openFile(const QString &path);
-
-    int shownDay() const { return m_shownDay; }
 
     // The printer Print Setup sets up and Print prints on.
     QPrinter *printer();
@@ -90,6 +90,7 @@ private:
     Messages &m_messages;
     FileChooser &m_files;
     CTavrinDoc *m_doc;
+    CTavrinView *m_view;
     QString m_portOverride;
 
     QHash<int, QAction *> m_actions;
@@ -99,6 +100,5 @@ private:
     QLabel *m_lockPanes[3] = {};
     LockKeys *m_lockKeys = nullptr;
     std::unique_ptr<QPrinter> m_printer;
-    int m_shownDay = 1;
     bool m_closing = false;
 };

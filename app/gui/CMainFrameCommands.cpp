@@ -7,6 +7,7 @@
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
 #include "schedule/Messages.h"
+#include "view/gui/CTavrinView.h"
 
 #include <QAction>
 #include <QPageSetupDialog>
@@ -96,9 +97,22 @@ void CMainFrame::onFilePrintSetup()
 
 void CMainFrame::onAppExit() { close(); }
 
-void CMainFrame::onEditCommand(int) {}
+void CMainFrame::onEditCommand(int id)
+{
+    switch (id) {
+    case Cmd::EditCut: m_view->editCut(); break;
+    case Cmd::EditCopy: m_view->editCopy(); break;
+    case Cmd::EditPaste: m_view->editPaste(); break;
+    case Cmd::EditSelectAll: m_view->editSelectAll(); break;
+    case Cmd::EditInsert: m_view->editInsert(); break;
+    case Cmd::EditModify: m_view->editModify(); break;
+    case Cmd::EditDelete: m_view->editDelete(); break;
+    default: break;
+    }
+}
 
-void CMainFrame::onAutoSet() {}
+// The view runs Auto Setup and rebuilds the list on OK (and reports the change).
+void CMainFrame::onAutoSet() { m_view->autoSet(); }
 
 void CMainFrame::onTimeSetting() {}
 
@@ -115,7 +129,7 @@ void CMainFrame::onSerialPort()
     m_settings.sync();
 }
 
-void CMainFrame::onShowDay(int day) { followShownDay(day); }
+void CMainFrame::onShowDay(int day) { m_view->ShowDay(day); }
 
 void CMainFrame::onToggleToolBar()
 {

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DialogFileChooser.h"
+#include "app/gui/ScreenshotTour.h"
 #include "ui/gui/BoxMessages.h"
 
 #include <QCoreApplication>
@@ -51,5 +52,9 @@ bool CTavrinApp::InitInstance(const QStringList &arguments)
         m_frame->openFile(line.file);
 
     m_frame->show();
+
+    const QString screenshots = qEnvironmentVariable("TAVRIN_SCREENSHOTS");
+    if (!screenshots.isEmpty())
+        (new ScreenshotTour(*m_frame, *m_messages, screenshots))->start();
     return true;
 }

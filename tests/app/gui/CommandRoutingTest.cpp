@@ -141,7 +141,7 @@ TEST_F(CommandRouting, WeekdayButtonsAreOneCheckGroupWithTheWeeklyMenu)
         auto *button = qobject_cast<QToolButton *>(frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[day - 1])));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(frame->shownDay(), day);
+        EXPECT_EQ(frame->view()->shownDay(), day);
         for (int d = 1; d <= 7; ++d) {
             EXPECT_EQ(frame->commandAction(Cmd::Weekdays[d - 1])->isChecked(), d == day) << day << " " << d;
             auto *b = qobject_cast<QToolButton *>(frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[d - 1])));
@@ -159,7 +159,7 @@ TEST_F(CommandRouting, ViewMenuHidesAndShowsToolbarAndStatusBarWhileTheWeeklyMen
     EXPECT_TRUE(frame->toolBar()->isHidden());
     EXPECT_FALSE(frame->commandAction(Cmd::ViewToolbar)->isChecked());
     frame->commandAction(Cmd::Friday)->trigger();
-    EXPECT_EQ(frame->shownDay(), 5);
+    EXPECT_EQ(frame->view()->shownDay(), 5);
     EXPECT_TRUE(frame->commandAction(Cmd::Friday)->isChecked());
     frame->commandAction(Cmd::ViewToolbar)->trigger();
     EXPECT_FALSE(frame->toolBar()->isHidden());

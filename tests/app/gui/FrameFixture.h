@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
+#include "view/gui/CTavrinView.h"
 #include "support/RecordingMessages.h"
 
 #include <QApplication>
