@@ -215,7 +215,28 @@ void CTavrinView::keyPressEvent(QKeyEvent *e)
         e->accept();
         return;
     }
-    QTableView::keyPressEvent(e);
+    // The shell binds these keys to its commands; when it has not (a view on its own), the
+    // list still answers them itself rather than with the table's defaults.
+    if (e->matches(QKeySequence::Copy))
+        editCopy();
+    else if (e->matches(QKeySequence::Cut))
+        editCut();
+    else if (e->matches(QKeySequence::Paste))
+        editPaste();
+    else if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Insert)
+        editInsert();
+    else if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Delete)
+        editDelete();
+    else
+        QTableView::keyPressEvent(e);
+}
+
+void CTavrinView::updateEditorGeometries()
+{
+    QTableView::updateEditorGeometries();
+    // Also called while the base class is still being set up, before the core exists.
+    if (m_core && m_core->isEditing())
+        m_control->moveCellEditor(m_core->editedRow(), m_core->editedColumn());
 }
 
 void CTavrinView::mousePressEvent(QMouseEvent *e)
