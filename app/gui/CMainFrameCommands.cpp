@@ -7,6 +7,7 @@
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
 #include "schedule/Messages.h"
+#include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
@@ -80,7 +81,12 @@ bool CMainFrame::onFileSave()
     return true;
 }
 
-void CMainFrame::onFilePrint() {}
+void CMainFrame::onFilePrint()
+{
+    // The report is made of the rows exactly as the list shows them.
+    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->shownDay(), localReportTime, &m_messages,
+                  printer());
+}
 
 QPrinter *CMainFrame::printer()
 {
@@ -111,8 +117,13 @@ void CMainFrame::onEditCommand(int id)
     }
 }
 
-// The view runs Auto Setup and rebuilds the list on OK (and reports the change).
-void CMainFrame::onAutoSet() { m_view->autoSet(); }
+// The view runs Auto Setup and rebuilds the list on OK (and reports the change). The list is
+// stored first: the rebuild would otherwise drop edits of the shown day not yet stored.
+void CMainFrame::onAutoSet()
+{
+    m_view->StoreList();
+    m_view->autoSet();
+}
 
 void CMainFrame::onTimeSetting() {}
 

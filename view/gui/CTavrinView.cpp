@@ -7,6 +7,7 @@
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
 
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -208,10 +209,14 @@ bool CTavrinView::event(QEvent *e)
 void CTavrinView::keyPressEvent(QKeyEvent *e)
 {
     if (m_core->isEditing()) {
-        // The editor lost the focus but is still open: the screen decides, and keys it lets
-        // through belong to the editor, not to the list.
-        if (m_core->editorKey(e->key()) && m_control->editor())
-            m_control->editor()->setFocus(Qt::OtherFocusReason);
+        // The editor lost the focus but is still open: the key belongs to the editor, whose
+        // screen decides what it does.
+        if (QWidget *editor = m_control->editor()) {
+            editor->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(editor, e);
+        } else {
+            m_core->editorKey(e->key());
+        }
         e->accept();
         return;
     }

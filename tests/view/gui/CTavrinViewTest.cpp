@@ -122,6 +122,15 @@ TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
     EXPECT_EQ(view->shownRowCount(), 3);
     EXPECT_NE(view->cellEditor(), nullptr);
 
+    // Keys that reach the list while the editor is open still go to the editor.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_4);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(0, 4), "4");
+
+    doubleClick(0, 4);
+    ASSERT_NE(view->cellEditor(), nullptr);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 0));
     EXPECT_EQ(view->cellEditor(), nullptr);
 
