@@ -33,7 +33,7 @@ public:
 
     // The port given on the command line wins over the chosen one for this run.
     void setPortOverride(const QString &port) { m_portOverride = port; }
-    // The port the device dialogs open.
+    // The port the device dialogs open: --port, else the chosen one, else the platform's first.
     QString portName() const;
 
     // Runs the handler of a command; unknown numbers do nothing.

@@ -6,6 +6,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
+#include "device/PortName.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "ui/gui/SchedulePrinter.h"
@@ -17,10 +18,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-QString CMainFrame::portName() const
-{
-    return m_portOverride.isEmpty() ? m_settings.serialPort() : m_portOverride;
-}
+// The device sits on port 1 unless the operator named another one.
+QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
 
 void CMainFrame::markModified() { m_doc->setModifiedFlag(true); }
 
