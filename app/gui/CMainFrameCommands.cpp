@@ -1,0 +1,176 @@
+// The command handlers of the main window.
+#include "app/CommandIds.h"
+#include "app/FileChooser.h"
+#include "app/Settings.h"
+#include "app/gui/CAboutDlg.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/CTavrinDoc.h"
+#include "app/gui/SerialPortDlg.h"
+#include "device/PortName.h"
+#include "schedule/Messages.h"
+#include "schedule/ScheduleFiles.h"
+#include "ui/gui/SchedulePrinter.h"
+#include "view/gui/CTavrinView.h"
+
+#include <QAction>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+
+// The device sits on port 1 unless the operator named another one.
+QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
+
+void CMainFrame::markModified() { m_doc->setModifiedFlag(true); }
+
+bool CMainFrame::saveModified()
+{
+    if (!m_doc->isModified())
+        return true;
+    const QString text = QStringLiteral("Save changes to %1?").arg(m_doc->title());
+    switch (m_messages.askSaveChanges(text, QStringLiteral("Tavrin"))) {
+    case Messages::Answer::Save:
+        return onFileSave();
+    case Messages::Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::fileCommandDone()
+{
+    m_view->reloadShownDay();
+    m_doc->setTitle(m_scheduleFiles->title());
+    m_doc->setModifiedFlag(false);
+}
+
+void CMainFrame::initialUpdate()
+{
+    // A missing or broken template has been reported; the program goes on with an empty week.
+    if (m_scheduleFiles->New())
+        fileCommandDone();
+    else
+        m_view->reloadShownDay();
+}
+
+void CMainFrame::openFile(const QString &path)
+{
+    if (path.isEmpty() || !m_scheduleFiles->Open(path))
+        return;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
+}
+
+void CMainFrame::onFileNew()
+{
+    if (!saveModified())
+        return;
+    if (m_scheduleFiles->New())
+        fileCommandDone();
+}
+
+void CMainFrame::onFileOpen()
+{
+    if (!saveModified())
+        return;
+    const QStringList paths = m_chooser.chooseFilesToOpen();
+    if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
+        return;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
+}
+
+bool CMainFrame::onFileSave()
+{
+    const QString path = m_chooser.chooseFileToSave();
+    if (path.isEmpty())
+        return false;
+    m_view->StoreList();
+    if (!m_scheduleFiles->Save(path))
+        return false;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
+    return true;
+}
+
+void CMainFrame::onFilePrint()
+{
+    // The report is made of the rows exactly as the list shows them.
+    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->shownDay(), localReportTime, &m_messages,
+                  printer());
+}
+
+QPrinter *CMainFrame::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}
+
+void CMainFrame::onFilePrintSetup()
+{
+    QPageSetupDialog dialog(printer(), this);
+    dialog.exec();
+}
+
+void CMainFrame::onAppExit() { close(); }
+
+void CMainFrame::onEditCommand(int id)
+{
+    switch (id) {
+    case Cmd::EditCut: m_view->editCut(); break;
+    case Cmd::EditCopy: m_view->editCopy(); break;
+    case Cmd::EditPaste: m_view->editPaste(); break;
+    case Cmd::EditSelectAll: m_view->editSelectAll(); break;
+    case Cmd::EditInsert: m_view->editInsert(); break;
+    case Cmd::EditModify: m_view->editModify(); break;
+    case Cmd::EditDelete: m_view->editDelete(); break;
+    default: break;
+    }
+}
+
+// The view runs Auto Setup and rebuilds the list on OK (and reports the change). The list is
+// stored first: the rebuild would otherwise drop edits of the shown day not yet stored.
+void CMainFrame::onAutoSet()
+{
+    m_view->StoreList();
+    m_view->autoSet();
+}
+
+void CMainFrame::onTimeSetting() {}
+
+void CMainFrame::onDownload() {}
+
+void CMainFrame::onUpload() {}
+
+void CMainFrame::onSerialPort()
+{
+    SerialPortDlg dialog(m_settings.serialPort(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_settings.setSerialPort(dialog.portName());
+    m_settings.sync();
+}
+
+void CMainFrame::onShowDay(int day) { m_view->ShowDay(day); }
+
+void CMainFrame::onToggleToolBar()
+{
+    const bool show = m_toolBar->isHidden();
+    m_toolBar->setVisible(show);
+    m_actions.value(Cmd::ViewToolbar)->setChecked(show);
+}
+
+void CMainFrame::onToggleStatusBar()
+{
+    const bool show = statusBar()->isHidden();
+    statusBar()->setVisible(show);
+    m_actions.value(Cmd::ViewStatusBar)->setChecked(show);
+}
+
+void CMainFrame::onAppAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
