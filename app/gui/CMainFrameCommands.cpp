@@ -6,7 +6,9 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
+#include "device/PortName.h"
 #include "schedule/Messages.h"
+#include "schedule/ScheduleFiles.h"
 #include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
@@ -16,10 +18,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-QString CMainFrame::portName() const
-{
-    return m_portOverride.isEmpty() ? m_settings.serialPort() : m_portOverride;
-}
+// The device sits on port 1 unless the operator named another one.
+QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
 
 void CMainFrame::markModified() { m_doc->setModifiedFlag(true); }
 
@@ -38,46 +38,59 @@ bool CMainFrame::saveModified()
     }
 }
 
+void CMainFrame::fileCommandDone()
+{
+    m_view->reloadShownDay();
+    m_doc->setTitle(m_scheduleFiles->title());
+    m_doc->setModifiedFlag(false);
+}
+
 void CMainFrame::initialUpdate()
 {
-    m_doc->setTitle(QString::fromLatin1(CTavrinDoc::kUntitled));
-    m_doc->setModifiedFlag(false);
-    followShownDay(1);
+    // A missing or broken template has been reported; the program goes on with an empty week.
+    if (m_scheduleFiles->New())
+        fileCommandDone();
+    else
+        m_view->reloadShownDay();
 }
 
 void CMainFrame::openFile(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !m_scheduleFiles->Open(path))
         return;
-    m_settings.addRecentFile(path);
-    followShownDay(1);
-    m_doc->setModifiedFlag(false);
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
 }
 
 void CMainFrame::onFileNew()
 {
     if (!saveModified())
         return;
-    initialUpdate();
+    if (m_scheduleFiles->New())
+        fileCommandDone();
 }
 
 void CMainFrame::onFileOpen()
 {
     if (!saveModified())
         return;
-    const QStringList paths = m_files.chooseFilesToOpen();
-    for (const QString &path : paths)
-        openFile(path);
+    const QStringList paths = m_chooser.chooseFilesToOpen();
+    if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
+        return;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
 }
 
 bool CMainFrame::onFileSave()
 {
-    const QString path = m_files.chooseFileToSave();
+    const QString path = m_chooser.chooseFileToSave();
     if (path.isEmpty())
         return false;
-    m_settings.addRecentFile(path);
-    followShownDay(1);
-    m_doc->setModifiedFlag(false);
+    m_view->StoreList();
+    if (!m_scheduleFiles->Save(path))
+        return false;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
     return true;
 }
 
