@@ -7,6 +7,9 @@
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
 #include "device/PortName.h"
+#include "device/gui/CDownloadDlg.h"
+#include "device/gui/CTimeSettingDlg.h"
+#include "device/gui/CUploadDlg.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "ui/gui/SchedulePrinter.h"
@@ -138,11 +141,31 @@ void CMainFrame::onAutoSet()
     m_view->autoSet();
 }
 
-void CMainFrame::onTimeSetting() {}
+void CMainFrame::onTimeSetting()
+{
+    CTimeSettingDlg dialog(this, portName());
+    dialog.exec();
+}
 
-void CMainFrame::onDownload() {}
+// The device gets what the list shows: the list is stored into the week first.
+void CMainFrame::onDownload()
+{
+    m_view->StoreList();
+    CDownloadDlg dialog(this, m_view->schedule(), portName());
+    dialog.exec();
+}
 
-void CMainFrame::onUpload() {}
+// Each weekday received replaces that day of the week. The list is stored first, so edits of
+// the shown day survive when that day is not among those received.
+void CMainFrame::onUpload()
+{
+    m_view->StoreList();
+    CUploadDlg dialog(this, m_view->schedule(), portName());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_view->reloadShownDay();
+    markModified();
+}
 
 void CMainFrame::onSerialPort()
 {
