@@ -4,8 +4,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class Messages;
-class QSqlDatabase;
+struct sqlite3;
 class WeeklySchedule;
 
 // The schedule database the program works on, reached through one Qt SQL connection named
@@ -65,6 +67,7 @@ public:
 private:
     bool fail(const QString &reason, const QString &shown);
     void setConnection(const DatabaseLocation &location);
+    QString withOpenDatabase(const std::function<QString(sqlite3 *)> &work);
 
     Messages &m_messages;
     QString m_connectionName;
