@@ -66,6 +66,9 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
 
     m_replyTimer = new QTimer(this);
     m_progressTimer = new QTimer(this);
+    // The reply watch paces the whole transfer (one weekday every seventh tick): a coarse
+    // timer's 5% slack would show in every weekday.
+    m_replyTimer->setTimerType(Qt::PreciseTimer);
     connect(m_replyTimer, &QTimer::timeout, this, [this] { timerTick(kReplyTimer); });
     connect(m_progressTimer, &QTimer::timeout, this, [this] { timerTick(kProgressTimer); });
 

@@ -97,6 +97,15 @@ TEST_F(ScheduleFilesTest, OpenTitlesByFileNameAndKeepsTheLastOfSeveral)
     ASSERT_TRUE(files.Open(file("Default.mdb")));
     EXPECT_EQ(files.title(), "Default.mdb");
 
+    // characters a file URI gives a meaning to are plain characters of the name here
+    QDir(root.path()).mkpath("files/a b#c%20?d");
+    scheduleWithMonday("a b#c%20?d/week 1#.mdb", 90);
+    ASSERT_TRUE(files.Open(file("a b#c%20?d/week 1#.mdb")));
+    EXPECT_EQ(files.title(), "week 1#.mdb");
+    EXPECT_EQ(mondayMinute(), 90);
+    ASSERT_TRUE(files.Save(file("a b#c%20?d/new ?.mdb")));
+    EXPECT_EQ(queryRows(file("a b#c%20?d/new ?.mdb"), "SELECT Time FROM Monday"), QStringList{"           01:30"});
+
     // three at once: each opened in turn, a bad one in between told and passed over
     ASSERT_TRUE(files.Open({file("other/default.mdb"), file("missing.mdb"), file("week.mdb")}));
     EXPECT_EQ(messages.shown, QStringList{kLoadingError});
