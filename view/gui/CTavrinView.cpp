@@ -2,6 +2,7 @@
 
 #include "view/ScheduleList.h"
 #include "view/ViewCommandIds.h"
+#include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CellEditor.h"
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
@@ -16,6 +17,7 @@
 
 CTavrinView::CTavrinView(Messages &messages, QWidget *parent)
     : QTableView(parent)
+    , m_messages(messages)
     , m_model(new ScheduleItemModel(this))
 {
     setModel(m_model);
@@ -184,7 +186,13 @@ void CTavrinView::editDelete()
 
 void CTavrinView::autoSet()
 {
-    // Auto Setup is not part of this build yet.
+    // The dialog writes straight into the schedule: the list is not stored first, and on OK
+    // it is rebuilt from the schedule, showing the day that was generated.
+    CAutoSetupDlg dialog(m_week, m_messages, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    reloadShownDay();
+    emit scheduleChanged();
 }
 
 bool CTavrinView::event(QEvent *e)

@@ -88,6 +88,7 @@ private:
     void setUpLook();
 
     WeeklySchedule m_week;
+    Messages &m_messages;
     ScheduleItemModel *m_model;
     std::unique_ptr<TableListControl> m_control;
     std::unique_ptr<ScheduleList> m_core;

@@ -4,6 +4,9 @@
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -167,6 +170,50 @@ TEST_F(CTavrinViewTest, ContextMenuItemsAndRememberedColumn)
     EXPECT_EQ(view->editing().rememberedColumn(), 5);
     view->editModify();
     EXPECT_EQ(cell(2, 5), "ON");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CTavrinViewTest, AutoSetRebuildsTheListFromTheSchedule)
+{
+    // A toggle made since the last store point is dropped: Auto Setup works on the schedule.
+    doubleClick(0, 9);
+    ASSERT_EQ(cell(0, 9), "ON");
+    QSignalSpy changed(view, &CTavrinView::scheduleChanged);
+
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox *>("day")->setCurrentIndex(1); // Monday
+        dialog->findChild<QLineEdit *>("startTime")->setText("10:00");
+        dialog->findChild<QLineEdit *>("endTime")->setText("10:30");
+        dialog->findChild<QLineEdit *>("interval")->setText("15");
+        dialog->findChild<QComboBox *>("melodyVoice")->setCurrentIndex(1);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("ok"), Qt::LeftButton);
+        answered = true;
+    });
+    view->autoSet();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(view->shownDay(), 1);
+    QStringList times;
+    for (const QStringList &row : view->shownRows())
+        times << row[1] + " " + row[2];
+    EXPECT_EQ(times, (QStringList{"AM 07:00", "AM 08:00", "AM 09:00", "AM 10:00", "AM 10:15"}));
+    EXPECT_EQ(cell(2, 9), "") << "the unstored toggle is gone";
+    EXPECT_EQ(changed.count(), 1);
+
+    // Cancel leaves list and schedule alone.
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cancel"), Qt::LeftButton);
+    });
+    view->autoSet();
+    EXPECT_EQ(view->shownRowCount(), 5);
+    EXPECT_EQ(changed.count(), 1);
 }
 
 } // namespace

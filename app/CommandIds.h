@@ -1,0 +1,67 @@
+#pragma once
+
+// Command and resource numbers. Each QAction carries its command number as data, so a
+// command can be followed from its menu item, button and key to its one handler.
+namespace Cmd {
+
+// File
+constexpr int FileNew = 57600;
+constexpr int FileOpen = 57601;
+constexpr int FileSave = 57603;
+constexpr int FilePrintSetup = 57606;
+constexpr int FilePrint = 57607;
+constexpr int AppExit = 57665;
+
+// Edit
+constexpr int EditCopy = 57634;
+constexpr int EditCut = 57635;
+constexpr int EditPaste = 57637;
+constexpr int EditSelectAll = 57642;
+constexpr int EditUndo = 57643; // Backspace; no handler, the list's cell editor screens the key
+constexpr int EditInsert = 32771;
+constexpr int EditModify = 32772;
+constexpr int EditDelete = 32773;
+constexpr int AutoSet = 32816;
+
+// View
+constexpr int ViewToolbar = 59392;
+constexpr int ViewStatusBar = 59393;
+
+// Tavrin
+constexpr int TimeSetting = 32776;
+constexpr int Download = 32777;
+constexpr int Upload = 32778;
+// the serial port choice; a number of our own next to the device commands
+constexpr int SerialPort = 32790;
+
+// Weekly, in day order 1 = Monday .. 7 = Sunday
+constexpr int Monday = 32787;
+constexpr int Tuesday = 32780;
+constexpr int Wednesday = 32781;
+constexpr int Thursday = 32782;
+constexpr int Friday = 32783;
+constexpr int Saturday = 32784;
+constexpr int Sunday = 32785;
+constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
+
+// About
+constexpr int AppAbout = 57664;
+
+// 1..7 for a weekday command, 0 for any other
+constexpr int dayOfCommand(int id)
+{
+    for (int d = 0; d < 7; ++d)
+        if (Weekdays[d] == id)
+            return d + 1;
+    return 0;
+}
+
+} // namespace Cmd
+
+// Resources
+namespace Res {
+constexpr int MainFrame = 128; // menu, toolbar, accelerators and the main icon share it
+constexpr int AboutBox = 100;
+constexpr int ProgramIcon = 132;
+constexpr int ListContextMenu = 133;
+} // namespace Res

@@ -1,0 +1,35 @@
+#include "app/gui/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Tavrin"));
+    setObjectName(QStringLiteral("aboutDialog"));
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(QIcon(QStringLiteral(":/tavrin/tavrin64.png")).pixmap(48, 48));
+    icon->setAlignment(Qt::AlignTop);
+
+    auto *version = new QLabel(QStringLiteral("Tavrin Version 1.1"), this);
+    version->setObjectName(QStringLiteral("version"));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(version, 1, Qt::AlignVCenter);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(300, 110)));
+}

@@ -1,0 +1,226 @@
+#include "app/gui/CMainFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/LockKeys.h"
+#include "app/Settings.h"
+#include "app/gui/CTavrinDoc.h"
+#include "view/gui/CTavrinView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+// The pictures live in the app library; a static library needs its resources pulled in.
+static void initResources() { Q_INIT_RESOURCE(app); }
+
+namespace {
+const QSize kButtonSize(100, 52);
+const QSize kImageSize(40, 32);
+constexpr const char *kIdleMessage = "Ready";
+} // namespace
+
+CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &files, QWidget *parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_messages(messages)
+    , m_files(files)
+    , m_doc(new CTavrinDoc(this))
+    , m_view(new CTavrinView(messages, this))
+{
+    initResources();
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/tavrin/tavrin64.png")));
+    setWindowTitle(m_doc->frameTitle());
+    connect(m_doc, &CTavrinDoc::titleChanged, this, &QWidget::setWindowTitle);
+
+    m_view->setObjectName(QStringLiteral("view"));
+    setCentralWidget(m_view);
+    // Every change the operator makes to the schedule leaves the document modified.
+    connect(m_view, &CTavrinView::scheduleChanged, this, &CMainFrame::markModified);
+    connect(m_view, &CTavrinView::shownDayChanged, this, &CMainFrame::followShownDay);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    registerHandlers();
+    followShownDay(m_view->shownDay());
+
+    // The window fills the screen.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+}
+
+CMainFrame::~CMainFrame() { delete m_lockKeys; }
+
+void CMainFrame::createActions()
+{
+    m_weekdays = new QActionGroup(this);
+    m_weekdays->setExclusive(true);
+    for (const CommandInfo &info : commandTable()) {
+        auto *action = new QAction(QString::fromLatin1(info.menuText), this);
+        action->setData(info.id);
+        action->setObjectName(QStringLiteral("command%1").arg(info.id));
+        if (*info.key)
+            action->setShortcut(QKeySequence(QString::fromLatin1(info.key)));
+        if (*info.toolbarLabel)
+            action->setIconText(QString::fromLatin1(info.toolbarLabel));
+        if (*info.icon)
+            action->setIcon(QIcon(QStringLiteral(":/tavrin/%1.png").arg(QString::fromLatin1(info.icon))));
+        action->setStatusTip(statusPrompt(info));
+        action->setToolTip(toolTipText(info));
+        if (Cmd::dayOfCommand(info.id)) {
+            action->setCheckable(true);
+            m_weekdays->addAction(action);
+        }
+        if (info.id == Cmd::ViewToolbar || info.id == Cmd::ViewStatusBar) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        const int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
+        // Keys work whatever is hidden: the window itself holds every action.
+        addAction(action);
+        m_actions.insert(id, action);
+    }
+}
+
+void CMainFrame::createMenus()
+{
+    for (const MenuPopup &popup : mainMenu()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        for (int id : popup.items) {
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(m_actions.value(id));
+        }
+    }
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(kImageSize);
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    for (int id : toolbarButtons()) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction *action = m_actions.value(id);
+        m_toolBar->addAction(action);
+        if (QWidget *button = m_toolBar->widgetForAction(action))
+            button->setMinimumSize(kButtonSize);
+    }
+    // The View menu's check follows the toolbar, however it was hidden.
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
+        if (!m_closing && isVisible())
+            m_actions.value(Cmd::ViewToolbar)->setChecked(visible);
+    });
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    const char *indicators[3] = {"CAP", "NUM", "SCRL"};
+    for (int k = 0; k < 3; ++k) {
+        auto *pane = new QLabel(bar);
+        pane->setObjectName(QString::fromLatin1(indicators[k]));
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        bar->addPermanentWidget(pane);
+        m_lockPanes[k] = pane;
+    }
+    // An empty prompt (the pointer leaving a menu item) brings back the idle message.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
+        if (message.isEmpty())
+            bar->showMessage(QString::fromLatin1(kIdleMessage));
+    });
+    bar->showMessage(QString::fromLatin1(kIdleMessage));
+
+    m_lockKeys = new LockKeys;
+    updateLockIndicators();
+    if (m_lockKeys->known(LockKeys::Caps) || m_lockKeys->known(LockKeys::Num) || m_lockKeys->known(LockKeys::Scroll)) {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, &CMainFrame::updateLockIndicators);
+        timer->start(400);
+    }
+}
+
+void CMainFrame::updateLockIndicators()
+{
+    const char *texts[3] = {"CAP", "NUM", "SCRL"};
+    for (int k = 0; k < 3; ++k) {
+        const std::optional<bool> on = m_lockKeys->state(LockKeys::Key(k));
+        m_lockPanes[k]->setText(on.value_or(false) ? QString::fromLatin1(texts[k]) : QString());
+    }
+}
+
+void CMainFrame::followShownDay(int day)
+{
+    if (day < 1 || day > 7)
+        return;
+    m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
+}
+
+void CMainFrame::dispatch(int id)
+{
+    emit commandDispatched(id);
+    const auto it = m_handlers.constFind(id);
+    if (it != m_handlers.constEnd() && *it)
+        (*it)();
+}
+
+void CMainFrame::registerHandlers()
+{
+    m_handlers.insert(Cmd::FileNew, [this] { onFileNew(); });
+    m_handlers.insert(Cmd::FileOpen, [this] { onFileOpen(); });
+    m_handlers.insert(Cmd::FileSave, [this] { onFileSave(); });
+    m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
+    m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });
+    m_handlers.insert(Cmd::AppExit, [this] { onAppExit(); });
+    for (int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditSelectAll, Cmd::EditInsert, Cmd::EditModify,
+                   Cmd::EditDelete})
+        m_handlers.insert(id, [this, id] { onEditCommand(id); });
+    m_handlers.insert(Cmd::AutoSet, [this] { onAutoSet(); });
+    m_handlers.insert(Cmd::ViewToolbar, [this] { onToggleToolBar(); });
+    m_handlers.insert(Cmd::ViewStatusBar, [this] { onToggleStatusBar(); });
+    m_handlers.insert(Cmd::TimeSetting, [this] { onTimeSetting(); });
+    m_handlers.insert(Cmd::Download, [this] { onDownload(); });
+    m_handlers.insert(Cmd::Upload, [this] { onUpload(); });
+    m_handlers.insert(Cmd::SerialPort, [this] { onSerialPort(); });
+    for (int day = 1; day <= 7; ++day)
+        m_handlers.insert(Cmd::Weekdays[day - 1], [this, day] { onShowDay(day); });
+    m_handlers.insert(Cmd::AppAbout, [this] { onAppAbout(); });
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!saveModified()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    m_settings.sync();
+    event->accept();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class CTavrinDoc;
+class CTavrinView;
+class FileChooser;
+class LockKeys;
+class Messages;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QPrinter;
+class QToolBar;
+class Settings;
+
+// The main window: menus, toolbar and status bar built from the command table, every command
+// routed through dispatch() to its one handler.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(Settings &settings, Messages &messages, FileChooser &files, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    CTavrinDoc *document() const { return m_doc; }
+    CTavrinView *view() const { return m_view; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QAction *commandAction(int id) const { return m_actions.value(id); }
+
+    // The port given on the command line wins over the chosen one for this run.
+    void setPortOverride(const QString &port) { m_portOverride = port; }
+    // The port the device dialogs open.
+    QString portName() const;
+
+    // Runs the handler of a command; unknown numbers do nothing.
+    void dispatch(int id);
+    bool hasHandler(int id) const { return m_handlers.contains(id); }
+    // Replaces a command's handler (tests watch the routing with this).
+    void setHandler(int id, std::function<void()> handler) { m_handlers.insert(id, std::move(handler)); }
+
+    // Start-up: the view takes the template schedule as New does.
+    void initialUpdate();
+    // Opens one file as the Open command does (the command line uses it).
+    void openFile(const QString &path);
+
+    // The printer Print Setup sets up and Print prints on.
+    QPrinter *printer();
+
+signals:
+    void commandDispatched(int id);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void registerHandlers();
+    void updateLockIndicators();
+    void followShownDay(int day);
+    void markModified();
+
+    // Asks to save unsaved changes; false when the operator cancels (or the Save is cancelled).
+    bool saveModified();
+
+    // handlers
+    void onFileNew();
+    void onFileOpen();
+    bool onFileSave();
+    void onFilePrint();
+    void onFilePrintSetup();
+    void onAppExit();
+    void onEditCommand(int id);
+    void onAutoSet();
+    void onTimeSetting();
+    void onDownload();
+    void onUpload();
+    void onSerialPort();
+    void onShowDay(int day);
+    void onToggleToolBar();
+    void onToggleStatusBar();
+    void onAppAbout();
+
+    Settings &m_settings;
+    Messages &m_messages;
+    FileChooser &m_files;
+    CTavrinDoc *m_doc;
+    CTavrinView *m_view;
+    QString m_portOverride;
+
+    QHash<int, QAction *> m_actions;
+    QHash<int, std::function<void()>> m_handlers;
+    QActionGroup *m_weekdays = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QLabel *m_lockPanes[3] = {};
+    LockKeys *m_lockKeys = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_closing = false;
+};

@@ -1,0 +1,31 @@
+#include "app/gui/DialogFileChooser.h"
+
+#include <QFileDialog>
+
+QStringList DialogFileChooser::chooseFilesToOpen()
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Only files that exist: opening a name that is not there would leave an empty database
+    // file behind and show nothing.
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(QString::fromLatin1(kFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(kDefaultSuffix));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString DialogFileChooser::chooseFileToSave()
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromLatin1(kFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(kDefaultSuffix));
+    // Saving onto an existing schedule file replaces it without a second question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}

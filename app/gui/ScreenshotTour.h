@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CMainFrame;
+class Messages;
+
+// Pictures for the documentation: fills Monday with a few events, then writes PNGs of the main
+// window and of each dialog into a folder, and quits. Started by the TAVRIN_SCREENSHOTS
+// environment variable (the folder), which tools/screenshots.sh sets.
+class ScreenshotTour : public QObject {
+    Q_OBJECT
+public:
+    ScreenshotTour(CMainFrame &frame, Messages &messages, const QString &folder);
+    void start();
+
+private:
+    void run();
+    void fillMonday();
+    bool save(QWidget *widget, const QString &name);
+
+    CMainFrame &m_frame;
+    Messages &m_messages;
+    QString m_folder;
+    int m_failures = 0;
+};

@@ -1,0 +1,54 @@
+#include "app/gui/SerialPortDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Serial Port"));
+    setObjectName(QStringLiteral("serialPortDialog"));
+
+    m_ports = new QComboBox(this);
+    m_ports->setObjectName(QStringLiteral("ports"));
+    m_ports->setEditable(true);
+    m_ports->setInsertPolicy(QComboBox::NoInsert);
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        QString label = info.systemLocation();
+        if (!info.description().isEmpty())
+            label += QStringLiteral("  (") + info.description() + QLatin1Char(')');
+        m_ports->addItem(label, info.systemLocation());
+    }
+    m_ports->setCurrentIndex(-1);
+    m_ports->setEditText(current);
+    m_ports->setMinimumContentsLength(28);
+
+    auto *prompt = new QLabel(QStringLiteral("Port the Tavrin is connected to:"), this);
+    prompt->setBuddy(m_ports);
+    auto *hint = new QLabel(QStringLiteral("Choose one of the ports found, or type a name "
+                                           "(an empty name uses the default port)."),
+                            this);
+    hint->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_ports);
+    layout->addWidget(hint);
+    layout->addWidget(buttons);
+}
+
+QString SerialPortDlg::portName() const
+{
+    // A listed entry carries its bare device path; the shown text adds the description.
+    const int index = m_ports->currentIndex();
+    if (index >= 0 && m_ports->itemText(index) == m_ports->currentText())
+        return m_ports->itemData(index).toString();
+    return m_ports->currentText().trimmed();
+}

@@ -1,0 +1,97 @@
+// The schedule list on a full day (1440 entries) through the real item model and table view:
+// each operation should fit in one frame (16 ms).
+#include "schedule/TimeText.h"
+#include "tests/support/RecordingMessages.h"
+#include "view/ScheduleList.h"
+#include "view/gui/CTavrinView.h"
+#include "view/gui/ScheduleItemModel.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+
+void fillFullDay(WeeklySchedule &week, int day)
+{
+    DaySchedule &d = week.day(day);
+    d.clear();
+    for (int m = 0; m < 1440; ++m) {
+        d.append(ScheduleEntry{storedTime(m / 60, m % 60), m % 2 ? "Voice" : "Melody", std::to_string(m % 16),
+                               m % 3 ? "ON" : "", "1", m % 2 ? "1" : "0", "0", "1"});
+    }
+}
+
+struct FullView {
+    RecordingMessages messages;
+    CTavrinView view{messages};
+
+    FullView()
+    {
+        fillFullDay(view.schedule(), 1);
+        fillFullDay(view.schedule(), 2);
+        view.resize(1200, 800);
+        view.show();
+        view.reloadShownDay();
+        QApplication::processEvents();
+    }
+};
+
+void BM_FillList(benchmark::State &state)
+{
+    FullView f;
+    auto *model = static_cast<ScheduleItemModel *>(f.view.model());
+    for (auto _ : state) {
+        state.PauseTiming();
+        model->removeAllRows();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        f.view.editing().FillList();
+        QApplication::processEvents();
+    }
+}
+
+void BM_StoreList(benchmark::State &state)
+{
+    FullView f;
+    for (auto _ : state)
+        f.view.StoreList();
+}
+
+void BM_NormalizeDay(benchmark::State &state)
+{
+    FullView f;
+    for (auto _ : state) {
+        f.view.NormalizeDay();
+        QApplication::processEvents();
+    }
+}
+
+void BM_WeekdaySwitch(benchmark::State &state)
+{
+    FullView f;
+    int day = 1;
+    for (auto _ : state) {
+        day = day == 1 ? 2 : 1;
+        f.view.ShowDay(day);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FillList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NormalizeDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeekdaySwitch)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "FrameFixture.h"
+#include "app/CommandIds.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+class Dialogs : public FrameFixture {};
+
+TEST_F(Dialogs, AboutBoxShowsVersionAndIcon)
+{
+    DialogCloser closer;
+    closer.onDialog = [](QDialog *d) {
+        auto *version = d->findChild<QLabel *>(QStringLiteral("version"));
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text(), QStringLiteral("Tavrin Version 1.1"));
+        auto *icon = d->findChild<QLabel *>(QStringLiteral("icon"));
+        ASSERT_NE(icon, nullptr);
+        EXPECT_FALSE(icon->pixmap().isNull());
+        auto buttons = d->findChildren<QPushButton *>();
+        ASSERT_EQ(buttons.size(), 1);
+        EXPECT_EQ(buttons.first()->text(), QStringLiteral("OK"));
+    };
+    frame->dispatch(Cmd::AppAbout);
+    EXPECT_EQ(closer.titles, QStringList{QStringLiteral("About Tavrin")});
+}
+
+TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
+{
+    EXPECT_EQ(frame->portName(), QString());
+    {
+        DialogCloser closer;
+        closer.onDialog = [](QDialog *d) { d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral(" /dev/ttyUSB7 ")); };
+        frame->dispatch(Cmd::SerialPort);
+        EXPECT_EQ(closer.titles, QStringList{QStringLiteral("Serial Port")});
+    }
+    EXPECT_EQ(settings->serialPort(), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(Settings(dir.filePath(QStringLiteral("settings.ini"))).serialPort(), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(frame->portName(), QStringLiteral("/dev/ttyUSB7"));
+    frame->setPortOverride(QStringLiteral("/dev/pts/9"));
+    EXPECT_EQ(frame->portName(), QStringLiteral("/dev/pts/9"));
+
+    // a cancelled dialog keeps the choice
+    {
+        DialogCloser closer(true);
+        closer.onDialog = [](QDialog *d) { d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral("COM3")); };
+        frame->dispatch(Cmd::SerialPort);
+    }
+    EXPECT_EQ(settings->serialPort(), QStringLiteral("/dev/ttyUSB7"));
+}
+
+TEST_F(Dialogs, PrintSetupOpensThePageSetupDialog)
+{
+    DialogCloser closer(true);
+    frame->dispatch(Cmd::FilePrintSetup);
+    EXPECT_EQ(closer.titles.size(), 1);
+}

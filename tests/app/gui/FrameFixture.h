@@ -1,0 +1,61 @@
+#pragma once
+
+#include "QueuedFileChooser.h"
+#include "app/Settings.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/CTavrinDoc.h"
+#include "view/gui/CTavrinView.h"
+#include "support/RecordingMessages.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window offscreen with recorded messages, queued file choices and settings in a
+// temporary file, shown and active so that its keys work.
+class FrameFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini")));
+        frame = std::make_unique<CMainFrame>(*settings, messages, files);
+        frame->initialUpdate();
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    }
+
+    void TearDown() override
+    {
+        // nothing may be asked on the way out of a test
+        messages.answers.clear();
+        frame->document()->setModifiedFlag(false);
+        frame.reset();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Settings> settings;
+    RecordingMessages messages;
+    QueuedFileChooser files;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+// While it lives, every modal dialog that opens is noted and then closed: accepted, or
+// rejected when reject is set. An optional step runs on the dialog first.
+class DialogCloser : public QObject {
+public:
+    explicit DialogCloser(bool reject = false);
+    std::function<void(QDialog *)> onDialog;
+    QStringList titles;
+    QStringList objectNames;
+
+private:
+    void poll();
+    bool m_reject;
+};

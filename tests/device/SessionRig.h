@@ -1,0 +1,86 @@
+#pragma once
+
+#include "RecordingTransferHost.h"
+
+#include "device/DayImage.h"
+#include "device/DeviceEmulator.h"
+#include "schedule/TimeText.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <QByteArray>
+
+#include <deque>
+#include <string>
+
+inline ScheduleEntry makeEntry(int hour, int minute, const char *kind, int number, const char *ac = "",
+                               const char *channels = "0000")
+{
+    ScheduleEntry e;
+    e.Time = storedTime(hour, minute);
+    e.MelodyVoice = kind;
+    e.Selection = std::to_string(number);
+    e.AC = ac;
+    e.CH1 = std::string(1, channels[0]);
+    e.CH2 = std::string(1, channels[1]);
+    e.CH3 = std::string(1, channels[2]);
+    e.CH4 = std::string(1, channels[3]);
+    return e;
+}
+
+inline QByteArray imageBytes(const DayImage &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(image.bytes().size()));
+}
+
+inline QByteArray encoded(const DaySchedule &day)
+{
+    DayImage image;
+    image.Encode(day);
+    return imageBytes(image);
+}
+
+// A session wired to the device emulator: every frame the session writes goes to the
+// emulator at once; the emulator's answers wait until the test delivers them (tick() does so
+// before firing timer 1), as they would wait in the event queue.
+template <class Session>
+struct SessionRig {
+    WeeklySchedule week;
+    RecordingTransferHost host;
+    DeviceEmulator device{[] { return DeviceEmulator::Millis(0); }};
+    Session session{host, week};
+    std::deque<QByteArray> pending;
+    std::string corruptCodes; // image requests for these codes get a corrupted answer
+
+    SessionRig()
+    {
+        host.onWrite = [this](const QByteArray &frame) {
+            if (frame.size() >= 3)
+                device.faults().corruptUpload = corruptCodes.find(frame[2]) != std::string::npos;
+            device.feed(std::string_view(frame.constData(), size_t(frame.size())));
+            for (const auto &chunk : device.takeChunks())
+                pending.push_back(QByteArray(reinterpret_cast<const char *>(chunk.data()), qsizetype(chunk.size())));
+        };
+        session.open();
+    }
+
+    void deliver()
+    {
+        while (!pending.empty()) {
+            const QByteArray chunk = pending.front();
+            pending.pop_front();
+            session.received(chunk);
+        }
+    }
+    void tick()
+    {
+        deliver();
+        session.timer(TransferHost::kReplyTimer);
+    }
+    // The box toggles itself, then tells its owner.
+    void click(int box)
+    {
+        const bool now = !host.isChecked(box);
+        host.checked[box] = now;
+        session.boxClicked(box, now);
+    }
+};

@@ -1,0 +1,132 @@
+#include "ui/gui/SchedulePrinter.h"
+
+#include "schedule/Messages.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kLeft = 50;
+constexpr int kTop = 150;
+
+// The longest line any page of this document can have: entry lines and rules, and the
+// date line with the widest date, time and page number.
+int longestLine(const std::vector<ReportRow> &rows)
+{
+    size_t longest = std::max(ScheduleReport::headingRule().size(),
+                              ScheduleReport::columnHeading().size());
+    for (const ReportRow &row : rows)
+        longest = std::max(longest, ScheduleReport::entryLine(row).size());
+    const ReportTime widest{9999, 12, 31, 23, 59, 59};
+    const int lastPage = ScheduleReport::pageCount(int(rows.size())) - 1;
+    longest = std::max(longest, ScheduleReport::dateLine(widest, lastPage).size());
+    return int(longest);
+}
+
+// A fixed-pitch font, as large as lets `columns` characters fit from x = 50 to the right
+// edge and a full page of lines fit from y = 150 to the bottom.
+QFont reportFont(QPaintDevice *device, const QRect &printable, int columns)
+{
+    QFont font(QStringLiteral("Monospace"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setKerning(false);
+
+    const double width = std::max(1, printable.width() - kLeft);
+    const double height = std::max(1, printable.height() - kTop);
+    int size = 100;
+    font.setPixelSize(size);
+    {
+        const QFontMetricsF metrics(font, device);
+        const double advance = metrics.horizontalAdvance(QString(columns, QLatin1Char('M')));
+        const double lines = metrics.lineSpacing() * ScheduleReport::kMaxLinesPerPage;
+        size = int(std::floor(size * std::min(width / advance, height / lines)));
+    }
+    // metrics do not scale exactly with the size: step down until it really fits
+    for (size = std::max(size, 1); size > 1; --size) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font, device);
+        if (metrics.horizontalAdvance(QString(columns, QLatin1Char('M'))) <= width
+            && metrics.lineSpacing() * ScheduleReport::kMaxLinesPerPage <= height)
+            break;
+    }
+    font.setPixelSize(size);
+    return font;
+}
+
+} // namespace
+
+PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, int shownDay,
+                            const ReportClock &clock)
+{
+    printer.setDocName(QStringLiteral("Tavrin Schedule"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintResult::Failed;
+
+    const QRect printable = painter.viewport();
+    painter.setFont(reportFont(&printer, printable, longestLine(rows)));
+    const QFontMetrics metrics(painter.font(), &printer);
+    const int lineHeight = metrics.lineSpacing();
+
+    const int pages = ScheduleReport::pageCount(int(rows.size()));
+    for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
+        if (pageIndex > 0)
+            printer.newPage();
+        const ReportTime now = clock ? clock() : localReportTime();
+        const std::vector<std::string> lines = ScheduleReport::page(rows, shownDay, pageIndex, now);
+        for (size_t r = 0; r < lines.size(); ++r) {
+            if (lines[r].empty())
+                continue;
+            // the line's top at y, as text output on a page does
+            const int top = kTop + int(r) * lineHeight;
+            painter.drawText(kLeft, top + metrics.ascent(), QString::fromStdString(lines[r]));
+        }
+    }
+    painter.end();
+    return PrintResult::Printed;
+}
+
+PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
+                          const ReportClock &clock, Messages *messages)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QObject::tr("Print"));
+    // the whole day only: no page range, no selection, no current page
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintResult::Cancelled;
+
+    const PrintResult result = printScheduleTo(printer, rows, shownDay, clock);
+    if (result == PrintResult::Failed && messages)
+        messages->show(printFailedText(), QStringLiteral("Tavrin"), Messages::Icon::Error);
+    return result;
+}
+
+std::vector<ReportRow> reportRowsFromTexts(const QList<QStringList> &rows)
+{
+    std::vector<ReportRow> result;
+    result.reserve(size_t(rows.size()));
+    for (const QStringList &texts : rows) {
+        ReportRow row;
+        for (int column = 0; column < ScheduleReport::kColumns && column < texts.size(); ++column)
+            row[size_t(column)] = texts[column].toStdString();
+        result.push_back(std::move(row));
+    }
+    return result;
+}
+
+QString printFailedText()
+{
+    return QObject::tr("The printer could not be started. Nothing was printed.");
+}
