@@ -43,7 +43,8 @@ bool openLink(DeviceLink &link, const QString &port)
     QString error;
     if (link.open(port, error))
         return true;
-    sayError(kOpenFail + QStringLiteral(": ") + port + (error.isEmpty() ? QString() : QStringLiteral(" (") + error + QLatin1Char(')')));
+    // The port's own failure text names the port.
+    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CComm;
+class DeviceLinkReceiver;
 
 // The serial port as the device commands use it: the program's CComm, opened on a port
 // named on the command line, with received chunks and a lost port handed to callbacks.
@@ -27,4 +28,5 @@ public:
 
 private:
     std::unique_ptr<CComm> m_comm;
+    std::unique_ptr<DeviceLinkReceiver> m_receiver;
 };
