@@ -168,7 +168,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         } else if (command.verb == CliVerb::Image) {
             return usageError(verbText, QStringLiteral("no weekday given (--day DAY)"));
         }
-        command.hex = parser.isSet(hexOption);
+        command.hex = command.verb == CliVerb::Image && parser.isSet(hexOption);
     }
 
     if (command.verb == CliVerb::Download || command.verb == CliVerb::Upload) {

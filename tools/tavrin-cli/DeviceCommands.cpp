@@ -63,6 +63,12 @@ void tickDays(Session &session, const std::vector<int> &days)
         session.boxClicked(day, true);
 }
 
+// "Make no Response (Monday not sent)".
+QString withNotDone(const QString &text, const QString &label, const QString &notDone)
+{
+    return label.isEmpty() ? text : text + QStringLiteral(" (") + label + QLatin1Char(' ') + notDone + QLatin1Char(')');
+}
+
 QStringList dayNames(const std::vector<int> &days)
 {
     QStringList names;
@@ -106,14 +112,12 @@ int runDownload(const CliCommand &command)
             sayRaw(text + QLatin1Char('\n'));
         } else if (text == kRefused) {
             // The dialog waits for Cancel behind a refusal; so do we, at once.
-            progress.abandon(QStringLiteral("refused"));
             failed = true;
-            sayError(text + QStringLiteral(" (the device refused the frame)"));
+            sayError(text + QStringLiteral(" (the device refused ") + progress.abandon() + QLatin1Char(')'));
             QTimer::singleShot(0, &loop, [&] { session->cancel(); });
         } else {
-            progress.abandon(text);
             failed = true;
-            sayError(text);
+            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not sent")));
         }
     };
     hooks.closed = [&](SessionHost::Result) { loop.quit(); };
@@ -182,9 +186,8 @@ int runUpload(const CliCommand &command)
             completed = true;
             sayRaw(text + QLatin1Char('\n'));
         } else {
-            progress.abandon(text);
             requested = 0;
-            sayError(text);
+            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not received")));
         }
     };
     hooks.closed = [&](SessionHost::Result) { loop.quit(); };

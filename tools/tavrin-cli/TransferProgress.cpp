@@ -17,12 +17,13 @@ TransferProgress::TransferProgress(bool terminal)
 TransferProgress::~TransferProgress()
 {
     if (running())
-        abandon(QString());
+        abandon();
 }
 
 void TransferProgress::start(const QString &label)
 {
     m_label = label;
+    m_position = 0;
     m_shown = -1;
     if (m_terminal)
         draw(0);
@@ -32,8 +33,12 @@ void TransferProgress::setRange(int top) { m_top = std::max(1, top); }
 
 void TransferProgress::setPosition(int position)
 {
-    if (m_terminal && running())
-        draw(std::clamp(position, 0, m_top));
+    // The bar only grows within a weekday; the session resets it before the next one starts.
+    if (!running() || position <= m_position)
+        return;
+    m_position = std::min(position, m_top);
+    if (m_terminal)
+        draw(m_position);
 }
 
 void TransferProgress::finish(const QString &outcome)
@@ -49,15 +54,13 @@ void TransferProgress::finish(const QString &outcome)
     m_label.clear();
 }
 
-void TransferProgress::abandon(const QString &outcome)
+QString TransferProgress::abandon()
 {
-    if (!running())
-        return;
-    if (m_terminal)
-        sayRaw(outcome.isEmpty() ? QStringLiteral("\n") : QStringLiteral(" ") + outcome + QLatin1Char('\n'));
-    else if (!outcome.isEmpty())
-        sayRaw(m_label + QStringLiteral(": ") + outcome + QLatin1Char('\n'));
+    const QString label = m_label;
+    if (running() && m_terminal)
+        sayRaw(QStringLiteral("\n"));
     m_label.clear();
+    return label;
 }
 
 void TransferProgress::draw(int position)

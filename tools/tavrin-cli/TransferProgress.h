@@ -15,8 +15,9 @@ public:
     void setPosition(int position);
     // The weekday that is running ends with this outcome ("sent", "received", "Line Error").
     void finish(const QString &outcome);
-    // Ends the running weekday's bar without an outcome line (the transfer stopped).
-    void abandon(const QString &outcome);
+    // The transfer stopped under the running weekday: its bar line is ended, and its label
+    // returned for the message that tells why (empty when none was running).
+    QString abandon();
 
     bool running() const { return !m_label.isEmpty(); }
 
@@ -26,5 +27,6 @@ private:
     bool m_terminal;
     QString m_label;
     int m_top = 1;
+    int m_position = 0;
     int m_shown = -1;
 };
