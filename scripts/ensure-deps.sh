@@ -3,7 +3,7 @@
 # Does nothing at all when everything is present. Sourced by run.sh and test.sh.
 tavrin_packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   poppler-utils xvfb xauth x11-utils fonts-dejavu-core

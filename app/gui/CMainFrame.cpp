@@ -5,6 +5,7 @@
 #include "app/LockKeys.h"
 #include "app/Settings.h"
 #include "app/gui/CTavrinDoc.h"
+#include "schedule/ScheduleFiles.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     : QMainWindow(parent)
     , m_settings(settings)
     , m_messages(messages)
-    , m_files(files)
+    , m_chooser(files)
     , m_doc(new CTavrinDoc(this))
     , m_view(new CTavrinView(messages, this))
 {
@@ -44,6 +45,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     setWindowTitle(m_doc->frameTitle());
     connect(m_doc, &CTavrinDoc::titleChanged, this, &QWidget::setWindowTitle);
 
+    m_scheduleFiles = std::make_unique<ScheduleFiles>(m_view->schedule(), messages);
     m_view->setObjectName(QStringLiteral("view"));
     setCentralWidget(m_view);
     // Every change the operator makes to the schedule leaves the document modified.
@@ -57,9 +59,9 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     registerHandlers();
     followShownDay(m_view->shownDay());
 
-    // The window fills the screen.
+    // The window fills the screen (the part panels leave free); start-up also maximises it.
     if (QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->geometry());
+        setGeometry(screen->availableGeometry());
 }
 
 CMainFrame::~CMainFrame() { delete m_lockKeys; }

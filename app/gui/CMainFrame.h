@@ -15,6 +15,7 @@ class QActionGroup;
 class QLabel;
 class QPrinter;
 class QToolBar;
+class ScheduleFiles;
 class Settings;
 
 // The main window: menus, toolbar and status bar built from the command table, every command
@@ -32,7 +33,7 @@ public:
 
     // The port given on the command line wins over the chosen one for this run.
     void setPortOverride(const QString &port) { m_portOverride = port; }
-    // The port the device dialogs open.
+    // The port the device dialogs open: --port, else the chosen one, else the platform's first.
     QString portName() const;
 
     // Runs the handler of a command; unknown numbers do nothing.
@@ -64,6 +65,8 @@ private:
     void updateLockIndicators();
     void followShownDay(int day);
     void markModified();
+    // After New, Open or Save: the list shows Monday from the schedule, the title follows.
+    void fileCommandDone();
 
     // Asks to save unsaved changes; false when the operator cancels (or the Save is cancelled).
     bool saveModified();
@@ -88,7 +91,8 @@ private:
 
     Settings &m_settings;
     Messages &m_messages;
-    FileChooser &m_files;
+    FileChooser &m_chooser;
+    std::unique_ptr<ScheduleFiles> m_scheduleFiles;
     CTavrinDoc *m_doc;
     CTavrinView *m_view;
     QString m_portOverride;

@@ -6,7 +6,13 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
+#include "device/PortName.h"
+#include "device/gui/CDownloadDlg.h"
+#include "device/gui/CTimeSettingDlg.h"
+#include "device/gui/CUploadDlg.h"
 #include "schedule/Messages.h"
+#include "schedule/ScheduleFiles.h"
+#include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
@@ -15,10 +21,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-QString CMainFrame::portName() const
-{
-    return m_portOverride.isEmpty() ? m_settings.serialPort() : m_portOverride;
-}
+// The device sits on port 1 unless the operator named another one.
+QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
 
 void CMainFrame::markModified() { m_doc->setModifiedFlag(true); }
 
@@ -37,50 +41,68 @@ bool CMainFrame::saveModified()
     }
 }
 
+void CMainFrame::fileCommandDone()
+{
+    m_view->reloadShownDay();
+    m_doc->setTitle(m_scheduleFiles->title());
+    m_doc->setModifiedFlag(false);
+}
+
 void CMainFrame::initialUpdate()
 {
-    m_doc->setTitle(QString::fromLatin1(CTavrinDoc::kUntitled));
-    m_doc->setModifiedFlag(false);
-    followShownDay(1);
+    // A missing or broken template has been reported; the program goes on with an empty week.
+    if (m_scheduleFiles->New())
+        fileCommandDone();
+    else
+        m_view->reloadShownDay();
 }
 
 void CMainFrame::openFile(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !m_scheduleFiles->Open(path))
         return;
-    m_settings.addRecentFile(path);
-    followShownDay(1);
-    m_doc->setModifiedFlag(false);
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
 }
 
 void CMainFrame::onFileNew()
 {
     if (!saveModified())
         return;
-    initialUpdate();
+    if (m_scheduleFiles->New())
+        fileCommandDone();
 }
 
 void CMainFrame::onFileOpen()
 {
     if (!saveModified())
         return;
-    const QStringList paths = m_files.chooseFilesToOpen();
-    for (const QString &path : paths)
-        openFile(path);
+    const QStringList paths = m_chooser.chooseFilesToOpen();
+    if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
+        return;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
 }
 
 bool CMainFrame::onFileSave()
 {
-    const QString path = m_files.chooseFileToSave();
+    const QString path = m_chooser.chooseFileToSave();
     if (path.isEmpty())
         return false;
-    m_settings.addRecentFile(path);
-    followShownDay(1);
-    m_doc->setModifiedFlag(false);
+    m_view->StoreList();
+    if (!m_scheduleFiles->Save(path))
+        return false;
+    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    fileCommandDone();
     return true;
 }
 
-void CMainFrame::onFilePrint() {}
+void CMainFrame::onFilePrint()
+{
+    // The report is made of the rows exactly as the list shows them.
+    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->shownDay(), localReportTime, &m_messages,
+                  printer());
+}
 
 QPrinter *CMainFrame::printer()
 {
@@ -111,14 +133,39 @@ void CMainFrame::onEditCommand(int id)
     }
 }
 
-// The view runs Auto Setup and rebuilds the list on OK (and reports the change).
-void CMainFrame::onAutoSet() { m_view->autoSet(); }
+// The view runs Auto Setup and rebuilds the list on OK (and reports the change). The list is
+// stored first: the rebuild would otherwise drop edits of the shown day not yet stored.
+void CMainFrame::onAutoSet()
+{
+    m_view->StoreList();
+    m_view->autoSet();
+}
 
-void CMainFrame::onTimeSetting() {}
+void CMainFrame::onTimeSetting()
+{
+    CTimeSettingDlg dialog(this, portName());
+    dialog.exec();
+}
 
-void CMainFrame::onDownload() {}
+// The device gets what the list shows: the list is stored into the week first.
+void CMainFrame::onDownload()
+{
+    m_view->StoreList();
+    CDownloadDlg dialog(this, m_view->schedule(), portName());
+    dialog.exec();
+}
 
-void CMainFrame::onUpload() {}
+// Each weekday received replaces that day of the week. The list is stored first, so edits of
+// the shown day survive when that day is not among those received.
+void CMainFrame::onUpload()
+{
+    m_view->StoreList();
+    CUploadDlg dialog(this, m_view->schedule(), portName());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_view->reloadShownDay();
+    markModified();
+}
 
 void CMainFrame::onSerialPort()
 {

@@ -51,7 +51,7 @@ bool CTavrinApp::InitInstance(const QStringList &arguments)
     if (!line.file.isEmpty())
         m_frame->openFile(line.file);
 
-    m_frame->show();
+    m_frame->showMaximized();
 
     const QString screenshots = qEnvironmentVariable("TAVRIN_SCREENSHOTS");
     if (!screenshots.isEmpty())

@@ -2,6 +2,9 @@
 
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"
+#include "device/gui/CDownloadDlg.h"
+#include "device/gui/CTimeSettingDlg.h"
+#include "device/gui/CUploadDlg.h"
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CTavrinView.h"
 
@@ -81,6 +84,18 @@ void ScreenshotTour::run()
     save(&m_frame, QStringLiteral("main-window"));
 
     WeeklySchedule &week = m_frame.view()->schedule();
+    {
+        CDownloadDlg dialog(&m_frame, week, m_frame.portName());
+        save(&dialog, QStringLiteral("download"));
+    }
+    {
+        CUploadDlg dialog(&m_frame, week, m_frame.portName());
+        save(&dialog, QStringLiteral("upload"));
+    }
+    {
+        CTimeSettingDlg dialog(&m_frame, m_frame.portName());
+        save(&dialog, QStringLiteral("time-setting"));
+    }
     {
         CAutoSetupDlg dialog(week, m_messages, &m_frame);
         save(&dialog, QStringLiteral("auto-setup"));

@@ -94,9 +94,10 @@ PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &row
 }
 
 PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
-                          const ReportClock &clock, Messages *messages)
+                          const ReportClock &clock, Messages *messages, QPrinter *setUpPrinter)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter &printer = setUpPrinter ? *setUpPrinter : ownPrinter;
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QObject::tr("Print"));
     // the whole day only: no page range, no selection, no current page

@@ -25,9 +25,11 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // Shows the print dialog over `parent` (document name "Tavrin Schedule") and prints. Cancelled
 // prints nothing. When the printer can't be started the operator is told through `messages`
 // (when given) and Failed is returned.
+// `printer`, when given, is the one Print Setup set up (paper, orientation) and is used instead
+// of a fresh one.
 PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
                           const ReportClock &clock = localReportTime,
-                          Messages *messages = nullptr);
+                          Messages *messages = nullptr, QPrinter *printer = nullptr);
 
 // Prints on a printer set up by the caller (a PDF file in tests), without any dialog.
 // Returns Failed when the printer can't be started.

@@ -7,6 +7,7 @@
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
 
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -208,14 +209,39 @@ bool CTavrinView::event(QEvent *e)
 void CTavrinView::keyPressEvent(QKeyEvent *e)
 {
     if (m_core->isEditing()) {
-        // The editor lost the focus but is still open: the screen decides, and keys it lets
-        // through belong to the editor, not to the list.
-        if (m_core->editorKey(e->key()) && m_control->editor())
-            m_control->editor()->setFocus(Qt::OtherFocusReason);
+        // The editor lost the focus but is still open: the key belongs to the editor, whose
+        // screen decides what it does.
+        if (QWidget *editor = m_control->editor()) {
+            editor->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(editor, e);
+        } else {
+            m_core->editorKey(e->key());
+        }
         e->accept();
         return;
     }
-    QTableView::keyPressEvent(e);
+    // The shell binds these keys to its commands; when it has not (a view on its own), the
+    // list still answers them itself rather than with the table's defaults.
+    if (e->matches(QKeySequence::Copy))
+        editCopy();
+    else if (e->matches(QKeySequence::Cut))
+        editCut();
+    else if (e->matches(QKeySequence::Paste))
+        editPaste();
+    else if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Insert)
+        editInsert();
+    else if (e->modifiers() == Qt::NoModifier && e->key() == Qt::Key_Delete)
+        editDelete();
+    else
+        QTableView::keyPressEvent(e);
+}
+
+void CTavrinView::updateEditorGeometries()
+{
+    QTableView::updateEditorGeometries();
+    // Also called while the base class is still being set up, before the core exists.
+    if (m_core && m_core->isEditing())
+        m_control->moveCellEditor(m_core->editedRow(), m_core->editedColumn());
 }
 
 void CTavrinView::mousePressEvent(QMouseEvent *e)

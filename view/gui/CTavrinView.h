@@ -82,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
+    void updateEditorGeometries() override;
 
 private:
     void setUpColumns();

@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 #include "app/CommandIds.h"
+#include "device/PortName.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,7 +28,7 @@ TEST_F(Dialogs, AboutBoxShowsVersionAndIcon)
 
 TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
 {
-    EXPECT_EQ(frame->portName(), QString());
+    EXPECT_EQ(frame->portName(), platformPortName(1));
     {
         DialogCloser closer;
         closer.onDialog = [](QDialog *d) { d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral(" /dev/ttyUSB7 ")); };

@@ -2,6 +2,9 @@
 #include "app/CommandIds.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 class UnsavedChanges : public FrameFixture {
 protected:
@@ -56,4 +59,27 @@ TEST_F(UnsavedChanges, WeekdayGroupFollowsTheShownDayWhoeverChangesIt)
     EXPECT_EQ(frame->view()->shownDay(), 6);
     EXPECT_TRUE(frame->commandAction(Cmd::Saturday)->isChecked());
     EXPECT_FALSE(frame->document()->isModified());
+}
+
+TEST_F(UnsavedChanges, AutoSetOnAnotherDayKeepsTheShownDaysEditsAndLeavesTheDocumentModified)
+{
+    edit(); // Monday: one row not yet stored
+    frame->document()->setModifiedFlag(false);
+    DialogCloser closer;
+    closer.onDialog = [](QDialog *d) {
+        d->findChild<QComboBox *>(QStringLiteral("day"))->setCurrentIndex(2); // Tuesday (Sunday first)
+        d->findChild<QLineEdit *>(QStringLiteral("startTime"))->setText(QStringLiteral("08:00"));
+        d->findChild<QLineEdit *>(QStringLiteral("endTime"))->setText(QStringLiteral("09:00"));
+        d->findChild<QLineEdit *>(QStringLiteral("interval"))->setText(QStringLiteral("30"));
+        d->findChild<QComboBox *>(QStringLiteral("melodyVoice"))->setCurrentIndex(1);
+        d->findChild<QPushButton *>(QStringLiteral("ok"))->click();
+    };
+    QTest::keyClick(frame.get(), Qt::Key_F3);
+    ASSERT_EQ(closer.titles.size(), 1);
+    EXPECT_EQ(frame->view()->shownDay(), 2);
+    EXPECT_TRUE(frame->commandAction(Cmd::Tuesday)->isChecked());
+    EXPECT_GE(frame->view()->shownRowCount(), 2);
+    EXPECT_TRUE(frame->document()->isModified());
+    frame->view()->ShowDay(1);
+    EXPECT_EQ(frame->view()->shownRowCount(), 1);
 }

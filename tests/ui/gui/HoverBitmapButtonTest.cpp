@@ -372,12 +372,3 @@ TEST(HoverBitmapButton, ProgramPictures)
     box.SetBitmaps(999);
     EXPECT_EQ(pixelAt(box, kInside), box.palette().color(QPalette::Active, QPalette::Button).rgb());
 }
-
-TEST(HoverBitmapButton, KindFromButtonStyle)
-{
-    EXPECT_EQ(CHoverBitmapButton::kindForButtonStyle(0x3), Kind::CheckBox);        // auto check box
-    EXPECT_EQ(CHoverBitmapButton::kindForButtonStyle(0x50010003), Kind::CheckBox);
-    EXPECT_EQ(CHoverBitmapButton::kindForButtonStyle(0x9), Kind::RadioButton);     // auto radio
-    EXPECT_EQ(CHoverBitmapButton::kindForButtonStyle(0x2), Kind::PushButton);      // plain check box
-    EXPECT_EQ(CHoverBitmapButton::kindForButtonStyle(0x0), Kind::PushButton);
-}

@@ -155,14 +155,3 @@ TEST(SchedulePrinter, ReportFitsThePageWithColumnsAligned)
         EXPECT_EQ(ons, 60);
     }
 }
-
-TEST(SchedulePrinter, RowsFromListTexts)
-{
-    const std::vector<ReportRow> rows = reportRowsFromTexts(
-        {{"1", "PM", "08:05", "Melody", "3", "", "ON"},
-         {"2", "AM", "01:00", "Voice", "4", "ON", "", "", "", "ON", "extra"}});
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0][6], "ON");
-    EXPECT_EQ(rows[0][9], "");
-    EXPECT_EQ(rows[1][9], "ON");
-}

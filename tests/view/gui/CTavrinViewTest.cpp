@@ -122,6 +122,15 @@ TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
     EXPECT_EQ(view->shownRowCount(), 3);
     EXPECT_NE(view->cellEditor(), nullptr);
 
+    // Keys that reach the list while the editor is open still go to the editor.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_4);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(0, 4), "4");
+
+    doubleClick(0, 4);
+    ASSERT_NE(view->cellEditor(), nullptr);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 0));
     EXPECT_EQ(view->cellEditor(), nullptr);
 
@@ -129,6 +138,33 @@ TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_EQ(deletes, 1);
     EXPECT_EQ(view->shownRowCount(), 2);
+
+    // So do the clipboard keys: the table keeps none of them for itself.
+    int copies = 0;
+    auto *copy = new QAction(&window);
+    copy->setShortcut(QKeySequence::Copy);
+    QObject::connect(copy, &QAction::triggered, [&] { ++copies; view->editCopy(); });
+    window.addAction(copy);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(0, 0));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(view->editing().clipboard().count(), 1);
+}
+
+TEST_F(CTavrinViewTest, ListKeysWorkWithoutAShell)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(1, 0));
+    QTest::keyClick(view, Qt::Key_Insert);
+    EXPECT_EQ(view->shownRowCount(), 4);
+    EXPECT_EQ(cell(1, 2), "00:00");
+    EXPECT_EQ(cell(2, 0), "3");
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(view->shownRowCount(), 0);
+    EXPECT_EQ(view->schedule().day(1).count(), 0);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(view->shownRowCount(), 3) << "the blank row has neither sound nor AC and drops out";
+    EXPECT_EQ(cell(0, 2), "07:00");
 }
 
 TEST_F(CTavrinViewTest, HeaderClickSortsByTime)

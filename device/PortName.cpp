@@ -1,0 +1,23 @@
+#include "device/PortName.h"
+
+QString platformPortName(int portNumber)
+{
+    if (portNumber < 1)
+        return {};
+#ifdef Q_OS_WIN
+    if (portNumber > 4)
+        return QStringLiteral("\\\\.\\TELNET");
+    return QStringLiteral("COM%1").arg(portNumber);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+#endif
+}
+
+QString effectivePortName(int portNumber, const QString &settingsName, const QString &optionName)
+{
+    if (!optionName.trimmed().isEmpty())
+        return optionName.trimmed();
+    if (!settingsName.trimmed().isEmpty())
+        return settingsName.trimmed();
+    return platformPortName(portNumber);
+}

@@ -1,0 +1,18 @@
+#include "device/gui/CDownloadDlg.h"
+
+namespace {
+QStringList boxTexts()
+{
+    return {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("   Wednesday"),
+            QStringLiteral("Thursday"), QStringLiteral("Friday"), QStringLiteral("Saturday"),
+            QStringLiteral("Sunday"), QStringLiteral("Weekly"), QStringLiteral(" ALL Clear")};
+}
+} // namespace
+
+CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
+    : TransferDialog(parent, QStringLiteral("Download"), boxTexts(), QStringLiteral("Send"), portName),
+      m_session(*this, week)
+{
+    m_session.open();
+    openPort();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "device/DownloadSession.h"
+#include "device/gui/TransferDialog.h"
+
+class WeeklySchedule;
+
+// "Download": sends the chosen weekdays of the week, or ALL Clear, to the device.
+//
+//     CDownloadDlg dlg(parentWindow, week, portName);   // opens the port at once
+//     dlg.exec();                                       // Accepted after "Downloading
+//                                                       // complete" or "Make no Response"
+//
+// `week` is read when each weekday starts and must outlive the dialog; store the list into it
+// before opening. `portName` is the serial port to use; empty means the first serial port of
+// the platform. When the port cannot be opened the dialog says so and still opens.
+class CDownloadDlg : public TransferDialog {
+    Q_OBJECT
+public:
+    // Boxes 1..7 Monday..Sunday, then "Weekly" and " ALL Clear".
+    CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName);
+
+    DownloadSession &session() { return m_session; }
+
+protected:
+    void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
+    void actionClicked() override { m_session.send(); }
+    void cancelClicked() override { m_session.cancel(); }
+    void timerTick(int id) override { m_session.timer(id); }
+    void chunkReceived(const QByteArray &chunk) override { m_session.received(chunk); }
+    void portLost() override { m_session.portLost(); }
+
+private:
+    DownloadSession m_session;
+};

@@ -1,0 +1,26 @@
+#include "device/gui/DeviceMessage.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption, bool information,
+                               std::function<void()> onClosed)
+{
+    auto *box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption);
+    box->setText(text);
+    box->setIcon(information ? QMessageBox::Information : QMessageBox::NoIcon);
+    box->setStandardButtons(QMessageBox::Ok);
+    if (onClosed)
+        QObject::connect(box, &QDialog::finished, parent, [onClosed = std::move(onClosed)] { onClosed(); });
+    box->open();
+    return box;
+}
+
+QString portOpenFailText(const QString &reason, const QString &portName)
+{
+    const QString detail = reason.isEmpty() ? portName : reason;
+    return detail.isEmpty() ? QStringLiteral("Serial Port Open Fail")
+                            : QStringLiteral("Serial Port Open Fail\n\n%1").arg(detail);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QMessageBox;
+class QWidget;
+
+// A message box over a device dialog that does not block: it opens window-modal and returns
+// at once, so the dialog's timers and port go on and no handler is entered twice. onClosed
+// runs when the operator closes it. An empty caption gives the application's title.
+QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption = QString(),
+                               bool information = false, std::function<void()> onClosed = {});
+
+// "Serial Port Open Fail", with the port's own reason (which names the port).
+QString portOpenFailText(const QString &reason, const QString &portName);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "device/CComm.h"
+#include "device/SerialReceiver.h"
+#include "device/TransferHost.h"
+
+#include <QDialog>
+#include <QList>
+#include <QTimer>
+
+class CHoverBitmapButton;
+class QProgressBar;
+class QPushButton;
+
+// The window shared by Download and Upload: the picture check boxes in "Select the Day", a
+// vertical progress bar in "Status", the action button and "Cancel" side by side below. It
+// carries out what its session asks (TransferHost) and hands the session the operator's
+// clicks, the two timers' ticks and the port's chunks. The port is opened when the window is
+// built and closed when it goes.
+class TransferDialog : public QDialog, public TransferHost, public SerialReceiver {
+    Q_OBJECT
+public:
+    ~TransferDialog() override;
+
+    QString portName() const { return m_comm.portName(); }
+    bool isPortOpen() const { return m_comm.isConnected(); }
+
+    // For tests and the surrounding program: the boxes (1-based, in their table order), the
+    // progress bar and the two buttons.
+    CHoverBitmapButton *box(int number) const;
+    QProgressBar *progressBar() const { return m_progress; }
+    QPushButton *actionButton() const { return m_action; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    bool isTimerActive(int id) const;
+
+    // TransferHost
+    void writeFrame(const QByteArray &frame) override;
+    void closeDialog(Result result) override;
+    void setTimer(int id, int intervalMs) override;
+    void killTimer(int id) override;
+    void setProgressRange(int low, int high) override;
+    void setProgress(int position) override;
+    void setBoxChecked(int box, bool checked) override;
+    void setBoxEnabled(int box, bool enabled) override;
+    void setBoxBitmaps(int box, int normal, int selected, int hover) override;
+    void showMessage(const QString &text, const QString &caption, Icon icon,
+                     std::function<void()> onClosed) override;
+
+    // SerialReceiver
+    void serialReceived(const uint8_t *data, size_t size) override;
+    void serialFailed(const QString &reason) override;
+
+    // Escape and the close button act as "Cancel".
+    void reject() override;
+
+protected:
+    TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts,
+                   const QString &actionText, const QString &portName);
+
+    // Opens the port; run by the subclass once its session exists.
+    void openPort();
+
+    virtual void boxClicked(int box, bool checked) = 0;
+    virtual void actionClicked() = 0;
+    virtual void cancelClicked() = 0;
+    virtual void timerTick(int id) = 0;
+    virtual void chunkReceived(const QByteArray &chunk) = 0;
+    virtual void portLost() = 0;
+
+private:
+    QTimer *timer(int id) const;
+
+    CComm m_comm;
+    QList<CHoverBitmapButton *> m_boxes;
+    QProgressBar *m_progress = nullptr;
+    QPushButton *m_action = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QTimer *m_replyTimer = nullptr;
+    QTimer *m_progressTimer = nullptr;
+    bool m_closing = false;
+    bool m_destroying = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
+
+// The shape of a schedule database: a SQLite file with one table per weekday, "Monday" to
+// "Sunday", each of nine columns: ID (the entry's position, INTEGER) and then the eight
+// fields of an entry in their order, all TEXT so that every text comes back as written.
+// Columns are addressed by position; a file whose tables carry other column names, or
+// more than nine columns, serves as well.
+namespace ScheduleDatabase {
+
+constexpr int kColumnCount = 9;
+
+// "Monday" .. "Sunday" for day 1..7.
+QString tableName(int dayNumber);
+
+// ID, Time, MelodyVoice, Selection, AC, CH1..CH4: the names the program gives its columns.
+QStringList columnNames();
+
+// Creates a new schedule database with seven empty tables at path. Refuses (false, error
+// set) when something already lies there or the file cannot be written.
+bool create(const QString &path, QString *error = nullptr);
+
+// Why the database open on db is not a schedule database (a weekday table missing, or one
+// with fewer than nine columns, or not SQLite at all); empty when it is one.
+QString problemWith(const QSqlDatabase &db);
+
+} // namespace ScheduleDatabase

@@ -1,0 +1,147 @@
+#include "FrameFixture.h"
+#include "app/CommandIds.h"
+#include "app/gui/CTavrinApp.h"
+
+#include <QFile>
+
+namespace {
+const QString kSuffix = QStringLiteral(" -   Tavrin (Program Timer)");
+}
+
+class FileCommands : public FrameFixture {
+protected:
+    void insertRows(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            QTest::keyClick(frame.get(), Qt::Key_Insert);
+    }
+};
+
+TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
+{
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
+    const int templateRows = frame->view()->shownRowCount();
+
+    // Save: asked every time, the title becomes the file name, nothing is left modified
+    frame->view()->ShowDay(2);
+    insertRows(3);
+    const QString week = dir.filePath(QStringLiteral("Week.mdb"));
+    files.saveAnswers = {week};
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(files.saveAsked, 1);
+    EXPECT_TRUE(QFile::exists(week));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+    EXPECT_FALSE(frame->document()->isModified());
+    EXPECT_EQ(frame->view()->shownDay(), 1);
+    EXPECT_TRUE(frame->commandAction(Cmd::Monday)->isChecked());
+
+    // a cancelled Save changes nothing
+    frame->dispatch(Cmd::FileSave);
+    EXPECT_EQ(files.saveAsked, 2);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+
+    // New: the template again, "Untitled", asked nothing (nothing changed)
+    frame->dispatch(Cmd::FileNew);
+    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    frame->view()->ShowDay(2);
+    EXPECT_EQ(frame->view()->shownRowCount(), templateRows);
+
+    // Open: the saved Tuesday is back under the file's name
+    files.openAnswers = {{week}};
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+    EXPECT_EQ(frame->view()->shownDay(), 1);
+    frame->view()->ShowDay(2);
+    EXPECT_EQ(frame->view()->shownRowCount(), 3);
+    EXPECT_FALSE(frame->document()->isModified());
+    EXPECT_EQ(settings->recentFiles().value(0), week);
+}
+
+TEST_F(FileCommands, NewAndOpenAskAboutUnsavedChangesFirst)
+{
+    const QString week = dir.filePath(QStringLiteral("week.mdb"));
+    files.saveAnswers = {week};
+    frame->dispatch(Cmd::FileSave);
+    ASSERT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+
+    insertRows(2);
+    // Cancel: New does nothing
+    messages.answers = {Messages::Answer::Cancel};
+    frame->dispatch(Cmd::FileNew);
+    EXPECT_EQ(messages.asked, QStringList{QStringLiteral("Save changes to week.mdb?")});
+    EXPECT_EQ(frame->view()->shownRowCount(), 2);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+
+    // Cancel: Open shows no dialog
+    messages.answers = {Messages::Answer::Cancel};
+    frame->dispatch(Cmd::FileOpen);
+    EXPECT_EQ(files.openAsked, 0);
+
+    // Save: the changes go into a file chosen now, then Open goes on
+    const QString other = dir.filePath(QStringLiteral("other.mdb"));
+    messages.answers = {Messages::Answer::Save};
+    files.saveAnswers = {other};
+    files.openAnswers = {{week}};
+    frame->dispatch(Cmd::FileOpen);
+    EXPECT_EQ(files.openAsked, 1);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+    EXPECT_EQ(frame->view()->shownRowCount(), 0);
+    files.openAnswers = {{other}};
+    frame->dispatch(Cmd::FileOpen);
+    EXPECT_EQ(frame->view()->shownRowCount(), 2);
+
+    // Discard: New throws the edits away
+    insertRows(1);
+    messages.answers = {Messages::Answer::Discard};
+    frame->dispatch(Cmd::FileNew);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_FALSE(frame->document()->isModified());
+    EXPECT_EQ(messages.asked.size(), 4);
+}
+
+TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Friday.mdb"));
+    {
+        // make a schedule file with two Monday rows
+        RecordingMessages m;
+        QueuedFileChooser f;
+        Settings s(dir.filePath(QStringLiteral("s.ini")));
+        CMainFrame maker(s, m, f);
+        maker.initialUpdate();
+        maker.view()->editInsert();
+        maker.view()->editInsert();
+        f.saveAnswers = {path};
+        maker.dispatch(Cmd::FileSave);
+        ASSERT_TRUE(QFile::exists(path));
+    }
+    auto owned = std::make_unique<RecordingMessages>();
+    RecordingMessages *messages = owned.get();
+    CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned),
+                   std::make_unique<QueuedFileChooser>());
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), path, QStringLiteral("--port"), QStringLiteral("/dev/null")}));
+    EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("Friday.mdb") + kSuffix);
+    EXPECT_EQ(app.mainFrame()->view()->shownRowCount(), 2);
+    EXPECT_EQ(app.mainFrame()->portName(), QStringLiteral("/dev/null"));
+    EXPECT_TRUE(messages->shown.isEmpty());
+
+    // a file that is not there: the operator is told, the template stays
+    auto owned2 = std::make_unique<RecordingMessages>();
+    RecordingMessages *messages2 = owned2.get();
+    CTavrinApp missing(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned2),
+                       std::make_unique<QueuedFileChooser>());
+    ASSERT_TRUE(missing.InitInstance({QStringLiteral("tavrin"), dir.filePath(QStringLiteral("nothing.mdb"))}));
+    EXPECT_EQ(missing.mainFrame()->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_FALSE(messages2->shown.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nothing.mdb"))));
+
+    // a command line that can't be understood stops the start
+    CTavrinApp wrong(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))),
+                     std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
+    EXPECT_FALSE(wrong.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--bogus")}));
+    EXPECT_TRUE(wrong.errorText().contains(QStringLiteral("Usage")));
+    EXPECT_EQ(wrong.mainFrame(), nullptr);
+}

@@ -1,0 +1,80 @@
+#include "DialogTestUtil.h"
+#include "support/PtyDevice.h"
+
+#include "device/gui/CTimeSettingDlg.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Wednesday 9 December 2026, 07:05:09.
+QDateTime wednesdayMorning()
+{
+    return QDateTime(QDate(2026, 12, 9), QTime(7, 5, 9));
+}
+} // namespace
+
+TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
+{
+    CTimeSettingDlg dlg(nullptr, missingPort(), [] { return QDateTime(QDate(2026, 12, 13), QTime(22, 1, 2)); });
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), "Time Setting");
+    QStringList items;
+    for (int i = 0; i < dlg.weekdayList()->count(); ++i)
+        items << dlg.weekdayList()->itemText(i);
+    EXPECT_EQ(items, (QStringList{" Sunday", " Monday", " Tuesday", " Wednesday", " Thursday", " Friday", " Saturday"}));
+    EXPECT_EQ(dlg.weekdayList()->currentText(), " Sunday");
+    EXPECT_EQ(dlg.timePicker()->time(), QTime(22, 1, 2));
+    EXPECT_EQ(dlg.timePicker()->displayFormat(), "HH:mm:ss");
+    EXPECT_EQ(dlg.receiveButton()->text(), "Receive");
+    EXPECT_EQ(dlg.sendButton()->text(), "Send");
+    EXPECT_TRUE(dlg.sendButton()->isDefault());
+    EXPECT_EQ(dlg.cancelButton()->text(), "Cancel");
+    QStringList labels;
+    for (QLabel *l : dlg.findChildren<QLabel *>())
+        labels << l->text();
+    EXPECT_TRUE(labels.contains("Day         :"));
+    EXPECT_TRUE(labels.contains("Time       :"));
+
+    QMessageBox *fail = waitForMessage(&dlg, "Serial Port Open Fail");
+    ASSERT_NE(fail, nullptr);
+    EXPECT_TRUE(fail->text().contains(missingPort()));
+    pressOk(fail);
+    dlg.cancelButton()->click();
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+TEST(CTimeSettingDlg, ReceiveShowsTheDeviceClockAndSendSetsIt)
+{
+    PtyDevice device([] { return DeviceEmulator::Millis(0); });
+    ASSERT_TRUE(device.pty.isOpen());
+    device.emulator.setTime(DeviceEmulator::Time{'B', 23, 59, 59});
+    {
+        CTimeSettingDlg dlg(nullptr, device.slaveName(), wednesdayMorning);
+        dlg.show();
+        ASSERT_TRUE(dlg.isPortOpen());
+        EXPECT_EQ(dlg.weekdayList()->currentText(), " Wednesday");
+
+        dlg.receiveButton()->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.timePicker()->time() == QTime(23, 59, 59); }, 5000));
+        EXPECT_EQ(dlg.weekdayList()->currentText(), " Monday");
+        EXPECT_TRUE(dlg.isVisible());
+
+        dlg.weekdayList()->setCurrentIndex(3);
+        dlg.timePicker()->setTime(QTime(7, 5, 9));
+        device.received.clear();
+        dlg.sendButton()->click();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_FALSE(dlg.isVisible());
+    } // the port closes here, right after "Send"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return device.received.size() >= 10; }, 5000));
+    EXPECT_EQ(device.received, QByteArray("\x54\x24\x44\x30\x37\x30\x35\x30\x39\xFF", 10));
+    EXPECT_EQ(device.emulator.time().code, 'D');
+    EXPECT_EQ(device.emulator.time().hour, 7);
+    EXPECT_EQ(device.emulator.time().second, 9);
+}
