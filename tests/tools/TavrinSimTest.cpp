@@ -5,6 +5,7 @@
 #include "support/SimProcess.h"
 #include "support/TestPaths.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,4 +162,32 @@ TEST(TavrinSimTest, FaultSwitchesReachTheLine)
         EXPECT_EQ(sim.process().exitCode(), 0);
         EXPECT_EQ(sim.process().exitStatus(), QProcess::NormalExit);
     }
+}
+
+TEST(TavrinSimTest, UnreadableStateIsReportedAndTheDeviceStartsBlank)
+{
+    QTemporaryDir dir;
+    const QString state = dir.filePath("device.state");
+    {
+        QFile f(state);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("tavrin-sim state 1\nclock-offset x\nB 0@0@\nC " + QByteArray(5760, 'P') + "\n");
+    }
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--state", state}));
+    Line line;
+    ASSERT_TRUE(line.open(sim.device()));
+    const DayImage blank;
+    const QByteArray blankBytes(reinterpret_cast<const char *>(blank.bytes().data()), 5760);
+    EXPECT_EQ(line.ask("T!C\xFF"), "T!C" + blankBytes + '\xFF');
+    EXPECT_EQ(sim.stop(), 0);
+    const QString errors = sim.errors();
+    EXPECT_TRUE(errors.contains("bad clock offset")) << errors.toStdString();
+    EXPECT_EQ(errors.count("skipped a line"), 2) << errors.toStdString();
+
+    // A state file in a folder that does not exist is reported at start.
+    SimProcess nowhere;
+    ASSERT_TRUE(nowhere.start({"--state", dir.filePath("missing/device.state")}));
+    EXPECT_EQ(nowhere.stop(), 0);
+    EXPECT_TRUE(nowhere.errors().contains("cannot write")) << nowhere.errors().toStdString();
 }

@@ -74,6 +74,20 @@ public:
 
     int run()
     {
+        // From here on SIGINT and SIGTERM get through only inside ppoll, so none is lost
+        // between the test of the flag and the wait, and one that comes early (right after
+        // the first line, say) still ends the run cleanly.
+        sigset_t blocked;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, SIGINT);
+        sigaddset(&blocked, SIGTERM);
+        sigprocmask(SIG_BLOCK, &blocked, &m_signalMask);
+        struct sigaction sa{};
+        sa.sa_handler = onSignal;
+        sigaction(SIGINT, &sa, nullptr);
+        sigaction(SIGTERM, &sa, nullptr);
+        std::signal(SIGPIPE, SIG_IGN);
+
         if (!openLine())
             return 1;
         m_emulator.setFaults(m_options.faults);
@@ -83,6 +97,9 @@ public:
             loadSimState(m_options.stateFile, m_emulator, localWeekSeconds(), problems);
             for (const std::string &p : problems)
                 fail(p);
+            // Written at once, so a path that cannot be written is reported now, not at
+            // the first image.
+            saveState();
         }
         m_emulator.setOutput([this](const uint8_t *p, size_t n) {
             if (m_out.empty()) {
@@ -159,17 +176,7 @@ private:
 
     int loop()
     {
-        sigset_t blocked, waiting;
-        sigemptyset(&blocked);
-        sigaddset(&blocked, SIGINT);
-        sigaddset(&blocked, SIGTERM);
-        sigprocmask(SIG_BLOCK, &blocked, &waiting);
-        struct sigaction sa{};
-        sa.sa_handler = onSignal;
-        sigaction(SIGINT, &sa, nullptr);
-        sigaction(SIGTERM, &sa, nullptr);
-        std::signal(SIGPIPE, SIG_IGN);
-        // Signals get through only inside ppoll, so none is lost between the test and the wait.
+        sigset_t waiting = m_signalMask;
         sigdelset(&waiting, SIGINT);
         sigdelset(&waiting, SIGTERM);
 
@@ -308,6 +315,7 @@ private:
     int64_t m_paceStart = 0;
     int64_t m_paced = 0;
     bool m_blocked = false;
+    sigset_t m_signalMask{}; // the mask before SIGINT and SIGTERM were blocked
 };
 
 } // namespace
