@@ -62,26 +62,20 @@ TEST_F(CommandRouting, EveryCommandReachesItsHandlerFromMenuButtonAndKey)
     }
 }
 
-TEST_F(CommandRouting, KeysOpenWhatTheMenuSays)
+TEST_F(CommandRouting, MenuShowsTheKeysThatWork)
 {
-    const std::pair<int, const char *> keys[] = {
-        {Cmd::FileNew, "Ctrl+N"},  {Cmd::FileOpen, "Ctrl+O"},    {Cmd::FileSave, "Ctrl+S"}, {Cmd::FilePrint, "Ctrl+P"},
-        {Cmd::EditCut, "Ctrl+X"},  {Cmd::EditCopy, "Ctrl+C"},    {Cmd::EditPaste, "Ctrl+V"}, {Cmd::EditSelectAll, "Ctrl+A"},
-        {Cmd::EditInsert, "Ins"},  {Cmd::EditDelete, "Del"},     {Cmd::TimeSetting, "F2"},  {Cmd::AutoSet, "F3"},
-        {Cmd::Download, "F4"},     {Cmd::Upload, "F5"},
-    };
-    for (const auto &[id, key] : keys) {
-        QAction *action = frame->commandAction(id);
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(key))) << key;
+    // The key hint after the tab names the command's own key ("[Insert]" for Insert).
+    for (QAction *action : frame->actions()) {
         const QString hint = action->text().section(QLatin1Char('\t'), 1).trimmed();
-        const QString shown = QKeySequence(QString::fromLatin1(key)).toString();
-        if (id == Cmd::AutoSet)
-            continue; // the Edit menu shows no key for Auto Set
-        EXPECT_TRUE(hint == shown || hint == QStringLiteral("[%1]").arg(action->text().section('\t', 0, 0)))
-            << "menu shows '" << hint.toStdString() << "' for " << key;
+        if (hint.isEmpty())
+            continue;
+        const QString key = action->shortcut().toString();
+        const bool named = hint == QStringLiteral("[%1]").arg(action->text().section(QLatin1Char('\t'), 0, 0));
+        EXPECT_TRUE(hint == key || named) << action->text().toStdString() << " has key " << key.toStdString();
     }
-    EXPECT_EQ(frame->commandAction(Cmd::Download)->text(), QStringLiteral("Download\t   F4"));
-    EXPECT_EQ(frame->commandAction(Cmd::Upload)->text(), QStringLiteral("Upload\t   F5"));
+    EXPECT_EQ(frame->commandAction(Cmd::Download)->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(frame->commandAction(Cmd::Upload)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(frame->commandAction(Cmd::AutoSet)->shortcut(), QKeySequence(Qt::Key_F3));
 }
 
 TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
