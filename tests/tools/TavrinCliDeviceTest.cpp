@@ -1,0 +1,135 @@
+// tavrin-cli against tavrin-sim on a pseudo-terminal: the device commands end to end.
+#include "TavrinCliRun.h"
+
+#include "device/DayImage.h"
+#include "schedule/ScheduleCsv.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+#include "support/TestPaths.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// tavrin-sim running for the length of a test; its first line names the device.
+class Simulator {
+public:
+    Simulator()
+    {
+        m_process.start(binPath(QStringLiteral("tavrin-sim")), QStringList());
+        if (!m_process.waitForStarted())
+            return;
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
+        }
+        const QString first = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("device on (\\S+)$")).match(first);
+        if (match.hasMatch())
+            m_port = match.captured(1);
+    }
+    ~Simulator()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+    const QString &port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    QString m_port;
+};
+
+const QByteArray kHeader = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n";
+
+// The operator's order: not by time, two events sharing 08:30, an entry the image cannot
+// hold (channels only), a weekday left empty.
+const QByteArray kWeekCsv = kHeader
+                          + "Monday,1,08:30,Voice,3,ON,1,0,1,0\r\n"
+                            "Monday,2,07:00,Melody,12,,0,0,0,1\r\n"
+                            "Monday,3,08:30,Melody,5,,0,1,0,0\r\n"
+                            "Monday,4,09:00,,0,,1,1,0,0\r\n"
+                            "Tuesday,1,23:59,,0,OFF,0,0,0,0\r\n"
+                            "Tuesday,2,00:00,Voice,15,ON,1,1,1,1\r\n"
+                            "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
+                            "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
+                            "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
+                            "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
+
+// As the device holds it: each weekday in time order, one entry per minute.
+const QByteArray kWeekAsHeld = kHeader
+                             + "Monday,1,07:00,Melody,12,,0,0,0,1\r\n"
+                               "Monday,2,08:30,Melody,5,ON,1,1,1,0\r\n"
+                               "Tuesday,1,00:00,Voice,15,ON,1,1,1,1\r\n"
+                               "Tuesday,2,23:59,\" \",0,OFF,0,0,0,0\r\n"
+                               "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
+                               "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
+                               "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
+                               "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
+
+} // namespace
+
+TEST(TavrinCliDevice, DownloadThenUploadGivesTheScheduleAsTheDeviceHoldsIt)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty()) << "tavrin-sim did not name its device";
+    QTemporaryDir dir;
+    const QString sent = dir.filePath("sent.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", sent}).status, 0);
+
+    CliRun run = runCli({"download", sent, "--port", sim.port(), "--all"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Downloading complete"));
+    // Not a terminal: one line per weekday, in the order they went out.
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 8);
+    for (int d = kMonday; d <= kSunday; ++d)
+        EXPECT_EQ(lines[d - 1], QString::fromLatin1(weekdayName(d).data()) + ": sent");
+
+    // Into a new file, made from the template.
+    const QString received = dir.filePath("received.mdb");
+    run = runCli({"upload", "--port", sim.port(), "--to", received});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Uploading complete"));
+    EXPECT_EQ(runCli({"show", received}).out, kWeekAsHeld);
+
+    // The same as re-sorting each weekday through its image.
+    WeeklySchedule week;
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(kWeekCsv.toStdString(), week, errors));
+    for (int d = kMonday; d <= kSunday; ++d) {
+        DayImage image;
+        image.Encode(week.day(d));
+        week.day(d).copyFrom(image.Decode());
+    }
+    EXPECT_EQ(QByteArray::fromStdString(scheduleCsv(week)), kWeekAsHeld);
+
+    // ALL Clear, then reading two weekdays into the file: they come back empty, the others stay.
+    run = runCli({"download", sent, "--port", sim.port(), "--clear"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("ALL Clear H: sent"));
+    run = runCli({"upload", "--port", sim.port(), "--to", received, "--days", "mon,sun"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QByteArray expected = kWeekAsHeld;
+    expected.replace("Monday,1,07:00,Melody,12,,0,0,0,1\r\nMonday,2,08:30,Melody,5,ON,1,1,1,0\r\n", "");
+    expected.replace("Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n", "");
+    EXPECT_EQ(runCli({"show", received}).out, expected);
+}
+
+TEST(TavrinCliDevice, SetsAndReadsTheClock)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
+    CliRun run = runCli({"clock", "--port", sim.port(), "--set", "wed 07:05:09"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"clock", "--port", sim.port()});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    // The device's clock runs on from the time set.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\n$")).match(QString::fromLatin1(run.out)).hasMatch())
+        << run.out.toStdString();
+}

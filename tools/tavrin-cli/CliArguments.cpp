@@ -1,0 +1,219 @@
+#include "CliCommand.h"
+
+#include "CliHelp.h"
+#include "schedule/Weekday.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+struct VerbName {
+    const char *name;
+    CliVerb verb;
+};
+constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
+                               {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
+                               {"clock", CliVerb::Clock},       {"image", CliVerb::Image}};
+
+CliParseResult usageError(const QString &verb, const QString &message)
+{
+    CliParseResult result;
+    result.outcome = CliParseResult::UsageError;
+    const QString where = verb.isEmpty() ? QStringLiteral("tavrin-cli") : QStringLiteral("tavrin-cli ") + verb;
+    result.text = where + QStringLiteral(": ") + message + QStringLiteral("\nTry '") + where
+                + QStringLiteral(" --help'.");
+    return result;
+}
+
+int dayFromText(const QString &text) { return weekdayFromName(text.trimmed().toStdString()); }
+
+QString unknownWeekday(const QString &text)
+{
+    return QStringLiteral("unknown weekday \"%1\" (a weekday's name or its first three letters)").arg(text);
+}
+
+// "HH:MM:SS" after a weekday name: "Wed 07:05:09".
+bool parseClockSetting(const QString &text, ClockSetting &setting, QString &problem)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\S+)\\s+(\\d{1,2}):(\\d{2}):(\\d{2})\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        problem = QStringLiteral("--set wants \"DAY HH:MM:SS\", not \"%1\"").arg(text);
+        return false;
+    }
+    setting.day = dayFromText(match.captured(1));
+    if (setting.day == 0) {
+        problem = unknownWeekday(match.captured(1));
+        return false;
+    }
+    setting.hour = match.captured(2).toInt();
+    setting.minute = match.captured(3).toInt();
+    setting.second = match.captured(4).toInt();
+    if (setting.hour > 23 || setting.minute > 59 || setting.second > 59) {
+        problem = QStringLiteral("time \"%1:%2:%3\" is not from 00:00:00 to 23:59:59")
+                      .arg(match.captured(2), match.captured(3), match.captured(4));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CliParseResult parseCliArguments(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return usageError(QString(), QStringLiteral("no command given"));
+    const QString verbText = arguments.front();
+    if (verbText == QLatin1String("--help") || verbText == QLatin1String("-h") || verbText == QLatin1String("help")) {
+        CliParseResult result;
+        result.outcome = CliParseResult::Help;
+        result.text = (arguments.size() > 1 && verbText == QLatin1String("help")) ? cliHelp(arguments.at(1)) : QString();
+        if (result.text.isEmpty())
+            result.text = cliOverviewHelp();
+        return result;
+    }
+    const auto known = std::find_if(std::begin(kVerbs), std::end(kVerbs),
+                                    [&](const VerbName &v) { return verbText == QLatin1String(v.name); });
+    if (known == std::end(kVerbs))
+        return usageError(QString(), QStringLiteral("unknown command \"%1\"").arg(verbText));
+
+    CliCommand command;
+    command.verb = known->verb;
+
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption dayOption(QStringLiteral("day"), QString(), QStringLiteral("DAY"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption daysOption(QStringLiteral("days"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption allOption(QStringLiteral("all"));
+    const QCommandLineOption clearOption(QStringLiteral("clear"));
+    const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("DAY HH:MM:SS"));
+    const QCommandLineOption nowOption(QStringLiteral("now"));
+    const QCommandLineOption hexOption(QStringLiteral("hex"));
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(help);
+    switch (command.verb) {
+    case CliVerb::Show:
+        parser.addOption(dayOption);
+        break;
+    case CliVerb::Import:
+        parser.addOption(toOption);
+        break;
+    case CliVerb::Download:
+        parser.addOptions({portOption, daysOption, allOption, clearOption});
+        break;
+    case CliVerb::Upload:
+        parser.addOptions({portOption, toOption, daysOption, allOption});
+        break;
+    case CliVerb::Clock:
+        parser.addOptions({portOption, setOption, nowOption});
+        break;
+    case CliVerb::Image:
+        parser.addOptions({dayOption, hexOption});
+        break;
+    }
+
+    // QCommandLineParser takes the first argument as the program's name: here, the verb.
+    if (!parser.parse(arguments))
+        return usageError(verbText, parser.errorText());
+    if (parser.isSet(help)) {
+        CliParseResult result;
+        result.outcome = CliParseResult::Help;
+        result.text = cliHelp(verbText);
+        return result;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
+                        || command.verb == CliVerb::Download || command.verb == CliVerb::Image;
+    if (wantsFile) {
+        if (positional.isEmpty())
+            return usageError(verbText, command.verb == CliVerb::Import ? QStringLiteral("no CSV file given")
+                                                                        : QStringLiteral("no schedule file given"));
+        if (positional.size() > 1)
+            return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.at(1)));
+        command.file = positional.front();
+    } else if (!positional.isEmpty()) {
+        return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.front()));
+    }
+
+    // An option given more than once: the last one counts.
+    auto value = [&](const QCommandLineOption &option) {
+        const QStringList values = parser.values(option);
+        return values.isEmpty() ? QString() : values.last();
+    };
+
+    if (command.verb == CliVerb::Download || command.verb == CliVerb::Upload || command.verb == CliVerb::Clock) {
+        command.port = value(portOption);
+        if (command.port.trimmed().isEmpty())
+            return usageError(verbText, QStringLiteral("no serial port given (--port NAME)"));
+    }
+
+    if (command.verb == CliVerb::Import || command.verb == CliVerb::Upload) {
+        command.to = value(toOption);
+        if (command.to.isEmpty())
+            return usageError(verbText, QStringLiteral("no schedule file to write given (--to FILE)"));
+    }
+
+    if (command.verb == CliVerb::Show || command.verb == CliVerb::Image) {
+        if (parser.isSet(dayOption)) {
+            command.day = dayFromText(value(dayOption));
+            if (command.day == 0)
+                return usageError(verbText, unknownWeekday(value(dayOption)));
+        } else if (command.verb == CliVerb::Image) {
+            return usageError(verbText, QStringLiteral("no weekday given (--day DAY)"));
+        }
+        command.hex = command.verb == CliVerb::Image && parser.isSet(hexOption);
+    }
+
+    if (command.verb == CliVerb::Download || command.verb == CliVerb::Upload) {
+        const bool days = parser.isSet(daysOption);
+        const bool all = parser.isSet(allOption);
+        const bool clear = command.verb == CliVerb::Download && parser.isSet(clearOption);
+        if (int(days) + int(all) + int(clear) > 1)
+            return usageError(verbText, command.verb == CliVerb::Download
+                                            ? QStringLiteral("give one of --days, --all and --clear")
+                                            : QStringLiteral("give either --days or --all"));
+        if (command.verb == CliVerb::Download && !days && !all && !clear)
+            return usageError(verbText, QStringLiteral("give the weekdays to send: --days LIST, --all or --clear"));
+        command.clearAll = clear;
+        if (days) {
+            bool chosen[8] = {};
+            for (const QString &name : value(daysOption).split(QLatin1Char(','))) {
+                const int day = dayFromText(name);
+                if (day == 0)
+                    return usageError(verbText, unknownWeekday(name.trimmed()));
+                chosen[day] = true;
+            }
+            for (int d = kMonday; d <= kSunday; ++d) {
+                if (chosen[d])
+                    command.days.push_back(d);
+            }
+        } else if (!clear) {
+            for (int d = kMonday; d <= kSunday; ++d)
+                command.days.push_back(d);
+        }
+    }
+
+    if (command.verb == CliVerb::Clock) {
+        if (parser.isSet(setOption) && parser.isSet(nowOption))
+            return usageError(verbText, QStringLiteral("give either --set or --now"));
+        command.now = parser.isSet(nowOption);
+        command.setClock = command.now || parser.isSet(setOption);
+        if (parser.isSet(setOption)) {
+            QString problem;
+            if (!parseClockSetting(value(setOption), command.setting, problem))
+                return usageError(verbText, problem);
+        }
+    }
+
+    CliParseResult result;
+    result.outcome = CliParseResult::Run;
+    result.command = command;
+    return result;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Exit status of every command.
+enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image };
+
+// A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
+struct ClockSetting {
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// One command line, checked: every field the verb needs is there and valid.
+struct CliCommand {
+    CliVerb verb = CliVerb::Show;
+    QString file;          // show, image, download: the schedule file; import: the CSV ("-" = stdin)
+    QString to;            // import, upload: the schedule file written
+    QString port;          // download, upload, clock
+    std::vector<int> days; // download, upload: weekdays 1..7, Monday first, each once
+    bool clearAll = false; // download --clear
+    int day = 0;           // show --day (0 = the whole week), image --day
+    bool hex = false;      // image --hex
+    bool setClock = false; // clock --set / --now
+    bool now = false;      // clock --now: the computer's clock, read when the frame is made
+    ClockSetting setting;  // clock --set
+};
+
+struct CliParseResult {
+    enum Outcome { Run, Help, UsageError } outcome = UsageError;
+    CliCommand command;
+    QString text; // the help text, or the usage error
+};
+
+// Reads the arguments that follow the program's name.
+CliParseResult parseCliArguments(const QStringList &arguments);

@@ -1,0 +1,101 @@
+#include "CliHelp.h"
+
+namespace {
+
+const char kExitText[] = "\nExit status: 0 done, 1 a device or file failure, 2 bad usage.\n";
+
+const char kDayText[] = "DAY is a weekday's name or its first three letters, in any case (Monday, mon, MON).\n";
+
+} // namespace
+
+QString cliOverviewHelp()
+{
+    return QStringLiteral(
+               "Usage: tavrin-cli COMMAND [ARGUMENTS]\n"
+               "The Tavrin program timer's schedule and device without a window.\n"
+               "\n"
+               "Commands:\n"
+               "  show FILE [--day DAY]                               the schedule file as CSV\n"
+               "  import CSV --to FILE                                a CSV into a schedule file\n"
+               "  download FILE --port NAME (--days LIST|--all|--clear)  send weekdays to the device\n"
+               "  upload --port NAME --to FILE [--days LIST|--all]    read weekdays from the device\n"
+               "  clock --port NAME [--set \"DAY HH:MM:SS\"|--now]      read or set the device's clock\n"
+               "  image FILE --day DAY [--hex]                        a weekday's device image\n"
+               "\n"
+               "'tavrin-cli COMMAND --help' tells more of each.\n")
+         + QLatin1String(kExitText);
+}
+
+QString cliHelp(const QString &verb)
+{
+    QString text;
+    if (verb == QLatin1String("show")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli show FILE [--day DAY]\n"
+            "Writes the schedule file FILE to standard output as CSV (RFC 4180): a header line\n"
+            "  day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n"
+            "then one row per entry, Monday to Sunday, each weekday in position order: the\n"
+            "weekday's name, the position, the 24-hour HH:MM and the other fields as stored.\n"
+            "\n"
+            "  --day DAY   only that weekday's rows\n");
+        text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("import")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli import CSV --to FILE\n"
+            "Reads a schedule in the CSV form 'show' writes (CSV '-' is standard input) and writes it\n"
+            "into the schedule file FILE, created from the template database when it does not exist.\n"
+            "The CSV is the whole week: a weekday without rows is written empty.\n"
+            "\n"
+            "The header names the ten columns, in any order. Rows may come in any order; id is the\n"
+            "entry's position, and the ids of a weekday run 1, 2, 3 ... without gaps. time is HH:MM\n"
+            "(24-hour), melody_voice \"Melody\", \"Voice\" or empty, selection 0 to 15 or empty, ac\n"
+            "\"ON\", \"OFF\" or empty, ch1 to ch4 \"1\" or \"0\".\n"
+            "Every bad row is reported with its line number, and then FILE is not touched.\n"
+            "\n"
+            "  --to FILE   the schedule file to write\n");
+    } else if (verb == QLatin1String("download")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
+            "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
+            "Sunday, each after the device acknowledged the one before.\n"
+            "\n"
+            "  --port NAME   the serial port (COM1, /dev/ttyS0, /dev/ttyUSB0, a tavrin-sim device)\n"
+            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+            "  --all         every weekday\n"
+            "  --clear       ALL Clear: blank every image the device holds\n");
+        text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("upload")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all]\n"
+            "Reads weekdays back from the device and stores them into the schedule file FILE\n"
+            "(created from the template database when it does not exist). The other weekdays of\n"
+            "FILE are kept. Without --days every weekday is read.\n"
+            "\n"
+            "  --port NAME   the serial port\n"
+            "  --to FILE     the schedule file to write\n"
+            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+            "  --all         every weekday\n");
+        text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("clock")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli clock --port NAME [--set \"DAY HH:MM:SS\" | --now]\n"
+            "Without --set or --now, prints the device's weekday and time (\"Wednesday 07:05:09\").\n"
+            "\n"
+            "  --port NAME            the serial port\n"
+            "  --set \"DAY HH:MM:SS\"   sets the device's clock to that weekday and 24-hour time\n"
+            "  --now                  sets the device's clock to this computer's local weekday and time\n");
+        text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("image")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli image FILE --day DAY [--hex]\n"
+            "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"
+            "FILE to standard output: four bytes for each minute of the day, 00:00 first.\n"
+            "\n"
+            "  --day DAY   the weekday\n"
+            "  --hex       as hex text, 64 bytes a line\n");
+        text += QLatin1String(kDayText);
+    } else {
+        return {};
+    }
+    return text + QLatin1String(kExitText);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+
+// Standard output carries data only (CSV, image bytes, the clock); everything said to the
+// operator goes to standard error.
+
+// Makes standard output binary where the platform would translate line ends.
+void setBinaryStandardOutput();
+
+// False when the bytes could not be written (a full disk, a closed pipe).
+bool writeOut(const QByteArray &bytes);
+bool writeOut(const std::string &bytes);
+
+// "tavrin-cli: <text>" on a line of its own.
+void sayError(const QString &text);
+// The text as it is, on standard error.
+void sayRaw(const QString &text);
+
+// True when standard error is a terminal (progress bars then redraw in place).
+bool errorIsTerminal();

@@ -1,0 +1,304 @@
+#include "DeviceCommands.h"
+
+#include "CliCommand.h"
+#include "CliOutput.h"
+#include "CliTransferHost.h"
+#include "DeviceLink.h"
+#include "ScheduleFileAccess.h"
+#include "TransferProgress.h"
+#include "device/ClockSession.h"
+#include "device/DownloadSession.h"
+#include "device/UploadSession.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// The dialogs' own texts.
+const QString kOpenFail = QStringLiteral("Serial Port Open Fail");
+const QString kNoResponse = QStringLiteral("Make no Response");
+const QString kCommunicationError = QStringLiteral("Communication error");
+const QString kLineError = QStringLiteral("Line Error");
+const QString kRefused = QStringLiteral("..");
+const QString kDownloadDone = QStringLiteral("Downloading complete");
+const QString kUploadDone = QStringLiteral("Uploading complete");
+
+// A clock request gets its answer within milliseconds; a device silent for this long is not
+// there.
+constexpr int kClockReplyTimeoutMs = 5000;
+// Time for a set-clock frame to leave the port before it is closed.
+constexpr int kDrainTimeoutMs = 3000;
+
+QString dayName(int day) { return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size())); }
+
+bool openLink(DeviceLink &link, const QString &port)
+{
+    QString error;
+    if (link.open(port, error))
+        return true;
+    // The port's own failure text names the port.
+    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
+    return false;
+}
+
+// The frame's day code: "T", command, code, ...
+char codeOf(const QByteArray &frame) { return frame.size() > 2 ? frame.at(2) : 0; }
+
+// Ticks the boxes the operator would tick: Weekly for all seven weekdays, else each one.
+template<typename Session>
+void tickDays(Session &session, const std::vector<int> &days)
+{
+    if (days.size() == 7) {
+        session.boxClicked(Session::kWeekly, true);
+        return;
+    }
+    for (int day : days)
+        session.boxClicked(day, true);
+}
+
+// "Make no Response (Monday not sent)".
+QString withNotDone(const QString &text, const QString &label, const QString &notDone)
+{
+    return label.isEmpty() ? text : text + QStringLiteral(" (") + label + QLatin1Char(' ') + notDone + QLatin1Char(')');
+}
+
+QStringList dayNames(const std::vector<int> &days)
+{
+    QStringList names;
+    for (int d : days)
+        names << dayName(d);
+    return names;
+}
+
+} // namespace
+
+int runDownload(const CliCommand &command)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (!loadScheduleFile(command.file, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    DeviceLink link;
+    if (!openLink(link, command.port))
+        return kExitFailure;
+
+    TransferProgress progress(errorIsTerminal());
+    QEventLoop loop;
+    std::unique_ptr<DownloadSession> session;
+    bool completed = false;
+    bool failed = false;
+
+    CliTransferHost::Hooks hooks;
+    hooks.write = [&](const QByteArray &frame) {
+        progress.finish(QStringLiteral("sent"));
+        const char code = codeOf(frame);
+        progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code) : dayName(dayForDayCode(code)));
+        link.write(frame);
+    };
+    hooks.timer = [&](int id) { session->timer(id); };
+    hooks.message = [&](const QString &text) {
+        if (text == kDownloadDone) {
+            progress.finish(QStringLiteral("sent"));
+            completed = true;
+            sayRaw(text + QLatin1Char('\n'));
+        } else if (text == kRefused) {
+            // The dialog waits for Cancel behind a refusal; so do we, at once.
+            failed = true;
+            sayError(text + QStringLiteral(" (the device refused ") + progress.abandon() + QLatin1Char(')'));
+            QTimer::singleShot(0, &loop, [&] { session->cancel(); });
+        } else {
+            failed = true;
+            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not sent")));
+        }
+    };
+    hooks.closed = [&](SessionHost::Result) { loop.quit(); };
+
+    CliTransferHost host(progress, hooks);
+    session = std::make_unique<DownloadSession>(host, *week);
+    link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
+    link.onLost = [&] { session->portLost(); };
+
+    session->open();
+    if (command.clearAll)
+        session->boxClicked(DownloadSession::kAllClear, true);
+    else
+        tickDays(*session, command.days);
+    session->send();
+    if (!host.isClosed())
+        loop.exec();
+    return completed && !failed ? kExitOk : kExitFailure;
+}
+
+int runUpload(const CliCommand &command)
+{
+    // The weekdays not read keep what the file holds; a new file starts as the template.
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    const bool exists = QFileInfo::exists(command.to);
+    if (!(exists ? loadScheduleFile(command.to, *week, error) : loadTemplate(*week, error))) {
+        sayError(error);
+        return kExitFailure;
+    }
+    DeviceLink link;
+    if (!openLink(link, command.port))
+        return kExitFailure;
+
+    TransferProgress progress(errorIsTerminal());
+    QEventLoop loop;
+    std::unique_ptr<UploadSession> session;
+    bool completed = false;
+    int requested = 0; // the weekday whose reply is awaited
+    std::vector<int> stored, lineErrors;
+
+    auto storedCurrent = [&] {
+        if (requested != 0) {
+            progress.finish(QStringLiteral("received"));
+            stored.push_back(requested);
+            requested = 0;
+        }
+    };
+
+    CliTransferHost::Hooks hooks;
+    hooks.write = [&](const QByteArray &frame) {
+        storedCurrent();
+        requested = dayForDayCode(codeOf(frame));
+        progress.start(dayName(requested));
+        link.write(frame);
+    };
+    hooks.timer = [&](int id) { session->timer(id); };
+    hooks.message = [&](const QString &text) {
+        if (text == kLineError) {
+            // The weekday keeps what it held, and the next one is asked for.
+            progress.finish(kLineError);
+            lineErrors.push_back(requested);
+            requested = 0;
+        } else if (text == kUploadDone) {
+            storedCurrent();
+            completed = true;
+            sayRaw(text + QLatin1Char('\n'));
+        } else {
+            requested = 0;
+            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not received")));
+        }
+    };
+    hooks.closed = [&](SessionHost::Result) { loop.quit(); };
+
+    CliTransferHost host(progress, hooks);
+    session = std::make_unique<UploadSession>(host, *week);
+    link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
+    link.onLost = [&] { session->portLost(); };
+
+    session->open();
+    tickDays(*session, command.days);
+    session->receive();
+    if (!host.isClosed())
+        loop.exec();
+    link.close();
+
+    if (!lineErrors.empty())
+        sayError(kLineError + QStringLiteral(": ") + dayNames(lineErrors).join(QStringLiteral(", "))
+                 + QStringLiteral(" kept as before"));
+    if (stored.empty()) {
+        sayError(QStringLiteral("no weekday received; %1 not written").arg(command.to));
+        return kExitFailure;
+    }
+    if (!saveScheduleFile(command.to, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    if (!completed)
+        sayError(QStringLiteral("only %1 stored into %2").arg(dayNames(stored).join(QStringLiteral(", ")), command.to));
+    return completed && lineErrors.empty() ? kExitOk : kExitFailure;
+}
+
+namespace {
+
+// The Time Setting dialog's part, for a terminal: a weekday and time received are printed.
+class CliClockHost : public ClockHost {
+public:
+    std::function<void(const QByteArray &)> write;
+    std::function<void()> closed;
+    std::function<void(int day, int hour, int minute, int second)> clockRead;
+
+    void writeFrame(const QByteArray &frame) override { write(frame); }
+    void closeDialog(Result) override { closed(); }
+    void selectWeekday(int position) override { m_day = dayForAutoSetupPosition(position); }
+    void setTimeOfDay(int hour, int minute, int second) override
+    {
+        clockRead(m_day, hour, minute, second);
+        m_day = 0;
+    }
+
+private:
+    int m_day = 0;
+};
+
+} // namespace
+
+int runClock(const CliCommand &command)
+{
+    DeviceLink link;
+    if (!openLink(link, command.port))
+        return kExitFailure;
+
+    QEventLoop loop;
+    int status = kExitFailure;
+    CliClockHost host;
+    host.write = [&](const QByteArray &frame) { link.write(frame); };
+    host.closed = [&] { loop.quit(); };
+    host.clockRead = [&](int day, int hour, int minute, int second) {
+        const QString time = QStringLiteral("%1:%2:%3")
+                                 .arg(hour, 2, 10, QLatin1Char('0'))
+                                 .arg(minute, 2, 10, QLatin1Char('0'))
+                                 .arg(second, 2, 10, QLatin1Char('0'));
+        writeOut((isWeekday(day) ? dayName(day) + QLatin1Char(' ') + time : time).toLocal8Bit() + '\n');
+        status = kExitOk;
+        loop.quit();
+    };
+    ClockSession session(host);
+    link.onReceived = [&](const QByteArray &chunk) { session.received(chunk); };
+    link.onLost = [&] {
+        sayError(kCommunicationError);
+        loop.quit();
+    };
+
+    if (command.setClock) {
+        ClockSetting setting = command.setting;
+        if (command.now) {
+            const QDateTime now = QDateTime::currentDateTime();
+            setting = {now.date().dayOfWeek(), now.time().hour(), now.time().minute(), now.time().second()};
+        }
+        session.send(autoSetupPositionForDay(setting.day), setting.hour, setting.minute, setting.second);
+        // The frame must have left before the port closes, or closing would drop it.
+        if (!link.drain(kDrainTimeoutMs)) {
+            sayError(kCommunicationError + QStringLiteral(": the set-clock frame did not leave the port"));
+            return kExitFailure;
+        }
+        sayRaw(QStringLiteral("clock set to %1 %2:%3:%4\n")
+                   .arg(dayName(setting.day))
+                   .arg(setting.hour, 2, 10, QLatin1Char('0'))
+                   .arg(setting.minute, 2, 10, QLatin1Char('0'))
+                   .arg(setting.second, 2, 10, QLatin1Char('0')));
+        return kExitOk;
+    }
+
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
+        sayError(kNoResponse);
+        loop.quit();
+    });
+    timeout.start(kClockReplyTimeoutMs);
+    session.receive();
+    loop.exec();
+    return status;
+}

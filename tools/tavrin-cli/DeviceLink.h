@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class CComm;
+class DeviceLinkReceiver;
+
+// The serial port as the device commands use it: the program's CComm, opened on a port
+// named on the command line, with received chunks and a lost port handed to callbacks.
+class DeviceLink {
+public:
+    DeviceLink();
+    ~DeviceLink();
+
+    // False, with the cause, when the port cannot be opened.
+    bool open(const QString &portName, QString &error);
+    void write(const QByteArray &frame);
+    // Waits, at most timeoutMs, until everything written has left; false when it has not.
+    bool drain(int timeoutMs);
+    void close();
+
+    std::function<void(const QByteArray &)> onReceived;
+    std::function<void()> onLost;
+
+private:
+    std::unique_ptr<CComm> m_comm;
+    std::unique_ptr<DeviceLinkReceiver> m_receiver;
+};

@@ -1,0 +1,62 @@
+#include "ScheduleFileAccess.h"
+
+#include "CliMessages.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The message the file commands showed, with the cause when the store knows more.
+QString failure(const CliMessages &messages, ScheduleFiles &files)
+{
+    QString text = messages.text();
+    const QString cause = files.store().lastError();
+    if (!cause.isEmpty() && !text.contains(cause))
+        text += (text.isEmpty() ? QString() : QStringLiteral(": ")) + cause;
+    return text.isEmpty() ? QStringLiteral("failed") : text;
+}
+
+} // namespace
+
+bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error)
+{
+    if (!QFileInfo::exists(path)) {
+        error = QStringLiteral("%1: no such file").arg(path);
+        return false;
+    }
+    CliMessages messages;
+    ScheduleFiles files(week, messages);
+    if (!files.Open(path)) {
+        error = path + QStringLiteral(": ") + failure(messages, files);
+        return false;
+    }
+    return true;
+}
+
+bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error)
+{
+    // Save works on the week it was given and shows Monday afterwards; a copy keeps the
+    // caller's week as it was.
+    WeeklySchedule toSave;
+    toSave.copyFrom(week);
+    CliMessages messages;
+    ScheduleFiles files(toSave, messages);
+    if (!files.Save(path)) {
+        error = path + QStringLiteral(": ") + failure(messages, files);
+        return false;
+    }
+    return true;
+}
+
+bool loadTemplate(WeeklySchedule &week, QString &error)
+{
+    CliMessages messages;
+    ScheduleFiles files(week, messages);
+    if (!files.New()) {
+        error = files.templatePath() + QStringLiteral(": ") + failure(messages, files);
+        return false;
+    }
+    return true;
+}

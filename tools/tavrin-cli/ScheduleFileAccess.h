@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class WeeklySchedule;
+
+// Reading and writing schedule files as the program's Open and Save do (Save copies the
+// template database beside the executables when the file does not exist, then replaces the
+// whole week in one transaction). On failure `error` says why, and nothing was changed.
+bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error);
+bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error);
+// The template's week, what a schedule file made by saving nothing would hold.
+bool loadTemplate(WeeklySchedule &week, QString &error);

@@ -1,0 +1,43 @@
+// tavrin-cli: the schedule files and the device, without a window.
+#include "CliCommand.h"
+#include "CliOutput.h"
+#include "DeviceCommands.h"
+#include "ScheduleCommands.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavrin-cli"));
+    setBinaryStandardOutput();
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const CliParseResult parsed = parseCliArguments(arguments);
+    if (parsed.outcome == CliParseResult::Help) {
+        writeOut(parsed.text.toLocal8Bit());
+        return kExitOk;
+    }
+    if (parsed.outcome == CliParseResult::UsageError) {
+        sayRaw(parsed.text + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+
+    const CliCommand &command = parsed.command;
+    switch (command.verb) {
+    case CliVerb::Show:
+        return runShow(command);
+    case CliVerb::Import:
+        return runImport(command);
+    case CliVerb::Image:
+        return runImage(command);
+    case CliVerb::Download:
+        return runDownload(command);
+    case CliVerb::Upload:
+        return runUpload(command);
+    case CliVerb::Clock:
+        return runClock(command);
+    }
+    return kExitUsage;
+}
