@@ -167,4 +167,13 @@ TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
         EXPECT_EQ(runCli({"upload", "--port", sim.port(), "--to", fresh, "--days", "sat"}).status, 1);
         EXPECT_FALSE(QFile::exists(fresh));
     }
+    {
+        // The clock exchange has no time-out of its own; the command gives up on a silent device.
+        Simulator sim({"--silent"});
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"clock", "--port", sim.port()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("Make no Response")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
 }
