@@ -1,6 +1,9 @@
 #include "FrameFixture.h"
 #include "app/CommandIds.h"
 #include "device/PortName.h"
+#include "device/gui/CTimeSettingDlg.h"
+#include "device/gui/TransferDialog.h"
+#include "support/PtyDevice.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -55,4 +58,36 @@ TEST_F(Dialogs, PrintSetupOpensThePageSetupDialog)
     DialogCloser closer(true);
     frame->dispatch(Cmd::FilePrintSetup);
     EXPECT_EQ(closer.titles.size(), 1);
+}
+
+TEST_F(Dialogs, DeviceDialogsOpenThePortOfTheCommandLineAndCancelChangesNothing)
+{
+    PtyDevice device;
+    ASSERT_TRUE(device.pty.isOpen());
+    settings->setSerialPort(QStringLiteral("/dev/ttyS3"));
+    frame->setPortOverride(device.slaveName());
+    QTest::keyClick(frame.get(), Qt::Key_Insert);
+    frame->document()->setModifiedFlag(false);
+    const QList<QStringList> rows = frame->view()->shownRows();
+
+    QStringList ports;
+    DialogCloser closer(true);
+    closer.onDialog = [&](QDialog *d) {
+        if (auto *transfer = qobject_cast<TransferDialog *>(d)) {
+            EXPECT_TRUE(transfer->isPortOpen());
+            ports << transfer->portName();
+        } else if (auto *clock = qobject_cast<CTimeSettingDlg *>(d)) {
+            EXPECT_TRUE(clock->isPortOpen());
+            ports << QStringLiteral("clock");
+        }
+    };
+    for (Qt::Key key : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F2}) {
+        // offscreen, the window is not made active again when a dialog closes
+        QApplication::setActiveWindow(frame.get());
+        QTest::keyClick(frame.get(), key);
+    }
+    EXPECT_EQ(ports, (QStringList{device.slaveName(), device.slaveName(), QStringLiteral("clock")}));
+    EXPECT_EQ(frame->view()->shownRows(), rows);
+    EXPECT_FALSE(frame->document()->isModified());
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
