@@ -64,7 +64,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
         setGeometry(screen->availableGeometry());
 }
 
-CMainFrame::~CMainFrame() { delete m_lockKeys; }
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::createActions()
 {
@@ -160,7 +160,7 @@ void CMainFrame::createStatusBar()
     });
     bar->showMessage(QString::fromLatin1(kIdleMessage));
 
-    m_lockKeys = new LockKeys;
+    m_lockKeys = std::make_unique<LockKeys>();
     updateLockIndicators();
     if (m_lockKeys->known(LockKeys::Caps) || m_lockKeys->known(LockKeys::Num) || m_lockKeys->known(LockKeys::Scroll)) {
         auto *timer = new QTimer(this);
@@ -187,7 +187,6 @@ void CMainFrame::followShownDay(int day)
 
 void CMainFrame::dispatch(int id)
 {
-    emit commandDispatched(id);
     const auto it = m_handlers.constFind(id);
     if (it != m_handlers.constEnd() && *it)
         (*it)();

@@ -50,9 +50,6 @@ public:
     // The printer Print Setup sets up and Print prints on.
     QPrinter *printer();
 
-signals:
-    void commandDispatched(int id);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -102,7 +99,7 @@ private:
     QActionGroup *m_weekdays = nullptr;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_lockPanes[3] = {};
-    LockKeys *m_lockKeys = nullptr;
+    std::unique_ptr<LockKeys> m_lockKeys;
     std::unique_ptr<QPrinter> m_printer;
     bool m_closing = false;
 };

@@ -5,6 +5,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DialogFileChooser.h"
 #include "app/gui/ScreenshotTour.h"
+#include "view/gui/CTavrinView.h"
 #include "ui/gui/BoxMessages.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ bool CTavrinApp::InitInstance(const QStringList &arguments)
         m_frame->openFile(line.file);
 
     m_frame->showMaximized();
+    m_frame->view()->setFocus();
 
     const QString screenshots = qEnvironmentVariable("TAVRIN_SCREENSHOTS");
     if (!screenshots.isEmpty())
