@@ -7,6 +7,7 @@
 #include "schedule/WeeklySchedule.h"
 #include "support/TestPaths.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,9 +19,9 @@ namespace {
 // tavrin-sim running for the length of a test; its first line names the device.
 class Simulator {
 public:
-    Simulator()
+    explicit Simulator(const QStringList &options = {})
     {
-        m_process.start(binPath(QStringLiteral("tavrin-sim")), QStringList());
+        m_process.start(binPath(QStringLiteral("tavrin-sim")), options);
         if (!m_process.waitForStarted())
             return;
         while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
@@ -132,4 +133,47 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
     // The device's clock runs on from the time set.
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\n$")).match(QString::fromLatin1(run.out)).hasMatch())
         << run.out.toStdString();
+}
+
+TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+
+    {
+        // A refused image halts the transfer there, once, naming the weekday.
+        Simulator sim({"--refuse", "D"});
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"download", file, "--port", sim.port(), "--all"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.count(".. (the device refused Wednesday)"), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Tuesday: sent"));
+        EXPECT_FALSE(run.err.contains("Thursday"));
+        EXPECT_FALSE(run.err.contains("Downloading complete"));
+    }
+    {
+        // Images that fail the line check: every weekday keeps what the file held.
+        Simulator sim({"--corrupt-upload"});
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"upload", "--port", sim.port(), "--to", file, "--days", "mon,fri"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("Monday: Line Error")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Line Error: Monday, Friday kept as before")) << run.err.toStdString();
+        EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
+
+        // Into a new file: nothing received, so no file.
+        const QString fresh = dir.filePath("fresh.mdb");
+        EXPECT_EQ(runCli({"upload", "--port", sim.port(), "--to", fresh, "--days", "sat"}).status, 1);
+        EXPECT_FALSE(QFile::exists(fresh));
+    }
+    {
+        // The clock exchange has no time-out of its own; the command gives up on a silent device.
+        Simulator sim({"--silent"});
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"clock", "--port", sim.port()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("Make no Response")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
 }
