@@ -54,8 +54,21 @@ void DeviceEmulator::feed(const uint8_t *data, size_t size)
 {
     if (data == nullptr)
         return;
+    if (m_feeding) {
+        // Fed from inside an answer (a host that writes its next frame the moment it hears
+        // the last answer): those bytes come after the ones still being read.
+        m_backlog.insert(m_backlog.end(), data, data + size);
+        return;
+    }
+    m_feeding = true;
     for (size_t i = 0; i < size; ++i)
         step(data[i]);
+    while (!m_backlog.empty()) {
+        const std::vector<uint8_t> later = std::exchange(m_backlog, {});
+        for (uint8_t b : later)
+            step(b);
+    }
+    m_feeding = false;
     poll();
 }
 

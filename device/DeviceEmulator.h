@@ -22,6 +22,7 @@
 //   "T$" code(A..G) HHMMSS 0xFF        -> sets the clock, no answer
 // Anything else is dropped, and reading starts over at the next "T".
 //
+// The output callback may feed the emulator again; those bytes are read after the current ones.
 // Time comes from an injectable millisecond clock, which drives both the device's running
 // clock and delayed answers. Answers go to the output callback, or, when none is set, wait in
 // a queue for takeChunks()/takeOutput().
@@ -133,6 +134,8 @@ private:
     uint8_t m_code = 0;
     std::vector<uint8_t> m_frame;   // image bytes or clock digits of the frame being read
     size_t m_skipped = 0;           // bytes dropped outside any frame since the last log line
+    bool m_feeding = false;
+    std::vector<uint8_t> m_backlog; // fed from within the output callback, read next
 
     struct Pending {
         Millis due;

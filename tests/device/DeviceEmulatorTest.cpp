@@ -189,11 +189,19 @@ TEST(DeviceEmulatorTest, OutputCallbackAndLog)
     Device d;
     std::string out;
     std::vector<std::string> lines;
-    d.emu.setOutput([&](const uint8_t *p, size_t n) { out.append(reinterpret_cast<const char *>(p), n); });
+    // A host that answers every acknowledgement with a clock request at once, from inside
+    // the callback: its request is read after the frames already fed.
+    d.emu.setOutput([&](const uint8_t *p, size_t n) {
+        const std::string answer(reinterpret_cast<const char *>(p), n);
+        out += answer;
+        if (answer.rfind("T'", 0) == 0)
+            d.emu.feed(std::string("T!H\xFF"));
+    });
     d.emu.setLog([&](const std::string &line) { lines.push_back(line); });
-    d.emu.feed(imageFrame('A', imageWithEvent()));
-    EXPECT_EQ(out, "T'A\xFF");
-    ASSERT_EQ(lines.size(), 2u);
+    d.emu.feed(imageFrame('A', imageWithEvent()) + "T$B010203\xFF");
+    EXPECT_EQ(out, "T'A\xFFT!B010203\xFF");
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].rfind("<- T#A", 0), 0u);
     EXPECT_EQ(lines[1].rfind("-> T'A", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("<- T$B 010203", 0), 0u);
 }
