@@ -34,8 +34,8 @@ void checkRing(const ReceiveRing &ring, bool completed)
         // What the dialogs then do with a reply: drop its header, test and decode the image.
         const auto *image = reinterpret_cast<const uint8_t *>(text.data()) + std::min<size_t>(3, text.size());
         const size_t size = text.size() - std::min<size_t>(3, text.size());
-        DayImage::CheckLines(image, size);
-        check(DayImage::Decode(image, size).count() <= DayImage::kSlots);
+        if (DayImage::CheckLines(image, size))
+            check(DayImage::Decode(image, size).count() <= DayImage::kSlots);
     }
 }
 
