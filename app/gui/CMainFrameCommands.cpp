@@ -133,11 +133,9 @@ void CMainFrame::onEditCommand(int id)
     }
 }
 
-// The view runs Auto Setup and rebuilds the list on OK (and reports the change). The list is
-// stored first: the rebuild would otherwise drop edits of the shown day not yet stored.
+// The view stores the list, runs Auto Setup and rebuilds the list on OK (and reports the change).
 void CMainFrame::onAutoSet()
 {
-    m_view->StoreList();
     m_view->autoSet();
 }
 

@@ -187,8 +187,9 @@ void CTavrinView::editDelete()
 
 void CTavrinView::autoSet()
 {
-    // The dialog writes straight into the schedule: the list is not stored first, and on OK
-    // it is rebuilt from the schedule, showing the day that was generated.
+    // The dialog writes straight into the schedule and on OK the list is rebuilt from it,
+    // showing the day that was generated: store the list first so its edits survive.
+    StoreList();
     CAutoSetupDlg dialog(m_week, m_messages, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
