@@ -1,0 +1,77 @@
+#pragma once
+
+#include "device/TransferHost.h"
+
+#include <QString>
+
+#include <vector>
+
+// What Download and Upload share: the row of picture check boxes (weekdays 1..7 = Monday..
+// Sunday, box 8 = Weekly, then any box of the session's own), the progress bar, the two timers
+// and the end of the exchange. A session supplies what it does with the checked weekdays, with
+// a reply and with silence; this class runs the rest through the host.
+class DayBoxTransfer {
+public:
+    static constexpr int kWeeklyBox = 8;
+    static constexpr int kSilenceLimit = 10;
+
+    virtual ~DayBoxTransfer() = default;
+    DayBoxTransfer(const DayBoxTransfer &) = delete;
+    DayBoxTransfer &operator=(const DayBoxTransfer &) = delete;
+
+    // Dialog start: progress bar range and position, pictures of the boxes.
+    void open();
+    void timer(int id);
+    // The port failed under an exchange (device unplugged): ends it as silence would.
+    void portLost();
+
+    bool isChecked(int box) const;
+    bool isIdle() const { return m_idle; }
+    bool isFinished() const { return m_finished; }
+
+protected:
+    DayBoxTransfer(TransferHost &host, int boxCount, int progressTop);
+
+    // Starts the transfer of what is checked while idle (the session's own part of a round).
+    virtual void startChecked() = 0;
+    // Timer 1 ticked: look at the reply received so far.
+    virtual void replyTick() = 0;
+    // Too many ticks without the awaited reply.
+    virtual void endInSilence() = 0;
+
+    // A click on a box: records it and keeps Weekly and the weekdays in step. False when the
+    // click must be ignored (boxes disabled, session over, no such box).
+    bool clickBox(int box, bool checked);
+    // "Send"/"Receive" and every reply tick: pictures, the session's start, boxes disabled.
+    void startRound();
+
+    bool anyWeekdayChecked() const;
+    void setChecked(int box, bool checked);
+    // The box shows the transferred picture and is no longer checked.
+    void markTransferred(int box);
+    // Starts timer 1 and writes the frame whose reply the session now waits for.
+    void awaitReply(const QByteArray &frame);
+    // The next weekday starts its progress from zero.
+    void restartProgress();
+    void stopTimers();
+    void stopTimersAtTop();
+    // Everything is through: the bar at its top and `text` shown; closing it ends the dialog.
+    void complete(const QString &text);
+    void finish(SessionHost::Result result);
+
+    TransferHost &m_host;
+    const int m_boxCount;
+    const int m_progressTop;
+    std::vector<bool> m_checked;
+    bool m_idle = true;
+    bool m_replyTimerRunning = false;
+    bool m_ending = false;
+    bool m_finished = false;
+    int m_silence = 0;
+    int m_progress = 0;
+
+private:
+    void progressTick();
+
+    bool m_boxesEnabled = true;
+};
