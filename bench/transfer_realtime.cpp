@@ -1,12 +1,10 @@
 // A weekly Download and a weekly Upload through the real dialogs, against the simulator at
 // the line's own pace (tavrin-sim --realtime). Each weekday costs about 6 s on the line plus
 // the wait for the next 1 s reply-watch tick, so a week should take close to 49 s each way.
+// The simulator paces both directions: a Download frame reaches its emulator over 6.0 s, as
+// on a real line, although the pseudo-terminal takes it from the program at once.
 //
-// The simulator paces only what it sends. A pseudo-terminal hands it a Download frame at once,
-// where a real line needs 6.0 s for its 5764 bytes; the "LineTimed" run makes the simulator
-// hold each answer for that long (--delay 6004), which stands in for the missing half.
-//
-//     build/bin/bench_transfer_realtime            (about two minutes and a half; needs build/bin/tavrin-sim)
+//     build/bin/bench_transfer_realtime            (about a minute and three quarters; needs build/bin/tavrin-sim)
 //     TAVRIN_SIM=/path/to/tavrin-sim build/bin/bench_transfer_realtime
 
 #include "device/gui/CDownloadDlg.h"
@@ -143,15 +141,6 @@ void WeeklyDownloadRealtime(benchmark::State &state)
     runWeekly<CDownloadDlg>(state, week, QStringLiteral("Downloading complete"));
 }
 
-// 5764 bytes x 10 bits at 9600 baud.
-void WeeklyDownloadRealtimeLineTimed(benchmark::State &state)
-{
-    WeeklySchedule week;
-    fillWeek(week);
-    runWeekly<CDownloadDlg>(state, week, QStringLiteral("Downloading complete"),
-                            {QStringLiteral("--delay"), QStringLiteral("6004")});
-}
-
 void WeeklyUploadRealtime(benchmark::State &state)
 {
     WeeklySchedule week;
@@ -161,7 +150,6 @@ void WeeklyUploadRealtime(benchmark::State &state)
 } // namespace
 
 BENCHMARK(WeeklyDownloadRealtime)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(WeeklyDownloadRealtimeLineTimed)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(WeeklyUploadRealtime)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char **argv)

@@ -64,3 +64,12 @@ void WeeklySchedule::copyFrom(const WeeklySchedule &other)
     WorkingDay.copyFrom(other.WorkingDay);
     m_shownDay = other.m_shownDay;
 }
+
+bool WeeklySchedule::sameDays(const WeeklySchedule &other) const
+{
+    for (int d = kMonday; d <= kSunday; ++d) {
+        if (!day(d).sameEntries(other.day(d)))
+            return false;
+    }
+    return true;
+}

@@ -41,6 +41,9 @@ public:
     // Day-by-day copy of another week (shown day and WorkingDay included).
     void copyFrom(const WeeklySchedule &other);
 
+    // The seven days hold the same entries (the shown day and WorkingDay aside).
+    bool sameDays(const WeeklySchedule &other) const;
+
 private:
     static int clampDay(int dayNumber);
 

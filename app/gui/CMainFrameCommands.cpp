@@ -12,6 +12,7 @@
 #include "device/gui/CUploadDlg.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/WeeklySchedule.h"
 #include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
@@ -20,6 +21,8 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <memory>
 
 // The device sits on port 1 unless the operator named another one.
 QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
@@ -158,11 +161,16 @@ void CMainFrame::onDownload()
 void CMainFrame::onUpload()
 {
     m_view->StoreList();
+    // An Upload that ends in "Communication error" also closes with OK: the document only
+    // counts as changed when a weekday really came back different.
+    const auto before = std::make_unique<WeeklySchedule>();
+    before->copyFrom(m_view->schedule());
     CUploadDlg dialog(this, m_view->schedule(), portName());
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_view->reloadShownDay();
-    markModified();
+    if (!before->sameDays(m_view->schedule()))
+        markModified();
 }
 
 void CMainFrame::onSerialPort()

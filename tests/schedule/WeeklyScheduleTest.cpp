@@ -128,6 +128,25 @@ TEST(WeeklySchedule, ClearAllDaysEmptiesEveryDay)
     EXPECT_EQ(week.shownDay(), kMonday);
 }
 
+TEST(WeeklySchedule, SameDaysComparesEntriesNotTheShownDayOrStaleTexts)
+{
+    WeeklySchedule a, b;
+    a.day(kSunday).append(entryAt("12:00"));
+    b.copyFrom(a);
+    b.setShownDay(kSunday);
+    EXPECT_TRUE(a.sameDays(b));
+
+    // a text beyond the count is stale, not part of the day
+    b.day(kMonday).setEntry(5, entryAt("13:00"));
+    EXPECT_TRUE(a.sameDays(b));
+
+    b.day(kSunday).setEntry(1, entryAt("12:00", "Voice"));
+    EXPECT_FALSE(a.sameDays(b));
+    b.day(kSunday).setEntry(1, entryAt("12:00"));
+    b.day(kSunday).append(entryAt("12:01"));
+    EXPECT_FALSE(a.sameDays(b));
+}
+
 TEST(TimeText, ADatePrefixedTimeShowsAsHourMinuteAndStoresBackWithBlanks)
 {
     const std::string fromDatabase = "1899-12-30 08:05:00";

@@ -26,7 +26,7 @@ const char *SimOptions::usage()
            "the device to open: \"tavrin-sim: device on /dev/pts/N\". Ends on Ctrl+C or SIGTERM.\n"
            "\n"
            "  --link PATH        also make the device reachable as PATH (a symbolic link)\n"
-           "  --realtime         send answers at 9600 baud, about 1.04 ms a byte\n"
+           "  --realtime         take in and send at 9600 baud, about 1.04 ms a byte, as a real line does\n"
            "  --state FILE       keep the eight images and the clock in FILE across runs\n"
            "  --verbose          print one line per frame received and sent\n"
            "  --help             print this text\n"

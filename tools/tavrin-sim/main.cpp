@@ -5,6 +5,7 @@
 #include "SimState.h"
 #include "device/DeviceEmulator.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -182,7 +183,10 @@ private:
 
         while (!g_stop) {
             m_emulator.poll();
+            const int64_t inputUs = deliverPaced();
             int64_t waitUs = send();
+            if (inputUs >= 0)
+                waitUs = waitUs < 0 ? inputUs : std::min(waitUs, inputUs);
 
             if (const auto due = m_emulator.nextDue()) {
                 const int64_t untilDue = std::max<int64_t>(0, (*due - nowMillis()) * 1000);
@@ -222,10 +226,15 @@ private:
         for (;;) {
             const ssize_t n = ::read(m_master, buffer, sizeof buffer);
             if (n > 0) {
-                const int before = m_emulator.stats().imagesStored + m_emulator.stats().clockSets;
-                m_emulator.feed(buffer, size_t(n));
-                if (m_emulator.stats().imagesStored + m_emulator.stats().clockSets != before)
-                    saveState();
+                if (m_options.realtime) {
+                    if (m_in.empty()) {
+                        m_inPaceStart = micros();
+                        m_inPaced = 0;
+                    }
+                    m_in.insert(m_in.end(), buffer, buffer + n);
+                } else {
+                    deliver(buffer, size_t(n));
+                }
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EINTR))
@@ -235,6 +244,36 @@ private:
             fail(std::string("reading the line failed: ") + (n == 0 ? "end of file" : std::strerror(errno)));
             return false;
         }
+    }
+
+    void deliver(const uint8_t *data, size_t size)
+    {
+        const int before = m_emulator.stats().imagesStored + m_emulator.stats().clockSets;
+        m_emulator.feed(data, size);
+        if (m_emulator.stats().imagesStored + m_emulator.stats().clockSets != before)
+            saveState();
+    }
+
+    // With --realtime the device takes in what the program wrote at the line's pace too: the
+    // pseudo-terminal takes a whole frame at once, a real line needs about six seconds for an
+    // image. Returns how long until the next byte is due (microseconds), or -1 when nothing waits.
+    int64_t deliverPaced()
+    {
+        if (m_in.empty())
+            return -1;
+        const int64_t now = micros();
+        const int64_t due = (now - m_inPaceStart) * kBytesPerSecond / 1'000'000 + 1;
+        const size_t count = size_t(std::clamp<int64_t>(due - m_inPaced, 0, int64_t(m_in.size())));
+        if (count > 0) {
+            const std::vector<uint8_t> bytes(m_in.begin(), m_in.begin() + std::ptrdiff_t(count));
+            m_in.erase(m_in.begin(), m_in.begin() + std::ptrdiff_t(count));
+            m_inPaced += int64_t(count);
+            deliver(bytes.data(), bytes.size());
+        }
+        if (m_in.empty())
+            return -1;
+        const int64_t nextAt = m_inPaceStart + m_inPaced * 1'000'000 / kBytesPerSecond;
+        return std::max<int64_t>(0, nextAt - micros());
     }
 
     // Writes what may leave now. Returns how long to wait before more may go (microseconds),
@@ -309,6 +348,9 @@ private:
     int m_slave = -1;
     std::string m_slaveName;
     bool m_linked = false;
+    std::deque<uint8_t> m_in;               // received, not yet taken in (--realtime)
+    int64_t m_inPaceStart = 0;
+    int64_t m_inPaced = 0;
     std::deque<std::vector<uint8_t>> m_out; // answers, piece by piece
     size_t m_offset = 0;                     // bytes of the front piece already sent
     int64_t m_holdUntil = 0;
