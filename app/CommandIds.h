@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/ViewCommandIds.h"
+
 // Command and resource numbers. Each QAction carries its command number as data, so a
 // command can be followed from its menu item, button and key to its one handler.
 namespace Cmd {
@@ -12,16 +14,16 @@ constexpr int FilePrintSetup = 57606;
 constexpr int FilePrint = 57607;
 constexpr int AppExit = 57665;
 
-// Edit
-constexpr int EditCopy = 57634;
-constexpr int EditCut = 57635;
-constexpr int EditPaste = 57637;
-constexpr int EditSelectAll = 57642;
+// Edit: the list's own commands, numbered where the list's context menu uses them
+constexpr int EditCopy = ViewCommand::Copy;
+constexpr int EditCut = ViewCommand::Cut;
+constexpr int EditPaste = ViewCommand::Paste;
+constexpr int EditSelectAll = ViewCommand::SelectAll;
 constexpr int EditUndo = 57643; // Backspace; no handler, the list's cell editor screens the key
-constexpr int EditInsert = 32771;
-constexpr int EditModify = 32772;
-constexpr int EditDelete = 32773;
-constexpr int AutoSet = 32816;
+constexpr int EditInsert = ViewCommand::Insert;
+constexpr int EditModify = ViewCommand::Modify;
+constexpr int EditDelete = ViewCommand::Delete;
+constexpr int AutoSet = ViewCommand::AutoSet;
 
 // View
 constexpr int ViewToolbar = 59392;
