@@ -245,6 +245,18 @@ void CTavrinView::updateEditorGeometries()
         m_control->moveCellEditor(m_core->editedRow(), m_core->editedColumn());
 }
 
+QItemSelectionModel::SelectionFlags CTavrinView::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    // A selection that starts afresh or toggles a row marks that row; one extended with Shift
+    // (the Current flag) keeps the mark where the range began, as does a bare move of the
+    // current row (focus, Ctrl+arrow).
+    if (index.isValid() && m_control && !(flags & QItemSelectionModel::Current)
+        && (flags & (QItemSelectionModel::Select | QItemSelectionModel::Toggle)))
+        m_control->setSelectionMark(index);
+    return flags;
+}
+
 void CTavrinView::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton)

@@ -65,8 +65,7 @@ bool TableListControl::hasSelectedRows() const
 
 int TableListControl::selectionMark() const
 {
-    const QModelIndex current = m_view.selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return m_mark.isValid() ? m_mark.row() : -1;
 }
 
 void TableListControl::selectRow(int row)

@@ -2,6 +2,7 @@
 
 #include "view/ListControl.h"
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 
 class CellEditor;
@@ -18,6 +19,10 @@ public:
     // Where the editor's keys and clicks go.
     void setCore(ScheduleList *core) { m_core = core; }
     CellEditor *editor() const { return m_editor; }
+    // The row a selection starts from: set by a click, Ctrl+click or plain arrow key, kept by
+    // Shift+click and Shift+arrow (which extend from it). It moves with its row as rows are
+    // inserted or deleted above it, and is gone when its row is deleted or the list emptied.
+    void setSelectionMark(const QModelIndex &index) { m_mark = index; }
 
     int rowCount() const override;
     void insertRow(int row, const ListRow &texts) override;
@@ -43,4 +48,5 @@ private:
     ScheduleItemModel &m_model;
     ScheduleList *m_core = nullptr;
     QPointer<CellEditor> m_editor;
+    QPersistentModelIndex m_mark;
 };

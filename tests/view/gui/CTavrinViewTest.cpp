@@ -167,6 +167,33 @@ TEST_F(CTavrinViewTest, ListKeysWorkWithoutAShell)
     EXPECT_EQ(cell(0, 2), "07:00");
 }
 
+TEST_F(CTavrinViewTest, SelectionMarkIsWhereTheSelectionStarted)
+{
+    // The list has the focus but no row was ever clicked: Select All then Insert appends.
+    view->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Insert);
+    ASSERT_EQ(view->shownRowCount(), 4);
+    EXPECT_EQ(cell(3, 2), "00:00");
+    EXPECT_EQ(cell(0, 2), "09:00");
+
+    // A Shift+click range keeps the mark on its first row: Insert goes above it, Modify edits it.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(2, 0));
+    QTest::keyClick(view, Qt::Key_Insert);
+    ASSERT_EQ(view->shownRowCount(), 5);
+    EXPECT_EQ(cell(1, 2), "00:00");
+    EXPECT_EQ(cell(2, 2), "08:00");
+    EXPECT_EQ(cell(2, 0), "3");
+
+    doubleClick(2, 5); // remembers the AC column on row 2 (08:00)
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(0, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(2, 0));
+    view->editModify();
+    EXPECT_EQ(cell(0, 5), "ON") << "the mark row";
+    EXPECT_EQ(cell(2, 5), "ON") << "toggled once by the double-click only";
+}
+
 TEST_F(CTavrinViewTest, HeaderClickSortsByTime)
 {
     QSignalSpy changed(view, &CTavrinView::scheduleChanged);
