@@ -27,6 +27,9 @@ public:
     // Port number 1..4, baud rate, data bits, stop bits (0 one, 1 one and a half, 2 two) and
     // parity (0 none, 1 odd, 2 even, 3 mark, 4 space). Takes effect when the port opens.
     void Configure(uint8_t portNumber, uint32_t baudRate, uint8_t dataBits, uint8_t stopBits, uint8_t parity);
+    // The program timer's fixed line: port 1 unless a name is set, 9600 baud, 8 data bits,
+    // one stop bit, no parity.
+    void ConfigureForDevice() { Configure(1, 9600, 8, 0, 0); }
     // A name the operator chose (see effectivePortName); empty: the port number's name.
     void setPortName(const QString &name) { m_portNameOverride = name.trimmed(); }
     QString portName() const;

@@ -13,11 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr uint8_t kPortNumber = 1;
-constexpr uint32_t kBaudRate = 9600;
-constexpr uint8_t kDataBits = 8;
-constexpr uint8_t kOneStopBit = 0;
-constexpr uint8_t kNoParity = 0;
 // Ten bytes need about 10 ms at 9600 baud; a stuck line must not hold the window for long.
 constexpr int kDrainTimeoutMs = 2000;
 } // namespace
@@ -68,7 +63,7 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
                           m_openingTime.time().second()));
 
     m_comm.setPortName(portName);
-    m_comm.Configure(kPortNumber, kBaudRate, kDataBits, kOneStopBit, kNoParity);
+    m_comm.ConfigureForDevice();
     if (!m_comm.OpenIfClosed(this)) {
         const QString text = portOpenFailText(m_comm.openFailure(), m_comm.portName());
         QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });

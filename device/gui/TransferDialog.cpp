@@ -10,15 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-// The dialog's single serial port, at the device's fixed line settings.
-constexpr uint8_t kPortNumber = 1;
-constexpr uint32_t kBaudRate = 9600;
-constexpr uint8_t kDataBits = 8;
-constexpr uint8_t kOneStopBit = 0;
-constexpr uint8_t kNoParity = 0;
-} // namespace
-
 TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts,
                                const QString &actionText, const QString &portName)
     : QDialog(parent)
@@ -73,7 +64,7 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
     connect(m_progressTimer, &QTimer::timeout, this, [this] { timerTick(kProgressTimer); });
 
     m_comm.setPortName(portName);
-    m_comm.Configure(kPortNumber, kBaudRate, kDataBits, kOneStopBit, kNoParity);
+    m_comm.ConfigureForDevice();
 }
 
 TransferDialog::~TransferDialog()

@@ -25,16 +25,6 @@ private:
     DeviceLink &m_link;
 };
 
-namespace {
-// The line the dialogs configure: port 1 unless named, 9600 baud, 8 data bits, one stop bit,
-// no parity.
-constexpr uint8_t kPortNumber = 1;
-constexpr uint32_t kBaudRate = 9600;
-constexpr uint8_t kDataBits = 8;
-constexpr uint8_t kOneStopBit = 0;
-constexpr uint8_t kNoParity = 0;
-} // namespace
-
 DeviceLink::DeviceLink()
     : m_comm(std::make_unique<CComm>())
     , m_receiver(std::make_unique<DeviceLinkReceiver>(*this))
@@ -48,7 +38,7 @@ DeviceLink::~DeviceLink()
 
 bool DeviceLink::open(const QString &portName, QString &error)
 {
-    m_comm->Configure(kPortNumber, kBaudRate, kDataBits, kOneStopBit, kNoParity);
+    m_comm->ConfigureForDevice();
     m_comm->setPortName(portName);
     if (m_comm->OpenIfClosed(m_receiver.get()))
         return true;
