@@ -1,6 +1,7 @@
 #include "view/ScheduleList.h"
 
 #include "device/DayImage.h"
+#include "device/UnsentEntries.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Messages.h"
 #include "schedule/WeeklySchedule.h"

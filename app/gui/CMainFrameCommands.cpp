@@ -6,7 +6,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
-#include "device/DayImage.h"
+#include "device/UnsentEntries.h"
 #include "device/PortName.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"

@@ -1,4 +1,5 @@
 #include "device/DayImage.h"
+#include "device/UnsentEntries.h"
 #include "schedule/TimeText.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -11,7 +12,7 @@ ScheduleEntry entry(const std::string &time, const std::string &mv, const std::s
     return ScheduleEntry{time, mv, sel, ac, "1", "0", "0", "1"};
 }
 
-TEST(DayImageUnsent, NamesEveryEntryTheImageDoesNotCarry)
+TEST(UnsentEntries, NamesEveryEntryTheImageDoesNotCarry)
 {
     DaySchedule day;
     day.append(entry(storedTime(6, 0), "Melody", "15", ""));
@@ -36,7 +37,7 @@ TEST(DayImageUnsent, NamesEveryEntryTheImageDoesNotCarry)
     EXPECT_EQ(image.Decode().count(), 3);
 }
 
-TEST(DayImageUnsent, TheWeekIsReportedDayByDay)
+TEST(UnsentEntries, TheWeekIsReportedDayByDay)
 {
     WeeklySchedule week;
     week.day(3).append(entry(storedTime(7, 5), "Melody", "20", ""));
