@@ -30,6 +30,9 @@ bool CellEditor::event(QEvent *e)
             e->accept();
             return true;
         }
+        // Not the box's own Ctrl+V or Ctrl+X either: the window's Paste and Cut run instead.
+        e->ignore();
+        return false;
     }
     // QWidget::event would give Tab and Shift+Tab to the focus chain, which leads to the
     // list: they go to the screen like every other key.

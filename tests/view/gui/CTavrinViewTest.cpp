@@ -155,6 +155,19 @@ TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(1, 2), "05:05");
 
+    // A command key reaches the window's command, which commits the edit first.
+    auto *cut = new QAction(&window);
+    cut->setShortcut(QKeySequence::Cut);
+    QObject::connect(cut, &QAction::triggered, view, &CTavrinView::editCut);
+    window.addAction(cut);
+    openEditor(0, 2);
+    typeTime("10:10");
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(view->shownRowCount(), 2);
+    ASSERT_EQ(view->editing().clipboard().count(), 1);
+    EXPECT_EQ(view->editing().clipboard().row(0)[1], "10:10");
+
     // The list keeps working: Enter on the current cell opens it again.
     EXPECT_EQ(QApplication::focusWidget(), view);
     view->setCurrentIndex(view->model()->index(1, 2));
