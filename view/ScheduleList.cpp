@@ -103,11 +103,6 @@ void ScheduleList::clearAllDays()
 
 namespace {
 
-std::vector<ScheduleEntry> entriesOf(const DaySchedule &day)
-{
-    return day.entries();
-}
-
 std::optional<int> rowMinute(const ListRow &row)
 {
     return minuteOfDay(storedTimeFromShown(row[kColumnAmPm], row[kColumnTime]));
@@ -131,18 +126,18 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
     const DaySchedule existingDay = dayOf(existing);
     const DaySchedule addedDay = dayOf(added);
     QStringList lost;
-    auto collect = [&](const DaySchedule &day, int firstRow, bool pasted) {
+    auto collect = [&](const DaySchedule &day, bool pasted) {
         for (const UnsentEntry &u : entriesNotEncoded(day)) {
             if (u.reason == UnsentEntry::Reason::NothingToDo)
                 continue; // a row with nothing to do drops out by the list's rules
             lost << QStringLiteral("%1 %2: %3")
                         .arg(pasted ? QStringLiteral("Pasted row") : QStringLiteral("Row"))
-                        .arg(firstRow + u.position)
+                        .arg(u.position)
                         .arg(QString::fromStdString(describeUnsent(u)));
         }
     };
-    collect(existingDay, 0, false);
-    collect(addedDay, 0, true);
+    collect(existingDay, false);
+    collect(addedDay, true);
     if (!lost.isEmpty()) {
         m_messages.show(QStringLiteral("The day is left as it is: sorting it by time would lose\n")
                             + lost.join(QLatin1Char('\n')),
@@ -167,13 +162,16 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
 
     // Keep the operator's place: the events selected before (or pasted) stay selected, the
     // current one stays current, in view.
+    std::vector<bool> toSelect(DayImage::kSlots, false);
+    for (int minute : selectMinutes)
+        toSelect[size_t(minute)] = true;
     int firstSelected = -1;
     int currentRowAfter = -1;
     for (int r = 0; r < m_list.rowCount(); ++r) {
         const std::optional<int> minute = rowMinute(rowTexts(r));
         if (!minute)
             continue;
-        if (std::find(selectMinutes.begin(), selectMinutes.end(), *minute) != selectMinutes.end()) {
+        if (toSelect[size_t(*minute)]) {
             if (firstSelected < 0) {
                 firstSelected = r;
                 m_list.selectOnlyRow(r);
@@ -207,7 +205,7 @@ void ScheduleList::NormalizeDay()
     int currentMinute = -1;
     if (m_list.currentRow() >= 0)
         currentMinute = rowMinute(rowTexts(m_list.currentRow())).value_or(-1);
-    normalizeInto(entriesOf(m_week.WorkingDay), {}, selected, currentMinute, m_list.currentColumn());
+    normalizeInto(m_week.WorkingDay.entries(), {}, selected, currentMinute, m_list.currentColumn());
 }
 
 // ---------------------------------------------------------------- commands
@@ -344,16 +342,18 @@ void ScheduleList::pasteRows()
         NormalizeDay();
         return;
     }
-    const std::vector<ScheduleEntry> existing = entriesOf(m_week.WorkingDay);
+    const std::vector<ScheduleEntry> existing = m_week.WorkingDay.entries();
 
     // The limit counts what the day holds after the merge: one event per minute. A copied row
     // in a minute the day already has, or one that drops out anyway, always fits.
     std::vector<bool> taken(DayImage::kSlots, false);
     int held = 0;
+    auto isEvent = [](const ScheduleEntry &e) {
+        return e.MelodyVoice == "Melody" || e.MelodyVoice == "Voice" || e.AC == "ON" || e.AC == "OFF";
+    };
     auto takes = [&](const ScheduleEntry &e) {
         const std::optional<int> minute = minuteOfDay(e.Time);
-        const bool event = e.MelodyVoice == "Melody" || e.MelodyVoice == "Voice" || e.AC == "ON" || e.AC == "OFF";
-        if (!minute || !event || taken[size_t(*minute)])
+        if (!minute || !isEvent(e) || taken[size_t(*minute)])
             return true;
         if (held >= std::min(kMaxRows, int(DaySchedule::kCapacity)))
             return false;
@@ -377,7 +377,8 @@ void ScheduleList::pasteRows()
             continue;
         }
         added.push_back(e);
-        if (const std::optional<int> minute = minuteOfDay(e.Time))
+        const std::optional<int> minute = minuteOfDay(e.Time);
+        if (minute && isEvent(e))
             pastedMinutes.push_back(*minute);
     }
     int currentMinute = -1;
