@@ -54,7 +54,6 @@ public:
     }
     // Selects row alone and makes it the selection mark, as a click on it does.
     virtual void selectOnlyRow(int row) = 0;
-    virtual void clearSelection() = 0;
 
     // The current cell, the one the keyboard moves; -1, -1 when there is none.
     virtual int currentRow() const = 0;

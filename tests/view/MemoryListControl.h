@@ -45,7 +45,6 @@ public:
     int selectionMark() const override { return mark; }
     void selectRow(int row) override { selected.insert(row); }
     void selectOnlyRow(int row) override { click(row); }
-    void clearSelection() override { selected.clear(); }
     int currentRow() const override { return current < rowCount() ? current : -1; }
     int currentColumn() const override { return currentRow() >= 0 ? currentCol : -1; }
     void setCurrentCell(int row, int column) override

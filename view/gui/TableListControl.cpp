@@ -85,11 +85,6 @@ void TableListControl::selectOnlyRow(int row)
     m_mark = index;
 }
 
-void TableListControl::clearSelection()
-{
-    m_view.selectionModel()->clearSelection();
-}
-
 int TableListControl::currentRow() const
 {
     const QModelIndex current = m_view.currentIndex();

@@ -38,7 +38,6 @@ public:
     void selectRow(int row) override;
     void selectAllRows() override;
     void selectOnlyRow(int row) override;
-    void clearSelection() override;
     int currentRow() const override;
     int currentColumn() const override;
     void setCurrentCell(int row, int column) override;
