@@ -2,6 +2,11 @@
 
 #include <Qt>
 
+bool isCommandKey(int key, bool ctrlOrAltHeld)
+{
+    return ctrlOrAltHeld || (key >= Qt::Key_F1 && key <= Qt::Key_F35);
+}
+
 KeyAction screenKey(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -12,6 +17,11 @@ KeyAction screenKey(int key)
     case Qt::Key_Delete:
     case Qt::Key_Shift:
     case Qt::Key_NumLock:
+    // Held for a command key (Ctrl+S): the command, a store point, commits the edit itself.
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
         return KeyAction::Pass;
     case Qt::Key_Return:
     case Qt::Key_Enter:

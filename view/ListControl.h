@@ -52,6 +52,15 @@ public:
         for (int r = rowCount() - 1; r >= 0; --r)
             selectRow(r);
     }
+    // Selects row alone and makes it the selection mark, as a click on it does.
+    virtual void selectOnlyRow(int row) = 0;
+
+    // The current cell, the one the keyboard moves; -1, -1 when there is none.
+    virtual int currentRow() const = 0;
+    virtual int currentColumn() const = 0;
+    // Makes (row, column) the current cell, without changing the selection, and scrolls it
+    // into view.
+    virtual void setCurrentCell(int row, int column) = 0;
 
     // The cell editor: opened over one cell with its text all selected and the focus, read,
     // rewritten, moved when rows shift, and closed without writing anything to the cell.

@@ -1,15 +1,19 @@
 #include "view/ScheduleList.h"
 
 #include "device/DayImage.h"
+#include "device/UnsentEntries.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Messages.h"
 #include "schedule/WeeklySchedule.h"
+#include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "view/ShownText.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 ScheduleList::ScheduleList(WeeklySchedule &week, ListControl &list, Messages &messages)
     : m_week(week)
@@ -51,6 +55,7 @@ void ScheduleList::FillList()
 
 void ScheduleList::StoreList()
 {
+    commitOpenEdit();
     // The list decides how many entries the day has, whatever drifted before.
     setWorkingCount();
     DaySchedule &working = m_week.WorkingDay;
@@ -96,16 +101,111 @@ void ScheduleList::clearAllDays()
     CancelCellEdit();
 }
 
-void ScheduleList::NormalizeDay()
+namespace {
+
+std::optional<int> rowMinute(const ListRow &row)
 {
-    StoreList();
+    return minuteOfDay(storedTimeFromShown(row[kColumnAmPm], row[kColumnTime]));
+}
+
+DaySchedule dayOf(const std::vector<ScheduleEntry> &entries)
+{
+    DaySchedule day;
+    for (const ScheduleEntry &e : entries)
+        day.append(e);
+    return day;
+}
+
+} // namespace
+
+bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, const std::vector<ScheduleEntry> &added,
+                                 const std::vector<int> &selectMinutes, int currentMinute, int currentColumn)
+{
+    // Re-sorting goes through the device image, which cannot carry every entry: refuse
+    // rather than let one vanish with its AC and channels.
+    const DaySchedule existingDay = dayOf(existing);
+    const DaySchedule addedDay = dayOf(added);
+    QStringList lost;
+    auto collect = [&](const DaySchedule &day, bool pasted) {
+        for (const UnsentEntry &u : entriesNotEncoded(day)) {
+            if (u.reason == UnsentEntry::Reason::NothingToDo)
+                continue; // a row with nothing to do drops out by the list's rules
+            lost << QStringLiteral("%1 %2: %3")
+                        .arg(pasted ? QStringLiteral("Pasted row") : QStringLiteral("Row"))
+                        .arg(u.position)
+                        .arg(QString::fromStdString(describeUnsent(u)));
+        }
+    };
+    collect(existingDay, false);
+    collect(addedDay, true);
+    if (!lost.isEmpty()) {
+        m_messages.show(QStringLiteral("The day is left as it is: sorting it by time would lose\n")
+                            + lost.join(QLatin1Char('\n')),
+                        QString(), Messages::Icon::Warning);
+        return false;
+    }
+
+    // Same-minute entries merge by ORing their slots, so two images OR into one.
     DayImage image;
-    image.Encode(m_week.WorkingDay);
+    image.Encode(existingDay);
+    DayImage more;
+    more.Encode(addedDay);
+    for (size_t i = 0; i < DayImage::kSize; ++i)
+        image.bytes()[i] |= more.bytes()[i];
+
     const int day = m_week.shownDay();
+    DaySchedule before;
+    before.copyFrom(m_week.day(day));
     if (storeWeekdayImage(m_week, day, image.bytes().data(), image.bytes().size()) == WeekdayStoreResult::LineError)
         m_messages.show(QStringLiteral("Line Error"));
     reloadShownDay();
-    changed();
+
+    // Keep the operator's place: the events selected before (or pasted) stay selected, the
+    // current one stays current, in view.
+    std::vector<bool> toSelect(DayImage::kSlots, false);
+    for (int minute : selectMinutes)
+        toSelect[size_t(minute)] = true;
+    int firstSelected = -1;
+    int currentRowAfter = -1;
+    for (int r = 0; r < m_list.rowCount(); ++r) {
+        const std::optional<int> minute = rowMinute(rowTexts(r));
+        if (!minute)
+            continue;
+        if (toSelect[size_t(*minute)]) {
+            if (firstSelected < 0) {
+                firstSelected = r;
+                m_list.selectOnlyRow(r);
+            } else {
+                m_list.selectRow(r);
+            }
+        }
+        if (*minute == currentMinute)
+            currentRowAfter = r;
+    }
+    if (currentRowAfter < 0)
+        currentRowAfter = firstSelected;
+    if (currentRowAfter >= 0)
+        m_list.setCurrentCell(currentRowAfter, currentColumn >= 0 ? currentColumn : kColumnTime);
+
+    if (!before.sameEntries(m_week.day(day)))
+        changed();
+    return true;
+}
+
+void ScheduleList::NormalizeDay()
+{
+    StoreList();
+    std::vector<int> selected;
+    for (int r = 0; r < m_list.rowCount(); ++r) {
+        if (m_list.isRowSelected(r)) {
+            if (const std::optional<int> minute = rowMinute(rowTexts(r)))
+                selected.push_back(*minute);
+        }
+    }
+    int currentMinute = -1;
+    if (m_list.currentRow() >= 0)
+        currentMinute = rowMinute(rowTexts(m_list.currentRow())).value_or(-1);
+    normalizeInto(m_week.WorkingDay.entries(), {}, selected, currentMinute, m_list.currentColumn());
 }
 
 // ---------------------------------------------------------------- commands
@@ -127,6 +227,7 @@ bool ScheduleList::insertRow()
     row[kColumnAmPm] = "AM";
     row[kColumnTime] = "00:00";
     row[kColumnSelection] = "0";
+    const int column = m_list.currentColumn();
     m_list.insertRow(at, row);
     m_list.renumberRows();
     setWorkingCount();
@@ -134,6 +235,9 @@ bool ScheduleList::insertRow()
         ++m_editedRow;
         m_list.moveCellEditor(m_editedRow, m_editedColumn);
     }
+    // The new row is where the operator works next: selected, current and in view.
+    m_list.selectOnlyRow(at);
+    m_list.setCurrentCell(at, column >= 0 ? column : kColumnTime);
     changed();
     return true;
 }
@@ -141,11 +245,17 @@ bool ScheduleList::insertRow()
 void ScheduleList::modify()
 {
     CancelCellEdit();
-    if (!m_list.hasSelectedRows() || m_rememberedColumn < 0)
+    if (m_rememberedColumn < 0) {
+        // No column remembered yet: the keyboard's current cell.
+        activateCurrentCell();
         return;
+    }
+    if (!m_list.hasSelectedRows())
+        return;
+    // The mark's row, as Insert uses, even when Ctrl+click has deselected it since.
     int row = m_list.selectionMark();
-    if (row < 0 || row >= m_list.rowCount() || !m_list.isRowSelected(row)) {
-        // No usable mark (e.g. after Select All): take the first selected row.
+    if (row < 0 || row >= m_list.rowCount()) {
+        // No mark (e.g. after Select All): take the first selected row.
         row = 0;
         while (row < m_list.rowCount() && !m_list.isRowSelected(row))
             ++row;
@@ -169,6 +279,7 @@ void ScheduleList::rowsRemovedAt(int row)
 
 void ScheduleList::deleteRows()
 {
+    commitOpenEdit();
     if (!m_list.hasSelectedRows())
         return;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
@@ -203,6 +314,7 @@ void ScheduleList::copyRows()
 
 void ScheduleList::cutRows()
 {
+    commitOpenEdit();
     m_clipboard.clear();
     bool any = false;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
@@ -225,22 +337,55 @@ void ScheduleList::cutRows()
 
 void ScheduleList::pasteRows()
 {
-    const int before = m_list.rowCount();
-    const int fits = std::max(0, std::min(m_clipboard.count(), kMaxRows - before));
-    std::vector<ListRow> rows;
-    rows.reserve(size_t(fits));
-    for (int j = 0; j < fits; ++j) {
+    StoreList(); // commits an open edit first
+    if (m_clipboard.count() == 0) {
+        NormalizeDay();
+        return;
+    }
+    const std::vector<ScheduleEntry> existing = m_week.WorkingDay.entries();
+
+    // The limit counts what the day holds after the merge: one event per minute. A copied row
+    // in a minute the day already has, or one that drops out anyway, always fits.
+    std::vector<bool> taken(DayImage::kSlots, false);
+    int held = 0;
+    auto isEvent = [](const ScheduleEntry &e) {
+        return e.MelodyVoice == "Melody" || e.MelodyVoice == "Voice" || e.AC == "ON" || e.AC == "OFF";
+    };
+    auto takes = [&](const ScheduleEntry &e) {
+        const std::optional<int> minute = minuteOfDay(e.Time);
+        if (!minute || !isEvent(e) || taken[size_t(*minute)])
+            return true;
+        if (held >= std::min(kMaxRows, int(DaySchedule::kCapacity)))
+            return false;
+        taken[size_t(*minute)] = true;
+        ++held;
+        return true;
+    };
+    for (const ScheduleEntry &e : existing)
+        takes(e);
+    std::vector<ScheduleEntry> added;
+    std::vector<int> pastedMinutes;
+    int leftOut = 0;
+    for (int j = 0; j < m_clipboard.count(); ++j) {
         ListRow row;
-        row[kColumnId] = std::to_string(before + j + 1);
         const RowClipboard::Row &texts = m_clipboard.row(j);
         for (int c = 0; c < RowClipboard::kTexts; ++c)
             row[size_t(c + 1)] = texts[size_t(c)];
-        rows.push_back(row);
+        const ScheduleEntry e = storedEntry(row);
+        if (!takes(e)) {
+            ++leftOut;
+            continue;
+        }
+        added.push_back(e);
+        const std::optional<int> minute = minuteOfDay(e.Time);
+        if (minute && isEvent(e))
+            pastedMinutes.push_back(*minute);
     }
-    m_list.appendRows(rows);
-    setWorkingCount();
-    NormalizeDay(); // stores the list first
-    const int leftOut = m_clipboard.count() - fits;
+    int currentMinute = -1;
+    if (!pastedMinutes.empty())
+        currentMinute = *std::min_element(pastedMinutes.begin(), pastedMinutes.end());
+    if (!normalizeInto(existing, added, pastedMinutes, currentMinute, m_list.currentColumn()))
+        return;
     if (leftOut > 0) {
         m_messages.show(QStringLiteral("%1 of the copied rows were left out: a day holds at most %2 entries.")
                             .arg(leftOut)
@@ -255,12 +400,33 @@ void ScheduleList::doubleClicked(int row, int column)
     CancelCellEdit();
     if (!m_list.hasSelectedRows())
         return;
+    editCell(row, column);
+}
+
+void ScheduleList::editCell(int row, int column)
+{
     if (row < 0 || row >= m_list.rowCount() || column < 0 || column >= kColumnCount)
         return;
     m_editedRow = row;
     m_editedColumn = column;
     m_rememberedColumn = column;
     BeginCellEdit();
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void ScheduleList::activateCurrentCell()
+{
+    CancelCellEdit();
+    editCell(m_list.currentRow(), m_list.currentColumn());
+}
+
+void ScheduleList::toggleCurrentCell()
+{
+    const int column = m_list.currentColumn();
+    if (column == kColumnId || column == kColumnTime || column == kColumnSelection)
+        return;
+    activateCurrentCell();
 }
 
 void ScheduleList::contextMenuAt(int column)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "schedule/ScheduleEntry.h"
 #include "view/KeyScreen.h"
 #include "view/ListControl.h"
 #include "view/RowClipboard.h"
 
 #include <functional>
+#include <vector>
 
 class Messages;
 class WeeklySchedule;
@@ -38,8 +40,14 @@ public:
     // Empties all seven days and the list.
     void clearAllDays();
     // Stores the list, sorts the shown day by time through its device image and shows it
-    // again: same-minute rows merge, rows without Melody/Voice and AC drop out.
+    // again: same-minute rows merge, rows without Melody/Voice and AC drop out. A day with an
+    // entry the image cannot carry (a Selection above 15, a Time that is no time) is left as
+    // it is and a message names those rows. The selected and the current event stay selected
+    // and current.
     void NormalizeDay();
+    // Every store point starts here: an open edit is committed as Enter would, or closed
+    // when its text is refused.
+    void commitOpenEdit() { CommitCellEdit(); }
 
     // --- commands ---
     // False when the list already holds a full day.
@@ -50,6 +58,12 @@ public:
     void copyRows();
     void cutRows();
     void pasteRows();
+
+    // --- keyboard ---
+    // Enter on the current cell: what a double-click on it does.
+    void activateCurrentCell();
+    // Space: toggles the current cell when it is a toggle cell (AM/PM, Melody/Voice, AC, chN).
+    void toggleCurrentCell();
 
     // --- pointer ---
     // A double-click hit cell (row/column -1 when the pointer was not on a cell).
@@ -75,6 +89,12 @@ private:
     void setWorkingCount();
     void rowsRemovedAt(int row);
     ListRow rowTexts(int row) const;
+    void editCell(int row, int column);
+    // The day becomes entries sorted and merged through the device image, unless some entry
+    // would be lost (then a message, and false). selectMinutes: the events to select after;
+    // currentMinute: the one to make current.
+    bool normalizeInto(const std::vector<ScheduleEntry> &existing, const std::vector<ScheduleEntry> &added,
+                       const std::vector<int> &selectMinutes, int currentMinute, int currentColumn);
 
     WeeklySchedule &m_week;
     ListControl &m_list;

@@ -112,16 +112,19 @@ TimeCommit committedTime(const std::string &typed, const std::string &amPm)
     const int m = readNumber(minutes);
 
     std::string half = amPm;
+    bool toPm = false;
     if (h >= 13 && h <= 23) {
         h -= 12;
         half = "PM";
-        result.amPm = half;
+        toPm = true;
     }
     if (m < 0 || m > 59)
-        return result;
+        return result; // refused: the row keeps its half of the day too
     if ((half == "PM" && h >= 1 && h <= 12) || (half == "AM" && h >= 0 && h <= 11)) {
         // Minutes are written from their value, so "045" cannot leave a three-digit minute.
         result.time = twoDigits(h) + ":" + twoDigits(m);
+        if (toPm)
+            result.amPm = half;
     }
     return result;
 }

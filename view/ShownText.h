@@ -24,8 +24,9 @@ std::string toggledMelodyVoice(const std::string &text);   // Melody -> Voice ->
 std::string toggledAc(const std::string &text);            // ON -> OFF -> "" -> ON
 std::string toggledChannel(const std::string &text);       // "ON" -> "", anything else -> "ON"
 
-// What committing the Time editor does to a row: a new AM/PM (when 13..23 was typed) and a
-// new Time text (when the time fits the row's half of the day). Either may be absent.
+// What committing the Time editor does to a row: a new Time text (when the time fits the
+// row's half of the day) and with it a new AM/PM (when 13..23 was typed). A refused time
+// changes neither.
 struct TimeCommit {
     std::optional<std::string> amPm;
     std::optional<std::string> time;

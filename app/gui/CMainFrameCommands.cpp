@@ -6,6 +6,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
+#include "device/UnsentEntries.h"
 #include "device/PortName.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
@@ -152,6 +153,14 @@ void CMainFrame::onTimeSetting()
 void CMainFrame::onDownload()
 {
     m_view->StoreList();
+    // Before anything is sent: the entries the device's images cannot carry.
+    QStringList unsent;
+    for (const UnsentWeekdayEntry &u : weekEntriesNotEncoded(m_view->schedule()))
+        unsent << QString::fromStdString(describeUnsent(u));
+    if (!unsent.isEmpty()) {
+        m_messages.show(QStringLiteral("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')),
+                        QStringLiteral("Download"), Messages::Icon::Warning);
+    }
     CDownloadDlg dialog(this, m_view->schedule(), portName());
     dialog.exec();
 }

@@ -19,6 +19,8 @@ public:
         selected.erase(row);
         if (mark == row)
             mark = -1;
+        if (current == row)
+            current = -1;
         shiftSelection(row + 1, -1);
     }
     void deleteAllRows() override
@@ -26,6 +28,7 @@ public:
         rows.clear();
         selected.clear();
         mark = -1;
+        current = -1;
     }
     std::string cellText(int row, int column) const override
     {
@@ -41,6 +44,15 @@ public:
     bool isRowSelected(int row) const override { return selected.count(row) > 0; }
     int selectionMark() const override { return mark; }
     void selectRow(int row) override { selected.insert(row); }
+    void selectOnlyRow(int row) override { click(row); }
+    int currentRow() const override { return current < rowCount() ? current : -1; }
+    int currentColumn() const override { return currentRow() >= 0 ? currentCol : -1; }
+    void setCurrentCell(int row, int column) override
+    {
+        current = row;
+        currentCol = column;
+        shown = row;
+    }
 
     // A click on a row: it alone is selected and becomes the mark.
     void click(int row)
@@ -68,6 +80,9 @@ public:
     std::vector<ListRow> rows;
     std::set<int> selected;
     int mark = -1;
+    int current = -1;
+    int currentCol = -1;
+    int shown = -1; // the row last scrolled into view
     bool editorOpen = false;
     int editorRow = -1;
     int editorColumn = -1;
@@ -82,5 +97,7 @@ private:
         selected = moved;
         if (mark >= from)
             mark += by;
+        if (current >= from)
+            current += by;
     }
 };

@@ -170,25 +170,29 @@ TEST_F(ScheduleListTest, ReSortDropsEmptyRowsAndFillsAcOnlyRows)
     EXPECT_EQ(week.shownDay(), 5);
 }
 
-TEST_F(ScheduleListTest, PasteStopsAtAFullDayAndSaysHowManyWereLeftOut)
+TEST_F(ScheduleListTest, PasteCountsTheLimitAfterTheMerge)
 {
+    // a full day pasted onto a day with one entry leaves nothing out.
     std::vector<ScheduleEntry> full;
-    for (int m = 0; m < 1438; ++m) {
+    for (int m = 0; m < 1440; ++m) {
         char t[8];
         std::snprintf(t, sizeof t, "%02d:%02d", m / 60, m % 60);
-        full.push_back(event(t));
+        full.push_back(event(t, "Voice", "2"));
     }
-    setDay(1, full);
-    setDay(2, {event("00:00"), event("00:01"), event("23:58"), event("23:59")});
+    setDay(2, full);
+    setDay(1, {event("07:05", "Melody", "3", "ON")});
     show(2);
-    control.selected = {0, 1, 2, 3};
+    list.selectAll();
     list.copyRows();
+    ASSERT_EQ(list.clipboard().count(), 1440);
     list.ShowDay(1);
     list.pasteRows();
     EXPECT_EQ(control.rowCount(), 1440);
     EXPECT_EQ(week.day(1).count(), 1440);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("2 "));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+    // 07:05 merged: the melody wins the slot, the AC switch of the old entry stays.
+    EXPECT_EQ(control.rows[425][kColumnTime], "07:05");
+    EXPECT_EQ(control.rows[425][kColumnAc], "ON");
 }
 
 TEST_F(ScheduleListTest, CellToggles)
@@ -278,13 +282,11 @@ TEST_F(ScheduleListTest, EditorFollowsRowsAndClosesWithItsRow)
     list.insertRow();
     EXPECT_EQ(list.editedRow(), 3);
     EXPECT_EQ(control.editorRow, 3);
-    control.selected = {0, 1};
-    list.deleteRows();
-    ASSERT_TRUE(list.isEditing());
-    EXPECT_EQ(list.editedRow(), 1);
     control.editorText = "4:44";
-    list.CommitCellEdit();
-    EXPECT_EQ(control.rows[1][kColumnTime], "04:44");
+    control.selected = {0, 1};
+    list.deleteRows(); // a store point: the open edit is committed first
+    EXPECT_FALSE(list.isEditing());
+    EXPECT_EQ(column(kColumnTime), (Texts{"02:00", "04:44"}));
 
     list.doubleClicked(1, kColumnTime);
     control.selected = {1};
@@ -292,12 +294,185 @@ TEST_F(ScheduleListTest, EditorFollowsRowsAndClosesWithItsRow)
     EXPECT_FALSE(list.isEditing());
     EXPECT_FALSE(control.editorOpen);
 
-    // A weekday switch closes the editor without writing it.
+    // A weekday switch commits the open edit as Enter would.
     control.click(0);
     list.doubleClicked(0, kColumnTime);
     control.editorText = "9:09";
     list.ShowDay(1);
     EXPECT_FALSE(control.editorOpen);
-    EXPECT_EQ(control.rows[0][kColumnTime], "02:00");
+    EXPECT_EQ(control.rows[0][kColumnTime], "09:09");
+    EXPECT_EQ(week.day(1).entry(1).Time, "           09:09");
+}
+
+TEST_F(ScheduleListTest, EveryStorePointCommitsAnOpenEditOrClosesARefusedOne)
+{
+    // type 07:30, then a store point (Save, Download: StoreList).
+    setDay(1, {event("00:00"), event("02:00")});
+    show(1);
+    control.click(0);
+    list.doubleClicked(0, kColumnTime);
+    control.editorText = "07:30";
+    list.StoreList();
+    EXPECT_FALSE(list.isEditing());
+    EXPECT_EQ(week.day(1).entry(1).Time, "           07:30");
+
+    // A refused text closes the editor and keeps the cell.
+    list.doubleClicked(0, kColumnTime);
+    control.editorText = "07:75";
+    list.StoreList();
+    EXPECT_FALSE(list.isEditing());
+    EXPECT_EQ(week.day(1).entry(1).Time, "           07:30");
+
+    // The header click commits before it sorts; Cut and Paste too.
+    list.doubleClicked(0, kColumnTime);
+    control.editorText = "3:00";
+    list.NormalizeDay();
+    EXPECT_EQ(column(kColumnTime), (Texts{"02:00", "03:00"}));
+    control.click(0);
+    list.doubleClicked(0, kColumnSelection);
+    control.editorText = "9";
+    list.cutRows();
+    EXPECT_EQ(list.clipboard().row(0)[3], "9") << "the edit went with the cut row";
+    control.click(0);
+    list.doubleClicked(0, kColumnTime);
+    control.editorText = "1:15";
+    list.pasteRows();
+    EXPECT_EQ(column(kColumnTime), (Texts{"01:15", "02:00"}));
+}
+
+TEST_F(ScheduleListTest, ARefusedTimeLeavesTheRowInItsHalfOfTheDay)
+{
+    // "15:75" on a 03:00 AM row.
+    setDay(1, {event("03:00")});
+    show(1);
+    control.click(0);
+    list.doubleClicked(0, kColumnTime);
+    control.editorText = "15:75";
+    list.CommitCellEdit();
+    EXPECT_EQ(control.rows[0][kColumnAmPm], "AM");
+    EXPECT_EQ(control.rows[0][kColumnTime], "03:00");
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(ScheduleListTest, ReSortLeavesADayWithASelectionAbove15AsItIs)
+{
+    // such an entry would vanish with its AC and channels.
+    setDay(1, {event("09:00"), event("07:05", "Voice", "16", "ON"), event("08:00")});
+    show(1);
+    list.NormalizeDay();
+    EXPECT_EQ(column(kColumnTime), (Texts{"09:00", "07:05", "08:00"}));
+    EXPECT_EQ(week.day(1).count(), 3);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].contains("Row 2: Selection 16 at 07:05 is above 15")) << messages.shown[0].toStdString();
+    EXPECT_EQ(changes, 0);
+
+    // Paste onto it: nothing is appended either.
+    setDay(2, {event("06:00")});
+    show(2);
+    control.click(0);
+    list.copyRows();
+    list.ShowDay(1);
+    list.pasteRows();
+    EXPECT_EQ(column(kColumnTime), (Texts{"09:00", "07:05", "08:00"}));
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+TEST_F(ScheduleListTest, OnlyARealChangeCountsAsOne)
+{
+    setDay(1, {event("07:00"), event("08:00")});
+    show(1);
+    list.NormalizeDay(); // already sorted
+    EXPECT_EQ(changes, 0);
+    list.pasteRows(); // empty clipboard
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(control.rowCount(), 2);
+    setDay(1, {event("08:00"), event("07:00")});
+    show(1);
+    list.NormalizeDay();
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(ScheduleListTest, ModifyAndInsertUseTheMarksRow)
+{
+    // Ctrl+click has deselected the mark's row 1.
+    setDay(1, {event("01:00"), event("02:00"), event("03:00")});
+    show(1);
+    list.contextMenuAt(kColumnSelection);
+    control.selected = {0, 2};
+    control.mark = 1;
+    list.modify();
+    EXPECT_EQ(list.editedRow(), 1);
+    list.CancelCellEdit();
+    control.selected = {0, 2};
+    control.mark = 1;
+    list.insertRow();
+    EXPECT_EQ(column(kColumnTime), (Texts{"01:00", "00:00", "02:00", "03:00"}));
+}
+
+TEST_F(ScheduleListTest, KeyboardWorksOnTheCurrentCell)
+{
+    setDay(1, {event("01:00"), event("02:00"), event("03:00")});
+    show(1);
+    // Enter on a toggle cell toggles it; Space too; Space on the Time cell does nothing.
+    control.setCurrentCell(1, kColumnCh2);
+    list.activateCurrentCell();
+    EXPECT_EQ(control.rows[1][kColumnCh2], "ON");
+    list.toggleCurrentCell();
+    EXPECT_EQ(control.rows[1][kColumnCh2], "");
+    control.setCurrentCell(1, kColumnTime);
+    list.toggleCurrentCell();
+    EXPECT_FALSE(list.isEditing());
+    // Enter on the Time cell opens its editor.
+    list.activateCurrentCell();
+    ASSERT_TRUE(list.isEditing());
+    EXPECT_EQ(list.editedRow(), 1);
+    EXPECT_EQ(list.editedColumn(), kColumnTime);
+    list.CancelCellEdit();
+
+    // Modify before any column was remembered: the current cell.
+    ScheduleList fresh{week, control, messages};
+    control.setCurrentCell(2, kColumnSelection);
+    fresh.modify();
+    ASSERT_TRUE(fresh.isEditing());
+    EXPECT_EQ(fresh.editedRow(), 2);
+    EXPECT_EQ(fresh.editedColumn(), kColumnSelection);
+    fresh.CancelCellEdit();
+
+    // Insert: the new row is selected, current and shown.
+    control.click(1);
+    list.insertRow();
+    EXPECT_EQ(control.selected, (std::set<int>{1}));
+    EXPECT_EQ(control.mark, 1);
+    EXPECT_EQ(control.currentRow(), 1);
+    EXPECT_EQ(control.shown, 1);
+}
+
+TEST_F(ScheduleListTest, PasteAndReSortKeepTheOperatorsEventSelectedAndInView)
+{
+    setDay(2, {event("05:30", "Voice", "4")});
+    setDay(1, {event("09:00"), event("01:00"), event("03:00")});
+    show(2);
+    control.click(0);
+    list.copyRows();
+    list.ShowDay(1);
+    control.click(2);
+    control.setCurrentCell(2, kColumnAc);
+    list.pasteRows();
+    EXPECT_EQ(column(kColumnTime), (Texts{"01:00", "03:00", "05:30", "09:00"}));
+    EXPECT_EQ(control.selected, (std::set<int>{2}));
+    EXPECT_EQ(control.currentRow(), 2);
+    EXPECT_EQ(control.currentColumn(), kColumnAc);
+    EXPECT_EQ(control.shown, 2);
+
+    // A header re-sort after a time edit: the edited event stays current where it went.
+    control.click(0);
+    control.setCurrentCell(0, kColumnTime);
+    list.activateCurrentCell();
+    control.editorText = "10:00";
+    list.NormalizeDay();
+    EXPECT_EQ(column(kColumnTime), (Texts{"03:00", "05:30", "09:00", "10:00"}));
+    EXPECT_EQ(control.selected, (std::set<int>{3}));
+    EXPECT_EQ(control.currentRow(), 3);
+    EXPECT_EQ(control.shown, 3);
 }
 } // namespace

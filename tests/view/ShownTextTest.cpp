@@ -99,9 +99,12 @@ TEST(ShownText, TimeCommitRules)
     EXPECT_FALSE(committedTime("24:00", "AM").amPm);
     EXPECT_FALSE(committedTime("24:00", "AM").time);
 
-    // An out-of-range minute refuses the time but keeps the switch to PM.
+    // An out-of-range minute refuses the time, and with it the switch to PM.
     c = committedTime("13:60", "AM");
-    EXPECT_EQ(c.amPm, "PM");
+    EXPECT_FALSE(c.amPm);
+    EXPECT_FALSE(c.time);
+    c = committedTime("15:75", "AM");
+    EXPECT_FALSE(c.amPm);
     EXPECT_FALSE(c.time);
 
     // The last colon splits; a three-digit minute is written as two digits.

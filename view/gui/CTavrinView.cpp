@@ -1,5 +1,6 @@
 #include "view/gui/CTavrinView.h"
 
+#include "view/KeyScreen.h"
 #include "view/ScheduleList.h"
 #include "view/ViewCommandIds.h"
 #include "view/gui/CAutoSetupDlg.h"
@@ -67,6 +68,7 @@ void CTavrinView::setUpLook()
     font.setPixelSize(16);
     font.setWeight(QFont::Normal);
     setFont(font);
+    horizontalHeader()->setFont(font);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
 
     QPalette p = palette();
@@ -190,35 +192,69 @@ void CTavrinView::autoSet()
     // The dialog writes straight into the schedule and on OK the list is rebuilt from it,
     // showing the day that was generated: store the list first so its edits survive.
     StoreList();
+    const auto before = std::make_unique<WeeklySchedule>();
+    before->copyFrom(m_week);
     CAutoSetupDlg dialog(m_week, m_messages, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     reloadShownDay();
-    emit scheduleChanged();
+    // An Auto Set that generated nothing changed nothing.
+    if (!before->sameDays(m_week))
+        emit scheduleChanged();
 }
 
 bool CTavrinView::event(QEvent *e)
 {
     // While a cell is edited, keys are screened before any shortcut sees them.
     if (e->type() == QEvent::ShortcutOverride && m_core->isEditing()) {
-        e->accept();
-        return true;
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (!isCommandKey(key->key(), key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            e->accept();
+            return true;
+        }
     }
     return QTableView::event(e);
 }
 
+bool CTavrinView::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab with the editor open end the edit without writing; the focus stays
+    // in the list rather than leaving the window's editing for another widget.
+    if (m_core && m_core->isEditing()) {
+        m_core->editorKey(next ? Qt::Key_Tab : Qt::Key_Backtab);
+        return true;
+    }
+    return QTableView::focusNextPrevChild(next);
+}
+
 void CTavrinView::keyPressEvent(QKeyEvent *e)
 {
+    e->accept();
     if (m_core->isEditing()) {
-        // The editor lost the focus but is still open: the key belongs to the editor, whose
-        // screen decides what it does.
-        if (QWidget *editor = m_control->editor()) {
-            editor->setFocus(Qt::OtherFocusReason);
-            QCoreApplication::sendEvent(editor, e);
-        } else {
+        // The editor lost the focus but is still open: the key, typed in the list, belongs
+        // to the editor, whose screen decides what it does. The editor handles every key
+        // itself, so nothing comes back here; the guard keeps it that way.
+        QWidget *editor = m_control->editor();
+        if (m_forwardingKey)
+            return;
+        if (!editor) {
             m_core->editorKey(e->key());
+            return;
         }
-        e->accept();
+        editor->setFocus(Qt::OtherFocusReason);
+        QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), ushort(e->count()));
+        m_forwardingKey = true;
+        QCoreApplication::sendEvent(editor, &copy);
+        m_forwardingKey = false;
+        return;
+    }
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        m_core->activateCurrentCell(); // as a double-click on the current cell
+        return;
+    }
+    if (plain && e->key() == Qt::Key_Space) {
+        m_core->toggleCurrentCell();
         return;
     }
     // The shell binds these keys to its commands; when it has not (a view on its own), the

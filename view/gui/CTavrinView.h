@@ -18,8 +18,10 @@ class TableListControl;
 // this class.
 //
 // Between store points the list is the master copy of the shown day:
-//  - StoreList() writes the list into the schedule. Call it before Download and before saving
-//    the database (weekday switches, Delete, Cut, Paste and the re-sort do it themselves).
+//  - StoreList() writes the list into the schedule, committing an open cell edit first as
+//    Enter would (or closing it when its text is refused). Call it before Download and before
+//    saving the database (weekday switches, Delete, Cut, Paste and the re-sort do it
+//    themselves).
 //  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops list
 //    edits made since the last store). Call it after Upload, New, Open and Save have changed
 //    the schedule.
@@ -27,8 +29,13 @@ class TableListControl;
 //
 // Signals:
 //  - scheduleChanged(): the operator changed the schedule (a cell toggle or edit, Insert,
-//    Delete, Cut, Paste, the re-sort, Auto Setup). Store points and reloads themselves do not
-//    emit it: what they carry was announced when it was made.
+//    Delete, Cut, Paste, the re-sort, Auto Setup), only when something really changed. Store
+//    points and reloads themselves do not emit it (what they carry was announced when it was
+//    made), except for the open edit a store point commits.
+//
+// Keys: arrows, Home/End, Ctrl+Home/End and Page Up/Down move the current cell; Enter on it
+// does what a double-click does, Space toggles a toggle cell. With the cell editor open every
+// key is screened once by the editor (view/KeyScreen.h) and never handed back.
 //  - shownDayChanged(d): the list has been rebuilt for day d (also when d did not change), for
 //    the weekday check marks.
 class CTavrinView : public QTableView {
@@ -78,6 +85,7 @@ signals:
 
 protected:
     bool event(QEvent *e) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
@@ -95,4 +103,5 @@ private:
     ScheduleItemModel *m_model;
     std::unique_ptr<TableListControl> m_control;
     std::unique_ptr<ScheduleList> m_core;
+    bool m_forwardingKey = false;
 };

@@ -1,5 +1,7 @@
 #include "view/gui/CellEditor.h"
 
+#include "view/KeyScreen.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -20,10 +22,22 @@ void CellEditor::selectAllAndFocus()
 
 bool CellEditor::event(QEvent *e)
 {
-    // Claim every key before shortcuts see it, so Delete, Backspace, Ctrl+C and the like
-    // reach the screen instead of a menu command.
+    // Claim every key before shortcuts see it, so Delete, Backspace, Insert and the like
+    // reach the screen instead of a menu command; the window's command keys go on.
     if (e->type() == QEvent::ShortcutOverride) {
-        e->accept();
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (!isCommandKey(key->key(), key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            e->accept();
+            return true;
+        }
+        // Not the box's own Ctrl+V or Ctrl+X either: the window's Paste and Cut run instead.
+        e->ignore();
+        return false;
+    }
+    // QWidget::event would give Tab and Shift+Tab to the focus chain, which leads to the
+    // list: they go to the screen like every other key.
+    if (e->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent *>(e));
         return true;
     }
     return QLineEdit::event(e);
@@ -33,8 +47,9 @@ void CellEditor::keyPressEvent(QKeyEvent *e)
 {
     if (!screen || screen(e->key()))
         QLineEdit::keyPressEvent(e);
-    else
-        e->accept();
+    // Shift, Num Lock and whatever else the box ignores end here too: an ignored key would
+    // travel on to the list, which keeps keys for the open editor.
+    e->accept();
 }
 
 void CellEditor::mousePressEvent(QMouseEvent *e)

@@ -5,7 +5,8 @@
 #include <functional>
 
 // The one-cell edit box over a Time or Selection cell. Every key goes to the screen first,
-// ahead of menu shortcuts; a left click in the box ends the edit.
+// ahead of menu shortcuts and of the focus chain (Tab, Shift+Tab), and is handled here once:
+// the box never passes a key on to the list. A left click in the box ends the edit.
 class CellEditor : public QLineEdit {
     Q_OBJECT
 public:

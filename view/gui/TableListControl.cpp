@@ -78,6 +78,34 @@ void TableListControl::selectAllRows()
     m_view.selectAll();
 }
 
+void TableListControl::selectOnlyRow(int row)
+{
+    const QModelIndex index = m_model.index(row, 0);
+    m_view.selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_mark = index;
+}
+
+int TableListControl::currentRow() const
+{
+    const QModelIndex current = m_view.currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+int TableListControl::currentColumn() const
+{
+    const QModelIndex current = m_view.currentIndex();
+    return current.isValid() ? current.column() : -1;
+}
+
+void TableListControl::setCurrentCell(int row, int column)
+{
+    const QModelIndex index = m_model.index(row, column);
+    if (!index.isValid())
+        return;
+    m_view.selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    m_view.scrollTo(index);
+}
+
 void TableListControl::openCellEditor(int row, int column, const std::string &text)
 {
     closeCellEditor();
@@ -104,8 +132,10 @@ void TableListControl::setCellEditorText(const std::string &text)
 {
     if (!m_editor)
         return;
+    // Backspace's result: caret at the end, nothing selected, so the next digit appends.
     m_editor->setText(QString::fromStdString(text));
-    m_editor->selectAllAndFocus();
+    m_editor->end(false);
+    m_editor->setFocus(Qt::OtherFocusReason);
 }
 
 void TableListControl::moveCellEditor(int row, int column)
@@ -121,9 +151,10 @@ void TableListControl::closeCellEditor()
     // The editor may be in the middle of its own key or mouse handler: let it go later.
     CellEditor *editor = m_editor;
     m_editor = nullptr;
-    const bool hadFocus = editor->hasFocus();
+    // The focus goes back to the list before the box is hidden: hiding a focused widget
+    // would move the focus along the focus chain, as Tab does, and with it the current cell.
+    if (editor->hasFocus())
+        m_view.setFocus(Qt::OtherFocusReason);
     editor->hide();
     editor->deleteLater();
-    if (hadFocus)
-        m_view.setFocus(Qt::OtherFocusReason);
 }

@@ -37,6 +37,10 @@ public:
     int selectionMark() const override;
     void selectRow(int row) override;
     void selectAllRows() override;
+    void selectOnlyRow(int row) override;
+    int currentRow() const override;
+    int currentColumn() const override;
+    void setCurrentCell(int row, int column) override;
     void openCellEditor(int row, int column, const std::string &text) override;
     std::string cellEditorText() const override;
     void setCellEditorText(const std::string &text) override;

@@ -3,6 +3,7 @@
 #include "app/gui/CTavrinApp.h"
 
 #include <QFile>
+#include <QWindow>
 
 namespace {
 const QString kSuffix = QStringLiteral(" -   Tavrin (Program Timer)");
@@ -144,4 +145,36 @@ TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
     EXPECT_FALSE(wrong.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--bogus")}));
     EXPECT_TRUE(wrong.errorText().contains(QStringLiteral("Usage")));
     EXPECT_EQ(wrong.mainFrame(), nullptr);
+}
+
+TEST_F(FileCommands, CtrlSWithTheEditorOpenSavesTheTypedTime)
+{
+    // type 07:30 into a new row's Time cell, press Ctrl+S, as a keyboard does.
+    frame->view()->ShowDay(2);
+    frame->view()->clearAllDays();
+    QWindow *window = frame->windowHandle();
+    QTest::keyClick(window, Qt::Key_Insert);
+    CTavrinView *view = frame->view();
+    ASSERT_EQ(view->shownRowCount(), 1);
+    view->setCurrentIndex(view->model()->index(0, 3));
+    QTest::keyClick(window, Qt::Key_Return); // Melody
+    view->setCurrentIndex(view->model()->index(0, 2));
+    QTest::keyClick(window, Qt::Key_Return); // the Time editor
+    ASSERT_NE(view->cellEditor(), nullptr);
+    QTest::keyClick(window, Qt::Key_0);
+    QTest::keyClick(window, Qt::Key_7);
+    QTest::keyClick(window, Qt::Key_Colon, Qt::ShiftModifier);
+    QTest::keyClick(window, Qt::Key_3);
+    QTest::keyClick(window, Qt::Key_0);
+    const QString week = dir.filePath(QStringLiteral("Typed.mdb"));
+    files.saveAnswers = {week};
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(files.saveAsked, 1);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+
+    files.openAnswers = {{week}};
+    frame->dispatch(Cmd::FileOpen);
+    ASSERT_EQ(frame->view()->schedule().day(2).count(), 1);
+    EXPECT_EQ(frame->view()->schedule().day(2).entry(1).Time, "           07:30");
+    EXPECT_EQ(frame->view()->schedule().day(2).entry(1).MelodyVoice, "Melody");
 }

@@ -55,6 +55,171 @@ protected:
     CTavrinView *view = new CTavrinView(messages);
 };
 
+// Keys as the operator's keyboard gives them: through the window system to whatever widget
+// has the focus, press and release, with the modifiers a real keyboard sends (":" needs Shift).
+class KeyboardTest : public CTavrinViewTest {
+protected:
+    void SetUp() override
+    {
+        CTavrinViewTest::SetUp();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window.windowHandle(), k, modifiers);
+    }
+    void typeTime(const QString &text)
+    {
+        for (QChar c : text) {
+            if (c == QLatin1Char(':'))
+                key(Qt::Key_Colon, Qt::ShiftModifier);
+            else
+                key(Qt::Key(c.unicode()));
+        }
+    }
+    QLineEdit *openEditor(int row, int column)
+    {
+        doubleClick(row, column);
+        auto *editor = static_cast<QLineEdit *>(view->cellEditor());
+        EXPECT_NE(editor, nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), editor);
+        return editor;
+    }
+};
+
+TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
+{
+    // Shift and Num Lock pass and do nothing; ":" typed with Shift; Enter commits.
+    QLineEdit *editor = openEditor(1, 2);
+    ASSERT_NE(editor, nullptr);
+    key(Qt::Key_Shift, Qt::ShiftModifier);
+    key(Qt::Key_NumLock);
+    ASSERT_EQ(view->cellEditor(), editor);
+    EXPECT_EQ(editor->text(), "08:00");
+    typeTime("17:05");
+    EXPECT_EQ(editor->text(), "17:05");
+    key(Qt::Key_Return);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(1, 2), "05:05");
+    EXPECT_EQ(cell(1, 1), "PM");
+
+    // Tab and Shift+Tab end the edit without writing; the focus stays in the list.
+    editor = openEditor(0, 2);
+    typeTime("10:10");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(0, 2), "09:00");
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_EQ(view->currentIndex(), view->model()->index(0, 2)) << "the Tab ended the edit, and went no further";
+    editor = openEditor(0, 2);
+    typeTime("10:10");
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(0, 2), "09:00");
+    EXPECT_EQ(QApplication::focusWidget(), view);
+
+    // A refused time on an AM row leaves it AM (15:75 on 07:00 AM).
+    openEditor(2, 2);
+    typeTime("15:75");
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(cell(2, 2), "07:00");
+    EXPECT_EQ(cell(2, 1), "AM");
+
+    // Escape and letters in both editors: closed, nothing written.
+    openEditor(2, 2);
+    typeTime("11");
+    key(Qt::Key_Escape);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(2, 2), "07:00");
+    openEditor(2, 4);
+    key(Qt::Key_9);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(2, 4), "2");
+    openEditor(2, 4);
+    key(Qt::Key_9);
+    key(Qt::Key_A);
+    key(Qt::Key_Q, Qt::ShiftModifier);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(2, 4), "2");
+    openEditor(2, 4);
+    key(Qt::Key_Shift, Qt::ShiftModifier);
+    key(Qt::Key_1);
+    key(Qt::Key_2);
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 4), "12");
+    openEditor(1, 2);
+    key(Qt::Key_G);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(cell(1, 2), "05:05");
+
+    // A command key reaches the window's command, which commits the edit first.
+    auto *cut = new QAction(&window);
+    cut->setShortcut(QKeySequence::Cut);
+    QObject::connect(cut, &QAction::triggered, view, &CTavrinView::editCut);
+    window.addAction(cut);
+    openEditor(0, 2);
+    typeTime("10:10");
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    EXPECT_EQ(view->shownRowCount(), 2);
+    ASSERT_EQ(view->editing().clipboard().count(), 1);
+    EXPECT_EQ(view->editing().clipboard().row(0)[1], "10:10");
+
+    // The list keeps working: Enter on the current cell opens it again.
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    view->setCurrentIndex(view->model()->index(1, 2));
+    key(Qt::Key_Return);
+    EXPECT_NE(view->cellEditor(), nullptr);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+}
+
+TEST_F(KeyboardTest, TheCurrentCellMovesAndEnterOrSpaceActOnIt)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(0, 0));
+    // Modify with no column remembered yet: the current cell; the editor opens over it.
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    view->editModify();
+    ASSERT_NE(view->cellEditor(), nullptr);
+    EXPECT_EQ(view->editing().editedRow(), 0);
+    EXPECT_EQ(view->editing().editedColumn(), 2);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(view->cellEditor(), nullptr);
+    key(Qt::Key_Left);
+    EXPECT_EQ(view->currentIndex(), view->model()->index(0, 1));
+    key(Qt::Key_Return); // AM/PM toggles
+    EXPECT_EQ(cell(0, 1), "PM");
+    key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    EXPECT_EQ(cell(1, 1), "PM");
+    key(Qt::Key_End);
+    EXPECT_EQ(view->currentIndex(), view->model()->index(1, 9));
+    key(Qt::Key_Space);
+    EXPECT_EQ(cell(1, 9), "ON");
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view->currentIndex().row(), 2);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(view->currentIndex().row(), 0);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(view->currentIndex().row(), 2);
+    key(Qt::Key_Home);
+    EXPECT_EQ(view->currentIndex().column(), 0);
+
+    // Insert selects the new row and makes it current.
+    key(Qt::Key_Insert);
+    EXPECT_EQ(view->shownRowCount(), 4);
+    const int inserted = view->currentIndex().row();
+    EXPECT_EQ(cell(inserted, 2), "00:00");
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(inserted, {}));
+    EXPECT_EQ(view->selectionModel()->selectedRows().size(), 1);
+
+    EXPECT_EQ(view->horizontalHeader()->font(), view->font());
+}
+
 TEST_F(CTavrinViewTest, LooksLikeTheScheduleList)
 {
     ASSERT_EQ(view->model()->columnCount(), 10);
@@ -95,7 +260,12 @@ TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "17:066");
     QTest::keyClick(editor, Qt::Key_Backspace);
-    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "17:06");
+    // Backspace leaves the caret at the end with nothing selected: the next digit appends.
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->text(), "17:06");
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "");
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->cursorPosition(), 5);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_6);
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(1, 2), "05:06");
