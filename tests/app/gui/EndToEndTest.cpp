@@ -11,6 +11,7 @@
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
+#include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
 #include "ui/gui/CHoverBitmapButton.h"
@@ -86,21 +87,6 @@ void typeTime(CTavrinView *view, int row, const QString &time)
     QTest::keyClicks(editor, time);
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_EQ(view->cellEditor(), nullptr);
-}
-
-ScheduleEntry makeEntry(int hour, int minute, const char *kind, int number, const char *ac = "",
-                        const char *channels = "0000")
-{
-    ScheduleEntry e;
-    e.Time = storedTime(hour, minute);
-    e.MelodyVoice = kind;
-    e.Selection = std::to_string(number);
-    e.AC = ac;
-    e.CH1 = std::string(1, channels[0]);
-    e.CH2 = std::string(1, channels[1]);
-    e.CH3 = std::string(1, channels[2]);
-    e.CH4 = std::string(1, channels[3]);
-    return e;
 }
 
 } // namespace
