@@ -54,7 +54,6 @@ TEST(LineNoise, UploadImagePartMustBeWholeAndStaleRepliesAnswerNothing)
 {
     SessionRig<UploadSession> rig;
     fillDevice(rig);
-    const DaySchedule mondayBefore = rig.week.day(kMonday);
 
     // A complete reply while nothing is requested, and half of one, are not Monday's answer.
     DayImage other;
