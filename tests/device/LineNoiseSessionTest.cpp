@@ -33,7 +33,7 @@ bool holdsDeviceImage(SessionRig<UploadSession> &rig, int day)
 TEST(LineNoise, UploadTakesTheReplyFromItsLastFrameStart)
 {
     // Stray bytes (image-like ones too, which would shift the image) and a NUL before each reply.
-    for (const std::string noise : {std::string("0"), std::string("\r@"), std::string("A0\x07"),
+    for (const std::string &noise : {std::string("0"), std::string("\r@"), std::string("A0\x07"),
                                     std::string(1, '\0'), std::string("\0T0", 3)}) {
         SessionRig<UploadSession> rig;
         fillDevice(rig);
