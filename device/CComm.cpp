@@ -8,6 +8,8 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <QThread>
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
@@ -94,7 +96,7 @@ bool CComm::Open()
         m_openFailure = tr("No serial port has number %1").arg(m_portNumber);
         return false;
     }
-    m_port->setPortName(name);
+    m_port->setPortName(openablePortName(name));
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_openFailure = tr("Cannot open serial port %1: %2").arg(name, m_port->errorString());
         m_port->clearError();
@@ -160,8 +162,16 @@ bool CComm::Drain(int timeoutMs)
     if (!m_connected || m_port->bytesToWrite() > 0)
         return false;
 #ifdef Q_OS_UNIX
-    // The bytes sit in the driver's queue now; wait until they are on the wire.
-    tcdrain(int(m_port->handle()));
+    // The bytes sit in the driver's queue now; wait until they are on the wire, but no longer
+    // than the time-out (tcdrain would wait for ever on a line that does not move).
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(int(m_port->handle()), TIOCOUTQ, &queued) != 0 || queued <= 0)
+            break;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(2);
+    }
 #endif
     m_drained = true;
     return true;

@@ -1,6 +1,9 @@
 #include "device/ClockSession.h"
 
+#include "device/ReplyFrame.h"
 #include "device/RingReply.h"
+
+#include <algorithm>
 
 namespace {
 constexpr char kStart = 0x54; // "T"
@@ -11,10 +14,9 @@ void appendTwoDigits(QByteArray &frame, int v)
     frame.append(char('0' + v / 10)).append(char('0' + v % 10));
 }
 
-int digit(char c)
-{
-    return c >= '0' && c <= '9' ? c - '0' : 0;
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int twoDigits(const QByteArray &reply, int at) { return 10 * (reply[at] - '0') + (reply[at + 1] - '0'); }
 } // namespace
 
 ClockSession::ClockSession(ClockHost &host) : m_host(host)
@@ -48,6 +50,7 @@ void ClockSession::receive()
 {
     QByteArray frame;
     frame.append(kStart).append('!').append('H').append(kTerminator);
+    m_ring.reset();
     m_host.writeFrame(frame);
 }
 
@@ -57,20 +60,27 @@ void ClockSession::received(const QByteArray &chunk)
         parseReply(ringReply(m_ring));
 }
 
-void ClockSession::parseReply(const QByteArray &reply)
+void ClockSession::parseReply(const QByteArray &text)
 {
+    // Noise may stand before the reply; it starts at its first "T!".
+    const QByteArray reply = ReplyFrame::fromFirstClockStart(text);
+    if (reply.isEmpty()) {
+        m_host.clockReplyUnusable(ClockReplyFault::NotAClockReply, ReplyFrame::completed(text));
+        return;
+    }
     // A reply too short to hold the weekday and six digits before its terminator is not read.
-    const int end = reply.indexOf(kTerminator);
-    if (end < kReplyFieldCount)
+    if (reply.size() <= kReplyFieldCount || !std::all_of(reply.begin() + 3, reply.begin() + 9, isDigit)) {
+        m_host.clockReplyUnusable(ClockReplyFault::NotDigits, reply);
         return;
-    if (reply[0] != kStart || reply[1] != '!')
-        return;
+    }
     const char code = reply[2];
     if (code >= 'A' && code <= 'G')
         m_host.selectWeekday(code - 'A');
-    const int hour = 10 * digit(reply[3]) + digit(reply[4]);
-    const int minute = 10 * digit(reply[5]) + digit(reply[6]);
-    const int second = 10 * digit(reply[7]) + digit(reply[8]);
+    const int hour = twoDigits(reply, 3);
+    const int minute = twoDigits(reply, 5);
+    const int second = twoDigits(reply, 7);
     if (hour < 24 && minute < 60 && second < 60)
         m_host.setTimeOfDay(hour, minute, second);
+    else
+        m_host.clockReplyUnusable(ClockReplyFault::OutOfRange, reply);
 }

@@ -221,6 +221,11 @@ void DeviceEmulator::requestDone()
         reply[6] = 0x40;
         what += " corrupted";
     }
+    if (m_faults.flipByte && *m_faults.flipByte < reply.size()) {
+        reply[*m_faults.flipByte] = kEnd;
+        what += " byte " + std::to_string(*m_faults.flipByte) + " flipped to 0xFF";
+        m_faults.flipByte.reset();
+    }
     answer(std::move(reply), what);
 }
 
@@ -249,6 +254,12 @@ void DeviceEmulator::answer(std::vector<uint8_t> bytes, const std::string &what)
     if (m_faults.cutReplyAt > 0 && m_faults.cutReplyAt < bytes.size()) {
         bytes.resize(m_faults.cutReplyAt);
         line += " [cut to " + std::to_string(bytes.size()) + " bytes]";
+    }
+    if (!m_faults.noise.empty() || !m_faults.trail.empty()) {
+        bytes.insert(bytes.begin(), m_faults.noise.begin(), m_faults.noise.end());
+        bytes.insert(bytes.end(), m_faults.trail.begin(), m_faults.trail.end());
+        line += " [with " + std::to_string(m_faults.noise.size()) + " + " + std::to_string(m_faults.trail.size())
+                + " noise bytes]";
     }
     if (m_faults.chunkSize > 0 && m_faults.chunkSize < bytes.size())
         line += " [in pieces of " + std::to_string(m_faults.chunkSize) + "]";

@@ -45,6 +45,9 @@ public:
         size_t cutReplyAt = 0;      // answers stop after this many bytes (0: whole answers)
         size_t chunkSize = 0;       // answers leave in pieces of this size (0: one piece)
         Millis delayMs = 0;         // answers leave this long after their frame ended
+        std::string noise;          // line noise sent before every answer
+        std::string trail;          // line noise sent after every answer
+        std::optional<size_t> flipByte; // this byte (from 0) of the next image reply reads 0xFF
     };
 
     // Counts of what the emulator has seen, for tests and the simulator's log.

@@ -1,5 +1,6 @@
 #include "device/DownloadSession.h"
 
+#include "device/ReplyFrame.h"
 #include "device/RingReply.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -88,12 +89,23 @@ void DownloadSession::prepareAndSend()
     frame.append(kStart).append(kImageCommand).append(m_dayCode);
     frame.append(reinterpret_cast<const char *>(m_image.bytes().data()), qsizetype(DayImage::kSize));
     frame.append(kTerminator);
+    // Only what answers this frame counts.
+    m_ring.reset();
+    m_reply.clear();
     awaitReply(frame);
 }
 
 void DownloadSession::replyTick()
 {
-    if (!m_expectedAck.isEmpty() && m_reply == m_expectedAck) {
+    // Code "H" was the last of ALL Clear: done, whatever arrived since.
+    if (m_allClearAcknowledged) {
+        m_allClearAcknowledged = false;
+        m_silence = 0;
+        complete(QStringLiteral("Downloading complete"));
+        return;
+    }
+    // Noise on the line (a NUL, a CR, a glitch) may stand before the answer.
+    if (!m_expectedAck.isEmpty() && m_reply.endsWith(m_expectedAck)) {
         m_idle = true;
         m_silence = 0;
         if (!anyWeekdayChecked() && !m_checked[kAllClear]) {
@@ -101,6 +113,7 @@ void DownloadSession::replyTick()
         } else if (m_checked[kAllClear]) {
             if (m_dayCode == kNoWeekdayCode) {
                 setChecked(kAllClear, false);
+                m_allClearAcknowledged = true;
             } else {
                 ++m_dayCode;
                 send();
@@ -108,7 +121,7 @@ void DownloadSession::replyTick()
         } else {
             restartProgress();
         }
-    } else if (!m_expectedRefusal.isEmpty() && m_reply == m_expectedRefusal) {
+    } else if (!m_expectedRefusal.isEmpty() && m_reply.endsWith(m_expectedRefusal)) {
         // Timers stop before the message, so the refusal is reported once; the transfer
         // halts here and only "Cancel" leads on.
         m_silence = 0;
@@ -139,8 +152,10 @@ void DownloadSession::received(const QByteArray &chunk)
 {
     if (m_finished)
         return;
-    appendChunk(m_ring, chunk);
-    m_reply = ringReply(m_ring);
+    // A completed reply stays the reply until the next one completes: a byte after an
+    // acknowledgement must not hide it.
+    if (appendChunk(m_ring, chunk))
+        m_reply = ReplyFrame::completed(ringReply(m_ring));
 }
 
 void DownloadSession::cancel()

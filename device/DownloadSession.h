@@ -47,4 +47,5 @@ private:
     QByteArray m_expectedAck;
     QByteArray m_expectedRefusal;
     char m_dayCode = 0;
+    bool m_allClearAcknowledged = false;
 };

@@ -1,5 +1,8 @@
 #include "device/PortName.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 QString platformPortName(int portNumber)
 {
     if (portNumber < 1)
@@ -20,4 +23,17 @@ QString effectivePortName(int portNumber, const QString &settingsName, const QSt
     if (!settingsName.trimmed().isEmpty())
         return settingsName.trimmed();
     return platformPortName(portNumber);
+}
+
+QString openablePortName(const QString &name)
+{
+#ifdef Q_OS_UNIX
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')))
+        return name;
+    const bool isPath = name.contains(QLatin1Char('/'))
+                        || (QFileInfo::exists(name) && !QFileInfo::exists(QStringLiteral("/dev/") + name));
+    if (isPath)
+        return QDir::cleanPath(QDir::current().absoluteFilePath(name));
+#endif
+    return name;
 }

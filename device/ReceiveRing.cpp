@@ -23,6 +23,8 @@ bool ReceiveRing::append(const uint8_t *data, size_t size)
     bool wrapped = false;
     if (data != nullptr) {
         for (size_t i = 0; i < size; ++i) {
+            if (data[i] == 0)
+                continue;
             m_buffer[m_index] = data[i];
             m_index = (m_index + 1) & (kSize - 1);
             wrapped = wrapped || m_index == 0;

@@ -9,6 +9,8 @@
 // index that wraps at 65536, a zero byte follows the last one written, and the reply is the
 // buffer from its first byte up to the first zero byte. A reply is complete as soon as it
 // holds 0xFF; the index then returns to 0 so the next reply starts over at the front.
+// No frame byte is ever 0x00, so a received zero byte is line noise and is dropped: it would
+// otherwise end the reply text and hide everything after it until the index wraps.
 //
 // The reply's length and whether it holds 0xFF are kept up to date as chunks arrive, so a
 // stream delivered a byte at a time costs no more than one delivered whole.
@@ -19,7 +21,8 @@ public:
 
     ReceiveRing();
 
-    // Index 0, empty reply: the state of a dialog that has just opened.
+    // Index 0, empty reply: the state of a dialog that has just opened, and of every request
+    // just written (what came before belongs to no reply awaited now).
     void reset();
 
     // Appends one chunk; returns true when the reply is now complete.

@@ -2,6 +2,7 @@
 
 #include "device/RingReply.h"
 #include "device/DayImage.h"
+#include "device/ReplyFrame.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -42,6 +43,11 @@ void UploadSession::request(int day)
     m_day = day;
     QByteArray frame;
     frame.append(kStart).append(kRequestCommand).append(dayCodeForDay(day)).append(kTerminator);
+    // Whatever arrived before this request (a stale reply, the tail of one cut short) is not
+    // its answer.
+    m_ring.reset();
+    m_reply.clear();
+    m_replyComplete = false;
     awaitReply(frame);
 }
 
@@ -61,13 +67,12 @@ void UploadSession::replyTick()
 
 void UploadSession::storeReply()
 {
-    // The image is what stands between the three header bytes and the terminator; one that
-    // is short fails like a corrupted one, and nothing past its end is read.
-    const int end = m_reply.indexOf(kTerminator);
-    const qsizetype imageSize = end < 0 ? m_reply.size() : end;
-    const size_t usable = std::min(size_t(imageSize), DayImage::kSize);
+    // The image is what stands between the three header bytes and the terminator. One that is
+    // short (cut by a byte read as 0xFF) or long (a byte too many on the line) fails like a
+    // corrupted one: a shifted image could pass the consistency test.
     const auto *image = reinterpret_cast<const uint8_t *>(m_reply.constData());
-    if (storeWeekdayImage(m_week, m_day, image, usable) == WeekdayStoreResult::LineError)
+    const bool whole = size_t(m_reply.size()) == DayImage::kSize;
+    if (!whole || storeWeekdayImage(m_week, m_day, image, DayImage::kSize) == WeekdayStoreResult::LineError)
         m_host.showMessage(QStringLiteral("Line Error"), QString(), TransferHost::Icon::None, {});
 }
 
@@ -85,10 +90,14 @@ void UploadSession::received(const QByteArray &chunk)
 {
     if (m_finished)
         return;
-    if (appendChunk(m_ring, chunk)) {
-        m_reply = ringReply(m_ring).mid(kHeaderSize);
-        m_replyComplete = true;
-    }
+    if (!appendChunk(m_ring, chunk) || m_idle)
+        return;
+    // A reply without a frame start (noise, the rest of a reply cut short) answers nothing.
+    const QByteArray frame = ReplyFrame::fromLastStart(ringReply(m_ring));
+    if (frame.isEmpty())
+        return;
+    m_reply = frame.mid(kHeaderSize, frame.size() - kHeaderSize - 1);
+    m_replyComplete = true;
 }
 
 void UploadSession::cancel()

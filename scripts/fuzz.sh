@@ -16,10 +16,15 @@ fi
 
 # The code under test carries the fuzzer's coverage hooks; the day image and the schedule
 # types it uses are only checked by the sanitizers, which keeps each run cheap.
-fuzzed=(tests/fuzz/FuzzLine.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp)
+fuzzed=(tests/fuzz/FuzzLine.cpp tests/fuzz/FuzzSessions.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp
+        device/ReplyFrame.cpp device/DayBoxTransfer.cpp device/DownloadSession.cpp device/UploadSession.cpp
+        device/ClockSession.cpp device/WeekdayStore.cpp)
 helpers=(device/DayImage.cpp schedule/TimeText.cpp schedule/DaySchedule.cpp schedule/ScheduleEntry.cpp
-         schedule/Weekday.cpp)
-common=(-std=c++20 -g -O1 -I. -fno-sanitize-recover=undefined)
+         schedule/Weekday.cpp schedule/WeeklySchedule.cpp)
+# The sessions speak QByteArray; Qt itself is linked as it is, unsanitised.
+read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
+read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
+common=(-std=c++20 -g -O1 -I. -fPIC "${qt_cflags[@]}" -fno-sanitize-recover=undefined)
 flags=("${common[@]}" -fsanitize=fuzzer,address,undefined)
 helper_flags=("${common[@]}" -fsanitize=address,undefined)
 
@@ -36,7 +41,7 @@ compile() { # source, flags...
 }
 for src in "${fuzzed[@]}"; do compile "$src" "${flags[@]}"; done
 for src in "${helpers[@]}"; do compile "$src" "${helper_flags[@]}"; done
-"$cxx" "${flags[@]}" "${objects[@]}" -o "$out/fuzz_line"
+"$cxx" "${flags[@]}" "${objects[@]}" "${qt_libs[@]}" -o "$out/fuzz_line"
 
 log="$out/fuzz.log"
 if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=2048 -print_final_stats=1 \
@@ -46,4 +51,4 @@ if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=20
   exit 1
 fi
 runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
-echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly and device emulator, ASan+UBSan)"
+echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly, device emulator and sessions, ASan+UBSan)"

@@ -175,8 +175,9 @@ void CMainFrame::onUpload()
     const auto before = std::make_unique<WeeklySchedule>();
     before->copyFrom(m_view->schedule());
     CUploadDlg dialog(this, m_view->schedule(), portName());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    // Cancel too may come after weekdays were stored, each made the shown day: the list must
+    // show what the week now holds, or the next store point writes it into the wrong day.
+    dialog.exec();
     m_view->reloadShownDay();
     if (!before->sameDays(m_view->schedule()))
         markModified();

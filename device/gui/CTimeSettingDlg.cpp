@@ -90,8 +90,11 @@ void CTimeSettingDlg::writeFrame(const QByteArray &frame)
 void CTimeSettingDlg::closeDialog(Result result)
 {
     // Closing the port discards what is still queued: let the clock frame leave first.
-    if (m_comm.isConnected())
-        m_comm.Drain(kDrainTimeoutMs);
+    if (result == Result::Ok && !m_comm.Drain(kDrainTimeoutMs)) {
+        openDeviceMessage(this, QStringLiteral("The time was not sent: the port did not take it (%1)")
+                                    .arg(m_comm.portName()));
+        return;
+    }
     done(result == Result::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
@@ -106,6 +109,15 @@ void CTimeSettingDlg::setTimeOfDay(int hour, int minute, int second)
     const QTime t(hour, minute, second);
     if (t.isValid())
         m_time->setTime(t);
+}
+
+void CTimeSettingDlg::clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply)
+{
+    // Other replies are not the clock's and are passed over, as is a time the picker refuses.
+    if (fault != ClockReplyFault::NotDigits)
+        return;
+    openDeviceMessage(this, QStringLiteral("The device's clock reply is unreadable: %1")
+                                .arg(QString::fromLatin1(reply.toHex(' '))));
 }
 
 void CTimeSettingDlg::serialReceived(const uint8_t *data, size_t size)

@@ -18,7 +18,8 @@ class QTimeEdit;
 //     CTimeSettingDlg dlg(parentWindow, portName);   // opens the port at once
 //     dlg.exec();                                    // the result means nothing
 //
-// "Send" writes the clock and closes (after the frame has left, at most a couple of seconds);
+// "Send" writes the clock and closes (after the frame has left, at most a couple of seconds;
+// when it could not leave, a message says so and the dialog stays);
 // "Receive" asks the device and shows its answer whenever it comes. `portName`: the serial
 // port; empty means the platform's first one. `now` gives the computer's date and time (the
 // weekday selected on opening and the time shown); by default the system clock.
@@ -41,6 +42,7 @@ public:
     void closeDialog(Result result) override;
     void selectWeekday(int position) override;
     void setTimeOfDay(int hour, int minute, int second) override;
+    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override;
 
     // SerialReceiver
     void serialReceived(const uint8_t *data, size_t size) override;

@@ -73,25 +73,35 @@ TEST(ClockSession, ReplyCases)
     EXPECT_EQ(host.minute, 59);
     EXPECT_EQ(host.second, 59);
 
-    // Code H keeps the weekday, the time is still taken; a non-digit counts as 0.
-    session.received(QByteArray("T!H0x1203\xFF", 10));
+    // Code H keeps the weekday, the time is still taken; noise (even a "T") may come first.
+    session.received(QByteArray("\r\x01TT!H001203\x0d\xFF", 14));
     EXPECT_EQ(host.weekday, kMonday);
     EXPECT_EQ(host.hour, 0);
     EXPECT_EQ(host.minute, 12);
     EXPECT_EQ(host.second, 3);
     EXPECT_EQ(host.timeSets, 2);
+    // Its tail may hold any byte, another "T!" too.
+    session.received(QByteArray("T!C010203T!D\xFF", 15));
+    EXPECT_EQ(host.weekday, 2);
+    EXPECT_EQ(host.timeSets, 3);
 
-    // Another command character, another start byte, too short, an hour the picker refuses.
-    session.received(QByteArray("T#A121212\xFF", 10));
-    session.received(QByteArray("X!A121212\xFF", 10));
-    session.received(QByteArray("T!A1212\xFF", 8));
-    session.received(QByteArray("T!\xFF", 3));
-    EXPECT_EQ(host.timeSets, 2);
-    EXPECT_EQ(host.weekday, kMonday);
-    session.received(QByteArray("T!A251212\xFF", 10));
-    EXPECT_EQ(host.weekday, kSunday);
-    EXPECT_EQ(host.hour, 0);
-    EXPECT_EQ(host.timeSets, 2);
+    // Nothing read, each reported with what arrived: no "T!" in it, time characters that are
+    // not digits (or too few), a time of day that does not exist.
+    using F = ClockReplyFault;
+    const std::vector<std::pair<QByteArray, F>> unusable = {
+        {QByteArray("T#A121212\xFF", 10), F::NotAClockReply}, {QByteArray("X!A121212\xFF", 10), F::NotAClockReply},
+        {QByteArray("T!H0x1203\xFF", 10), F::NotDigits},      {QByteArray("T!A1212\xFF", 8), F::NotDigits},
+        {QByteArray("T!\xFF", 3), F::NotDigits},              {QByteArray("T!A251212\xFF", 10), F::OutOfRange},
+    };
+    for (const auto &[reply, fault] : unusable)
+        session.received(reply);
+    ASSERT_EQ(host.unusable.size(), unusable.size());
+    for (size_t i = 0; i < unusable.size(); ++i) {
+        EXPECT_EQ(host.unusable[i].first, unusable[i].second) << i;
+        EXPECT_EQ(host.unusable[i].second, unusable[i].first) << i;
+    }
+    EXPECT_EQ(host.timeSets, 3);
+    EXPECT_EQ(host.weekday, kSunday); // the weekday of the last one was still taken
     EXPECT_TRUE(host.frames.empty());
     EXPECT_FALSE(host.result);
 }

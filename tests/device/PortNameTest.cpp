@@ -18,3 +18,25 @@ TEST(PortNameTest, NumberNamesThePlatformPortAndTheOperatorsNameWins)
     EXPECT_EQ(effectivePortName(2, "/dev/ttyUSB0", "/dev/pts/7"), "/dev/pts/7");
     EXPECT_EQ(effectivePortName(3, "   ", "  "), platformPortName(3));
 }
+
+#ifndef Q_OS_WIN
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+TEST(PortNameTest, ARelativePathIsTakenFromTheCurrentDirectory)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    QFile(QStringLiteral("simtty")).open(QIODevice::WriteOnly);
+    const QString cwd = QDir::currentPath();
+    EXPECT_EQ(openablePortName("sim/tty"), cwd + "/sim/tty");
+    EXPECT_EQ(openablePortName("./x"), cwd + "/x");
+    EXPECT_EQ(openablePortName("simtty"), cwd + "/simtty");
+    EXPECT_EQ(openablePortName("ttyS0"), "ttyS0"); // a device name, looked up under /dev
+    EXPECT_EQ(openablePortName("/dev/pts/3"), "/dev/pts/3");
+    QDir::setCurrent(before);
+}
+#endif

@@ -108,8 +108,13 @@ public:
         second = s;
         ++timeSets;
     }
+    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override
+    {
+        unusable.emplace_back(fault, reply);
+    }
 
     std::vector<QByteArray> frames;
+    std::vector<std::pair<ClockReplyFault, QByteArray>> unusable;
     std::optional<Result> result;
     int weekday = -1, hour = -1, minute = -1, second = -1, timeSets = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingTransferHost.h"
+#include "support/MakeEntry.h"
 
 #include "device/DayImage.h"
 #include "device/DeviceEmulator.h"
@@ -11,21 +12,6 @@
 
 #include <deque>
 #include <string>
-
-inline ScheduleEntry makeEntry(int hour, int minute, const char *kind, int number, const char *ac = "",
-                               const char *channels = "0000")
-{
-    ScheduleEntry e;
-    e.Time = storedTime(hour, minute);
-    e.MelodyVoice = kind;
-    e.Selection = std::to_string(number);
-    e.AC = ac;
-    e.CH1 = std::string(1, channels[0]);
-    e.CH2 = std::string(1, channels[1]);
-    e.CH3 = std::string(1, channels[2]);
-    e.CH4 = std::string(1, channels[3]);
-    return e;
-}
 
 inline QByteArray imageBytes(const DayImage &image)
 {

@@ -119,14 +119,14 @@ TEST(UploadSession, ShortOrOddRepliesAreLineErrors)
     EXPECT_EQ(rig.host.messageTexts(), QStringList{"Line Error"});
     EXPECT_EQ(rig.week.day(kMonday).count(), 2);
     // A whole image arriving in many pieces, with a header the program does not examine.
-    const QByteArray good = QByteArray("xyz") + imageBytes(rig.device.image('C')) + char(0xFF);
+    const QByteArray good = QByteArray("Tyz") + imageBytes(rig.device.image('C')) + char(0xFF);
     for (int i = 0; i < good.size(); i += 700)
         rig.session.received(good.mid(i, 700));
     rig.tick();
     EXPECT_TRUE(rig.week.day(kTuesday).sameEntries(rig.device.image('C').Decode()));
     EXPECT_EQ(rig.host.frames.back(), request('F'));
-    // An empty reply.
-    rig.session.received(QByteArray(1, char(0xFF)));
+    // A reply with no image part.
+    rig.session.received(QByteArray("T!F\xFF", 4));
     rig.tick();
     EXPECT_EQ(rig.host.messageTexts(), (QStringList{"Line Error", "Line Error", "Uploading complete"}));
     EXPECT_EQ(rig.week.day(kFriday).count(), 2);

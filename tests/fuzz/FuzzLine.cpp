@@ -1,7 +1,9 @@
 // libFuzzer target: whatever a line delivers, in whatever pieces, to the reply assembly and to
 // the device emulator (and the emulator's answers back through the assembly, as the program
-// receives them). Built and run by scripts/fuzz.sh under AddressSanitizer and
+// receives them); one input in four drives a whole session instead (FuzzSessions.cpp). Built and run by scripts/fuzz.sh under AddressSanitizer and
 // UndefinedBehaviorSanitizer.
+
+#include "FuzzSessions.h"
 
 #include "device/DayImage.h"
 #include "device/DeviceEmulator.h"
@@ -56,6 +58,10 @@ void deliver(FuzzedDataProvider &in, const std::vector<uint8_t> &bytes, DeviceEm
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider in(data, size);
+    if (in.ConsumeIntegralInRange(0, 3) == 0) {
+        fuzzSessions(in);
+        return 0;
+    }
     DeviceEmulator::Millis now = 0;
     DeviceEmulator device([&now] { return now; });
     // Kept across inputs (a fresh 64 KB buffer each time is most of the run time); a reset

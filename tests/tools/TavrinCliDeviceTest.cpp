@@ -122,6 +122,35 @@ TEST(TavrinCliDevice, DownloadThenUploadGivesTheScheduleAsTheDeviceHoldsIt)
     EXPECT_EQ(runCli({"show", received}).out, expected);
 }
 
+TEST(TavrinCliDevice, NoiseOnTheLineChangesNothing)
+{
+    // A NUL, a CR and an image-like byte before every answer, CR LF after it; one image reply
+    // with a byte read as 0xFF.
+    Simulator sim({"--noise", "000d30", "--trail", "0d0a", "--chunk", "700"});
+    ASSERT_FALSE(sim.port().isEmpty());
+    QTemporaryDir dir;
+    const QString sent = dir.filePath("sent.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", sent}).status, 0);
+    CliRun run = runCli({"download", sent, "--port", sim.port(), "--all"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString received = dir.filePath("received.mdb");
+    run = runCli({"upload", "--port", sim.port(), "--to", received});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(runCli({"show", received}).out, kWeekAsHeld);
+    run = runCli({"clock", "--port", sim.port()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+
+    Simulator flipping({"--flip", "100", "--chunk", "700"});
+    ASSERT_FALSE(flipping.port().isEmpty());
+    ASSERT_EQ(runCli({"download", sent, "--port", flipping.port(), "--days", "mon,tue"}).status, 0);
+    const QString two = dir.filePath("two.mdb");
+    run = runCli({"upload", "--port", flipping.port(), "--to", two, "--days", "mon,tue"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("Line Error: Monday kept as before")) << run.err.toStdString();
+    const QByteArray shown = runCli({"show", two}).out;
+    EXPECT_TRUE(shown.contains("Tuesday,1,00:00,Voice,15")) << shown.constData();
+}
+
 TEST(TavrinCliDevice, SetsAndReadsTheClock)
 {
     Simulator sim;
@@ -175,5 +204,23 @@ TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.contains("Make no Response")) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
+    }
+    {
+        // An answer that gives no time is reported with what arrived.
+        Simulator sim({"--cut", "5", "--trail", "ff"});
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"clock", "--port", sim.port()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("unreadable: 54 21")) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("Make no Response"));
+    }
+    {
+        // A target that cannot be written is found out before the device is read.
+        Simulator sim;
+        ASSERT_FALSE(sim.port().isEmpty());
+        const CliRun run = runCli({"upload", "--port", sim.port(), "--to", "/nonexistent-folder/x.mdb"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("cannot be written")) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("Monday")) << run.err.toStdString();
     }
 }

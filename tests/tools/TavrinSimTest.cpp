@@ -63,10 +63,11 @@ TEST(TavrinSimTest, HelpAndBadOptions)
     EXPECT_EQ(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
     for (const char *option : {"--link", "--realtime", "--state", "--verbose", "--refuse", "--silent",
-                               "--corrupt-upload", "--cut", "--chunk", "--delay"})
+                               "--corrupt-upload", "--cut", "--chunk", "--delay", "--noise", "--trail", "--flip",
+                               "pause between pieces"})
         EXPECT_TRUE(text.contains(option)) << option;
 
-    for (const QStringList &bad : {QStringList{"--bogus"}, QStringList{"--cut", "x"}, QStringList{"--refuse", "Z"},
+    for (const QStringList &bad : {QStringList{"--bogus"}, QStringList{"--cut", "x"}, QStringList{"--refuse", "Z"}, QStringList{"--noise", "0g"},
                                    QStringList{"--state"}}) {
         QProcess p;
         p.start(binPath("tavrin-sim"), bad);

@@ -14,6 +14,7 @@
 
 #include <QDateTime>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -67,6 +68,34 @@ void tickDays(Session &session, const std::vector<int> &days)
 QString withNotDone(const QString &text, const QString &label, const QString &notDone)
 {
     return label.isEmpty() ? text : text + QStringLiteral(" (") + label + QLatin1Char(' ') + notDone + QLatin1Char(')');
+}
+
+// A file that cannot take the week is found out before the device is read, not after.
+bool canWriteScheduleFile(const QString &path, QString &error)
+{
+    const QFileInfo info(path);
+    if (info.exists()) {
+        QFile file(path);
+        if (info.isFile() && file.open(QIODevice::ReadWrite))
+            return true;
+        error = QStringLiteral("%1 cannot be written").arg(path);
+        return false;
+    }
+    const QFileInfo folder(info.absolutePath());
+    if (folder.isDir() && folder.isWritable())
+        return true;
+    error = QStringLiteral("%1 cannot be written: no folder %2 to write in").arg(path, folder.filePath());
+    return false;
+}
+
+// What the device sent, for a message: "54 21 42 ...".
+QString bytesText(const QByteArray &bytes)
+{
+    constexpr qsizetype kShown = 32;
+    QString text = QString::fromLatin1(bytes.left(kShown).toHex(' '));
+    if (bytes.size() > kShown)
+        text += QStringLiteral(" ... (%1 bytes)").arg(bytes.size());
+    return text.isEmpty() ? QStringLiteral("nothing before 0xFF") : text;
 }
 
 QStringList dayNames(const std::vector<int> &days)
@@ -144,7 +173,8 @@ int runUpload(const CliCommand &command)
     auto week = std::make_unique<WeeklySchedule>();
     QString error;
     const bool exists = QFileInfo::exists(command.to);
-    if (!(exists ? loadScheduleFile(command.to, *week, error) : loadTemplate(*week, error))) {
+    if (!(exists ? loadScheduleFile(command.to, *week, error) : loadTemplate(*week, error))
+        || !canWriteScheduleFile(command.to, error)) {
         sayError(error);
         return kExitFailure;
     }
@@ -228,6 +258,7 @@ public:
     std::function<void(const QByteArray &)> write;
     std::function<void()> closed;
     std::function<void(int day, int hour, int minute, int second)> clockRead;
+    std::function<void(ClockReplyFault fault, const QByteArray &reply)> unusable;
 
     void writeFrame(const QByteArray &frame) override { write(frame); }
     void closeDialog(Result) override { closed(); }
@@ -236,6 +267,11 @@ public:
     {
         clockRead(m_day, hour, minute, second);
         m_day = 0;
+    }
+    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override
+    {
+        m_day = 0;
+        unusable(fault, reply);
     }
 
 private:
@@ -262,6 +298,16 @@ int runClock(const CliCommand &command)
                                  .arg(second, 2, 10, QLatin1Char('0'));
         writeOut((isWeekday(day) ? dayName(day) + QLatin1Char(' ') + time : time).toLocal8Bit() + '\n');
         status = kExitOk;
+        loop.quit();
+    };
+    // A reply that is no clock reply may be noise before the real one: it is only reported
+    // when nothing better arrives. One that is, but gives no time, ends the wait.
+    QByteArray unusableReply;
+    host.unusable = [&](ClockReplyFault fault, const QByteArray &reply) {
+        unusableReply = reply;
+        if (fault == ClockReplyFault::NotAClockReply)
+            return;
+        sayError(QStringLiteral("the device's clock reply is unreadable: ") + bytesText(reply));
         loop.quit();
     };
     ClockSession session(host);
@@ -294,7 +340,10 @@ int runClock(const CliCommand &command)
     QTimer timeout;
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
-        sayError(kNoResponse);
+        if (unusableReply.isNull())
+            sayError(kNoResponse);
+        else
+            sayError(QStringLiteral("the device answered with no clock reply: ") + bytesText(unusableReply));
         loop.quit();
     });
     timeout.start(kClockReplyTimeoutMs);

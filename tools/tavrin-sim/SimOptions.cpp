@@ -1,5 +1,6 @@
 #include "SimOptions.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -14,6 +15,25 @@ bool readCount(const std::string &text, long long max, long long &out)
     if (errno != 0 || v > max)
         return false;
     out = v;
+    return true;
+}
+
+// "0d0a" or "0D 0A" -> the bytes 0x0D 0x0A.
+bool readHex(const std::string &text, std::string &out)
+{
+    std::string digits;
+    for (char c : text) {
+        if (c == ' ' || c == ':')
+            continue;
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+        digits += c;
+    }
+    if (digits.empty() || digits.size() % 2 != 0)
+        return false;
+    out.clear();
+    for (size_t i = 0; i < digits.size(); i += 2)
+        out += char(std::stoi(digits.substr(i, 2), nullptr, 16));
     return true;
 }
 
@@ -36,8 +56,11 @@ const char *SimOptions::usage()
            "  --silent           act on frames but never answer\n"
            "  --corrupt-upload   send images that fail the line check\n"
            "  --cut N            stop every answer after N bytes\n"
-           "  --chunk N          send answers in pieces of N bytes\n"
-           "  --delay MS         answer MS milliseconds after a frame ends\n";
+           "  --chunk N          send answers in pieces of N bytes, with a 20 ms pause between pieces\n"
+           "  --delay MS         answer MS milliseconds after a frame ends\n"
+           "  --noise HEX        send these bytes before every answer (e.g. 000d)\n"
+           "  --trail HEX        send these bytes after every answer\n"
+           "  --flip N           byte N (from 0) of the next image reply reads 0xFF\n";
 }
 
 std::string SimOptions::parse(const std::vector<std::string> &args)
@@ -93,6 +116,13 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
                     return "--refuse takes day codes A to H, not \"" + value + "\"";
             }
             faults.refuseCodes = value;
+        } else if (name == "--noise" || name == "--trail") {
+            if (!needValue() || !readHex(value, name == "--noise" ? faults.noise : faults.trail))
+                return name + " needs bytes in hexadecimal, e.g. 000d";
+        } else if (name == "--flip") {
+            if (!needValue() || !readCount(value, 1'000'000, n))
+                return "--flip needs a whole number";
+            faults.flipByte = size_t(n);
         } else if (name == "--cut" || name == "--chunk" || name == "--delay") {
             if (!needValue() || !readCount(value, 1'000'000'000, n))
                 return name + " needs a whole number";

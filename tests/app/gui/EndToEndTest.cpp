@@ -5,7 +5,13 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinApp.h"
 #include "app/gui/CTavrinDoc.h"
+#include "device/DayImage.h"
 #include "device/gui/TransferDialog.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/TimeText.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+#include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
 #include "ui/gui/CHoverBitmapButton.h"
@@ -148,5 +154,73 @@ TEST(EndToEnd, MondaySentWithF4ComesBackWithF5)
     frame->commandAction(Cmd::Monday)->trigger();
     EXPECT_EQ(view->shownRows(), monday);
 
+    frame->document()->setModifiedFlag(false);
+}
+
+TEST(EndToEnd, CancelledUploadKeepsEachWeekdaysRows)
+{
+    PtyDevice device;
+    ASSERT_TRUE(device.pty.isOpen());
+    DaySchedule wednesday, thursday;
+    wednesday.append(makeEntry(6, 45, "Voice", 4, "ON", "0101"));
+    thursday.append(makeEntry(12, 0, "Melody", 9));
+    DayImage image;
+    image.Encode(wednesday);
+    device.emulator.setImage(dayCodeForDay(kWednesday), image);
+    image.Encode(thursday);
+    device.emulator.setImage(dayCodeForDay(kThursday), image);
+
+    QTemporaryDir dir;
+    auto files = std::make_unique<QueuedFileChooser>();
+    QueuedFileChooser *chooser = files.get();
+    CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini"))),
+                   std::make_unique<RecordingMessages>(), std::move(files));
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
+    CMainFrame *frame = app.mainFrame();
+    CTavrinView *view = frame->view();
+    QApplication::setActiveWindow(frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    ASSERT_EQ(view->shownDay(), kMonday);
+    QTest::keyClick(frame, Qt::Key_Insert);
+    const QList<QStringList> monday = view->shownRows();
+    const int thursdayBefore = view->schedule().day(kThursday).count();
+
+    // Wednesday and Thursday asked for; Cancel once Wednesday has come back.
+    const DaySchedule &weekWednesday = view->schedule().day(kWednesday);
+    QTimer operatorHand;
+    QPointer<TransferDialog> driven;
+    QObject::connect(&operatorHand, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<TransferDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (driven != dialog) {
+            driven = dialog;
+            dialog->box(kWednesday)->click();
+            dialog->box(kThursday)->click();
+            dialog->actionButton()->click();
+        } else if (weekWednesday.sameEntries(wednesday)) {
+            dialog->cancelButton()->click();
+        }
+    });
+    operatorHand.start(10);
+    QTest::keyClick(frame, Qt::Key_F5);
+    operatorHand.stop();
+
+    EXPECT_EQ(view->shownDay(), kWednesday);
+    EXPECT_TRUE(frame->commandAction(Cmd::Wednesday)->isChecked());
+    EXPECT_TRUE(frame->document()->isModified());
+
+    const QString path = dir.filePath(QStringLiteral("week.mdb"));
+    chooser->saveAnswers = {path};
+    frame->dispatch(Cmd::FileSave);
+    WeeklySchedule saved;
+    RecordingMessages quiet;
+    ScheduleFiles reader(saved, quiet);
+    ASSERT_TRUE(reader.Open(path));
+    EXPECT_TRUE(saved.day(kWednesday).sameEntries(wednesday));
+    EXPECT_EQ(saved.day(kThursday).count(), thursdayBefore);
+    EXPECT_EQ(saved.day(kMonday).count(), int(monday.size()));
+    frame->commandAction(Cmd::Monday)->trigger();
+    EXPECT_EQ(view->shownRows(), monday);
     frame->document()->setModifiedFlag(false);
 }

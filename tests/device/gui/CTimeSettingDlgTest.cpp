@@ -45,6 +45,12 @@ TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
     ASSERT_NE(fail, nullptr);
     EXPECT_TRUE(fail->text().contains(missingPort()));
     pressOk(fail);
+    // The time cannot leave through a port that is not open: said, and the dialog stays.
+    dlg.sendButton()->click();
+    QMessageBox *notSent = waitForMessage(&dlg, "The time was not sent");
+    ASSERT_NE(notSent, nullptr);
+    pressOk(notSent);
+    EXPECT_TRUE(dlg.isVisible());
     dlg.cancelButton()->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
 }
@@ -59,6 +65,17 @@ TEST(CTimeSettingDlg, ReceiveShowsTheDeviceClockAndSendSetsIt)
         dlg.show();
         ASSERT_TRUE(dlg.isPortOpen());
         EXPECT_EQ(dlg.weekdayList()->currentText(), " Wednesday");
+
+        // A reply whose time is not six digits is said to be unreadable, the picker keeps its time.
+        device.emulator.faults().cutReplyAt = 5;
+        device.emulator.faults().trail = "\xFF";
+        dlg.receiveButton()->click();
+        QMessageBox *unreadable = waitForMessage(&dlg, "The device's clock reply is unreadable");
+        ASSERT_NE(unreadable, nullptr);
+        EXPECT_TRUE(unreadable->text().contains("54 21 42 32 33 ff")) << unreadable->text().toStdString();
+        pressOk(unreadable);
+        EXPECT_EQ(dlg.timePicker()->time(), QTime(7, 5, 9));
+        device.emulator.faults() = {};
 
         dlg.receiveButton()->click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.timePicker()->time() == QTime(23, 59, 59); }, 5000));

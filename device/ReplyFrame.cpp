@@ -1,0 +1,26 @@
+#include "device/ReplyFrame.h"
+
+namespace {
+constexpr char kStart = 0x54; // "T"
+constexpr char kTerminator = char(0xFF);
+} // namespace
+
+QByteArray ReplyFrame::completed(const QByteArray &text)
+{
+    const qsizetype end = text.indexOf(kTerminator);
+    return end < 0 ? QByteArray() : text.left(end + 1);
+}
+
+QByteArray ReplyFrame::fromLastStart(const QByteArray &reply)
+{
+    const QByteArray frame = completed(reply);
+    const qsizetype start = frame.lastIndexOf(kStart);
+    return start < 0 ? QByteArray() : frame.mid(start);
+}
+
+QByteArray ReplyFrame::fromFirstClockStart(const QByteArray &reply)
+{
+    const QByteArray frame = completed(reply);
+    const qsizetype start = frame.indexOf(QByteArrayView("T!", 2));
+    return start < 0 ? QByteArray() : frame.mid(start);
+}
