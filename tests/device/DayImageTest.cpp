@@ -266,3 +266,19 @@ TEST(WeekdayStore, ReplacesTheWeekdayAndShowsIt)
     EXPECT_EQ(week.day(kTuesday).count(), 2);
     EXPECT_EQ(week.shownDay(), kSunday);
 }
+
+TEST(DayImage, ShortTimesEncodeAtTheMinuteTheyRead)
+{
+    std::vector<ScheduleEntry> entries;
+    for (const char *time : {"           7:05", "           07:5", "07:05"}) {
+        ScheduleEntry e = makeEntry(0, 0, "Melody", "2", "", "1000");
+        e.Time = time;
+        entries.push_back(e);
+    }
+    DayImage image;
+    image.Encode(dayOf(entries));
+    EXPECT_EQ(slotBytes(image, 7 * 60 + 5), (std::vector<uint8_t>{0x32, 0x40, 0x32, 0x41}));
+    const DaySchedule back = DayImage::Decode(image.bytes().data(), DayImage::kSize);
+    ASSERT_EQ(back.count(), 1);
+    EXPECT_EQ(back.entry(1).Time, "           07:05");
+}
