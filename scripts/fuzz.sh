@@ -16,9 +16,10 @@ fi
 
 # The code under test carries the fuzzer's coverage hooks; the day image and the schedule
 # types it uses are only checked by the sanitizers, which keeps each run cheap.
-fuzzed=(tests/fuzz/FuzzLine.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp)
+fuzzed=(tests/fuzz/FuzzLine.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp schedule/CsvRecords.cpp
+        schedule/ScheduleCsv.cpp)
 helpers=(device/DayImage.cpp schedule/TimeText.cpp schedule/DaySchedule.cpp schedule/ScheduleEntry.cpp
-         schedule/Weekday.cpp)
+         schedule/Weekday.cpp schedule/WeeklySchedule.cpp)
 common=(-std=c++20 -g -O1 -I. -fno-sanitize-recover=undefined)
 flags=("${common[@]}" -fsanitize=fuzzer,address,undefined)
 helper_flags=("${common[@]}" -fsanitize=address,undefined)
@@ -46,4 +47,4 @@ if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=20
   exit 1
 fi
 runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
-echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly and device emulator, ASan+UBSan)"
+echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly, device emulator and CSV reader, ASan+UBSan)"
