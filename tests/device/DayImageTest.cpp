@@ -129,11 +129,11 @@ TEST(DayImage, EntriesWithoutAnEventDoNotComeBack)
 
 TEST(DayImage, OutOfRangeEntriesTouchNoOtherSlotOrField)
 {
-    ScheduleEntry tooShort = makeEntry(8, 0, "Melody", "1", "ON");
-    tooShort.Time = "08:00";
+    ScheduleEntry noTime = makeEntry(8, 0, "Melody", "1", "ON"); // a bare "08:00" is a time now
+    noTime.Time = "           ab:cd";
     DayImage image;
     image.Encode(dayOf({makeEntry(24, 0, "Melody", "1", "ON"), makeEntry(12, 60, "Voice", "1", "ON"),
-                        makeEntry(99, 99, "Voice", "1", "ON"), tooShort,
+                        makeEntry(99, 99, "Voice", "1", "ON"), noTime,
                         makeEntry(10, 0, "Melody", "16", "ON"), makeEntry(10, 1, "Voice", "255", "OFF"),
                         makeEntry(10, 2, "Melody", "15", "ON")}));
     for (int n = 0; n < DayImage::kSlots; ++n) {
