@@ -18,10 +18,38 @@ struct CsvSyntaxError {
     std::string message;
 };
 
-// Splits text into records. A leading UTF-8 byte order mark is skipped, and so are empty lines.
-// Returns false, with the line and cause, on a quoted field that is never closed or a character
-// after a closing quote; records already read are kept in `records`.
+// Reads records one at a time, so a large text never stands in memory as fields all at once.
+// A leading UTF-8 byte order mark is skipped, and so are empty lines.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text);
+
+    // The next record; false at the end of the text or, with `failed()` and `error()` set, on a
+    // quoted field that is never closed or a character after a closing quote.
+    bool next(CsvRecord &record);
+    bool failed() const { return m_failed; }
+    const CsvSyntaxError &error() const { return m_error; }
+
+private:
+    bool readQuoted(std::string &field);
+
+    std::string_view m_text;
+    size_t m_at = 0;
+    int m_line = 1;
+    bool m_failed = false;
+    CsvSyntaxError m_error;
+};
+
+// All records of a text; false, with the line and cause, as CsvReader fails; records already
+// read are kept in `records`.
 bool parseCsv(std::string_view text, std::vector<CsvRecord> &records, CsvSyntaxError &error);
+
+// Why a text cannot be taken as a field's text (it holds a NUL byte or is not UTF-8), or empty.
+std::string textEncodingProblem(std::string_view text);
+
+// The text with NUL bytes dropped and each byte that is not part of UTF-8 text replaced by
+// U+FFFD.
+std::string withEncodingRepaired(std::string_view text);
 
 // The field as it is written: quoted when it must be, or when blanks at its edges would
 // otherwise be trimmed by a spreadsheet.

@@ -38,6 +38,15 @@ bool allDigits(std::string_view text)
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+constexpr char kVerbatimMark = '\'';
+
+bool startsLikeAFormula(std::string_view text)
+{
+    return !text.empty() && std::string_view("=+-@\t\r'").find(text.front()) != std::string_view::npos;
+}
+
+std::string verbatim(std::string_view text) { return kVerbatimMark + std::string(text); }
+
 // "H:MM" or "HH:MM", 00:00 to 23:59, blanks around it allowed.
 std::optional<std::string> parseTime(std::string_view text)
 {
@@ -88,45 +97,61 @@ std::string fieldProblem(int column, const std::string &text)
     return {};
 }
 
-struct Row {
-    int line = 0;
-    int day = 0;
-    int id = 0;
-    ScheduleEntry entry;
-};
+// The CSV field of a stored text in column `column`: as it is when import takes it back so,
+// else in the verbatim form.
+std::string writtenField(int column, const std::string &text)
+{
+    if (column == kTime) {
+        const std::string time = timeOfDayText(text);
+        return !time.empty() || text.empty() ? time : verbatim(text);
+    }
+    if (startsLikeAFormula(text) || !fieldProblem(column, text).empty())
+        return verbatim(text);
+    return text;
+}
 
 } // namespace
 
-std::string scheduleCsv(const WeeklySchedule &week, int onlyDay)
+std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<ScheduleCsvError> &problems)
 {
     std::string text = csvLine(kScheduleCsvColumns);
+    int line = 1;
     for (int d = kMonday; d <= kSunday; ++d) {
         if (isWeekday(onlyDay) && d != onlyDay)
             continue;
         const DaySchedule &day = week.day(d);
         for (int p = 1; p <= day.count(); ++p) {
+            ++line;
             const ScheduleEntry &e = day.entry(p);
-            text += csvLine({std::string(weekdayName(d)), std::to_string(p), timeOfDayText(e.Time), e.MelodyVoice,
-                             e.Selection, e.AC, e.CH1, e.CH2, e.CH3, e.CH4});
+            std::vector<std::string> fields = {std::string(weekdayName(d)), std::to_string(p)};
+            for (int f = 0; f < ScheduleEntry::kFieldCount; ++f) {
+                std::string stored = e.field(f);
+                if (const std::string problem = textEncodingProblem(stored); !problem.empty()) {
+                    problems.push_back({line, std::string(weekdayName(d)) + " id " + std::to_string(p) + ": "
+                                                  + kScheduleCsvColumns[kTime + f] + " " + problem
+                                                  + ", written without those bytes"});
+                    stored = withEncodingRepaired(stored);
+                }
+                fields.push_back(writtenField(kTime + f, stored));
+            }
+            text += csvLine(fields);
         }
     }
     return text;
 }
 
-bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<ScheduleCsvError> &errors)
+std::string scheduleCsv(const WeeklySchedule &week, int onlyDay)
+{
+    std::vector<ScheduleCsvError> problems;
+    return scheduleCsv(week, onlyDay, problems);
+}
+
+namespace {
+
+// Reads the header into fieldOf (column -> field index); false after listing what is wrong.
+bool readHeader(const CsvRecord &header, std::array<int, kColumnCount> &fieldOf, std::vector<ScheduleCsvError> &errors)
 {
     const size_t errorsBefore = errors.size();
-    std::vector<CsvRecord> records;
-    CsvSyntaxError syntax;
-    const bool wellFormed = parseCsv(text, records, syntax);
-    if (records.empty()) {
-        errors.push_back(wellFormed ? ScheduleCsvError{1, "no header line"} : ScheduleCsvError{syntax.line, syntax.message});
-        return false;
-    }
-
-    // The header maps each column to its field index.
-    const CsvRecord &header = records.front();
-    std::array<int, kColumnCount> fieldOf;
     fieldOf.fill(-1);
     for (size_t f = 0; f < header.fields.size(); ++f) {
         const std::string name = lowerTrimmed(header.fields[f]);
@@ -144,64 +169,103 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         if (fieldOf[c] < 0)
             errors.push_back({header.line, "column " + quoted(kScheduleCsvColumns[c]) + " missing"});
     }
-    if (errors.size() > errorsBefore)
+    return errors.size() == errorsBefore;
+}
+
+// The stored text of an entry field, or the problems that keep it out.
+std::string storedField(int column, const std::string &text, std::vector<std::string> &problems)
+{
+    if (const std::string problem = textEncodingProblem(text); !problem.empty()) {
+        problems.push_back(kScheduleCsvColumns[column] + " " + problem);
+        return {};
+    }
+    if (!text.empty() && text.front() == kVerbatimMark)
+        return text.substr(1);
+    if (column == kTime) {
+        if (text.empty()) // a position the file left without an entry
+            return {};
+        if (const auto time = parseTime(text))
+            return *time;
+        problems.push_back("time " + quoted(text) + " is not HH:MM from 00:00 to 23:59");
+        return {};
+    }
+    if (const std::string problem = fieldProblem(column, text); !problem.empty())
+        problems.push_back(problem);
+    return text;
+}
+
+} // namespace
+
+bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<ScheduleCsvError> &errors)
+{
+    if (text.size() > kScheduleCsvSizeLimit) {
+        errors.push_back({0, "larger than " + std::to_string(kScheduleCsvSizeLimit / (1024 * 1024))
+                                 + " MB, far more than a week's schedule; nothing read"});
+        return false;
+    }
+    const size_t errorsBefore = errors.size();
+    const auto full = [&] { return errors.size() - errorsBefore >= kScheduleCsvErrorLimit; };
+    CsvReader reader(text);
+    CsvRecord header;
+    if (!reader.next(header)) {
+        errors.push_back(reader.failed() ? ScheduleCsvError{reader.error().line, reader.error().message}
+                                         : ScheduleCsvError{1, "no header line"});
+        return false;
+    }
+    std::array<int, kColumnCount> fieldOf;
+    if (!readHeader(header, fieldOf, errors))
         return false;
 
-    std::vector<Row> rows;
+    auto read = std::make_unique<WeeklySchedule>();
     std::map<std::pair<int, int>, int> lineOfId; // (day, id) -> line
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord &record = records[r];
+    CsvRecord record;
+    while (!full() && reader.next(record)) {
         if (record.fields.size() != header.fields.size()) {
             errors.push_back({record.line, std::to_string(record.fields.size()) + " fields, the header has "
                                                + std::to_string(header.fields.size())});
             continue;
         }
         auto field = [&](int column) -> const std::string & { return record.fields[fieldOf[column]]; };
-        Row row;
-        row.line = record.line;
         std::vector<std::string> problems;
 
-        row.day = weekdayFromName(lowerTrimmed(field(kDay)));
-        if (row.day == 0)
+        const int day = weekdayFromName(lowerTrimmed(field(kDay)));
+        if (day == 0)
             problems.push_back("unknown weekday " + quoted(field(kDay)));
 
+        int id = 0;
         const std::string idText = lowerTrimmed(field(kId));
         if (!allDigits(idText) || idText.size() > 5 || readNumber(idText) < 1 || readNumber(idText) > DaySchedule::kCapacity)
             problems.push_back("id " + quoted(field(kId)) + " is not a number from 1 to " + std::to_string(DaySchedule::kCapacity));
         else
-            row.id = readNumber(idText);
-        if (row.day != 0 && row.id != 0) {
-            const auto [it, added] = lineOfId.emplace(std::make_pair(row.day, row.id), row.line);
+            id = readNumber(idText);
+        if (day != 0 && id != 0) {
+            const auto [it, added] = lineOfId.emplace(std::make_pair(day, id), record.line);
             if (!added)
-                problems.push_back(std::string(weekdayName(row.day)) + " id " + std::to_string(row.id)
+                problems.push_back(std::string(weekdayName(day)) + " id " + std::to_string(id)
                                    + " already given on line " + std::to_string(it->second));
         }
 
-        if (const auto time = parseTime(field(kTime)))
-            row.entry.Time = *time;
-        else
-            problems.push_back("time " + quoted(field(kTime)) + " is not HH:MM from 00:00 to 23:59");
-
-        for (int c = kMelodyVoice; c <= kCh4; ++c) {
-            const std::string problem = fieldProblem(c, field(c));
-            if (!problem.empty())
-                problems.push_back(problem);
-            row.entry.field(c - kMelodyVoice + 1) = field(c);
-        }
+        ScheduleEntry entry;
+        for (int c = kTime; c <= kCh4; ++c)
+            entry.field(c - kTime) = storedField(c, field(c), problems);
 
         if (!problems.empty()) {
             std::string message = problems.front();
             for (size_t p = 1; p < problems.size(); ++p)
                 message += "; " + problems[p];
-            errors.push_back({row.line, message});
+            errors.push_back({record.line, message});
             continue;
         }
-        rows.push_back(std::move(row));
+        DaySchedule &target = read->day(day);
+        target.setEntry(id, entry);
+        target.setCount(std::max(target.count(), id));
     }
 
     // Ids must run 1..n: a missing one is reported on the row of the next id that is given.
     int expectedDay = 0, expectedId = 1;
     for (const auto &[key, line] : lineOfId) {
+        if (full())
+            break;
         if (key.first != expectedDay) {
             expectedDay = key.first;
             expectedId = 1;
@@ -212,18 +276,14 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         }
         expectedId = key.second + 1;
     }
-    if (!wellFormed)
-        errors.push_back({syntax.line, syntax.message});
+    if (reader.failed())
+        errors.push_back({reader.error().line, reader.error().message});
     if (errors.size() > errorsBefore) {
         std::stable_sort(errors.begin() + long(errorsBefore), errors.end(),
                          [](const ScheduleCsvError &a, const ScheduleCsvError &b) { return a.line < b.line; });
+        if (full())
+            errors.push_back({errors.back().line, "stopped after " + std::to_string(kScheduleCsvErrorLimit) + " errors"});
         return false;
-    }
-    auto read = std::make_unique<WeeklySchedule>();
-    for (const Row &row : rows) {
-        DaySchedule &day = read->day(row.day);
-        day.setEntry(row.id, row.entry);
-        day.setCount(std::max(day.count(), row.id));
     }
     read->setShownDay(kMonday);
     read->LoadWorkingDay();

@@ -1,5 +1,6 @@
 #include "schedule/TimeText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 int readNumber(std::string_view text)
@@ -25,10 +26,21 @@ std::string storedTime(int hour, int minute)
 
 std::optional<int> minuteOfDay(std::string_view stored)
 {
-    if (stored.size() < kTimePrefixLength + 5)
+    std::string_view time;
+    if (stored.size() > kTimePrefixLength) {
+        time = stored.substr(kTimePrefixLength);
+    } else {
+        time = stored;
+        while (!time.empty() && time.front() == ' ')
+            time.remove_prefix(1);
+    }
+    const std::string_view hourText = time.substr(0, 2);
+    const std::string_view minuteText = time.substr(std::min<size_t>(3, time.size()), 2);
+    const auto hasDigit = [](std::string_view t) { return t.find_first_of("0123456789") != std::string_view::npos; };
+    if (!hasDigit(hourText) && !hasDigit(minuteText))
         return std::nullopt;
-    const int hour = readNumber(stored.substr(kTimePrefixLength, 2));
-    const int minute = readNumber(stored.substr(kTimePrefixLength + 3, 2));
+    const int hour = readNumber(hourText);
+    const int minute = readNumber(minuteText);
     if (hour > 23 || minute > 59)
         return std::nullopt;
     return hour * 60 + minute;
@@ -36,12 +48,14 @@ std::optional<int> minuteOfDay(std::string_view stored)
 
 std::string timeOfDayText(std::string_view stored)
 {
-    if (stored.size() <= kTimePrefixLength)
+    const std::optional<int> minute = minuteOfDay(stored);
+    if (!minute)
         return {};
-    return std::string(stored.substr(kTimePrefixLength, 5));
+    return storedTime(*minute / 60, *minute % 60).substr(kTimePrefixLength);
 }
 
 std::string withBlankPrefix(std::string_view stored)
 {
-    return std::string(kTimePrefixLength, ' ') + timeOfDayText(stored);
+    const std::optional<int> minute = minuteOfDay(stored);
+    return minute ? storedTime(*minute / 60, *minute % 60) : std::string(stored);
 }

@@ -18,7 +18,8 @@ fi
 # types it uses are only checked by the sanitizers, which keeps each run cheap.
 fuzzed=(tests/fuzz/FuzzLine.cpp tests/fuzz/FuzzSessions.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp
         device/ReplyFrame.cpp device/DayBoxTransfer.cpp device/DownloadSession.cpp device/UploadSession.cpp
-        device/ClockSession.cpp device/WeekdayStore.cpp)
+        device/ClockSession.cpp device/WeekdayStore.cpp
+        schedule/CsvRecords.cpp schedule/ScheduleCsv.cpp)
 helpers=(device/DayImage.cpp schedule/TimeText.cpp schedule/DaySchedule.cpp schedule/ScheduleEntry.cpp
          schedule/Weekday.cpp schedule/WeeklySchedule.cpp)
 # The sessions speak QByteArray; Qt itself is linked as it is, unsanitised.
@@ -51,4 +52,4 @@ if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=20
   exit 1
 fi
 runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
-echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly, device emulator and sessions, ASan+UBSan)"
+echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly, device emulator, sessions and CSV reader, ASan+UBSan)"

@@ -20,15 +20,11 @@ ListRow shownRow(const ScheduleEntry &entry, int id)
     ListRow row;
     row[kColumnId] = std::to_string(id);
 
-    // Drop the prefix (blanks or a date) and a seconds part ":SS" after HH:MM.
-    std::string time = entry.Time.size() > kTimePrefixLength ? entry.Time.substr(kTimePrefixLength) : std::string();
-    if (time.size() > 5)
-        time.erase(5, 3);
-    const int hour = readNumber(std::string_view(time).substr(0, 2));
-    if (hour >= 13 && hour <= 23 && time.size() >= 2)
-        time.replace(0, 2, twoDigits(hour - 12));
-    row[kColumnAmPm] = (hour >= 12 && hour <= 23) ? "PM" : "AM";
-    row[kColumnTime] = time;
+    // A time that names no minute shows empty, as it is neither sent nor sorted.
+    const std::optional<int> minute = minuteOfDay(entry.Time);
+    const int hour = minute ? *minute / 60 : 0;
+    row[kColumnAmPm] = hour >= 12 ? "PM" : "AM";
+    row[kColumnTime] = minute ? twoDigits(hour > 12 ? hour - 12 : hour) + ":" + twoDigits(*minute % 60) : std::string();
 
     row[kColumnMelodyVoice] = entry.MelodyVoice;
     row[kColumnSelection] = entry.Selection;

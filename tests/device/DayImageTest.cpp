@@ -129,11 +129,11 @@ TEST(DayImage, EntriesWithoutAnEventDoNotComeBack)
 
 TEST(DayImage, OutOfRangeEntriesTouchNoOtherSlotOrField)
 {
-    ScheduleEntry tooShort = makeEntry(8, 0, "Melody", "1", "ON");
-    tooShort.Time = "08:00";
+    ScheduleEntry noTime = makeEntry(8, 0, "Melody", "1", "ON"); // a bare "08:00" is a time now
+    noTime.Time = "           ab:cd";
     DayImage image;
     image.Encode(dayOf({makeEntry(24, 0, "Melody", "1", "ON"), makeEntry(12, 60, "Voice", "1", "ON"),
-                        makeEntry(99, 99, "Voice", "1", "ON"), tooShort,
+                        makeEntry(99, 99, "Voice", "1", "ON"), noTime,
                         makeEntry(10, 0, "Melody", "16", "ON"), makeEntry(10, 1, "Voice", "255", "OFF"),
                         makeEntry(10, 2, "Melody", "15", "ON")}));
     for (int n = 0; n < DayImage::kSlots; ++n) {
@@ -265,4 +265,20 @@ TEST(WeekdayStore, ReplacesTheWeekdayAndShowsIt)
     EXPECT_EQ(storeWeekdayImage(week, kTuesday, image.bytes().data(), 5759), WeekdayStoreResult::LineError);
     EXPECT_EQ(week.day(kTuesday).count(), 2);
     EXPECT_EQ(week.shownDay(), kSunday);
+}
+
+TEST(DayImage, ShortTimesEncodeAtTheMinuteTheyRead)
+{
+    std::vector<ScheduleEntry> entries;
+    for (const char *time : {"           7:05", "           07:5", "07:05"}) {
+        ScheduleEntry e = makeEntry(0, 0, "Melody", "2", "", "1000");
+        e.Time = time;
+        entries.push_back(e);
+    }
+    DayImage image;
+    image.Encode(dayOf(entries));
+    EXPECT_EQ(slotBytes(image, 7 * 60 + 5), (std::vector<uint8_t>{0x32, 0x40, 0x32, 0x41}));
+    const DaySchedule back = DayImage::Decode(image.bytes().data(), DayImage::kSize);
+    ASSERT_EQ(back.count(), 1);
+    EXPECT_EQ(back.entry(1).Time, "           07:05");
 }

@@ -1,6 +1,8 @@
 // libFuzzer target: whatever a line delivers, in whatever pieces, to the reply assembly and to
 // the device emulator (and the emulator's answers back through the assembly, as the program
-// receives them); one input in four drives a whole session instead (FuzzSessions.cpp). Built and run by scripts/fuzz.sh under AddressSanitizer and
+// receives them); one input in four drives a whole session instead (FuzzSessions.cpp); and any
+// text goes to the schedule's CSV reader, whose week must come out again as CSV that reads back
+// the same. Built and run by scripts/fuzz.sh under AddressSanitizer and
 // UndefinedBehaviorSanitizer.
 
 #include "FuzzSessions.h"
@@ -8,6 +10,8 @@
 #include "device/DayImage.h"
 #include "device/DeviceEmulator.h"
 #include "device/ReceiveRing.h"
+#include "schedule/ScheduleCsv.h"
+#include "schedule/WeeklySchedule.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -53,6 +57,20 @@ void deliver(FuzzedDataProvider &in, const std::vector<uint8_t> &bytes, DeviceEm
     }
 }
 
+void readCsv(const std::string &text)
+{
+    static WeeklySchedule week; // seven days of 1440 entries: kept, as the rings are
+    std::vector<ScheduleCsvError> errors;
+    if (!readScheduleCsv(text, week, errors)) {
+        check(!errors.empty() && errors.size() <= kScheduleCsvErrorLimit + 1);
+        return;
+    }
+    const std::string written = scheduleCsv(week);
+    static WeeklySchedule back;
+    check(readScheduleCsv(written, back, errors));
+    check(scheduleCsv(back) == written);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -90,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     while (in.remaining_bytes() > 0) {
         std::vector<uint8_t> frame;
-        switch (in.ConsumeIntegralInRange(0, 4)) {
+        switch (in.ConsumeIntegralInRange(0, 5)) {
         case 0: // anything at all
             frame = in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 70000));
             break;
@@ -115,6 +133,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             frame.push_back(0xFF);
             break;
         }
+        case 4: // a CSV text, header first or not
+            readCsv((in.ConsumeBool() ? std::string("day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n") : std::string())
+                    + in.ConsumeRandomLengthString(70000));
+            continue;
         default: // time passes
             now += in.ConsumeIntegralInRange(0, 100000);
             device.poll();

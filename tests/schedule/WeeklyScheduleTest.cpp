@@ -158,9 +158,16 @@ TEST(TimeText, ADatePrefixedTimeShowsAsHourMinuteAndStoresBackWithBlanks)
     EXPECT_EQ(minuteOfDay("           23:59"), 1439);
     EXPECT_EQ(minuteOfDay("           24:00"), std::nullopt);
     EXPECT_EQ(minuteOfDay("           12:60"), std::nullopt);
-    EXPECT_EQ(minuteOfDay("08:30"), std::nullopt);
     EXPECT_EQ(minuteOfDay(""), std::nullopt);
-    EXPECT_EQ(minuteOfDay("            8: 5"), 8 * 60 + 5); // blanks before digits are skipped
+    EXPECT_EQ(minuteOfDay("           "), std::nullopt);
+    EXPECT_EQ(minuteOfDay("           ab:cd"), std::nullopt);
+    EXPECT_EQ(withBlankPrefix("           ab:cd"), "           ab:cd");
+    // Short times read by the device's number rule, bare ones too.
+    for (const char *text : {"           7:05", "           07:5", "           07:05", "07:05", "7:05", "  07:05",
+                             "            7: 5"}) {
+        EXPECT_EQ(minuteOfDay(text), 7 * 60 + 5) << '"' << text << '"';
+        EXPECT_EQ(timeOfDayText(text), "07:05") << '"' << text << '"';
+    }
 
     EXPECT_EQ(readNumber("  12x"), 12);
     EXPECT_EQ(readNumber("abc"), 0);

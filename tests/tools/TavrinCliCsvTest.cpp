@@ -167,3 +167,89 @@ TEST(CsvRecords, FollowsTheQuotingRulesAndCountsLines)
     EXPECT_FALSE(parseCsv("\"closed\"junk,b\n", records, error));
     EXPECT_EQ(error.line, 1);
 }
+
+TEST(ScheduleCsv, ForeignAndFormulaTextsGoOutAsTextAndComeBackAsStored)
+{
+    struct Case {
+        const char *stored; // in MelodyVoice, or in Time where marked
+        bool inTime;
+        const char *written;
+        const char *readBack;
+    };
+    const Case cases[] = {
+        {"=cmd|' /C calc'!A0", false, "'=cmd|' /C calc'!A0", "=cmd|' /C calc'!A0"},
+        {"+1", false, "'+1", "+1"},
+        {"-1", false, "'-1", "-1"},
+        {"@SUM(A1)", false, "'@SUM(A1)", "@SUM(A1)"},
+        {"\tx", false, "'\tx", "\tx"},
+        {"\rx", false, "\"'\rx\"", "\rx"},
+        {"'quoted", false, "''quoted", "'quoted"},
+        {"melody", false, "'melody", "melody"}, // a text import would refuse as typed
+        {"Voice", false, "Voice", "Voice"},
+        {"", true, "", ""},                      // a position a file left empty
+        {"           7:05", true, "07:05", "           07:05"},
+        {"           07:5", true, "07:05", "           07:05"},
+        {"07:05", true, "07:05", "           07:05"},
+        {"=cmd|' /C calc'!A0", true, "'=cmd|' /C calc'!A0", "=cmd|' /C calc'!A0"},
+        {"noon", true, "'noon", "noon"},
+    };
+    for (const Case &c : cases) {
+        WeeklySchedule week;
+        ScheduleEntry e = entry(storedTime(8, 0), "Melody", "1", "ON", "1000");
+        (c.inTime ? e.Time : e.MelodyVoice) = c.stored;
+        week.day(kMonday).append(e);
+        const std::string text = scheduleCsv(week);
+        const std::string row = c.inTime ? std::string("Monday,1,") + c.written + ",Melody,1,ON,1,0,0,0\r\n"
+                                         : std::string("Monday,1,08:00,") + c.written + ",1,ON,1,0,0,0\r\n";
+        EXPECT_EQ(text, kHeader + row) << c.stored;
+
+        WeeklySchedule back;
+        std::vector<ScheduleCsvError> errors;
+        ASSERT_TRUE(readScheduleCsv(text, back, errors)) << c.stored << ": " << (errors.empty() ? "" : errors[0].message);
+        const ScheduleEntry &read = back.day(kMonday).entry(1);
+        EXPECT_EQ(c.inTime ? read.Time : read.MelodyVoice, c.readBack) << c.stored;
+        EXPECT_EQ(scheduleCsv(back), text) << c.stored;
+    }
+}
+
+TEST(ScheduleCsv, NulBytesAndBrokenUtf8AreReportedNotCopied)
+{
+    WeeklySchedule week;
+    week.day(kMonday).append(entry(storedTime(8, 0), std::string("Mel\0ody", 7), "1", "ON", "1000"));
+    week.day(kMonday).append(entry(storedTime(9, 0), "Voice", "1", "O\xC3N", "1000"));
+    week.day(kMonday).append(entry(storedTime(9, 5), "Voice", "1", "\xE2\x82\xAC", "1000")); // valid UTF-8
+    std::vector<ScheduleCsvError> problems;
+    const std::string text = scheduleCsv(week, 0, problems);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].line, 2);
+    EXPECT_NE(problems[0].message.find("melody_voice holds a NUL byte"), std::string::npos) << problems[0].message;
+    EXPECT_EQ(problems[1].line, 3);
+    EXPECT_NE(problems[1].message.find("ac is not UTF-8"), std::string::npos) << problems[1].message;
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    EXPECT_NE(text.find("Monday,2,09:00,Voice,1,'O\xEF\xBF\xBDN,"), std::string::npos);
+
+    for (const std::string &field : {std::string("Mel\0ody", 7), std::string("'Mel\0ody", 8), std::string("\xFF")}) {
+        WeeklySchedule back;
+        const auto errors = readErrors(kHeader + ("Monday,1,08:00," + field + ",1,ON,1,0,0,0\r\n"), back);
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0].line, 2);
+        EXPECT_NE(errors[0].message.find("melody_voice "), std::string::npos) << errors[0].message;
+    }
+}
+
+TEST(ScheduleCsv, RefusesHugeTextsAndStopsAfterFiftyErrors)
+{
+    WeeklySchedule week;
+    const std::string huge = kHeader + std::string(kScheduleCsvSizeLimit, '\n');
+    auto errors = readErrors(huge, week);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].message.find("larger than 4 MB"), std::string::npos) << errors[0].message;
+
+    std::string bad = kHeader;
+    for (int i = 0; i < 1000; ++i)
+        bad += "Funday,1,07:00,Melody,1,ON,1,0,0,0\r\n";
+    errors = readErrors(bad, week);
+    ASSERT_EQ(errors.size(), kScheduleCsvErrorLimit + 1);
+    EXPECT_EQ(errors[kScheduleCsvErrorLimit - 1].line, 51);
+    EXPECT_NE(errors.back().message.find("stopped after 50 errors"), std::string::npos);
+}

@@ -1,5 +1,6 @@
 // tavrin-cli run as the operator runs it: files, exit statuses and messages.
 #include "TavrinCliRun.h"
+#include "schedule/ScheduleFileSupport.h"
 
 #include "device/DayImage.h"
 #include "schedule/ScheduleCsv.h"
@@ -137,4 +138,39 @@ TEST(TavrinCli, BadInputGivesItsStatusAndMessage)
         EXPECT_TRUE(run.out.startsWith(QByteArray("Usage: tavrin-cli ") + verb)) << verb;
     }
     EXPECT_EQ(runCli({"--help"}).status, 0);
+}
+
+TEST(TavrinCli, WhatShowPrintsImportReadsBackIntoTheSameSchedule)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("foreign.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+    // What a foreign or damaged file may hold: a gap in the ids, short times, formulas, bytes
+    // that are no text.
+    storetest::runSql(file, {"DELETE FROM Monday WHERE ID = 2",
+                             "UPDATE Monday SET Time = '           7:05', MelodyVoice = '=cmd|'' /C calc''!A0' WHERE ID = 1",
+                             "UPDATE Monday SET Time = '07:5' WHERE ID = 3",
+                             "UPDATE Wednesday SET Time = 'noon', CH1 = CAST(X'FF31' AS TEXT) WHERE ID = 1"});
+
+    const CliRun shown = runCli({"show", file});
+    ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains("Monday,1,07:05,'=cmd|' /C calc'!A0,3,ON,1,0,1,0\r\n")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.out.contains("Monday,2,,,,,,,,\r\n")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.out.contains("Monday,3,07:05,Melody,5,,0,1,0,0\r\n")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.out.contains("Wednesday,1,'noon,\" \",0,OFF,'\xEF\xBF\xBD" "1,")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.err.contains("CSV line 5: Wednesday id 1: ch1 is not UTF-8")) << shown.err.toStdString();
+
+    const QString copy = dir.filePath("copy.mdb");
+    const CliRun imported = runCli({"import", "-", "--to", copy}, shown.out);
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    const CliRun again = runCli({"show", copy});
+    EXPECT_EQ(again.out, shown.out);
+    EXPECT_TRUE(again.err.isEmpty()) << again.err.toStdString();
+    EXPECT_EQ(storetest::queryRows(copy, "SELECT MelodyVoice FROM Monday WHERE ID = 1"),
+              QStringList{"=cmd|' /C calc'!A0"});
+
+    // A CSV far larger than a week is refused before it is read.
+    const CliRun huge = runCli({"import", "-", "--to", copy}, QByteArray(5 * 1024 * 1024, '\n'));
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_TRUE(huge.err.contains("larger than 4 MB")) << huge.err.toStdString();
 }

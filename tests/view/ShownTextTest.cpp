@@ -38,9 +38,12 @@ TEST(ShownText, TwentyFourToTwelveHourFaces)
     EXPECT_EQ(dated[kColumnTime], "08:15");
     EXPECT_EQ(storedEntry(dated).Time, "           20:15");
 
-    // Short or missing times show without crashing.
+    // Short times show as the device reads them; a missing one shows empty.
     EXPECT_EQ(shownRow(at(""), 5)[kColumnTime], "");
-    EXPECT_EQ(shownRow(at("           1"), 5)[kColumnTime], "1");
+    EXPECT_EQ(shownRow(at("           1"), 5)[kColumnTime], "01:00");
+    const ListRow shortTime = shownRow(at("           13:5"), 6);
+    EXPECT_EQ(shortTime[kColumnAmPm], "PM");
+    EXPECT_EQ(shortTime[kColumnTime], "01:05");
 }
 
 TEST(ShownText, TwelveToTwentyFourHourEveryHour)

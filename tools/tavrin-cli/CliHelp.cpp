@@ -36,6 +36,10 @@ QString cliHelp(const QString &verb)
             "  day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n"
             "then one row per entry, Monday to Sunday, each weekday in position order: the\n"
             "weekday's name, the position, the 24-hour HH:MM and the other fields as stored.\n"
+            "A text that starts with =, +, -, @, a tab, a CR or ', and a text the column's values\n"
+            "do not cover, is written after an apostrophe ('=SUM(A1)), so a spreadsheet takes it as\n"
+            "text and import reads it back as stored. NUL bytes and bytes that are not UTF-8 are\n"
+            "left out and named on standard error.\n"
             "\n"
             "  --day DAY   only that weekday's rows\n");
         text += QLatin1String(kDayText);
@@ -49,8 +53,11 @@ QString cliHelp(const QString &verb)
             "The header names the ten columns, in any order. Rows may come in any order; id is the\n"
             "entry's position, and the ids of a weekday run 1, 2, 3 ... without gaps. time is HH:MM\n"
             "(24-hour), melody_voice \"Melody\", \"Voice\" or empty, selection 0 to 15 or empty, ac\n"
-            "\"ON\", \"OFF\" or empty, ch1 to ch4 \"1\" or \"0\".\n"
-            "Every bad row is reported with its line number, and then FILE is not touched.\n"
+            "\"ON\", \"OFF\" or empty, ch1 to ch4 \"1\" or \"0\". A field that starts with an\n"
+            "apostrophe is the rest of it exactly, as show writes it; an empty time is a position\n"
+            "without an event.\n"
+            "Every bad row is reported with its line number (reading stops after 50), and then FILE\n"
+            "is not touched. A CSV larger than 4 MB is refused.\n"
             "\n"
             "  --to FILE   the schedule file to write\n");
     } else if (verb == QLatin1String("download")) {

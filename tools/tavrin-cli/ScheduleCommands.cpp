@@ -14,9 +14,7 @@
 
 namespace {
 
-// A week's CSV is well under a megabyte; anything far larger is not one.
-constexpr qint64 kCsvSizeLimit = 64 * 1024 * 1024;
-constexpr int kErrorsShown = 50;
+constexpr qint64 kCsvSizeLimit = qint64(kScheduleCsvSizeLimit);
 
 bool readCsvText(const QString &path, QByteArray &text, QString &error)
 {
@@ -26,9 +24,16 @@ bool readCsvText(const QString &path, QByteArray &text, QString &error)
         error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
-    text = file.read(kCsvSizeLimit + 1);
+    // A pipe gives its bytes in pieces: read on to the end or just past the limit.
+    text.clear();
+    while (text.size() <= kCsvSizeLimit) {
+        const QByteArray piece = file.read(kCsvSizeLimit + 1 - text.size());
+        if (piece.isEmpty())
+            break;
+        text += piece;
+    }
     if (text.size() > kCsvSizeLimit) {
-        error = QStringLiteral("%1: larger than %2 MB, not a schedule").arg(path).arg(kCsvSizeLimit / (1024 * 1024));
+        error = QStringLiteral("%1: larger than %2 MB, far more than a week's schedule").arg(path).arg(kCsvSizeLimit / (1024 * 1024));
         return false;
     }
     if (file.error() != QFileDevice::NoError) {
@@ -75,7 +80,11 @@ int runShow(const CliCommand &command)
     auto week = std::make_unique<WeeklySchedule>();
     if (const int status = loadOrFail(command.file, *week))
         return status;
-    return outputOrFail(writeOut(scheduleCsv(*week, command.day)));
+    std::vector<ScheduleCsvError> problems;
+    const std::string text = scheduleCsv(*week, command.day, problems);
+    for (const ScheduleCsvError &problem : problems)
+        sayRaw(QStringLiteral("%1: CSV line %2: %3\n").arg(command.file).arg(problem.line).arg(QString::fromStdString(problem.message)));
+    return outputOrFail(writeOut(text));
 }
 
 int runImport(const CliCommand &command)
@@ -91,11 +100,10 @@ int runImport(const CliCommand &command)
     std::vector<ScheduleCsvError> errors;
     if (!readScheduleCsv(std::string_view(text.constData(), size_t(text.size())), *week, errors)) {
         const QString name = command.file == QLatin1String("-") ? QStringLiteral("<stdin>") : command.file;
-        for (size_t i = 0; i < errors.size() && i < size_t(kErrorsShown); ++i)
-            sayRaw(QStringLiteral("%1:%2: %3\n").arg(name).arg(errors[i].line).arg(QString::fromStdString(errors[i].message)));
-        if (errors.size() > size_t(kErrorsShown))
-            sayRaw(QStringLiteral("%1: %2 more bad rows\n").arg(name).arg(errors.size() - size_t(kErrorsShown)));
-        sayError(QStringLiteral("%1 bad row(s) in %2; nothing written to %3").arg(errors.size()).arg(name, command.to));
+        for (const ScheduleCsvError &e : errors)
+            sayRaw(e.line > 0 ? QStringLiteral("%1:%2: %3\n").arg(name).arg(e.line).arg(QString::fromStdString(e.message))
+                              : QStringLiteral("%1: %2\n").arg(name, QString::fromStdString(e.message)));
+        sayError(QStringLiteral("%1 is not read; nothing written to %2").arg(name, command.to));
         return kExitFailure;
     }
 
