@@ -2,7 +2,6 @@
 
 #include "schedule/Weekday.h"
 
-#include <cstdio>
 #include <cstring>
 
 std::optional<SlotEvent> SlotEvent::of(const MinuteSlot &slot, int minuteOfDay)
@@ -65,19 +64,38 @@ std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekIma
 }
 
 namespace {
-std::string eventWords(const std::optional<SlotEvent> &event)
+// Hand-formatted: a full week of differences is five thousand lines, and printf per field is
+// most of the time they take.
+void appendTwoDigits(std::string &out, int value)
 {
-    if (!event)
-        return "(none)";
-    const char *sound = event->sound == SlotEvent::Sound::Melody ? "Melody"
-                        : event->sound == SlotEvent::Sound::Voice ? "Voice"
-                                                                   : "-";
-    const char *ac = event->ac == SlotEvent::Ac::On ? "ON" : event->ac == SlotEvent::Ac::Off ? "OFF" : "-";
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%s %02d:%02d %s %d %s %d %d %d %d", event->pm ? "PM" : "AM",
-                  event->hour12, event->minute, sound, event->selection, ac, int(event->channels[0]),
-                  int(event->channels[1]), int(event->channels[2]), int(event->channels[3]));
-    return buffer;
+    out += char('0' + value / 10 % 10);
+    out += char('0' + value % 10);
+}
+
+void appendNumber(std::string &out, int value)
+{
+    if (value >= 10)
+        out += char('0' + value / 10 % 10);
+    out += char('0' + value % 10);
+}
+
+void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
+{
+    if (!event) {
+        out += "(none)";
+        return;
+    }
+    out += event->pm ? "PM " : "AM ";
+    appendTwoDigits(out, event->hour12);
+    out += ':';
+    appendTwoDigits(out, event->minute);
+    out += event->sound == SlotEvent::Sound::Melody ? " Melody "
+           : event->sound == SlotEvent::Sound::Voice ? " Voice "
+                                                      : " - ";
+    appendNumber(out, event->selection);
+    out += event->ac == SlotEvent::Ac::On ? " ON" : event->ac == SlotEvent::Ac::Off ? " OFF" : " -";
+    for (bool on : event->channels)
+        out += on ? " 1" : " 0";
 }
 } // namespace
 
@@ -91,11 +109,21 @@ std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &w
             continue;
         }
         const size_t n = day.differences.size();
+        lines.reserve(lines.size() + n + 1);
         lines.push_back(name + ": differs in " + std::to_string(n) + (n == 1 ? " minute" : " minutes"));
         for (const MinuteDifference &d : day.differences) {
-            char time[16];
-            std::snprintf(time, sizeof time, "%02d:%02d", d.minuteOfDay / 60, d.minuteOfDay % 60);
-            lines.push_back(name + " " + time + "  file: " + eventWords(d.file) + "  device: " + eventWords(d.device));
+            std::string line;
+            line.reserve(96);
+            line += name;
+            line += ' ';
+            appendTwoDigits(line, d.minuteOfDay / 60);
+            line += ':';
+            appendTwoDigits(line, d.minuteOfDay % 60);
+            line += "  file: ";
+            appendEventWords(line, d.file);
+            line += "  device: ";
+            appendEventWords(line, d.device);
+            lines.push_back(std::move(line));
         }
     }
     return lines;
