@@ -6,7 +6,7 @@ tavrin_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  poppler-utils xvfb xauth x11-utils fonts-dejavu-core
+  poppler-utils xvfb xauth x11-utils fonts-dejavu-core tzdata
 )
 
 tavrin_ensure_deps() {
