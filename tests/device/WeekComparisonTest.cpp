@@ -1,25 +1,10 @@
 #include "device/WeekComparison.h"
-#include "schedule/TimeText.h"
+#include "support/MakeEntry.h"
 #include "schedule/Weekday.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-ScheduleEntry entry(int hour, int minute, const std::string &melodyVoice, const std::string &selection,
-                    const std::string &ac, const std::string &channels = "0000")
-{
-    ScheduleEntry e;
-    e.Time = storedTime(hour, minute);
-    e.MelodyVoice = melodyVoice;
-    e.Selection = selection;
-    e.AC = ac;
-    e.CH1 = channels.substr(0, 1);
-    e.CH2 = channels.substr(1, 1);
-    e.CH3 = channels.substr(2, 1);
-    e.CH4 = channels.substr(3, 1);
-    return e;
-}
 
 DayImage imageOf(std::initializer_list<ScheduleEntry> entries)
 {
@@ -35,7 +20,7 @@ DayImage imageOf(std::initializer_list<ScheduleEntry> entries)
 
 TEST(WeekComparison, IdenticalWeekdaysAreSameAndOneChangedMinuteIsNamed)
 {
-    const DayImage monday = imageOf({entry(8, 30, "Voice", "3", "ON", "1010"), entry(12, 0, "Melody", "1", "")});
+    const DayImage monday = imageOf({makeEntry(8, 30, "Voice", 3, "ON", "1010"), makeEntry(12, 0, "Melody", 1, "")});
     DayImage changed = monday;
     changed.bytes()[(12 * 60) * 4 + 2] = 0x35; // noon: Melody 5 on the device
 
@@ -62,8 +47,8 @@ TEST(WeekComparison, FileSideIsWhatTheDeviceWouldHold)
 {
     // Two rows in one minute merge, a row with neither sound nor AC is absent: the device,
     // holding the single merged event, is the same as the file.
-    const DayImage file = imageOf({entry(7, 5, "Voice", "3", ""), entry(7, 5, "Melody", "5", "ON"),
-                                   entry(9, 0, "", "0", "", "1111")});
+    const DayImage file = imageOf({makeEntry(7, 5, "Voice", 3, ""), makeEntry(7, 5, "Melody", 5, "ON"),
+                                   makeEntry(9, 0, "", 0, "", "1111")});
     DayImage device;
     uint8_t *slot = &device.bytes()[(7 * 60 + 5) * 4];
     slot[0] = 0x30 | MinuteSlot::kVoice | MinuteSlot::kMelody | MinuteSlot::kAcOn;
@@ -75,7 +60,7 @@ TEST(WeekComparison, FileSideIsWhatTheDeviceWouldHold)
 
 TEST(WeekComparison, WeekdayTheDeviceHasBlankListsEveryEventOfTheFile)
 {
-    const DayImage file = imageOf({entry(0, 0, "Voice", "15", "OFF", "0001"), entry(23, 59, "Melody", "2", "")});
+    const DayImage file = imageOf({makeEntry(0, 0, "Voice", 15, "OFF", "0001"), makeEntry(23, 59, "Melody", 2, "")});
     const auto week = compareWeek({{kSunday, file}}, {{kSunday, DayImage()}, {kSaturday, DayImage()}});
     ASSERT_EQ(week.size(), 2u);
     EXPECT_EQ(week[0].day, kSaturday); // the file lacks Saturday: blank against blank
