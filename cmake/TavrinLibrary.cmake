@@ -31,7 +31,9 @@ foreach(module Widgets PrintSupport)
   endforeach()
 endforeach()
 
-function(tavrin_check_includes TARGET)
+# tavrin_include_rules(<rules file> <library> [WIDGETS <bool>] SOURCES <files...>
+#                      MAY_INCLUDE <folders...>): what cmake/CheckIncludes.cmake checks.
+function(tavrin_include_rules RULES LIBRARY)
   cmake_parse_arguments(ARG "" "WIDGETS" "SOURCES;MAY_INCLUDE" ${ARGN})
   set(sources "")
   foreach(src IN LISTS ARG_SOURCES)
@@ -42,20 +44,27 @@ function(tavrin_check_includes TARGET)
   if(NOT ARG_WIDGETS)
     set(widget_dirs ${TAVRIN_WIDGET_HEADER_DIRS})
   endif()
-  set(rules ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.cmake)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.stamp)
-  file(CONFIGURE OUTPUT ${rules} CONTENT [[
+  file(CONFIGURE OUTPUT ${RULES} CONTENT [[
 set(PROJECT_DIR "@PROJECT_SOURCE_DIR@")
-set(LIBRARY "@TARGET@")
+set(LIBRARY "@LIBRARY@")
 set(SOURCES "@sources@")
 set(MAY_INCLUDE "@ARG_MAY_INCLUDE@")
 set(WIDGET_DIRS "@widget_dirs@")
 set(EXCEPTIONS "@TAVRIN_INCLUDE_EXCEPTIONS@")
 ]] @ONLY)
+  set(TAVRIN_INCLUDE_RULES_SOURCES ${sources} PARENT_SCOPE)
+endfunction()
+
+function(tavrin_check_includes TARGET)
+  cmake_parse_arguments(ARG "" "WIDGETS" "SOURCES;MAY_INCLUDE" ${ARGN})
+  set(rules ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.cmake)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.stamp)
+  tavrin_include_rules(${rules} ${TARGET} WIDGETS ${ARG_WIDGETS}
+                       SOURCES ${ARG_SOURCES} MAY_INCLUDE ${ARG_MAY_INCLUDE})
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -DRULES=${rules} -DSTAMP=${stamp}
             -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
-    DEPENDS ${sources} ${rules} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    DEPENDS ${TAVRIN_INCLUDE_RULES_SOURCES} ${rules} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
     COMMENT "Checking the includes of ${TARGET}" VERBATIM)
   add_custom_target(${TARGET}_includes DEPENDS ${stamp})
   add_dependencies(${TARGET} ${TARGET}_includes)
