@@ -5,7 +5,7 @@ tavrin_packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth x11-utils fonts-dejavu-core tzdata
 )
 
@@ -31,7 +31,10 @@ tavrin_ensure_deps() {
   fi
 }
 
+# tavrin_build [FOLDER [CMAKE OPTIONS...]]: configures and builds
 tavrin_build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
-  cmake --build build -j"$(nproc)"
+  local build=${1:-build}
+  shift || true
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+  cmake --build "$build" -j"$(nproc)"
 }

@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     icon->setPixmap(QIcon(QStringLiteral(":/tavrin/tavrin64.png")).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto *version = new QLabel(QStringLiteral("Tavrin Version 1.1"), this);
+    auto *version = new QLabel(QStringLiteral("Tavrin Version " TAVRIN_VERSION), this);
     version->setObjectName(QStringLiteral("version"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
