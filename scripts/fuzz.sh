@@ -38,6 +38,19 @@ for src in "${fuzzed[@]}"; do compile "$src" "${flags[@]}"; done
 for src in "${helpers[@]}"; do compile "$src" "${helper_flags[@]}"; done
 "$cxx" "${flags[@]}" "${objects[@]}" -o "$out/fuzz_line"
 
+# The schedule-file loader, with SQLite and Qt Core from the system.
+line_objects=("${objects[@]}")
+objects=()
+qt_flags=($(pkg-config --cflags Qt6Core) -fPIC)
+for src in tests/fuzz/FuzzScheduleFile.cpp schedule/WeekTables.cpp schedule/ScheduleDatabase.cpp; do
+  compile "$src" "${flags[@]}" "${qt_flags[@]}"
+done
+for src in schedule/StoreOutcome.cpp schedule/LeftOutRows.cpp schedule/SqliteFile.cpp schedule/WeeklySchedule.cpp; do
+  compile "$src" "${helper_flags[@]}" "${qt_flags[@]}"
+done
+"$cxx" "${flags[@]}" "${objects[@]}" "${line_objects[@]:3}" -o "$out/fuzz_schedule_file" $(pkg-config --libs Qt6Core) -lsqlite3
+mkdir -p "$out/corpus-schedule-file"
+
 log="$out/fuzz.log"
 if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=2048 -print_final_stats=1 \
      -artifact_prefix="$out/" "$out/corpus" >"$log" 2>&1; then
@@ -47,3 +60,13 @@ if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=20
 fi
 runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
 echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly and device emulator, ASan+UBSan)"
+
+log="$out/fuzz-schedule-file.log"
+if ! "$out/fuzz_schedule_file" -max_total_time="$seconds" -max_len=20000 -rss_limit_mb=2048 -print_final_stats=1 \
+     -artifact_prefix="$out/" "$out/corpus-schedule-file" >"$log" 2>&1; then
+  tail -40 "$log"
+  echo "fuzz: FAILED, see $log"
+  exit 1
+fi
+runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
+echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (schedule-file loader, ASan+UBSan)"
