@@ -29,6 +29,7 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     Answer askSaveChanges(const QString &, const QString &) override { return Answer::Cancel; }
+    Answer askOkCancel(const QString &, const QString &) override { return Answer::Ok; }
 };
 
 void fillWeek(WeeklySchedule &week)
@@ -65,8 +66,7 @@ struct WeekFile {
 void StoreSaveAndLoadFullWeek(benchmark::State &state)
 {
     WeekFile file;
-    PrintedMessages messages;
-    ScheduleStore store(messages);
+    ScheduleStore store;
     store.RegisterDataSource(file.dir.path(), "week.mdb");
     auto loaded = std::make_unique<WeeklySchedule>();
     for (auto _ : state) {
@@ -81,8 +81,7 @@ BENCHMARK(StoreSaveAndLoadFullWeek)->Unit(benchmark::kMillisecond)->MinTime(2.0)
 void StoreSaveFullWeek(benchmark::State &state)
 {
     WeekFile file;
-    PrintedMessages messages;
-    ScheduleStore store(messages);
+    ScheduleStore store;
     store.RegisterDataSource(file.dir.path(), "week.mdb");
     for (auto _ : state)
         store.SaveAllDays(file.week);
@@ -92,8 +91,7 @@ BENCHMARK(StoreSaveFullWeek)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 void StoreLoadFullWeek(benchmark::State &state)
 {
     WeekFile file;
-    PrintedMessages messages;
-    ScheduleStore store(messages);
+    ScheduleStore store;
     store.RegisterDataSource(file.dir.path(), "week.mdb");
     store.SaveAllDays(file.week);
     auto loaded = std::make_unique<WeeklySchedule>();
@@ -199,9 +197,8 @@ BENCHMARK(RowByRowSaveAndLoadFullWeek)->Unit(benchmark::kMillisecond)->Iteration
 void RowByRowLoadFullWeek(benchmark::State &state)
 {
     WeekFile file;
-    PrintedMessages messages;
     {
-        ScheduleStore store(messages);
+        ScheduleStore store;
         store.RegisterDataSource(file.dir.path(), "week.mdb");
         store.SaveAllDays(file.week);
     }

@@ -16,4 +16,7 @@ public:
 
     // "Save the changes?": Save, Discard or Cancel.
     virtual Answer askSaveChanges(const QString &text, const QString &caption = QString()) = 0;
+
+    // A warning to go on or not: Ok or Cancel.
+    virtual Answer askOkCancel(const QString &text, const QString &caption = QString()) = 0;
 };

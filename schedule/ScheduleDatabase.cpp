@@ -1,14 +1,12 @@
 #include "schedule/ScheduleDatabase.h"
 
+#include "schedule/ScheduleFileFormat.h"
+#include "schedule/SqliteFile.h"
 #include "schedule/Weekday.h"
 
-#include <QFileInfo>
-#include <QSet>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <sqlite3.h>
+
+#include <string>
 
 namespace ScheduleDatabase {
 
@@ -25,64 +23,72 @@ QStringList columnNames()
 
 bool create(const QString &path, QString *error)
 {
-    auto fail = [error](const QString &text) {
-        if (error)
-            *error = text;
-        return false;
-    };
-    if (QFileInfo::exists(path))
-        return fail(QStringLiteral("\"%1\" already exists.").arg(path));
-
-    const QString connection = QStringLiteral("Tavrin schedule database maker");
-    bool ok = false;
-    QString problem;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            problem = db.lastError().text();
-        } else {
-            QSqlQuery query(db);
-            ok = db.transaction();
-            for (int d = kMonday; ok && d <= kSunday; ++d) {
-                QStringList columns;
-                for (const QString &name : columnNames())
-                    columns << name + (name == QLatin1String("ID") ? " INTEGER" : " TEXT");
-                ok = query.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName(d), columns.join(", ")));
-            }
-            if (ok)
-                ok = db.commit();
-            if (!ok) {
-                problem = query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
-                db.rollback();
-            }
-            query.finish();
-            db.close();
+    SqliteFile file;
+    StoreOutcome outcome = file.open(path, SqliteFile::Mode::Create);
+    if (outcome) {
+        std::string sql = "BEGIN IMMEDIATE;";
+        for (int d = kMonday; d <= kSunday; ++d) {
+            QStringList columns;
+            for (const QString &name : columnNames())
+                columns << name + (name == QLatin1String("ID") ? " INTEGER" : " TEXT");
+            sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(tableName(d), columns.join(", ")).toStdString();
         }
+        sql += "PRAGMA application_id=" + std::to_string(ScheduleFileFormat::kApplicationId) + ";";
+        sql += "PRAGMA user_version=" + std::to_string(ScheduleFileFormat::kSchemaVersion) + ";";
+        sql += "COMMIT;";
+        outcome = file.exec(sql);
     }
-    QSqlDatabase::removeDatabase(connection);
-    return ok ? true : fail(problem);
+    if (outcome)
+        return true;
+    if (error)
+        *error = outcome.detail.isEmpty() ? causeText(outcome, path) : outcome.detail;
+    return false;
 }
 
-QString problemWith(const QSqlDatabase &db)
+StoreOutcome check(sqlite3 *db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-        return query.lastError().text();
-    QSet<QString> tables;
-    while (query.next())
-        tables.insert(query.value(0).toString().toLower());
-    if (query.lastError().isValid())
-        return query.lastError().text();
+    auto integer = [db](const char *sql, long long &out) {
+        sqlite3_stmt *statement = nullptr;
+        int code = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+        if (code == SQLITE_OK) {
+            code = sqlite3_step(statement);
+            if (code == SQLITE_ROW) {
+                out = sqlite3_column_int64(statement, 0);
+                code = SQLITE_OK;
+            }
+        }
+        sqlite3_finalize(statement);
+        return code;
+    };
+
+    long long applicationId = 0;
+    long long version = 0;
+    if (integer("PRAGMA application_id", applicationId) != SQLITE_OK || integer("PRAGMA user_version", version) != SQLITE_OK)
+        return StoreOutcome::fromDatabase(db);
+    if (applicationId != 0 && applicationId != ScheduleFileFormat::kApplicationId)
+        return StoreOutcome::failure(StoreError::NotSchedule, QStringLiteral("it belongs to another program"));
+    if (version > ScheduleFileFormat::kSchemaVersion)
+        return StoreOutcome::failure(StoreError::NewerVersion,
+                                     QStringLiteral("schema version %1; this program knows %2")
+                                         .arg(version)
+                                         .arg(ScheduleFileFormat::kSchemaVersion));
 
     for (int d = kMonday; d <= kSunday; ++d) {
         const QString table = tableName(d);
-        if (!tables.contains(table.toLower()))
-            return QStringLiteral("The table %1 is missing.").arg(table);
-        const int columns = db.record(table).count();
+        const std::string name = table.toStdString();
+        const std::string isTable = "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '" + name
+            + "' COLLATE NOCASE";
+        const std::string sql = "SELECT count(*) FROM pragma_table_info('" + name + "')";
+        long long tables = 0;
+        long long columns = 0;
+        if (integer(isTable.c_str(), tables) != SQLITE_OK || integer(sql.c_str(), columns) != SQLITE_OK)
+            return StoreOutcome::fromDatabase(db);
+        if (tables == 0)
+            return StoreOutcome::failure(StoreError::NotSchedule, QStringLiteral("the table %1 is missing").arg(table));
         if (columns < kColumnCount)
-            return QStringLiteral("The table %1 has %2 columns, not %3.").arg(table).arg(columns).arg(kColumnCount);
+            return StoreOutcome::failure(
+                StoreError::NotSchedule,
+                QStringLiteral("the table %1 has %2 columns, not %3").arg(table).arg(columns).arg(kColumnCount));
     }
     return {};
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "schedule/StoreOutcome.h"
+
 #include <QString>
 #include <QStringList>
 
-class QSqlDatabase;
+struct sqlite3;
 
 // The shape of a schedule database: a SQLite file with one table per weekday, "Monday" to
 // "Sunday", each of nine columns: ID (the entry's position, INTEGER) and then the eight
 // fields of an entry in their order, all TEXT so that every text comes back as written.
 // Columns are addressed by position; a file whose tables carry other column names, or
-// more than nine columns, serves as well.
+// more than nine columns, serves as well. The header carries the application id and the
+// schema version of ScheduleFileFormat.
 namespace ScheduleDatabase {
 
 constexpr int kColumnCount = 9;
@@ -24,8 +27,9 @@ QStringList columnNames();
 // set) when something already lies there or the file cannot be written.
 bool create(const QString &path, QString *error = nullptr);
 
-// Why the database open on db is not a schedule database (a weekday table missing, or one
-// with fewer than nine columns, or not SQLite at all); empty when it is one.
-QString problemWith(const QSqlDatabase &db);
+// Whether the database open on db is a schedule database this program may read and write:
+// NotSchedule (another program's id, a weekday table missing or narrower than nine columns),
+// NewerVersion (a schema version above this program's), or the database's own error.
+StoreOutcome check(sqlite3 *db);
 
 } // namespace ScheduleDatabase

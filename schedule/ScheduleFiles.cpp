@@ -1,21 +1,45 @@
 #include "schedule/ScheduleFiles.h"
 
 #include "schedule/Messages.h"
+#include "schedule/NewScheduleFile.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 const QString ScheduleFiles::kTemplateFileName = QStringLiteral("default.mdb");
 const QString ScheduleFiles::kUntitled = QStringLiteral("Untitled");
+const QString ScheduleFiles::kBackupSuffix = QStringLiteral(".bak");
+
+namespace {
+
+const QString kLoadingError = QStringLiteral("DB Loading Error !");
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The template's own failures are told as the template's.
+StoreOutcome asTemplate(StoreOutcome outcome)
+{
+    switch (outcome.error) {
+    case StoreError::Missing: outcome.error = StoreError::TemplateMissing; break;
+    case StoreError::Damaged:
+    case StoreError::NotSchedule:
+    case StoreError::NewerVersion: outcome.error = StoreError::TemplateDamaged; break;
+    default: break;
+    }
+    return outcome;
+}
+
+} // namespace
 
 ScheduleFiles::ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory)
     : m_week(week)
     , m_messages(messages)
-    , m_store(messages)
     , m_templateDirectory(templateDirectory.isEmpty() ? executableDirectory() : templateDirectory)
     , m_title(kUntitled)
 {
@@ -47,81 +71,124 @@ void ScheduleFiles::showMonday()
     m_week.LoadWorkingDay();
 }
 
-bool ScheduleFiles::openLocation(const DatabaseLocation &location, const QString &title)
+StoreOutcome ScheduleFiles::failed(const StoreOutcome &outcome, const QString &text)
+{
+    if (outcome.error != StoreError::Cancelled)
+        m_messages.show(text, QString(), Messages::Icon::Error);
+    return outcome;
+}
+
+StoreOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate)
 {
     const DatabaseLocation before = m_store.registeredLocation();
-    if (!m_store.RegisterDataSource(location.directory, location.fileName))
-        return false;
-    if (!m_store.LoadAllDays(m_week)) {
-        m_store.restoreRegistration(before);
-        return false;
+    StoreOutcome outcome = m_store.RegisterDataSource(location.directory, location.fileName);
+    if (outcome) {
+        outcome = m_store.LoadAllDays(m_week);
+        if (!outcome)
+            m_store.restoreRegistration(before);
+    }
+    if (!outcome) {
+        if (isTemplate)
+            outcome = asTemplate(outcome);
+        return failed(outcome, kLoadingError + QStringLiteral("\n\n") + causeText(outcome, location.path()));
     }
     m_location = location;
     m_title = title;
+    m_leftOut = outcome.leftOut;
     showMonday();
-    return true;
+    if (!m_leftOut.empty()) {
+        m_messages.show(QStringLiteral("%1 rows of \"%2\" cannot be shown and were left out:\n%3")
+                            .arg(m_leftOut.total())
+                            .arg(shown(location.path()), m_leftOut.describe()),
+                        QString(), Messages::Icon::Warning);
+    }
+    return outcome;
 }
 
-bool ScheduleFiles::New()
+StoreOutcome ScheduleFiles::New()
 {
-    return openLocation(DatabaseLocation::fromPath(templatePath()), kUntitled);
+    return openLocation(DatabaseLocation::fromPath(templatePath()), kUntitled, true);
 }
 
-bool ScheduleFiles::Open(const QStringList &paths)
+StoreOutcome ScheduleFiles::Open(const QStringList &paths)
 {
+    StoreOutcome result = StoreOutcome::failure(StoreError::Missing);
     bool opened = false;
     for (const QString &path : paths) {
         const DatabaseLocation location = DatabaseLocation::fromPath(path);
-        if (openLocation(location, titleFor(location.fileName)))
-            opened = true;
+        StoreOutcome outcome = openLocation(location, titleFor(location.fileName), false);
+        if (outcome || !opened)
+            result = outcome;
+        opened = opened || bool(outcome);
     }
-    return opened;
+    return result;
 }
 
-bool ScheduleFiles::Save(const QString &path)
+// Into an existing schedule file: its previous content first goes to NAME.bak.
+StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
+{
+    const QString path = target.path();
+    const QString notSaved = QStringLiteral("The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
+    StoreOutcome outcome = m_store.RegisterDataSource(target.directory, target.fileName);
+    if (!outcome)
+        return failed(outcome, notSaved + causeText(outcome, path));
+    outcome = m_store.BackUpTo(path + kBackupSuffix);
+    if (outcome)
+        outcome = m_store.SaveAllDays(m_week);
+    if (!outcome) {
+        return failed(outcome, QStringLiteral("The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
+                                   .arg(shown(path), causeText(outcome, path)));
+    }
+    return outcome;
+}
+
+// A new file: made from the template under a temporary name, renamed once saved.
+StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
+{
+    const QString path = target.path();
+    const QString notCreated = QStringLiteral("The schedule could not be saved; \"%1\" was not created.\n\n").arg(shown(path));
+    const QString building = NewScheduleFile::temporaryPathFor(path);
+    StoreOutcome outcome = NewScheduleFile::copyTemplate(templatePath(), building);
+    if (!outcome) {
+        const bool aboutTemplate = outcome.error == StoreError::TemplateMissing
+            || outcome.error == StoreError::TemplateDamaged || outcome.error == StoreError::Busy;
+        return failed(outcome, notCreated + causeText(outcome, aboutTemplate ? templatePath() : path));
+    }
+    const DatabaseLocation buildingLocation = DatabaseLocation::fromPath(building);
+    outcome = m_store.RegisterDataSource(buildingLocation.directory, buildingLocation.fileName);
+    if (outcome)
+        outcome = m_store.SaveAllDays(m_week);
+    if (outcome)
+        outcome = NewScheduleFile::moveIntoPlace(building, path);
+    if (!outcome) {
+        NewScheduleFile::remove(building);
+        return failed(outcome, notCreated + causeText(outcome, path));
+    }
+    m_store.restoreRegistration(target);
+    return outcome;
+}
+
+StoreOutcome ScheduleFiles::Save(const QString &path)
 {
     const DatabaseLocation target = DatabaseLocation::fromPath(path);
-    const QString targetPath = target.path();
-    const QString shownPath = QDir::toNativeSeparators(targetPath);
-
-    // A new file starts as a copy of the template; an existing one is written into.
-    bool created = false;
-    if (!QFileInfo::exists(targetPath)) {
-        const QString source = templatePath();
-        if (!QFileInfo(source).isFile()) {
-            m_messages.show(QStringLiteral("Cannot save \"%1\": the template database \"%2\" is missing.")
-                                .arg(shownPath, QDir::toNativeSeparators(source)),
-                            QString(), Messages::Icon::Error);
-            return false;
-        }
-        QFile copy(source);
-        if (!copy.copy(targetPath)) {
-            if (QFileInfo::exists(targetPath))
-                QFile::remove(targetPath);
-            m_messages.show(QStringLiteral("Cannot create \"%1\": %2").arg(shownPath, copy.errorString()), QString(),
-                            Messages::Icon::Error);
-            return false;
-        }
-        // The copy takes the template's permissions; a write-protected template must still
-        // give a writable schedule file.
-        QFile::setPermissions(targetPath, QFile::permissions(targetPath) | QFileDevice::WriteOwner);
-        created = true;
+    if (!m_leftOut.empty()) {
+        const QString text = QStringLiteral("%1 rows of the file loaded last could not be shown and will not be kept "
+                                            "in \"%2\":\n%3\n\nSave anyway?")
+                                 .arg(m_leftOut.total())
+                                 .arg(shown(target.path()), m_leftOut.describe());
+        if (m_messages.askOkCancel(text) != Messages::Answer::Ok)
+            return StoreOutcome::failure(StoreError::Cancelled);
     }
 
     const DatabaseLocation before = m_store.registeredLocation();
-    bool saved = m_store.RegisterDataSource(target.directory, target.fileName);
-    if (saved && !m_store.SaveAllDays(m_week)) {
+    StoreOutcome outcome = QFileInfo::exists(target.path()) ? saveInto(target) : saveAsNew(target);
+    if (!outcome) {
         m_store.restoreRegistration(before);
-        saved = false;
+        return outcome;
     }
-    if (!saved) {
-        if (created)
-            QFile::remove(targetPath);
-        return false;
-    }
-
+    m_leftOut = {};
     m_location = target;
     m_title = target.fileName;
     showMonday();
-    return true;
+    return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/DatabaseLocation.h"
+#include "schedule/LeftOutRows.h"
 #include "schedule/ScheduleStore.h"
 
 #include <QString>
@@ -10,12 +11,16 @@ class Messages;
 class WeeklySchedule;
 
 // The file commands New, Open and Save without their dialogs: the shell asks the operator
-// for paths and hands them in here. Each command returns true when it replaced the schedule
-// in memory (New, Open) or wrote it out (Save); it then also set the database location and
-// the title, made Monday the shown day and ran LoadWorkingDay, and the caller closes the cell
-// editor and refills the list from WorkingDay. On false nothing changed (schedule, shown day,
-// location, title, registration, files), the failure has been shown through Messages, and
-// the list must be left as it is.
+// for paths and hands them in here. Each command returns its outcome; a successful one
+// replaced the schedule in memory (New, Open) or wrote it out (Save), and also set the
+// database location and the title, made Monday the shown day and ran LoadWorkingDay, and the
+// caller closes the cell editor and refills the list from WorkingDay. On failure nothing
+// changed (schedule, shown day, location, title, registration, files), the failure has been
+// shown through Messages ("DB Loading Error !" and its cause for New and Open), and the list
+// must be left as it is.
+//
+// A loaded file's rows that cannot be shown are told once, after the load; the first Save
+// after it warns that they will not be kept and may be cancelled.
 //
 // The caller of Save stores the list into the shown day first, as for any store point.
 //
@@ -25,6 +30,7 @@ class ScheduleFiles {
 public:
     static const QString kTemplateFileName; // "default.mdb"
     static const QString kUntitled;         // "Untitled"
+    static const QString kBackupSuffix;     // ".bak"
 
     ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory = QString());
     ~ScheduleFiles();
@@ -43,22 +49,27 @@ public:
     const QString &title() const { return m_title; }
 
     // Opens the template database; the title becomes "Untitled". Run at start-up too.
-    bool New();
+    StoreOutcome New();
 
     // Opens each path in turn; the last one that opens stays open. A path that cannot be
-    // opened shows "DB Loading Error !" and is passed over. True when at least one opened.
-    bool Open(const QStringList &paths);
-    bool Open(const QString &path) { return Open(QStringList{path}); }
+    // opened shows "DB Loading Error !" and is passed over. A success when at least one opened.
+    StoreOutcome Open(const QStringList &paths);
+    StoreOutcome Open(const QString &path) { return Open(QStringList{path}); }
 
-    // Writes the whole week into path: a missing file is first made as a copy of the
-    // template, an existing schedule database has its contents replaced. The title becomes
-    // the file name. A file there that is not a schedule database is left alone.
-    bool Save(const QString &path);
+    // Writes the whole week into path. An existing schedule database keeps its previous
+    // content as path + ".bak" and has its contents replaced in one transaction. A new file
+    // is made from the template under a temporary name beside it and takes the chosen name
+    // only once the week in it is committed. The title becomes the file name. A file there
+    // that is not a schedule database is left alone.
+    StoreOutcome Save(const QString &path);
 
     ScheduleStore &store() { return m_store; }
 
 private:
-    bool openLocation(const DatabaseLocation &location, const QString &title);
+    StoreOutcome openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate);
+    StoreOutcome saveInto(const DatabaseLocation &target);
+    StoreOutcome saveAsNew(const DatabaseLocation &target);
+    StoreOutcome failed(const StoreOutcome &outcome, const QString &text);
     void showMonday();
 
     WeeklySchedule &m_week;
@@ -67,4 +78,5 @@ private:
     QString m_templateDirectory;
     DatabaseLocation m_location;
     QString m_title;
+    LeftOutRows m_leftOut; // of the last load, until a Save has dropped them
 };

@@ -1,6 +1,7 @@
 #include "schedule/WeekTables.h"
 
 #include "schedule/ScheduleDatabase.h"
+#include "schedule/ScheduleFileFormat.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -34,9 +35,9 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
-QString errorText(sqlite3 *db)
+StoreOutcome errorText(sqlite3 *db)
 {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+    return StoreOutcome::fromDatabase(db);
 }
 
 std::string table(int dayNumber)
@@ -109,35 +110,36 @@ std::string columnText(sqlite3_stmt *row, int column)
     return text ? std::string(text, size_t(sqlite3_column_bytes(row, column))) : std::string();
 }
 
-QString run(sqlite3 *db, const char *sql)
+StoreOutcome run(sqlite3 *db, const char *sql)
 {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? QString() : errorText(db);
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? StoreOutcome() : errorText(db);
 }
 
 // Runs body inside one write transaction; rolls back when it fails.
 template <typename Body>
-QString inTransaction(sqlite3 *db, Body body)
+StoreOutcome inTransaction(sqlite3 *db, Body body)
 {
-    QString problem = run(db, "BEGIN IMMEDIATE");
-    if (!problem.isEmpty())
+    StoreOutcome problem = run(db, "BEGIN IMMEDIATE");
+    if (!problem)
         return problem;
     problem = body();
-    if (problem.isEmpty())
+    if (problem)
         problem = run(db, "COMMIT");
-    if (!problem.isEmpty() && !sqlite3_get_autocommit(db))
+    if (!problem && !sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     return problem;
 }
 
 } // namespace
 
-QString read(sqlite3 *db, Days &days)
+StoreOutcome read(sqlite3 *db, Days &days, LeftOutRows &leftOut)
 {
     for (int d = kMonday; d <= kSunday; ++d) {
         const std::vector<std::string> columns = firstColumns(db, d);
         if (columns.size() < size_t(ScheduleDatabase::kColumnCount))
-            return QStringLiteral("The table %1 is missing or has fewer than nine columns.")
-                .arg(QString::fromStdString(table(d)));
+            return StoreOutcome::failure(StoreError::NotSchedule,
+                                         QStringLiteral("the table %1 is missing or has fewer than nine columns")
+                                             .arg(QString::fromStdString(table(d))));
         Statement select(db, "SELECT " + joined(columns) + " FROM " + quoted(table(d)));
         if (!select)
             return errorText(db);
@@ -149,12 +151,29 @@ QString read(sqlite3 *db, Days &days)
         int step;
         while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
             sqlite3_int64 id = 0;
-            if (!wholeNumber(select.get(), 0, id) || id < 1 || id > DaySchedule::kCapacity || filled[id])
+            if (!wholeNumber(select.get(), 0, id)) {
+                leftOut.add(d, LeftOutRows::IdNotWhole);
                 continue;
-            for (int f = 0; f < ScheduleEntry::kFieldCount; ++f)
+            }
+            if (id < 1 || id > DaySchedule::kCapacity) {
+                leftOut.add(d, LeftOutRows::IdOutOfRange);
+                continue;
+            }
+            if (filled[size_t(id)]) {
+                leftOut.add(d, LeftOutRows::IdRepeated);
+                continue;
+            }
+            bool fits = true;
+            for (int f = 0; f < ScheduleEntry::kFieldCount && fits; ++f) {
                 entry.field(f) = columnText(select.get(), f + 1);
+                fits = entry.field(f).size() <= size_t(ScheduleFileFormat::kMaxFieldBytes);
+            }
+            if (!fits) {
+                leftOut.add(d, LeftOutRows::FieldTooLong);
+                continue;
+            }
             day.setEntry(int(id), entry);
-            filled[id] = true;
+            filled[size_t(id)] = true;
             highest = std::max(highest, int(id));
         }
         if (step != SQLITE_DONE)
@@ -164,12 +183,12 @@ QString read(sqlite3 *db, Days &days)
     return {};
 }
 
-QString write(sqlite3 *db, const WeeklySchedule &week)
+StoreOutcome write(sqlite3 *db, const WeeklySchedule &week)
 {
-    return inTransaction(db, [&]() -> QString {
+    return inTransaction(db, [&]() -> StoreOutcome {
         for (int d = kMonday; d <= kSunday; ++d) {
             const std::string name = quoted(table(d));
-            if (QString problem = run(db, ("DELETE FROM " + name).c_str()); !problem.isEmpty())
+            if (StoreOutcome problem = run(db, ("DELETE FROM " + name).c_str()); !problem)
                 return problem;
             // Named columns, so a table with columns past the ninth still takes the row; a
             // table that lost columns fails on the bare statement instead.
@@ -197,11 +216,11 @@ QString write(sqlite3 *db, const WeeklySchedule &week)
     });
 }
 
-QString clear(sqlite3 *db)
+StoreOutcome clear(sqlite3 *db)
 {
-    return inTransaction(db, [&]() -> QString {
+    return inTransaction(db, [&]() -> StoreOutcome {
         for (int d = kMonday; d <= kSunday; ++d) {
-            if (QString problem = run(db, ("DELETE FROM " + quoted(table(d))).c_str()); !problem.isEmpty())
+            if (StoreOutcome problem = run(db, ("DELETE FROM " + quoted(table(d))).c_str()); !problem)
                 return problem;
         }
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/DaySchedule.h"
+#include "schedule/StoreOutcome.h"
 
 #include <QString>
 
@@ -15,21 +16,22 @@ class WeeklySchedule;
 // by row costs several times more than the rows themselves.
 //
 // Columns are taken by position: the first nine of each table, whatever their names.
-// Each function returns the database's error text, or an empty text when all went well.
+// Each function returns the outcome with the database's error text.
 namespace WeekTables {
 
 using Days = std::array<DaySchedule, 7>;
 
 // Fills days[0..6] (Monday..Sunday), which must be empty. Position i receives the first row
 // whose ID is i; a day's count is its highest such ID. Rows with an ID that is not a whole
-// number from 1 to the capacity are skipped; NULL reads as an empty text.
-QString read(sqlite3 *db, Days &days);
+// number from 1 to the capacity, a repeated ID or a field longer than a schedule field holds
+// are counted in leftOut instead; NULL reads as an empty text.
+StoreOutcome read(sqlite3 *db, Days &days, LeftOutRows &leftOut);
 
 // Replaces every table's rows with the week's days (IDs 1..count in position order), all in
 // one transaction: on failure it is rolled back and the file keeps what it held.
-QString write(sqlite3 *db, const WeeklySchedule &week);
+StoreOutcome write(sqlite3 *db, const WeeklySchedule &week);
 
 // Empties the seven tables in one transaction.
-QString clear(sqlite3 *db);
+StoreOutcome clear(sqlite3 *db);
 
 } // namespace WeekTables

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the line: builds tests/fuzz/FuzzLine.cpp with libFuzzer, AddressSanitizer and
+# Fuzzes the line and the schedule-file loader: builds tests/fuzz/*.cpp with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer in its own build folder (build-fuzz/) and runs it for a few
 # seconds. FUZZ_SECONDS sets the time. Fails when an input crashes; the input is kept in
 # build-fuzz/ as crash-*.
@@ -44,12 +44,30 @@ for src in "${fuzzed[@]}"; do compile "$src" "${flags[@]}"; done
 for src in "${helpers[@]}"; do compile "$src" "${helper_flags[@]}"; done
 "$cxx" "${flags[@]}" "${objects[@]}" "${qt_libs[@]}" -o "$out/fuzz_line"
 
-log="$out/fuzz.log"
-if ! "$out/fuzz_line" -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=2048 -print_final_stats=1 \
-     -artifact_prefix="$out/" "$out/corpus" >"$log" 2>&1; then
-  tail -40 "$log"
-  echo "fuzz: FAILED, see $log"
-  exit 1
-fi
-runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
-echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s (reply assembly, device emulator, sessions and CSV reader, ASan+UBSan)"
+# The schedule-file loader, with SQLite from the system, over the same schedule helpers.
+line_helpers=("${objects[@]: -${#helpers[@]}}")
+objects=()
+for src in tests/fuzz/FuzzScheduleFile.cpp schedule/WeekTables.cpp schedule/ScheduleDatabase.cpp; do
+  compile "$src" "${flags[@]}"
+done
+for src in schedule/StoreOutcome.cpp schedule/LeftOutRows.cpp schedule/SqliteFile.cpp; do
+  compile "$src" "${helper_flags[@]}"
+done
+"$cxx" "${flags[@]}" "${objects[@]}" "${line_helpers[@]}" "${qt_libs[@]}" -lsqlite3 -o "$out/fuzz_schedule_file"
+
+# run_fuzzer BINARY CORPUS MAX_LEN WHAT
+run_fuzzer() {
+  local log="$out/$1.log"
+  mkdir -p "$out/$2"
+  if ! "$out/$1" -max_total_time="$seconds" -max_len="$3" -rss_limit_mb=2048 -print_final_stats=1 \
+       -artifact_prefix="$out/" "$out/$2" >"$log" 2>&1; then
+    tail -40 "$log"
+    echo "fuzz: FAILED, see $log"
+    exit 1
+  fi
+  local runs
+  runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
+  echo "fuzz: ${runs:-?} inputs ran clean in ${seconds} s ($4, ASan+UBSan)"
+}
+run_fuzzer fuzz_line corpus 80000 "reply assembly, device emulator, sessions and CSV reader"
+run_fuzzer fuzz_schedule_file corpus-schedule-file 20000 "schedule-file loader"

@@ -108,7 +108,7 @@ TEST_F(ScheduleFilesTest, OpenTitlesByFileNameAndKeepsTheLastOfSeveral)
 
     // three at once: each opened in turn, a bad one in between told and passed over
     ASSERT_TRUE(files.Open({file("other/default.mdb"), file("missing.mdb"), file("week.mdb")}));
-    EXPECT_EQ(messages.shown, QStringList{kLoadingError});
+    EXPECT_EQ(headlines(messages.shown), QStringList{kLoadingError});
     EXPECT_EQ(files.title(), "week.mdb");
     EXPECT_EQ(files.location().path(), file("week.mdb"));
     EXPECT_EQ(mondayMinute(), 180);
@@ -133,7 +133,7 @@ TEST_F(ScheduleFilesTest, AFileThatCannotBeOpenedChangesNothing)
     junk.close();
 
     EXPECT_FALSE(files.Open({file("broken.mdb"), file("junk.mdb"), file("nowhere/x.mdb")}));
-    EXPECT_EQ(messages.shown, (QStringList{kLoadingError, kLoadingError, kLoadingError}));
+    EXPECT_EQ(headlines(messages.shown), (QStringList{kLoadingError, kLoadingError, kLoadingError}));
     EXPECT_TRUE(sameDays(before, week));
     EXPECT_EQ(week.shownDay(), 2);
     EXPECT_TRUE(week.WorkingDay.sameEntries(before.WorkingDay));
@@ -145,7 +145,7 @@ TEST_F(ScheduleFilesTest, AFileThatCannotBeOpenedChangesNothing)
     QFile::remove(programDir() + "/default.mdb");
     messages.shown.clear();
     EXPECT_FALSE(files.New());
-    EXPECT_EQ(messages.shown, QStringList{kLoadingError});
+    EXPECT_EQ(headlines(messages.shown), QStringList{kLoadingError});
     EXPECT_EQ(files.title(), "week.mdb");
     EXPECT_TRUE(sameDays(before, week));
 }
@@ -222,7 +222,8 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
     notes.close();
     messages.shown.clear();
     EXPECT_FALSE(files.Save(file("notes.mdb")));
-    EXPECT_EQ(messages.shown, QStringList{kLoadingError});
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.front().contains("is not a schedule database")) << messages.shown.front().toStdString();
     EXPECT_EQ(fileBytes(file("notes.mdb")), QByteArray("my notes"));
     unchanged();
 

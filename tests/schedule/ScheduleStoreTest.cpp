@@ -1,6 +1,5 @@
 #include "ScheduleFileSupport.h"
 
-#include "support/RecordingMessages.h"
 #include "support/TestPaths.h"
 #include "schedule/ScheduleStore.h"
 
@@ -12,12 +11,11 @@ using namespace storetest;
 
 namespace {
 
-const QString kLoadingError = QStringLiteral("DB Loading Error !");
 
 class ScheduleStoreTest : public ::testing::Test {
 protected:
     QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
-    bool registerFile(const QString &name) { return store.RegisterDataSource(dir.path(), name); }
+    bool registerFile(const QString &name) { return bool(store.RegisterDataSource(dir.path(), name)); }
 
     // A fresh schedule file with the given statements run on it, registered.
     void prepare(const QString &name, const QStringList &statements)
@@ -28,8 +26,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    RecordingMessages messages;
-    ScheduleStore store{messages};
+    ScheduleStore store;
     WeeklySchedule week;
 };
 
@@ -55,9 +52,7 @@ TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne
     const QStringList bad = {"missing.mdb", "text.mdb", "empty.mdb", "folder.mdb", "noThursday.mdb", "narrow.mdb",
                              "view.mdb", ""};
     for (const QString &name : bad) {
-        messages.shown.clear();
         EXPECT_FALSE(registerFile(name)) << name.toStdString();
-        EXPECT_EQ(messages.shown, QStringList{kLoadingError}) << name.toStdString();
         EXPECT_FALSE(store.lastError().isEmpty());
     }
     // registering never creates a file
@@ -77,10 +72,8 @@ TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne
     EXPECT_FALSE(store.RemoveDataSource(dir.path(), "good.mdb"));
     EXPECT_TRUE(store.RemoveDataSource(dir.path(), "lower.mdb"));
     EXPECT_FALSE(store.isRegistered());
-    messages.shown.clear();
-    EXPECT_FALSE(store.LoadAllDays(week));
-    EXPECT_FALSE(store.SaveAllDays(week));
-    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(store.LoadAllDays(week).error, StoreError::NotRegistered);
+    EXPECT_EQ(store.SaveAllDays(week).error, StoreError::NotRegistered);
 }
 
 TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
@@ -112,7 +105,6 @@ TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
     week.setShownDay(4);
 
     ASSERT_TRUE(store.LoadAllDays(week)) << store.lastError().toStdString();
-    EXPECT_TRUE(messages.shown.isEmpty());
 
     ASSERT_EQ(week.day(1).count(), 3);
     EXPECT_EQ(week.day(1).entry(1).Time, "           08:00");
@@ -156,7 +148,6 @@ TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
     // Sunday stays empty
 
     ASSERT_TRUE(store.SaveAllDays(week)) << store.lastError().toStdString();
-    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID, Time, Selection, typeof(Selection), typeof(AC) FROM Monday"),
               (QStringList{"1|           10:00|3|text|text", "2|           00:30|3|text|text", "3|           00:00||text|text"}));
     EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID FROM Wednesday"), QStringList{"1"});
@@ -191,7 +182,6 @@ TEST_F(ScheduleStoreTest, AFullWeekWithAwkwardTextsComesBackEqual)
     ASSERT_TRUE(store.SaveAllDays(saved)) << store.lastError().toStdString();
     ASSERT_TRUE(store.LoadAllDays(week)) << store.lastError().toStdString();
     EXPECT_TRUE(sameDays(saved, week));
-    EXPECT_TRUE(messages.shown.isEmpty());
 
     // and a second save over it holds no leftovers
     setDay(saved, 2, {entry(5)});
@@ -215,9 +205,7 @@ TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
     runSql(path("fail.mdb"), {"CREATE TRIGGER refuse BEFORE INSERT ON Thursday BEGIN "
                               "SELECT RAISE(ABORT, 'Thursday is locked'); END"});
     const QByteArray original = fileBytes(path("fail.mdb"));
-    EXPECT_FALSE(store.SaveAllDays(week));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("Thursday is locked")) << messages.shown.front().toStdString();
+    EXPECT_EQ(store.SaveAllDays(week).detail, "Thursday is locked");
     EXPECT_EQ(fileBytes(path("fail.mdb")), original);
     EXPECT_TRUE(sameDays(before, week));
     EXPECT_EQ(week.shownDay(), 5);
@@ -226,16 +214,12 @@ TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
     // a weekday table dropped behind the program's back
     runSql(path("fail.mdb"), {"DROP TRIGGER refuse", "DROP TABLE Saturday"});
     const QByteArray withoutSaturday = fileBytes(path("fail.mdb"));
-    messages.shown.clear();
     EXPECT_FALSE(store.SaveAllDays(week));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("Saturday")) << messages.shown.front().toStdString();
+    EXPECT_TRUE(store.lastError().contains("Saturday")) << store.lastError().toStdString();
     EXPECT_EQ(fileBytes(path("fail.mdb")), withoutSaturday);
 
     // the same file's load fails the same way and keeps the model
-    messages.shown.clear();
-    EXPECT_FALSE(store.LoadAllDays(week));
-    EXPECT_EQ(messages.shown, QStringList{kLoadingError});
+    EXPECT_EQ(store.LoadAllDays(week).error, StoreError::NotSchedule);
     EXPECT_TRUE(sameDays(before, week));
 
     // the file removed after it was registered: neither load nor save makes a new one
@@ -262,11 +246,15 @@ TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
             "CREATE TABLE Wednesday (ID INTEGER, a, b, c, d, e, f, g, h, extra1, extra2)",
             "INSERT INTO Wednesday VALUES(1,'           23:59','Voice',15,'OFF',0,0,0,1,'more','more')"});
     ASSERT_TRUE(registerFile("hostile.mdb"));
-    ASSERT_TRUE(store.LoadAllDays(week)) << store.lastError().toStdString();
+    const StoreOutcome loaded = store.LoadAllDays(week);
+    ASSERT_TRUE(loaded) << store.lastError().toStdString();
     EXPECT_EQ(week.day(1).count(), DaySchedule::kCapacity);
     EXPECT_EQ(week.day(1).entry(1440).Time, "           00:00");
-    ASSERT_EQ(week.day(2).count(), 1);
-    EXPECT_EQ(week.day(2).entry(1).MelodyVoice.size(), 1048576u);
+    EXPECT_EQ(loaded.leftOut.counts[0][LeftOutRows::IdOutOfRange], 100000 - 1440);
+    // the 1 MB text is no schedule field: its row is left out and counted
+    EXPECT_EQ(week.day(2).count(), 0);
+    EXPECT_EQ(loaded.leftOut.counts[1][LeftOutRows::FieldTooLong], 1);
+    EXPECT_EQ(loaded.leftOut.counts[1][LeftOutRows::IdOutOfRange], 3);
     ASSERT_EQ(week.day(3).count(), 1);
     EXPECT_EQ(week.day(3).entry(1).CH4, "1");
 
@@ -286,10 +274,8 @@ TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
     torn.open(QIODevice::WriteOnly);
     torn.write(bytes);
     torn.close();
-    messages.shown.clear();
-    const bool registered = registerFile("torn.mdb");
-    if (registered && !store.LoadAllDays(week)) {
-        EXPECT_EQ(messages.shown, QStringList{kLoadingError});
+    if (registerFile("torn.mdb") && !store.LoadAllDays(week)) {
+        EXPECT_FALSE(store.lastError().isEmpty());
     }
 }
 
@@ -297,8 +283,7 @@ TEST(TemplateDatabase, TheBuiltTemplateIsAnEmptyScheduleDatabase)
 {
     const QString templatePath = binPath("default.mdb");
     ASSERT_TRUE(QFileInfo::exists(templatePath)) << templatePath.toStdString();
-    RecordingMessages messages;
-    ScheduleStore store(messages);
+    ScheduleStore store;
     const QFileInfo info(templatePath);
     ASSERT_TRUE(store.RegisterDataSource(info.absolutePath(), info.fileName()));
     WeeklySchedule week;

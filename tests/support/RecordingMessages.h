@@ -25,6 +25,11 @@ public:
         return a;
     }
 
+    Answer askOkCancel(const QString &text, const QString &caption = QString()) override
+    {
+        return askSaveChanges(text, caption);
+    }
+
     QStringList shown;
     QStringList captions;
     std::deque<Icon> icons;

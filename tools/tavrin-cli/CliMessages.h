@@ -22,6 +22,12 @@ public:
         return Answer::Cancel;
     }
 
+    // Only a load followed by a save asks this, which the command line never does.
+    Answer askOkCancel(const QString &text, const QString &caption = QString()) override
+    {
+        return askSaveChanges(text, caption);
+    }
+
     const QStringList &lines() const { return m_lines; }
     QString text() const { return m_lines.join(QStringLiteral("; ")); }
 

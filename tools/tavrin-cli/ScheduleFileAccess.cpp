@@ -1,6 +1,7 @@
 #include "ScheduleFileAccess.h"
 
 #include "CliMessages.h"
+#include "CliOutput.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -11,7 +12,7 @@ namespace {
 // The message the file commands showed, with the cause when the store knows more.
 QString failure(const CliMessages &messages, ScheduleFiles &files)
 {
-    QString text = messages.text();
+    QString text = messages.text().replace(QStringLiteral("\n\n"), QStringLiteral(": "));
     const QString cause = files.store().lastError();
     if (!cause.isEmpty() && !text.contains(cause))
         text += (text.isEmpty() ? QString() : QStringLiteral(": ")) + cause;
@@ -32,6 +33,9 @@ bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error)
         error = path + QStringLiteral(": ") + failure(messages, files);
         return false;
     }
+    // What the load had to say (rows it left out) goes to the operator; the load stands.
+    for (const QString &line : messages.lines())
+        sayError(line);
     return true;
 }
 

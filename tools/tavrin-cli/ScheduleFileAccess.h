@@ -4,9 +4,10 @@
 
 class WeeklySchedule;
 
-// Reading and writing schedule files as the program's Open and Save do (Save copies the
-// template database beside the executables when the file does not exist, then replaces the
-// whole week in one transaction). On failure `error` says why, and nothing was changed.
+// Reading and writing schedule files as the program's Open and Save do (Save makes a new file
+// from the template database beside the executables when the file does not exist, then
+// replaces the whole week in one transaction). On failure `error` says why, and nothing was
+// changed. Rows a load leaves out are told on standard error.
 bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error);
 bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error);
 // The template's week, what a schedule file made by saving nothing would hold.

@@ -39,3 +39,11 @@ Messages::Answer BoxMessages::askSaveChanges(const QString &text, const QString 
     default: return Answer::Cancel;
     }
 }
+
+Messages::Answer BoxMessages::askOkCancel(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Warning, captionOrApplicationName(caption), text, QMessageBox::Ok | QMessageBox::Cancel,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}

@@ -13,6 +13,7 @@ public:
 
     void show(const QString &text, const QString &caption = QString(), Icon icon = Icon::None) override;
     Answer askSaveChanges(const QString &text, const QString &caption = QString()) override;
+    Answer askOkCancel(const QString &text, const QString &caption = QString()) override;
 
 private:
     QWidget *m_parent;

@@ -1,0 +1,65 @@
+#include "schedule/StoreOutcome.h"
+
+#include <QDir>
+
+#include <sqlite3.h>
+
+StoreOutcome StoreOutcome::fromCode(int code, const QString &detail)
+{
+    if (code == SQLITE_READONLY_ROLLBACK)
+        return failure(StoreError::ReadOnly, QStringLiteral("an interrupted save must be rolled back, which needs write access"));
+    switch (code & 0xff) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW: return {};
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return failure(StoreError::Busy, detail);
+    case SQLITE_CORRUPT: return failure(StoreError::Damaged, detail);
+    case SQLITE_NOTADB: return failure(StoreError::NotSchedule, detail);
+    case SQLITE_READONLY: return failure(StoreError::ReadOnly, detail);
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_CANTOPEN: return failure(StoreError::Unreadable, detail);
+    case SQLITE_FULL: return failure(StoreError::DiskFull, detail);
+    default: return failure(StoreError::Failed, detail);
+    }
+}
+
+StoreOutcome StoreOutcome::fromDatabase(sqlite3 *db)
+{
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
+    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+    StoreOutcome outcome = fromCode(code, text);
+    // An error that left no code behind is still an error.
+    return outcome ? failure(StoreError::Failed, text) : outcome;
+}
+
+QString causeText(const StoreOutcome &outcome, const QString &path)
+{
+    const QString file = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+    QString text;
+    switch (outcome.error) {
+    case StoreError::None: return {};
+    case StoreError::NotRegistered: text = QStringLiteral("No schedule database is open."); break;
+    case StoreError::Missing: text = file + QStringLiteral(" does not exist."); break;
+    case StoreError::Unreadable: text = file + QStringLiteral(" cannot be opened."); break;
+    case StoreError::ReadOnly: text = file + QStringLiteral(" cannot be written."); break;
+    case StoreError::Busy: text = file + QStringLiteral(" is in use by another program; try again."); break;
+    case StoreError::Damaged: text = file + QStringLiteral(" is damaged."); break;
+    case StoreError::NotSchedule: text = file + QStringLiteral(" is not a schedule database."); break;
+    case StoreError::NewerVersion:
+        text = file + QStringLiteral(" was written by a newer version of this program and is left as it is.");
+        break;
+    case StoreError::DiskFull: text = QStringLiteral("The disk holding %1 is full.").arg(file); break;
+    case StoreError::TemplateMissing: text = QStringLiteral("The template database %1 is missing.").arg(file); break;
+    case StoreError::TemplateDamaged:
+        text = QStringLiteral("The template database %1 is damaged or not a schedule database.").arg(file);
+        break;
+    case StoreError::BackupFailed: text = QStringLiteral("The backup of %1 could not be made.").arg(file); break;
+    case StoreError::Failed: text = QStringLiteral("The schedule database %1 failed.").arg(file); break;
+    case StoreError::Cancelled: return QStringLiteral("Cancelled.");
+    }
+    if (!outcome.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(outcome.detail);
+    return text;
+}
