@@ -1,13 +1,14 @@
 #include "device/ClockSession.h"
 
+#include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
 #include "device/RingReply.h"
 
 #include <algorithm>
 
+using namespace FrameBytes;
+
 namespace {
-constexpr char kStart = 0x54; // "T"
-constexpr char kTerminator = char(0xFF);
 
 void appendTwoDigits(QByteArray &frame, int v)
 {
@@ -29,11 +30,11 @@ QByteArray ClockSession::setClockFrame(int weekdayPosition, int hour, int minute
     if (weekdayPosition < 0 || weekdayPosition > 6 || hour < 0 || hour > 23 || minute < 0 || minute > 59
         || second < 0 || second > 59)
         return frame;
-    frame.append(kStart).append('$').append(char('A' + weekdayPosition));
+    frame.append(kStart).append(kSetClock).append(char(kFirstDayCode + weekdayPosition));
     appendTwoDigits(frame, hour);
     appendTwoDigits(frame, minute);
     appendTwoDigits(frame, second);
-    frame.append(kTerminator);
+    frame.append(kEnd);
     return frame;
 }
 
@@ -48,10 +49,8 @@ void ClockSession::send(int weekdayPosition, int hour, int minute, int second)
 
 void ClockSession::receive()
 {
-    QByteArray frame;
-    frame.append(kStart).append('!').append('H').append(kTerminator);
     m_ring.reset();
-    m_host.writeFrame(frame);
+    m_host.writeFrame(shortFrame(kRequest, kClockCode));
 }
 
 void ClockSession::received(const QByteArray &chunk)
@@ -74,8 +73,8 @@ void ClockSession::parseReply(const QByteArray &text)
         return;
     }
     const char code = reply[2];
-    if (code >= 'A' && code <= 'G')
-        m_host.selectWeekday(code - 'A');
+    if (code >= kFirstDayCode && code <= kLastWeekdayCode)
+        m_host.selectWeekday(code - kFirstDayCode);
     const int hour = twoDigits(reply, 3);
     const int minute = twoDigits(reply, 5);
     const int second = twoDigits(reply, 7);

@@ -1,24 +1,12 @@
 #include "device/DownloadSession.h"
 
+#include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
 #include "device/RingReply.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
-namespace {
-constexpr char kStart = 0x54;        // "T"
-constexpr char kTerminator = char(0xFF);
-constexpr char kImageCommand = '#';
-constexpr char kAckCommand = '\'';
-constexpr char kRefusalCommand = '%';
-
-QByteArray shortFrame(char command, char code)
-{
-    QByteArray f;
-    f.append(kStart).append(command).append(code).append(kTerminator);
-    return f;
-}
-} // namespace
+using namespace FrameBytes;
 
 DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week)
     : DayBoxTransfer(host, kBoxCount, kProgressTop), m_week(week)
@@ -31,13 +19,13 @@ void DownloadSession::boxClicked(int box, bool checked)
         return;
     if (box == kAllClear) {
         if (checked) {
-            m_dayCode = 'A';
+            m_dayCode = kFirstDayCode;
             for (int b = kMonday; b <= kWeekly; ++b)
                 setChecked(b, false);
         }
     } else if (box == kWeekly) {
         if (checked) {
-            m_dayCode = 'A';
+            m_dayCode = kFirstDayCode;
             setChecked(kAllClear, false);
         }
     } else {
@@ -81,14 +69,14 @@ void DownloadSession::startAllClear()
 
 void DownloadSession::prepareAndSend()
 {
-    m_expectedAck = shortFrame(kAckCommand, m_dayCode);
-    m_expectedRefusal = shortFrame(kRefusalCommand, m_dayCode);
+    m_expectedAck = shortFrame(kAck, m_dayCode);
+    m_expectedRefusal = shortFrame(kRefusal, m_dayCode);
 
     QByteArray frame;
     frame.reserve(int(DayImage::kSize) + 4);
-    frame.append(kStart).append(kImageCommand).append(m_dayCode);
+    frame.append(kStart).append(kImage).append(m_dayCode);
     frame.append(reinterpret_cast<const char *>(m_image.bytes().data()), qsizetype(DayImage::kSize));
-    frame.append(kTerminator);
+    frame.append(kEnd);
     // Only what answers this frame counts.
     m_ring.reset();
     m_reply.clear();
@@ -111,7 +99,7 @@ void DownloadSession::replyTick()
         if (!anyWeekdayChecked() && !m_checked[kAllClear]) {
             complete(QStringLiteral("Downloading complete"));
         } else if (m_checked[kAllClear]) {
-            if (m_dayCode == kNoWeekdayCode) {
+            if (m_dayCode == kLastDayCode) {
                 setChecked(kAllClear, false);
                 m_allClearAcknowledged = true;
             } else {

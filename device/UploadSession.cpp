@@ -2,16 +2,12 @@
 
 #include "device/RingReply.h"
 #include "device/DayImage.h"
+#include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
-namespace {
-constexpr char kStart = 0x54; // "T"
-constexpr char kTerminator = char(0xFF);
-constexpr char kRequestCommand = '!';
-} // namespace
 
 UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week)
     : DayBoxTransfer(host, kBoxCount, kProgressTop), m_week(week)
@@ -41,8 +37,7 @@ void UploadSession::request(int day)
     markTransferred(day);
     m_host.setTimer(TransferHost::kProgressTimer, 100);
     m_day = day;
-    QByteArray frame;
-    frame.append(kStart).append(kRequestCommand).append(dayCodeForDay(day)).append(kTerminator);
+    const QByteArray frame = FrameBytes::shortFrame(FrameBytes::kRequest, dayCodeForDay(day));
     // Whatever arrived before this request (a stale reply, the tail of one cut short) is not
     // its answer.
     m_ring.reset();

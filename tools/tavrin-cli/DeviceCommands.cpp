@@ -7,6 +7,7 @@
 #include "ScheduleFileAccess.h"
 #include "TransferProgress.h"
 #include "device/ClockSession.h"
+#include "device/FrameBytes.h"
 #include "device/DownloadSession.h"
 #include "device/UploadSession.h"
 #include "schedule/Weekday.h"
@@ -48,9 +49,6 @@ bool openLink(DeviceLink &link, const QString &port)
     sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
     return false;
 }
-
-// The frame's day code: "T", command, code, ...
-char codeOf(const QByteArray &frame) { return frame.size() > 2 ? frame.at(2) : 0; }
 
 // Ticks the boxes the operator would tick: Weekly for all seven weekdays, else each one.
 template<typename Session>
@@ -129,7 +127,7 @@ int runDownload(const CliCommand &command)
     CliTransferHost::Hooks hooks;
     hooks.write = [&](const QByteArray &frame) {
         progress.finish(QStringLiteral("sent"));
-        const char code = codeOf(frame);
+        const char code = FrameBytes::codeOf(frame);
         progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code) : dayName(dayForDayCode(code)));
         link.write(frame);
     };
@@ -200,7 +198,7 @@ int runUpload(const CliCommand &command)
     CliTransferHost::Hooks hooks;
     hooks.write = [&](const QByteArray &frame) {
         storedCurrent();
-        requested = dayForDayCode(codeOf(frame));
+        requested = dayForDayCode(FrameBytes::codeOf(frame));
         progress.start(dayName(requested));
         link.write(frame);
     };
