@@ -44,6 +44,11 @@ void ClockSession::send(int weekdayPosition, int hour, int minute, int second)
     if (frame.isEmpty())
         return;
     m_host.writeFrame(frame);
+    TransferOutcome sent;
+    sent.exchange = TransferExchange::Clock;
+    sent.weekdayPosition = weekdayPosition;
+    sent.clock = ClockTime{hour, minute, second};
+    m_host.reportOutcome(sent, {});
     m_host.closeDialog(SessionHost::Result::Ok);
 }
 
@@ -61,25 +66,31 @@ void ClockSession::received(const QByteArray &chunk)
 
 void ClockSession::parseReply(const QByteArray &text)
 {
+    TransferOutcome read;
+    read.exchange = TransferExchange::Clock;
+    auto unusable = [&](ClockReplyFault fault, const QByteArray &reply) {
+        read.end = TransferEnd::LineError;
+        read.clockFault = fault;
+        read.reply = reply;
+        m_host.reportOutcome(read, {});
+    };
     // Noise may stand before the reply; it starts at its first "T!".
     const QByteArray reply = ReplyFrame::fromFirstClockStart(text);
-    if (reply.isEmpty()) {
-        m_host.clockReplyUnusable(ClockReplyFault::NotAClockReply, ReplyFrame::completed(text));
-        return;
-    }
+    if (reply.isEmpty())
+        return unusable(ClockReplyFault::NotAClockReply, ReplyFrame::completed(text));
     // A reply too short to hold the weekday and six digits before its terminator is not read.
-    if (reply.size() <= kReplyFieldCount || !std::all_of(reply.begin() + 3, reply.begin() + 9, isDigit)) {
-        m_host.clockReplyUnusable(ClockReplyFault::NotDigits, reply);
-        return;
-    }
-    const char code = reply[2];
+    if (reply.size() <= kReplyFieldCount || !std::all_of(reply.begin() + 3, reply.begin() + 9, isDigit))
+        return unusable(ClockReplyFault::NotDigits, reply);
+    const char code = reply[kCodeAt];
     if (code >= kFirstDayCode && code <= kLastWeekdayCode)
-        m_host.selectWeekday(code - kFirstDayCode);
+        read.weekdayPosition = code - kFirstDayCode;
     const int hour = twoDigits(reply, 3);
     const int minute = twoDigits(reply, 5);
     const int second = twoDigits(reply, 7);
-    if (hour < 24 && minute < 60 && second < 60)
-        m_host.setTimeOfDay(hour, minute, second);
-    else
-        m_host.clockReplyUnusable(ClockReplyFault::OutOfRange, reply);
+    if (hour < 24 && minute < 60 && second < 60) {
+        read.clock = ClockTime{hour, minute, second};
+        m_host.reportOutcome(read, {});
+    } else {
+        unusable(ClockReplyFault::OutOfRange, reply);
+    }
 }

@@ -8,9 +8,19 @@
 
 using namespace FrameBytes;
 
-DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week)
-    : DayBoxTransfer(host, kBoxCount, kProgressTop), m_week(week)
+DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
 {
+}
+
+TransferOutcome DownloadSession::outcome(TransferEnd end) const
+{
+    TransferOutcome o;
+    o.exchange = TransferExchange::Download;
+    o.end = end;
+    if (end == TransferEnd::Refused)
+        o.refusedCode = m_dayCode;
+    return o;
 }
 
 void DownloadSession::boxClicked(int box, bool checked)
@@ -89,7 +99,7 @@ void DownloadSession::replyTick()
     if (m_allClearAcknowledged) {
         m_allClearAcknowledged = false;
         m_silence = 0;
-        complete(QStringLiteral("Downloading complete"));
+        complete(outcome(TransferEnd::Completed));
         return;
     }
     // Noise on the line (a NUL, a CR, a glitch) may stand before the answer.
@@ -97,7 +107,7 @@ void DownloadSession::replyTick()
         m_idle = true;
         m_silence = 0;
         if (!anyWeekdayChecked() && !m_checked[kAllClear]) {
-            complete(QStringLiteral("Downloading complete"));
+            complete(outcome(TransferEnd::Completed));
         } else if (m_checked[kAllClear]) {
             if (m_dayCode == kLastDayCode) {
                 setChecked(kAllClear, false);
@@ -115,7 +125,7 @@ void DownloadSession::replyTick()
         m_silence = 0;
         m_reply.clear();
         stopTimersAtTop();
-        m_host.showMessage(QStringLiteral(".."), QString(), TransferHost::Icon::None, {});
+        m_host.reportOutcome(outcome(TransferEnd::Refused), {});
         send();
     }
 }
@@ -127,7 +137,7 @@ void DownloadSession::endInSilence()
     m_ending = true;
     m_host.killTimer(TransferHost::kReplyTimer);
     m_replyTimerRunning = false;
-    m_host.showMessage(QStringLiteral("Make no Response"), QString(), TransferHost::Icon::None, [this] {
+    m_host.reportOutcome(outcome(TransferEnd::NoResponse), [this] {
         if (m_finished)
             return;
         m_host.killTimer(TransferHost::kProgressTimer);
@@ -151,5 +161,6 @@ void DownloadSession::cancel()
     if (m_finished)
         return;
     stopTimers();
+    m_host.reportOutcome(outcome(TransferEnd::Cancelled), {});
     finish(SessionHost::Result::Cancel);
 }
