@@ -4,7 +4,7 @@
 
 #include <vector>
 
-// What Download and Upload share: the row of picture check boxes (weekdays 1..7 = Monday..
+// What Download and Upload share: the row of check boxes (weekdays 1..7 = Monday..
 // Sunday, box 8 = Weekly, then any box of the session's own), the progress bar, the two timers
 // and the end of the exchange. A session supplies what it does with the checked weekdays, with
 // a reply and with silence; this class runs the rest through the host and, where there is a
@@ -18,7 +18,7 @@ public:
     DayBoxTransfer(const DayBoxTransfer &) = delete;
     DayBoxTransfer &operator=(const DayBoxTransfer &) = delete;
 
-    // Dialog start: progress bar range and position, pictures of the boxes.
+    // Dialog start: progress bar range and position, every box in its normal state.
     void open();
     void timer(int id);
     // The port failed under an exchange (device unplugged): ends it as silence would.
@@ -41,12 +41,12 @@ protected:
     // A click on a box: records it and keeps Weekly and the weekdays in step. False when the
     // click must be ignored (boxes disabled, session over, no such box).
     bool clickBox(int box, bool checked);
-    // "Send"/"Receive" and every reply tick: pictures, the session's start, boxes disabled.
+    // "Send"/"Receive" and every reply tick: box states, the session's start, boxes disabled.
     void startRound();
 
     bool anyWeekdayChecked() const;
     void setChecked(int box, bool checked);
-    // The box shows the transferred picture and is no longer checked.
+    // The box shows it is transferred and is no longer checked.
     void markTransferred(int box);
     // Starts timer 1 and writes the frame whose reply the session now waits for.
     void awaitReply(const QByteArray &frame);

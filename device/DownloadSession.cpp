@@ -120,7 +120,7 @@ void DownloadSession::replyTick()
             restartProgress();
         }
     } else if (!m_expectedRefusal.isEmpty() && m_reply.endsWith(m_expectedRefusal)) {
-        // Timers stop before the message, so the refusal is reported once; the transfer
+        // Timers stop before the report, so the refusal is reported once; the transfer
         // halts here and only "Cancel" leads on.
         m_silence = 0;
         m_reply.clear();
