@@ -5,30 +5,14 @@
 
 #include <QByteArray>
 
-// Why a completed reply gave no clock reading.
-enum class ClockReplyFault {
-    NotAClockReply, // no "T!" in it
-    NotDigits,      // the six time characters are not all digits
-    OutOfRange,     // digits, but no time of day (hour 25)
-};
-
-// What the Time Setting exchange asks of its dialog beyond writing and closing.
-class ClockHost : public SessionHost {
-public:
-    // List position 0 = Sunday .. 6 = Saturday.
-    virtual void selectWeekday(int position) = 0;
-    virtual void setTimeOfDay(int hour, int minute, int second) = 0;
-    // A reply arrived that gives no time; `reply` is what arrived, up to its 0xFF.
-    virtual void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply)
-    {
-        (void)fault;
-        (void)reply;
-    }
-};
+// The Time Setting exchange needs nothing beyond writing, closing and its outcomes.
+using ClockHost = SessionHost;
 
 // The Time Setting exchange: "Send" writes the device's clock (weekday and time of day) and
 // closes; "Receive" asks for the clock, and a reply, whenever it comes, updates the weekday
-// list and the time picker. No timers and no time-out.
+// list and the time picker. No timers and no time-out. Outcomes: Completed with the weekday
+// and time sent or read; LineError for a reply that gives no time (with the weekday when it
+// names one).
 class ClockSession {
 public:
     static constexpr int kReplyFieldCount = 9; // "T", "!", day code, six digits

@@ -2,8 +2,8 @@
 
 #include "schedule/Weekday.h"
 
-DayBoxTransfer::DayBoxTransfer(TransferHost &host, int boxCount, int progressTop)
-    : m_host(host), m_boxCount(boxCount), m_progressTop(progressTop), m_checked(size_t(boxCount) + 1, false)
+DayBoxTransfer::DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop)
+    : m_host(host), m_boxes(boxes), m_boxCount(boxCount), m_progressTop(progressTop), m_checked(size_t(boxCount) + 1, false)
 {
 }
 
@@ -12,7 +12,7 @@ void DayBoxTransfer::open()
     m_host.setProgressRange(0, m_progressTop);
     m_host.setProgress(0);
     for (int box = 1; box <= m_boxCount; ++box)
-        m_host.setBoxBitmaps(box, PictureId::kDayNormal, PictureId::kDaySelected, PictureId::kDayHover);
+        showBox(box, DayBoxState::Normal);
 }
 
 bool DayBoxTransfer::isChecked(int box) const
@@ -32,7 +32,14 @@ bool DayBoxTransfer::anyWeekdayChecked() const
 void DayBoxTransfer::setChecked(int box, bool checked)
 {
     m_checked[size_t(box)] = checked;
-    m_host.setBoxChecked(box, checked);
+    if (m_boxes)
+        m_boxes->setBoxChecked(box, checked);
+}
+
+void DayBoxTransfer::showBox(int box, DayBoxState state)
+{
+    if (m_boxes)
+        m_boxes->setBoxState(box, state);
 }
 
 bool DayBoxTransfer::clickBox(int box, bool checked)
@@ -66,18 +73,18 @@ void DayBoxTransfer::startRound()
 
     for (int box = 1; box <= m_boxCount; ++box) {
         if (m_checked[size_t(box)])
-            m_host.setBoxBitmaps(box, PictureId::kDaySelected, 0, 0);
+            showBox(box, DayBoxState::Waiting);
     }
     startChecked();
-    for (int box = 1; box <= m_boxCount; ++box)
-        m_host.setBoxEnabled(box, false);
+    for (int box = 1; m_boxes && box <= m_boxCount; ++box)
+        m_boxes->setBoxEnabled(box, false);
     m_boxesEnabled = false;
 }
 
 void DayBoxTransfer::markTransferred(int box)
 {
     setChecked(box, false);
-    m_host.setBoxBitmaps(box, PictureId::kDayTransferred, 0, 0);
+    showBox(box, DayBoxState::Transferred);
 }
 
 void DayBoxTransfer::awaitReply(const QByteArray &frame)
@@ -133,12 +140,11 @@ void DayBoxTransfer::stopTimersAtTop()
     m_host.setProgress(m_progressTop);
 }
 
-void DayBoxTransfer::complete(const QString &text)
+void DayBoxTransfer::complete(const TransferOutcome &outcome)
 {
     stopTimersAtTop();
     m_ending = true;
-    m_host.showMessage(text, QStringLiteral("Tavrin"), TransferHost::Icon::Information,
-                       [this] { finish(SessionHost::Result::Ok); });
+    m_host.reportOutcome(outcome, [this] { finish(SessionHost::Result::Ok); });
 }
 
 void DayBoxTransfer::portLost()

@@ -2,14 +2,13 @@
 
 #include "device/TransferHost.h"
 
-#include <QString>
-
 #include <vector>
 
-// What Download and Upload share: the row of picture check boxes (weekdays 1..7 = Monday..
+// What Download and Upload share: the row of check boxes (weekdays 1..7 = Monday..
 // Sunday, box 8 = Weekly, then any box of the session's own), the progress bar, the two timers
 // and the end of the exchange. A session supplies what it does with the checked weekdays, with
-// a reply and with silence; this class runs the rest through the host.
+// a reply and with silence; this class runs the rest through the host and, where there is a
+// row of boxes to show, through it.
 class DayBoxTransfer {
 public:
     static constexpr int kWeeklyBox = 8;
@@ -19,7 +18,7 @@ public:
     DayBoxTransfer(const DayBoxTransfer &) = delete;
     DayBoxTransfer &operator=(const DayBoxTransfer &) = delete;
 
-    // Dialog start: progress bar range and position, pictures of the boxes.
+    // Dialog start: progress bar range and position, every box in its normal state.
     void open();
     void timer(int id);
     // The port failed under an exchange (device unplugged): ends it as silence would.
@@ -30,7 +29,7 @@ public:
     bool isFinished() const { return m_finished; }
 
 protected:
-    DayBoxTransfer(TransferHost &host, int boxCount, int progressTop);
+    DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop);
 
     // Starts the transfer of what is checked while idle (the session's own part of a round).
     virtual void startChecked() = 0;
@@ -42,12 +41,12 @@ protected:
     // A click on a box: records it and keeps Weekly and the weekdays in step. False when the
     // click must be ignored (boxes disabled, session over, no such box).
     bool clickBox(int box, bool checked);
-    // "Send"/"Receive" and every reply tick: pictures, the session's start, boxes disabled.
+    // "Send"/"Receive" and every reply tick: box states, the session's start, boxes disabled.
     void startRound();
 
     bool anyWeekdayChecked() const;
     void setChecked(int box, bool checked);
-    // The box shows the transferred picture and is no longer checked.
+    // The box shows it is transferred and is no longer checked.
     void markTransferred(int box);
     // Starts timer 1 and writes the frame whose reply the session now waits for.
     void awaitReply(const QByteArray &frame);
@@ -55,11 +54,15 @@ protected:
     void restartProgress();
     void stopTimers();
     void stopTimersAtTop();
-    // Everything is through: the bar at its top and `text` shown; closing it ends the dialog.
-    void complete(const QString &text);
+    // Everything is through: the bar at its top and `outcome` reported; once acknowledged the
+    // dialog ends.
+    void complete(const TransferOutcome &outcome);
     void finish(SessionHost::Result result);
 
+    void showBox(int box, DayBoxState state);
+
     TransferHost &m_host;
+    DayBoxes *const m_boxes;
     const int m_boxCount;
     const int m_progressTop;
     std::vector<bool> m_checked;

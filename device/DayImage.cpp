@@ -69,34 +69,44 @@ DaySchedule DayImage::Decode(const uint8_t *data, size_t size)
     DaySchedule day;
     if (data == nullptr)
         return day;
+    const SlotTexts texts = SlotTexts::device();
     const size_t slots = std::min(size, kSize) / 4;
     for (size_t n = 0; n < slots; ++n) {
         const uint8_t *s = data + n * 4;
-        const uint8_t f = s[0] & 0x3F;
-        if (f == 0x30)
+        const MinuteSlot slot{s[0], s[1], s[2], s[3]};
+        if (slot.isEmpty())
             continue;
-        ScheduleEntry e;
-        e.Time = storedTime(int(n / 60), int(n % 60));
-        if (f & MinuteSlot::kMelody) {
-            e.MelodyVoice = "Melody";
-            e.Selection = std::to_string(s[2] & 0x0F);
-        } else if (f & MinuteSlot::kVoice) {
-            e.MelodyVoice = "Voice";
-            e.Selection = std::to_string(s[1] & 0x0F);
-        } else {
-            e.MelodyVoice = " ";
-            e.Selection = "0";
-        }
-        if (f & MinuteSlot::kAcOn)
-            e.AC = "ON";
-        else if (f & MinuteSlot::kAcOff)
-            e.AC = "OFF";
-        std::string *channels[4] = {&e.CH1, &e.CH2, &e.CH3, &e.CH4};
-        for (int c = 0; c < 4; ++c)
-            *channels[c] = (s[3] & (1 << c)) ? kChannelOn : kChannelOff;
-        day.append(e); // at most one entry per slot: never more than the day holds
+        day.append(decodeSlot(int(n), slot, texts)); // at most one entry per slot: never more than the day holds
     }
     return day;
+}
+
+ScheduleEntry decodeSlot(int minute, const MinuteSlot &slot, const SlotTexts &texts)
+{
+    const uint8_t f = slot.flags & 0x3F;
+    const int voice = slot.voice & 0x0F;
+    const int melody = slot.melody & 0x0F;
+
+    ScheduleEntry e;
+    e.Time = storedTime(minute / 60, minute % 60);
+    if (f & MinuteSlot::kMelody) {
+        e.MelodyVoice = "Melody";
+        e.Selection = melody == 0 ? texts.melodyZero : std::to_string(melody);
+    } else if (f & MinuteSlot::kVoice) {
+        e.MelodyVoice = "Voice";
+        e.Selection = std::to_string(voice);
+    } else {
+        e.MelodyVoice = texts.noSound;
+        e.Selection = texts.noSoundSelection;
+    }
+    if (f & MinuteSlot::kAcOn)
+        e.AC = "ON";
+    else if (f & MinuteSlot::kAcOff)
+        e.AC = "OFF";
+    std::string *channels[4] = {&e.CH1, &e.CH2, &e.CH3, &e.CH4};
+    for (int c = 0; c < 4; ++c)
+        *channels[c] = (slot.channels & (1 << c)) ? kChannelOn : kChannelOff;
+    return e;
 }
 
 MinuteSlot DayImage::slot(int minute) const

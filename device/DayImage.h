@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // One minute of the device's weekday image: four bytes, each a fixed upper half and a 4-bit
 // value, so every byte lies between 0x30 and 0x4F.
@@ -23,6 +24,19 @@ struct MinuteSlot {
     // No flag set: the slot holds no event, whatever its other bytes say.
     bool isEmpty() const { return (flags & 0x3F) == 0x30; }
 };
+
+// The texts a decoded slot gets where the device's reading and Auto Setup's differ.
+struct SlotTexts {
+    std::string noSound;          // MelodyVoice of a slot with neither melody nor voice
+    std::string noSoundSelection; // its Selection
+    std::string melodyZero;       // Selection of Melody 0
+
+    static SlotTexts device() { return {" ", "0", "0"}; }
+    static SlotTexts autoSetup() { return {"", "", ""}; }
+};
+
+// The entry for a non-empty slot at `minute`.
+ScheduleEntry decodeSlot(int minute, const MinuteSlot &slot, const SlotTexts &texts);
 
 // The device's form of one weekday: 1440 slots, slot n for minute n, 5760 bytes, slot 0 first.
 class DayImage {

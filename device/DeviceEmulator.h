@@ -22,6 +22,10 @@
 //   "T$" code(A..G) HHMMSS 0xFF        -> sets the clock, no answer
 // Anything else is dropped, and reading starts over at the next "T".
 //
+// It reads and writes these bytes with its own parser and its own constants, not the program's
+// FrameBytes.h: it plays the device, and a mistake in the program's framing must show up
+// against it instead of being shared by both sides.
+//
 // The output callback may feed the emulator again; those bytes are read after the current ones.
 // Time comes from an injectable millisecond clock, which drives both the device's running
 // clock and delayed answers. Answers go to the output callback, or, when none is set, wait in

@@ -1,28 +1,26 @@
 #include "device/DownloadSession.h"
 
+#include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
 #include "device/RingReply.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
-namespace {
-constexpr char kStart = 0x54;        // "T"
-constexpr char kTerminator = char(0xFF);
-constexpr char kImageCommand = '#';
-constexpr char kAckCommand = '\'';
-constexpr char kRefusalCommand = '%';
+using namespace FrameBytes;
 
-QByteArray shortFrame(char command, char code)
+DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
 {
-    QByteArray f;
-    f.append(kStart).append(command).append(code).append(kTerminator);
-    return f;
 }
-} // namespace
 
-DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week)
-    : DayBoxTransfer(host, kBoxCount, kProgressTop), m_week(week)
+TransferOutcome DownloadSession::outcome(TransferEnd end) const
 {
+    TransferOutcome o;
+    o.exchange = TransferExchange::Download;
+    o.end = end;
+    if (end == TransferEnd::Refused)
+        o.refusedCode = m_dayCode;
+    return o;
 }
 
 void DownloadSession::boxClicked(int box, bool checked)
@@ -31,13 +29,13 @@ void DownloadSession::boxClicked(int box, bool checked)
         return;
     if (box == kAllClear) {
         if (checked) {
-            m_dayCode = 'A';
+            m_dayCode = kFirstDayCode;
             for (int b = kMonday; b <= kWeekly; ++b)
                 setChecked(b, false);
         }
     } else if (box == kWeekly) {
         if (checked) {
-            m_dayCode = 'A';
+            m_dayCode = kFirstDayCode;
             setChecked(kAllClear, false);
         }
     } else {
@@ -81,14 +79,14 @@ void DownloadSession::startAllClear()
 
 void DownloadSession::prepareAndSend()
 {
-    m_expectedAck = shortFrame(kAckCommand, m_dayCode);
-    m_expectedRefusal = shortFrame(kRefusalCommand, m_dayCode);
+    m_expectedAck = shortFrame(kAck, m_dayCode);
+    m_expectedRefusal = shortFrame(kRefusal, m_dayCode);
 
     QByteArray frame;
     frame.reserve(int(DayImage::kSize) + 4);
-    frame.append(kStart).append(kImageCommand).append(m_dayCode);
+    frame.append(kStart).append(kImage).append(m_dayCode);
     frame.append(reinterpret_cast<const char *>(m_image.bytes().data()), qsizetype(DayImage::kSize));
-    frame.append(kTerminator);
+    frame.append(kEnd);
     // Only what answers this frame counts.
     m_ring.reset();
     m_reply.clear();
@@ -101,7 +99,7 @@ void DownloadSession::replyTick()
     if (m_allClearAcknowledged) {
         m_allClearAcknowledged = false;
         m_silence = 0;
-        complete(QStringLiteral("Downloading complete"));
+        complete(outcome(TransferEnd::Completed));
         return;
     }
     // Noise on the line (a NUL, a CR, a glitch) may stand before the answer.
@@ -109,9 +107,9 @@ void DownloadSession::replyTick()
         m_idle = true;
         m_silence = 0;
         if (!anyWeekdayChecked() && !m_checked[kAllClear]) {
-            complete(QStringLiteral("Downloading complete"));
+            complete(outcome(TransferEnd::Completed));
         } else if (m_checked[kAllClear]) {
-            if (m_dayCode == kNoWeekdayCode) {
+            if (m_dayCode == kLastDayCode) {
                 setChecked(kAllClear, false);
                 m_allClearAcknowledged = true;
             } else {
@@ -122,12 +120,12 @@ void DownloadSession::replyTick()
             restartProgress();
         }
     } else if (!m_expectedRefusal.isEmpty() && m_reply.endsWith(m_expectedRefusal)) {
-        // Timers stop before the message, so the refusal is reported once; the transfer
+        // Timers stop before the report, so the refusal is reported once; the transfer
         // halts here and only "Cancel" leads on.
         m_silence = 0;
         m_reply.clear();
         stopTimersAtTop();
-        m_host.showMessage(QStringLiteral(".."), QString(), TransferHost::Icon::None, {});
+        m_host.reportOutcome(outcome(TransferEnd::Refused), {});
         send();
     }
 }
@@ -139,7 +137,7 @@ void DownloadSession::endInSilence()
     m_ending = true;
     m_host.killTimer(TransferHost::kReplyTimer);
     m_replyTimerRunning = false;
-    m_host.showMessage(QStringLiteral("Make no Response"), QString(), TransferHost::Icon::None, [this] {
+    m_host.reportOutcome(outcome(TransferEnd::NoResponse), [this] {
         if (m_finished)
             return;
         m_host.killTimer(TransferHost::kProgressTimer);
@@ -163,5 +161,6 @@ void DownloadSession::cancel()
     if (m_finished)
         return;
     stopTimers();
+    m_host.reportOutcome(outcome(TransferEnd::Cancelled), {});
     finish(SessionHost::Result::Cancel);
 }

@@ -19,7 +19,8 @@ public:
     static constexpr int kBoxCount = 9;
     static constexpr int kProgressTop = 55;
 
-    DownloadSession(TransferHost &host, const WeeklySchedule &week);
+    // `boxes` shows the row of boxes; none for a terminal.
+    DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes = nullptr);
 
     // The operator clicked a box, which now shows `checked`.
     void boxClicked(int box, bool checked);
@@ -39,6 +40,7 @@ private:
     void startWeekday(int day);
     void startAllClear();
     void prepareAndSend();
+    TransferOutcome outcome(TransferEnd end) const;
 
     const WeeklySchedule &m_week;
     ReceiveRing m_ring;

@@ -1,9 +1,9 @@
 #include "device/ReplyFrame.h"
 
-namespace {
-constexpr char kStart = 0x54; // "T"
-constexpr char kTerminator = char(0xFF);
-} // namespace
+#include "device/FrameBytes.h"
+
+using FrameBytes::kStart;
+constexpr char kTerminator = FrameBytes::kEnd;
 
 QByteArray ReplyFrame::completed(const QByteArray &text)
 {
@@ -21,6 +21,7 @@ QByteArray ReplyFrame::fromLastStart(const QByteArray &reply)
 QByteArray ReplyFrame::fromFirstClockStart(const QByteArray &reply)
 {
     const QByteArray frame = completed(reply);
-    const qsizetype start = frame.indexOf(QByteArrayView("T!", 2));
+    const char clockStart[] = {kStart, FrameBytes::kRequest};
+    const qsizetype start = frame.indexOf(QByteArrayView(clockStart, 2));
     return start < 0 ? QByteArray() : frame.mid(start);
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "ui/PictureIds.h"
+#include "device/DayBoxState.h"
+#include "device/TransferOutcome.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include <functional>
 
-// What a device session asks of the dialog it runs in. The dialogs implement it with their
-// widgets, the serial port and QTimer; tests implement it with a recorder.
+// What a device session asks of the dialog or the terminal it runs in. The dialogs implement
+// it with their widgets, the serial port and QTimer; tavrin-cli with its terminal; tests with
+// a recorder.
 class SessionHost {
 public:
     enum class Result { Ok, Cancel };
@@ -20,16 +21,18 @@ public:
 
     // Ends the dialog with the given result.
     virtual void closeDialog(Result result) = 0;
+
+    // How the exchange or a step of it ended. The host tells the operator in its own words and
+    // returns at once; onAcknowledged (if any) runs once the operator has taken note (the
+    // dialog's OK), and the session goes on from there.
+    virtual void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) = 0;
 };
 
-// The extra needs of Download and Upload: two timers, the progress bar, the picture check
-// boxes and message boxes that do not block (the timers keep running behind them).
+// The extra needs of Download and Upload: two timers and the progress bar.
 class TransferHost : public SessionHost {
 public:
     // Timer 1 watches for the reply once a second, timer 2 moves the progress bar.
     enum Timer { kReplyTimer = 1, kProgressTimer = 2 };
-
-    enum class Icon { None, Information };
 
     // Setting a running timer again restarts it with the new interval.
     virtual void setTimer(int id, int intervalMs) = 0;
@@ -37,15 +40,15 @@ public:
 
     virtual void setProgressRange(int low, int high) = 0;
     virtual void setProgress(int position) = 0;
+};
 
-    // Boxes are numbered by the session (weekday boxes 1..7 = Monday..Sunday).
+// The row of day boxes, where there is one to show (the dialogs). Boxes are numbered by the
+// session (weekday boxes 1..7 = Monday..Sunday).
+class DayBoxes {
+public:
+    virtual ~DayBoxes() = default;
+
     virtual void setBoxChecked(int box, bool checked) = 0;
     virtual void setBoxEnabled(int box, bool enabled) = 0;
-    // Picture numbers (PictureId) as the button takes them; 0 = none.
-    virtual void setBoxBitmaps(int box, int normal, int selected, int hover) = 0;
-
-    // Shows a message box and returns at once; onClosed (if any) runs when the operator
-    // closes it.
-    virtual void showMessage(const QString &text, const QString &caption, Icon icon,
-                             std::function<void()> onClosed) = 0;
+    virtual void setBoxState(int box, DayBoxState state) = 0;
 };

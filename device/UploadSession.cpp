@@ -2,20 +2,27 @@
 
 #include "device/RingReply.h"
 #include "device/DayImage.h"
+#include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
-namespace {
-constexpr char kStart = 0x54; // "T"
-constexpr char kTerminator = char(0xFF);
-constexpr char kRequestCommand = '!';
-} // namespace
 
-UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week)
-    : DayBoxTransfer(host, kBoxCount, kProgressTop), m_week(week)
+UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
 {
+}
+
+TransferOutcome UploadSession::outcome(TransferEnd end) const
+{
+    TransferOutcome o;
+    o.exchange = TransferExchange::Upload;
+    o.end = end;
+    o.weekdays = m_stored;
+    if (end == TransferEnd::LineError)
+        o.day = m_day;
+    return o;
 }
 
 void UploadSession::boxClicked(int box, bool checked)
@@ -41,8 +48,7 @@ void UploadSession::request(int day)
     markTransferred(day);
     m_host.setTimer(TransferHost::kProgressTimer, 100);
     m_day = day;
-    QByteArray frame;
-    frame.append(kStart).append(kRequestCommand).append(dayCodeForDay(day)).append(kTerminator);
+    const QByteArray frame = FrameBytes::shortFrame(FrameBytes::kRequest, dayCodeForDay(day));
     // Whatever arrived before this request (a stale reply, the tail of one cut short) is not
     // its answer.
     m_ring.reset();
@@ -59,7 +65,7 @@ void UploadSession::replyTick()
         m_replyComplete = false;
         storeReply();
         if (!anyWeekdayChecked())
-            complete(QStringLiteral("Uploading complete"));
+            complete(outcome(TransferEnd::Completed));
         else
             restartProgress();
     }
@@ -73,7 +79,9 @@ void UploadSession::storeReply()
     const auto *image = reinterpret_cast<const uint8_t *>(m_reply.constData());
     const bool whole = size_t(m_reply.size()) == DayImage::kSize;
     if (!whole || storeWeekdayImage(m_week, m_day, image, DayImage::kSize) == WeekdayStoreResult::LineError)
-        m_host.showMessage(QStringLiteral("Line Error"), QString(), TransferHost::Icon::None, {});
+        m_host.reportOutcome(outcome(TransferEnd::LineError), {});
+    else
+        m_stored.push_back(m_day);
 }
 
 void UploadSession::endInSilence()
@@ -82,8 +90,7 @@ void UploadSession::endInSilence()
         return;
     m_ending = true;
     stopTimersAtTop();
-    m_host.showMessage(QStringLiteral("Communication error"), QString(), TransferHost::Icon::None,
-                       [this] { finish(SessionHost::Result::Ok); });
+    m_host.reportOutcome(outcome(TransferEnd::NoResponse), [this] { finish(SessionHost::Result::Ok); });
 }
 
 void UploadSession::received(const QByteArray &chunk)
@@ -109,5 +116,6 @@ void UploadSession::cancel()
     m_replyComplete = false;
     m_idle = true;
     stopTimers();
+    m_host.reportOutcome(outcome(TransferEnd::Cancelled), {});
     finish(SessionHost::Result::Cancel);
 }

@@ -18,7 +18,8 @@ public:
     static constexpr int kProgressTop = 60;
     static constexpr int kHeaderSize = 3;
 
-    UploadSession(TransferHost &host, WeeklySchedule &week);
+    // `boxes` shows the row of boxes; none for a terminal.
+    UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes = nullptr);
 
     void boxClicked(int box, bool checked);
     // "Receive": requests the next checked weekday when no request is outstanding.
@@ -32,10 +33,12 @@ private:
     void endInSilence() override;
     void request(int day);
     void storeReply();
+    TransferOutcome outcome(TransferEnd end) const;
 
     WeeklySchedule &m_week;
     ReceiveRing m_ring;
     QByteArray m_reply;
     bool m_replyComplete = false;
     int m_day = 0;
+    std::vector<int> m_stored;
 };

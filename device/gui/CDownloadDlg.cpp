@@ -11,7 +11,7 @@ QStringList boxTexts()
 
 CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
     : TransferDialog(parent, QStringLiteral("Download"), boxTexts(), QStringLiteral("Send"), portName),
-      m_session(*this, week)
+      m_session(*this, week, this)
 {
     m_session.open();
     openPort();

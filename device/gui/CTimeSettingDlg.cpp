@@ -104,20 +104,25 @@ void CTimeSettingDlg::selectWeekday(int position)
         m_weekday->setCurrentIndex(position);
 }
 
-void CTimeSettingDlg::setTimeOfDay(int hour, int minute, int second)
+void CTimeSettingDlg::setTimeOfDay(const ClockTime &time)
 {
-    const QTime t(hour, minute, second);
+    const QTime t(time.hour, time.minute, time.second);
     if (t.isValid())
         m_time->setTime(t);
 }
 
-void CTimeSettingDlg::clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply)
+void CTimeSettingDlg::reportOutcome(const TransferOutcome &outcome, std::function<void()>)
 {
+    // A time sent came from the window itself: showing it again changes nothing.
+    if (outcome.weekdayPosition)
+        selectWeekday(*outcome.weekdayPosition);
+    if (outcome.clock)
+        setTimeOfDay(*outcome.clock);
     // Other replies are not the clock's and are passed over, as is a time the picker refuses.
-    if (fault != ClockReplyFault::NotDigits)
+    if (outcome.end != TransferEnd::LineError || outcome.clockFault != ClockReplyFault::NotDigits)
         return;
     openDeviceMessage(this, QStringLiteral("The device's clock reply is unreadable: %1")
-                                .arg(QString::fromLatin1(reply.toHex(' '))));
+                                .arg(QString::fromLatin1(outcome.reply.toHex(' '))));
 }
 
 void CTimeSettingDlg::serialReceived(const uint8_t *data, size_t size)

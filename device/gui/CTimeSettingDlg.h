@@ -40,15 +40,15 @@ public:
     // ClockHost
     void writeFrame(const QByteArray &frame) override;
     void closeDialog(Result result) override;
-    void selectWeekday(int position) override;
-    void setTimeOfDay(int hour, int minute, int second) override;
-    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override;
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override;
 
     // SerialReceiver
     void serialReceived(const uint8_t *data, size_t size) override;
 
 private:
     void send();
+    void selectWeekday(int position);
+    void setTimeOfDay(const ClockTime &time);
 
     CComm m_comm;
     ClockSession m_session;

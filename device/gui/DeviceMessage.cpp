@@ -1,5 +1,7 @@
 #include "device/gui/DeviceMessage.h"
 
+#include "device/TransferOutcomeText.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -20,7 +22,9 @@ QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QStri
 
 QString portOpenFailText(const QString &reason, const QString &portName)
 {
+    TransferOutcome failed;
+    failed.end = TransferEnd::PortFailed;
+    const QString text = transferOutcomeText(failed);
     const QString detail = reason.isEmpty() ? portName : reason;
-    return detail.isEmpty() ? QStringLiteral("Serial Port Open Fail")
-                            : QStringLiteral("Serial Port Open Fail\n\n%1").arg(detail);
+    return detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail;
 }

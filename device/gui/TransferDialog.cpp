@@ -1,5 +1,7 @@
 #include "device/gui/TransferDialog.h"
 
+#include "device/TransferOutcomeText.h"
+#include "device/gui/DayBoxPictures.h"
 #include "device/gui/DeviceMessage.h"
 #include "ui/gui/CHoverBitmapButton.h"
 
@@ -152,16 +154,20 @@ void TransferDialog::setBoxEnabled(int number, bool enabled)
         b->setEnabled(enabled);
 }
 
-void TransferDialog::setBoxBitmaps(int number, int normal, int selected, int hover)
+void TransferDialog::setBoxState(int number, DayBoxState state)
 {
+    const DayBoxPictures pictures = dayBoxPictures(state);
     if (CHoverBitmapButton *b = box(number))
-        b->SetBitmaps(unsigned(normal), unsigned(selected), unsigned(hover));
+        b->SetBitmaps(pictures.normal, pictures.selected, pictures.hover);
 }
 
-void TransferDialog::showMessage(const QString &text, const QString &caption, Icon icon,
-                                 std::function<void()> onClosed)
+void TransferDialog::reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged)
 {
-    openDeviceMessage(this, text, caption, icon == Icon::Information, std::move(onClosed));
+    const OutcomeMessage message = transferOutcomeMessage(outcome);
+    // Cancel closes the window; there is nothing to tell.
+    if (message.text.isEmpty())
+        return;
+    openDeviceMessage(this, message.text, message.caption, message.information, std::move(onAcknowledged));
 }
 
 // The port closes in the destructor, after the subclass and its session are gone: nothing

@@ -17,7 +17,7 @@ class QPushButton;
 // carries out what its session asks (TransferHost) and hands the session the operator's
 // clicks, the two timers' ticks and the port's chunks. The port is opened when the window is
 // built and closed when it goes.
-class TransferDialog : public QDialog, public TransferHost, public SerialReceiver {
+class TransferDialog : public QDialog, public TransferHost, public DayBoxes, public SerialReceiver {
     Q_OBJECT
 public:
     ~TransferDialog() override;
@@ -40,11 +40,12 @@ public:
     void killTimer(int id) override;
     void setProgressRange(int low, int high) override;
     void setProgress(int position) override;
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override;
+
+    // DayBoxes
     void setBoxChecked(int box, bool checked) override;
     void setBoxEnabled(int box, bool enabled) override;
-    void setBoxBitmaps(int box, int normal, int selected, int hover) override;
-    void showMessage(const QString &text, const QString &caption, Icon icon,
-                     std::function<void()> onClosed) override;
+    void setBoxState(int box, DayBoxState state) override;
 
     // SerialReceiver
     void serialReceived(const uint8_t *data, size_t size) override;

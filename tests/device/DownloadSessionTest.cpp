@@ -66,7 +66,7 @@ TEST(DownloadSession, WeeklySendsMondayToSundayEachAfterTheAcknowledgement)
     EXPECT_EQ(rig.host.frames.size(), 7u);
     EXPECT_EQ(rig.host.messageTexts(), QStringList{"Downloading complete"});
     EXPECT_EQ(rig.host.messages[0].caption, "Tavrin");
-    EXPECT_EQ(rig.host.messages[0].icon, TransferHost::Icon::Information);
+    EXPECT_EQ(rig.host.messages[0].icon, RecordingTransferHost::Icon::Information);
     EXPECT_TRUE(rig.host.timers.empty());
     EXPECT_EQ(rig.host.progress, 55);
     EXPECT_FALSE(rig.host.result);

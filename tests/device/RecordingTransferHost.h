@@ -2,6 +2,8 @@
 
 #include "device/ClockSession.h"
 #include "device/TransferHost.h"
+#include "device/TransferOutcomeText.h"
+#include "device/gui/DayBoxPictures.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +15,11 @@
 #include <vector>
 
 // Records everything a transfer session asks of its dialog, keeps the state the widgets would
-// show, and lets the test close message boxes when it likes.
-class RecordingTransferHost : public TransferHost {
+// show (through the dialog's own pictures and message texts), and lets the test close message
+// boxes when it likes.
+class RecordingTransferHost : public TransferHost, public DayBoxes {
 public:
+    enum class Icon { None, Information };
     struct Message {
         QString text;
         QString caption;
@@ -51,17 +55,23 @@ public:
 
     void setBoxChecked(int box, bool c) override { checked[box] = c; }
     void setBoxEnabled(int box, bool e) override { enabled[box] = e; }
-    void setBoxBitmaps(int box, int normal, int selected, int hover) override
+    void setBoxState(int box, DayBoxState state) override
     {
-        pictures[box] = Pictures{normal, selected, hover};
-        pictureLog[box].push_back(normal);
+        const DayBoxPictures p = dayBoxPictures(state);
+        pictures[box] = Pictures{int(p.normal), int(p.selected), int(p.hover)};
+        pictureLog[box].push_back(int(p.normal));
     }
     bool isEnabled(int box) const { return enabled.count(box) == 0 || enabled.at(box); }
     bool isChecked(int box) const { return checked.count(box) != 0 && checked.at(box); }
 
-    void showMessage(const QString &text, const QString &caption, Icon icon, std::function<void()> onClosed) override
+    // As the dialog does: an outcome with a text opens a message box.
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override
     {
-        messages.push_back(Message{text, caption, icon, std::move(onClosed), true});
+        outcomes.push_back(outcome);
+        const OutcomeMessage m = transferOutcomeMessage(outcome);
+        if (!m.text.isEmpty())
+            messages.push_back(Message{m.text, m.caption, m.information ? Icon::Information : Icon::None,
+                                       std::move(onAcknowledged), true});
     }
     // Texts of every message shown so far, in order.
     QStringList messageTexts() const
@@ -94,23 +104,25 @@ public:
     std::map<int, Pictures> pictures;
     std::map<int, std::vector<int>> pictureLog;
     std::vector<Message> messages;
+    std::vector<TransferOutcome> outcomes;
 };
 
 class RecordingClockHost : public ClockHost {
 public:
     void writeFrame(const QByteArray &frame) override { frames.push_back(frame); }
     void closeDialog(Result r) override { result = r; }
-    void selectWeekday(int position) override { weekday = position; }
-    void setTimeOfDay(int h, int m, int s) override
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()>) override
     {
-        hour = h;
-        minute = m;
-        second = s;
-        ++timeSets;
-    }
-    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override
-    {
-        unusable.emplace_back(fault, reply);
+        if (outcome.weekdayPosition)
+            weekday = *outcome.weekdayPosition;
+        if (outcome.clock) {
+            hour = outcome.clock->hour;
+            minute = outcome.clock->minute;
+            second = outcome.clock->second;
+            ++timeSets;
+        }
+        if (outcome.end == TransferEnd::LineError)
+            unusable.emplace_back(outcome.clockFault, outcome.reply);
     }
 
     std::vector<QByteArray> frames;

@@ -33,7 +33,7 @@ struct SessionRig {
     WeeklySchedule week;
     RecordingTransferHost host;
     DeviceEmulator device{[] { return DeviceEmulator::Millis(0); }};
-    Session session{host, week};
+    Session session{host, week, &host};
     std::deque<QByteArray> pending;
     std::string corruptCodes; // image requests for these codes get a corrupted answer
 

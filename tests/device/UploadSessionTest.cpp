@@ -64,7 +64,7 @@ TEST(UploadSession, WeeklyStoresMondayToSundayAndShowsSunday)
     EXPECT_EQ(rig.week.day(kWednesday).count(), 2);
     EXPECT_EQ(rig.host.messageTexts(), QStringList{"Uploading complete"});
     EXPECT_EQ(rig.host.messages[0].caption, "Tavrin");
-    EXPECT_EQ(rig.host.messages[0].icon, TransferHost::Icon::Information);
+    EXPECT_EQ(rig.host.messages[0].icon, RecordingTransferHost::Icon::Information);
     EXPECT_TRUE(rig.host.timers.empty());
     EXPECT_EQ(rig.host.progress, 60);
     rig.host.closeMessage();

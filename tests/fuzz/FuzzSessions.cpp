@@ -26,25 +26,24 @@ void check(bool condition)
         std::abort();
 }
 
-struct FuzzHost : ClockHost, TransferHost {
+struct FuzzHost : TransferHost {
     std::function<void(const QByteArray &)> onWrite;
     std::deque<std::function<void()>> openMessages;
     bool closed = false;
 
     void writeFrame(const QByteArray &frame) override { onWrite(frame); }
     void closeDialog(Result) override { closed = true; }
-    void selectWeekday(int position) override { check(position >= 0 && position <= 6); }
-    void setTimeOfDay(int h, int m, int s) override { check(h >= 0 && h < 24 && m >= 0 && m < 60 && s >= 0 && s < 60); }
     void setTimer(int, int) override {}
     void killTimer(int) override {}
     void setProgressRange(int, int) override {}
     void setProgress(int) override {}
-    void setBoxChecked(int, bool) override {}
-    void setBoxEnabled(int, bool) override {}
-    void setBoxBitmaps(int, int, int, int) override {}
-    void showMessage(const QString &, const QString &, Icon, std::function<void()> onClosed) override
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override
     {
-        openMessages.push_back(std::move(onClosed));
+        if (outcome.weekdayPosition)
+            check(*outcome.weekdayPosition >= 0 && *outcome.weekdayPosition <= 6);
+        if (const auto &t = outcome.clock)
+            check(t->hour >= 0 && t->hour < 24 && t->minute >= 0 && t->minute < 60 && t->second >= 0 && t->second < 60);
+        openMessages.push_back(std::move(onAcknowledged));
     }
 };
 

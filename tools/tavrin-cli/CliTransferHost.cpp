@@ -51,19 +51,13 @@ void CliTransferHost::setProgressRange(int low, int high) { m_progress.setRange(
 
 void CliTransferHost::setProgress(int position) { m_progress.setPosition(position); }
 
-void CliTransferHost::setBoxChecked(int, bool) {}
-
-void CliTransferHost::setBoxEnabled(int, bool) {}
-
-void CliTransferHost::setBoxBitmaps(int, int, int, int) {}
-
-void CliTransferHost::showMessage(const QString &text, const QString &, Icon, std::function<void()> onClosed)
+void CliTransferHost::reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged)
 {
-    if (m_hooks.message)
-        m_hooks.message(text);
-    if (onClosed)
-        QTimer::singleShot(0, &m_timers[0], [this, onClosed = std::move(onClosed)] {
+    if (m_hooks.outcome)
+        m_hooks.outcome(outcome);
+    if (onAcknowledged)
+        QTimer::singleShot(0, &m_timers[0], [this, onAcknowledged = std::move(onAcknowledged)] {
             if (!m_closed)
-                onClosed();
+                onAcknowledged();
         });
 }

@@ -10,15 +10,15 @@
 class TransferProgress;
 
 // What the Download and Upload dialogs do for their sessions, done for a terminal: QTimers
-// for timers 1 and 2, the progress bar drawn by TransferProgress, the boxes remembered, and
-// message boxes that count as closed with OK as soon as they were shown (on the next turn of
-// the event loop, as a real box's OK would come).
+// for timers 1 and 2, the progress bar drawn by TransferProgress, and outcomes handed to the
+// command, counted as acknowledged with OK at once (on the next turn of the event loop, as a
+// real box's OK would come).
 class CliTransferHost : public TransferHost {
 public:
     struct Hooks {
         std::function<void(const QByteArray &)> write;  // a frame to the port
         std::function<void(int)> timer;                 // a timer fired: the session's timer(id)
-        std::function<void(const QString &)> message;   // a message box's text
+        std::function<void(const TransferOutcome &)> outcome; // how the exchange or a step ended
         std::function<void(Result)> closed;             // the dialog would close now
     };
 
@@ -30,10 +30,7 @@ public:
     void killTimer(int id) override;
     void setProgressRange(int low, int high) override;
     void setProgress(int position) override;
-    void setBoxChecked(int box, bool checked) override;
-    void setBoxEnabled(int box, bool enabled) override;
-    void setBoxBitmaps(int box, int normal, int selected, int hover) override;
-    void showMessage(const QString &text, const QString &caption, Icon icon, std::function<void()> onClosed) override;
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override;
 
     bool isClosed() const { return m_closed; }
     Result result() const { return m_result; }

@@ -7,6 +7,8 @@
 #include "ScheduleFileAccess.h"
 #include "TransferProgress.h"
 #include "device/ClockSession.h"
+#include "device/FrameBytes.h"
+#include "device/TransferOutcomeText.h"
 #include "device/DownloadSession.h"
 #include "device/UploadSession.h"
 #include "schedule/Weekday.h"
@@ -23,13 +25,17 @@
 namespace {
 
 // The dialogs' own texts.
-const QString kOpenFail = QStringLiteral("Serial Port Open Fail");
-const QString kNoResponse = QStringLiteral("Make no Response");
-const QString kCommunicationError = QStringLiteral("Communication error");
-const QString kLineError = QStringLiteral("Line Error");
-const QString kRefused = QStringLiteral("..");
-const QString kDownloadDone = QStringLiteral("Downloading complete");
-const QString kUploadDone = QStringLiteral("Uploading complete");
+QString textOf(TransferExchange exchange, TransferEnd end)
+{
+    TransferOutcome outcome;
+    outcome.exchange = exchange;
+    outcome.end = end;
+    return transferOutcomeText(outcome);
+}
+const QString kOpenFail = textOf(TransferExchange::Download, TransferEnd::PortFailed);
+const QString kNoResponse = textOf(TransferExchange::Download, TransferEnd::NoResponse);
+const QString kCommunicationError = textOf(TransferExchange::Upload, TransferEnd::NoResponse);
+const QString kLineError = textOf(TransferExchange::Upload, TransferEnd::LineError);
 
 // A clock request gets its answer within milliseconds; a device silent for this long is not
 // there.
@@ -48,9 +54,6 @@ bool openLink(DeviceLink &link, const QString &port)
     sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
     return false;
 }
-
-// The frame's day code: "T", command, code, ...
-char codeOf(const QByteArray &frame) { return frame.size() > 2 ? frame.at(2) : 0; }
 
 // Ticks the boxes the operator would tick: Weekly for all seven weekdays, else each one.
 template<typename Session>
@@ -129,17 +132,20 @@ int runDownload(const CliCommand &command)
     CliTransferHost::Hooks hooks;
     hooks.write = [&](const QByteArray &frame) {
         progress.finish(QStringLiteral("sent"));
-        const char code = codeOf(frame);
+        const char code = FrameBytes::codeOf(frame);
         progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code) : dayName(dayForDayCode(code)));
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
-    hooks.message = [&](const QString &text) {
-        if (text == kDownloadDone) {
+    hooks.outcome = [&](const TransferOutcome &outcome) {
+        const QString text = transferOutcomeText(outcome);
+        if (outcome.end == TransferEnd::Cancelled) {
+            // Only after a refusal, which has said so.
+        } else if (outcome.end == TransferEnd::Completed) {
             progress.finish(QStringLiteral("sent"));
             completed = true;
             sayRaw(text + QLatin1Char('\n'));
-        } else if (text == kRefused) {
+        } else if (outcome.end == TransferEnd::Refused) {
             // The dialog waits for Cancel behind a refusal; so do we, at once.
             failed = true;
             sayError(text + QStringLiteral(" (the device refused ") + progress.abandon() + QLatin1Char(')'));
@@ -200,18 +206,21 @@ int runUpload(const CliCommand &command)
     CliTransferHost::Hooks hooks;
     hooks.write = [&](const QByteArray &frame) {
         storedCurrent();
-        requested = dayForDayCode(codeOf(frame));
+        requested = dayForDayCode(FrameBytes::codeOf(frame));
         progress.start(dayName(requested));
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
-    hooks.message = [&](const QString &text) {
-        if (text == kLineError) {
+    hooks.outcome = [&](const TransferOutcome &outcome) {
+        const QString text = transferOutcomeText(outcome);
+        if (outcome.end == TransferEnd::Cancelled) {
+            // The command never cancels an upload.
+        } else if (outcome.end == TransferEnd::LineError) {
             // The weekday keeps what it held, and the next one is asked for.
             progress.finish(kLineError);
             lineErrors.push_back(requested);
             requested = 0;
-        } else if (text == kUploadDone) {
+        } else if (outcome.end == TransferEnd::Completed) {
             storedCurrent();
             completed = true;
             sayRaw(text + QLatin1Char('\n'));
@@ -262,20 +271,21 @@ public:
 
     void writeFrame(const QByteArray &frame) override { write(frame); }
     void closeDialog(Result) override { closed(); }
-    void selectWeekday(int position) override { m_day = dayForAutoSetupPosition(position); }
-    void setTimeOfDay(int hour, int minute, int second) override
+    void reportOutcome(const TransferOutcome &outcome, std::function<void()>) override
     {
-        clockRead(m_day, hour, minute, second);
-        m_day = 0;
+        if (outcome.end == TransferEnd::LineError) {
+            unusable(outcome.clockFault, outcome.reply);
+        } else if (m_reading && outcome.clock) {
+            // (What a send set, the command prints itself.)
+            const int day = outcome.weekdayPosition ? dayForAutoSetupPosition(*outcome.weekdayPosition) : 0;
+            clockRead(day, outcome.clock->hour, outcome.clock->minute, outcome.clock->second);
+        }
     }
-    void clockReplyUnusable(ClockReplyFault fault, const QByteArray &reply) override
-    {
-        m_day = 0;
-        unusable(fault, reply);
-    }
+    // Outcomes while reading are readings; the one of a send is what was sent.
+    void startReading() { m_reading = true; }
 
 private:
-    int m_day = 0;
+    bool m_reading = false;
 };
 
 } // namespace
@@ -347,6 +357,7 @@ int runClock(const CliCommand &command)
         loop.quit();
     });
     timeout.start(kClockReplyTimeoutMs);
+    host.startReading();
     session.receive();
     loop.exec();
     return status;

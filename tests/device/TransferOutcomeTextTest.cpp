@@ -1,0 +1,38 @@
+#include "device/TransferOutcomeText.h"
+
+#include <gtest/gtest.h>
+
+// The operator's words depend on the exchange as well as on how it ended: a mix-up would put
+// Download's text on Upload's silence.
+TEST(TransferOutcomeText, EachExchangeAndEndHasItsDialogText)
+{
+    using X = TransferExchange;
+    using E = TransferEnd;
+    const struct {
+        X exchange;
+        E end;
+        const char *text;
+        const char *caption;
+    } table[] = {
+        {X::Download, E::Completed, "Downloading complete", "Tavrin"},
+        {X::Download, E::Refused, "..", ""},
+        {X::Download, E::NoResponse, "Make no Response", ""},
+        {X::Download, E::Cancelled, "", ""},
+        {X::Download, E::PortFailed, "Serial Port Open Fail", ""},
+        {X::Upload, E::Completed, "Uploading complete", "Tavrin"},
+        {X::Upload, E::LineError, "Line Error", ""},
+        {X::Upload, E::NoResponse, "Communication error", ""},
+        {X::Upload, E::Cancelled, "", ""},
+        {X::Clock, E::Completed, "", ""},
+        {X::Clock, E::LineError, "", ""},
+    };
+    for (const auto &row : table) {
+        TransferOutcome outcome;
+        outcome.exchange = row.exchange;
+        outcome.end = row.end;
+        const OutcomeMessage message = transferOutcomeMessage(outcome);
+        EXPECT_EQ(message.text, QString::fromLatin1(row.text)) << int(row.exchange) << ' ' << int(row.end);
+        EXPECT_EQ(message.caption, QString::fromLatin1(row.caption)) << int(row.exchange) << ' ' << int(row.end);
+        EXPECT_EQ(message.information, !message.caption.isEmpty());
+    }
+}
