@@ -27,16 +27,16 @@ class TableListControl;
 //    Enter would (or closing it when its text is refused). Call it before Download and before
 //    saving the database (weekday switches, Delete, Cut, Paste and the re-sort do it
 //    themselves).
-//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops list
-//    edits made since the last store). Call it after Upload, New, Open and Save have changed
-//    the schedule.
+//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops an
+//    uncommitted edit). Call it after New, Open and Save have changed the schedule; a dialog
+//    that writes the week goes through changeWeekThrough instead, which reloads and records.
 //  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday) the shown day and shows it.
 //
 // Signals:
 //  - scheduleChanged(): the operator changed the schedule (a cell toggle or edit, Insert,
-//    Delete, Cut, Paste, the re-sort, Auto Setup), only when something really changed. Store
-//    points and reloads themselves do not emit it (what they carry was announced when it was
-//    made), except for the open edit a store point commits.
+//    Delete, Cut, Paste, the re-sort, Auto Setup, Upload, undo and redo), only when something
+//    really changed. Store points and reloads themselves do not emit it, except for the open
+//    edit a store point commits. The modified state follows the history (changes()), not this.
 //
 // Keys: arrows, Home/End, Ctrl+Home/End and Page Up/Down move the current cell; Enter on it
 // does what a double-click does, Space toggles a toggle cell. With the cell editor open every
