@@ -2,7 +2,7 @@
 // over a full day should each take back and redo within one frame (16 ms). The history's
 // memory after 100 steps over a full week is measured as the growth of the allocator's bytes
 // in use (mallinfo2's uordblks) from before the first step to after the last.
-#include "schedule/TimeText.h"
+#include "bench/FullDay.h"
 #include "schedule/Weekday.h"
 #include "tests/support/RecordingMessages.h"
 #include "view/AutoSetupForm.h"
@@ -16,15 +16,6 @@
 
 namespace {
 
-void fillFullDay(WeeklySchedule &week, int day)
-{
-    DaySchedule &d = week.day(day);
-    d.clear();
-    for (int m = 0; m < 1440; ++m) {
-        d.append(ScheduleEntry{storedTime(m / 60, m % 60), m % 2 ? "Voice" : "Melody", std::to_string(m % 16),
-                               m % 3 ? "ON" : "", "1", m % 2 ? "1" : "0", "0", "1"});
-    }
-}
 
 struct Window {
     RecordingMessages messages;
