@@ -138,7 +138,7 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesExactly)
     changes.clear();
     list.NormalizeDay();
     list.NormalizeDay();
-    list.pasteRows(); // an empty clipboard on a sorted day
+    list.pasteRows(); // a copied row the sorted day already holds
     EXPECT_EQ(changes.history().count(), 1);
 }
 
