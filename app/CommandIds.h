@@ -19,7 +19,9 @@ constexpr int EditCopy = ViewCommand::Copy;
 constexpr int EditCut = ViewCommand::Cut;
 constexpr int EditPaste = ViewCommand::Paste;
 constexpr int EditSelectAll = ViewCommand::SelectAll;
-constexpr int EditUndo = 57643; // Backspace; no handler, the list's cell editor screens the key
+// Ctrl+Z (Backspace belongs to the cell editor alone); the actions are the list's own
+constexpr int EditUndo = ViewCommand::Undo;
+constexpr int EditRedo = ViewCommand::Redo;
 constexpr int EditInsert = ViewCommand::Insert;
 constexpr int EditModify = ViewCommand::Modify;
 constexpr int EditDelete = ViewCommand::Delete;

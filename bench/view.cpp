@@ -1,6 +1,6 @@
 // The schedule list on a full day (1440 entries) through the real item model and table view:
 // each operation should fit in one frame (16 ms).
-#include "schedule/TimeText.h"
+#include "bench/FullDay.h"
 #include "tests/support/RecordingMessages.h"
 #include "view/ScheduleList.h"
 #include "view/gui/CTavrinView.h"
@@ -12,15 +12,6 @@
 namespace {
 
 
-void fillFullDay(WeeklySchedule &week, int day)
-{
-    DaySchedule &d = week.day(day);
-    d.clear();
-    for (int m = 0; m < 1440; ++m) {
-        d.append(ScheduleEntry{storedTime(m / 60, m % 60), m % 2 ? "Voice" : "Melody", std::to_string(m % 16),
-                               m % 3 ? "ON" : "", "1", m % 2 ? "1" : "0", "0", "1"});
-    }
-}
 
 struct FullView {
     RecordingMessages messages;

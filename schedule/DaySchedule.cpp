@@ -55,3 +55,24 @@ bool DaySchedule::sameEntries(const DaySchedule &other) const
     return m_count == other.m_count
         && std::equal(m_positions.begin() + 1, m_positions.begin() + 1 + m_count, other.m_positions.begin() + 1);
 }
+
+bool DaySchedule::replaceRange(int first, int removed, const std::vector<ScheduleEntry> &inserted)
+{
+    if (first < 1 || removed < 0 || first + removed > m_count + 1)
+        return false;
+    const int added = int(inserted.size());
+    const int newCount = m_count - removed + added;
+    if (newCount > kCapacity)
+        return false;
+    const auto at = m_positions.begin() + first;
+    const auto tail = at + removed;
+    const auto end = m_positions.begin() + 1 + m_count;
+    // The tail moves within the one allocation, so a step on a full day copies nothing twice.
+    if (added < removed)
+        std::move(tail, end, at + added);
+    else if (added > removed)
+        std::move_backward(tail, end, end + (added - removed));
+    std::copy(inserted.begin(), inserted.end(), at);
+    m_count = newCount;
+    return true;
+}

@@ -34,6 +34,11 @@ public:
     // Positions 1..count, in order.
     std::vector<ScheduleEntry> entries() const;
 
+    // Positions first..first+removed-1 give way to the entries given; the positions after them
+    // move up or down. False (nothing changed) when the range lies outside 1..count+1 or the
+    // result would exceed the capacity.
+    bool replaceRange(int first, int removed, const std::vector<ScheduleEntry> &inserted);
+
     // Copies positions and count without reallocating.
     void copyFrom(const DaySchedule &other);
 

@@ -4,6 +4,7 @@
 #include "device/UnsentEntries.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Messages.h"
+#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
@@ -15,17 +16,99 @@
 #include <algorithm>
 #include <optional>
 
-ScheduleList::ScheduleList(WeeklySchedule &week, ListControl &list, Messages &messages)
-    : m_week(week)
+ScheduleList::ScheduleList(WeekEditor &changes, ListControl &list, Messages &messages)
+    : m_changes(changes)
+    , m_week(changes.week())
     , m_list(list)
     , m_messages(messages)
 {
+    m_changes.onRestored = [this](const ListPlace &place) {
+        restorePlace(place);
+        changed();
+    };
+}
+
+ScheduleList::ScheduleList(WeeklySchedule &week, ListControl &list, Messages &messages)
+    : m_ownChanges(std::make_unique<WeekEditor>(week))
+    , m_changes(*m_ownChanges)
+    , m_week(week)
+    , m_list(list)
+    , m_messages(messages)
+{
+    m_changes.onRestored = [this](const ListPlace &place) {
+        restorePlace(place);
+        changed();
+    };
+}
+
+ScheduleList::~ScheduleList()
+{
+    m_changes.onRestored = nullptr;
 }
 
 void ScheduleList::changed()
 {
     if (onChanged)
         onChanged();
+}
+
+ScheduleList::StepStart ScheduleList::beginStep() const
+{
+    return {m_week.day(m_week.shownDay()).entries(), place()};
+}
+
+void ScheduleList::endStep(const StepStart &start, const QString &text)
+{
+    writeRows();
+    const int day = m_week.shownDay();
+    std::vector<WeekEditor::DayChange> days;
+    days.push_back({day, start.before, m_week.day(day).entries()});
+    if (m_changes.change(text, std::move(days), start.place, place()))
+        changed();
+}
+
+ListPlace ScheduleList::place() const
+{
+    ListPlace p;
+    p.day = m_week.shownDay();
+    for (int r = 0; r < m_list.rowCount(); ++r) {
+        if (m_list.isRowSelected(r))
+            p.selectedRows.push_back(r);
+    }
+    p.currentRow = m_list.currentRow();
+    p.currentColumn = m_list.currentColumn();
+    return p;
+}
+
+void ScheduleList::restorePlace(const ListPlace &place)
+{
+    reloadShownDay();
+    const int n = m_list.rowCount();
+    if (n > 0 && int(place.selectedRows.size()) == n) {
+        m_list.selectAllRows();
+    } else {
+        bool first = true;
+        for (int r : place.selectedRows) {
+            if (r < 0 || r >= n)
+                continue;
+            first ? m_list.selectOnlyRow(r) : m_list.selectRow(r);
+            first = false;
+        }
+    }
+    if (place.currentRow >= 0 && place.currentRow < n)
+        m_list.setCurrentCell(place.currentRow, place.currentColumn >= 0 ? place.currentColumn : kColumnTime);
+}
+
+void ScheduleList::undo()
+{
+    commitOpenEdit();
+    m_changes.undo();
+}
+
+void ScheduleList::redo()
+{
+    commitOpenEdit();
+    m_changes.redo();
 }
 
 void ScheduleList::setWorkingCount()
@@ -56,6 +139,11 @@ void ScheduleList::FillList()
 void ScheduleList::StoreList()
 {
     commitOpenEdit();
+    writeRows();
+}
+
+void ScheduleList::writeRows()
+{
     // The list decides how many entries the day has, whatever drifted before.
     setWorkingCount();
     DaySchedule &working = m_week.WorkingDay;
@@ -102,6 +190,12 @@ void ScheduleList::clearAllDays()
 }
 
 namespace {
+
+// "Delete Row", "Delete 3 Rows"
+QString rowsText(const QString &verb, int rows)
+{
+    return rows == 1 ? QStringLiteral("%1 Row").arg(verb) : QStringLiteral("%1 %2 Rows").arg(verb).arg(rows);
+}
 
 std::optional<int> rowMinute(const ListRow &row)
 {
@@ -154,8 +248,6 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
         image.bytes()[i] |= more.bytes()[i];
 
     const int day = m_week.shownDay();
-    DaySchedule before;
-    before.copyFrom(m_week.day(day));
     if (storeWeekdayImage(m_week, day, image.bytes().data(), image.bytes().size()) == WeekdayStoreResult::LineError)
         m_messages.show(QStringLiteral("Line Error"));
     reloadShownDay();
@@ -186,15 +278,19 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
         currentRowAfter = firstSelected;
     if (currentRowAfter >= 0)
         m_list.setCurrentCell(currentRowAfter, currentColumn >= 0 ? currentColumn : kColumnTime);
-
-    if (!before.sameEntries(m_week.day(day)))
-        changed();
     return true;
 }
 
 void ScheduleList::NormalizeDay()
 {
     StoreList();
+    const StepStart start = beginStep();
+    normalizeShownDay();
+    endStep(start, QStringLiteral("Sort by Time"));
+}
+
+void ScheduleList::normalizeShownDay()
+{
     std::vector<int> selected;
     for (int r = 0; r < m_list.rowCount(); ++r) {
         if (m_list.isRowSelected(r)) {
@@ -212,6 +308,7 @@ void ScheduleList::NormalizeDay()
 
 bool ScheduleList::insertRow()
 {
+    const StepStart start = beginStep();
     const int n = m_list.rowCount();
     if (n >= kMaxRows) {
         m_messages.show(QStringLiteral("The list is full: a day holds at most %1 entries.").arg(kMaxRows));
@@ -238,7 +335,7 @@ bool ScheduleList::insertRow()
     // The new row is where the operator works next: selected, current and in view.
     m_list.selectOnlyRow(at);
     m_list.setCurrentCell(at, column >= 0 ? column : kColumnTime);
-    changed();
+    endStep(start, QStringLiteral("Insert Row"));
     return true;
 }
 
@@ -282,16 +379,18 @@ void ScheduleList::deleteRows()
     commitOpenEdit();
     if (!m_list.hasSelectedRows())
         return;
+    const StepStart start = beginStep();
+    int deleted = 0;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
         if (m_list.isRowSelected(r)) {
             m_list.deleteRow(r);
             rowsRemovedAt(r);
+            ++deleted;
         }
     }
     setWorkingCount();
     m_list.renumberRows();
-    StoreList();
-    changed();
+    endStep(start, rowsText(QStringLiteral("Delete"), deleted));
 }
 
 void ScheduleList::selectAll()
@@ -315,8 +414,9 @@ void ScheduleList::copyRows()
 void ScheduleList::cutRows()
 {
     commitOpenEdit();
+    const StepStart start = beginStep();
     m_clipboard.clear();
-    bool any = false;
+    int cut = 0;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
         if (!m_list.isRowSelected(r))
             continue;
@@ -326,20 +426,25 @@ void ScheduleList::cutRows()
         m_clipboard.append(texts);
         m_list.deleteRow(r);
         rowsRemovedAt(r);
-        any = true;
+        ++cut;
     }
     setWorkingCount();
     m_list.renumberRows();
-    StoreList();
-    if (any)
-        changed();
+    endStep(start, rowsText(QStringLiteral("Cut"), cut));
 }
 
 void ScheduleList::pasteRows()
 {
     StoreList(); // commits an open edit first
+    const StepStart start = beginStep();
+    pasteClipboard();
+    endStep(start, QStringLiteral("Paste"));
+}
+
+void ScheduleList::pasteClipboard()
+{
     if (m_clipboard.count() == 0) {
-        NormalizeDay();
+        normalizeShownDay();
         return;
     }
     const std::vector<ScheduleEntry> existing = m_week.WorkingDay.entries();
@@ -470,8 +575,9 @@ void ScheduleList::BeginCellEdit()
         return;
     }
     if (toggled != text) {
+        const StepStart start = beginStep();
         m_list.setCellText(row, m_editedColumn, toggled);
-        changed();
+        endStep(start, QStringLiteral("Toggle %1").arg(QLatin1String(kColumnHeaders[size_t(m_editedColumn)])));
     }
 }
 
@@ -479,6 +585,8 @@ void ScheduleList::CommitCellEdit()
 {
     if (!m_editing)
         return;
+    const StepStart start = beginStep();
+    const int column = m_editedColumn;
     const int row = m_editedRow;
     const std::string typed = m_list.cellEditorText();
     bool edited = false;
@@ -500,7 +608,7 @@ void ScheduleList::CommitCellEdit()
     }
     CancelCellEdit();
     if (edited)
-        changed();
+        endStep(start, QStringLiteral("Edit %1").arg(QLatin1String(kColumnHeaders[size_t(column)])));
 }
 
 void ScheduleList::EditBackspace()

@@ -1,26 +1,37 @@
 #pragma once
 
+#include "schedule/ListPlace.h"
 #include "schedule/ScheduleEntry.h"
 #include "view/KeyScreen.h"
 #include "view/ListControl.h"
 #include "view/RowClipboard.h"
 
+#include <QString>
+
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Messages;
+class WeekEditor;
 class WeeklySchedule;
 
-// The editing behaviour of the schedule list, over any ListControl. Between store points the
-// list is the master copy of the shown day; StoreList writes it into the week, and the
-// reloads rebuild it from the week. Rows never exceed a full day (1440).
+// The editing behaviour of the schedule list, over any ListControl. Every change the list
+// makes is one step through the WeekEditor, which writes the shown day into the week at once,
+// so the list and the week agree after every step; StoreList at a store point writes what is
+// already there (and commits an open edit). The reloads rebuild the list from the week. Rows
+// never exceed a full day (1440).
 class ScheduleList {
 public:
     static constexpr int kMaxRows = 1440;
 
+    ScheduleList(WeekEditor &changes, ListControl &list, Messages &messages);
+    // A list with a history of its own.
     ScheduleList(WeeklySchedule &week, ListControl &list, Messages &messages);
+    ~ScheduleList();
 
     WeeklySchedule &week() { return m_week; }
+    WeekEditor &changes() { return m_changes; }
     const RowClipboard &clipboard() const { return m_clipboard; }
 
     // Called after every change the operator makes to the schedule (the week or the list).
@@ -48,6 +59,15 @@ public:
     // Every store point starts here: an open edit is committed as Enter would, or closed
     // when its text is refused.
     void commitOpenEdit() { CommitCellEdit(); }
+
+    // Where the operator is: the shown day, the selected rows, the current cell.
+    ListPlace place() const;
+    // Rebuilds the list from the week and selects and makes current as place says.
+    void restorePlace(const ListPlace &place);
+
+    // --- history: an open edit is committed first, as at any store point ---
+    void undo();
+    void redo();
 
     // --- commands ---
     // False when the list already holds a full day.
@@ -85,7 +105,19 @@ public:
     int rememberedColumn() const { return m_rememberedColumn; }
 
 private:
+    // A step begins with the shown day as the week holds it and the list's place; it ends by
+    // writing the list into the week and handing both versions to the history.
+    struct StepStart {
+        std::vector<ScheduleEntry> before;
+        ListPlace place;
+    };
+    StepStart beginStep() const;
+    void endStep(const StepStart &start, const QString &text);
+    // StoreList without committing an open edit.
+    void writeRows();
     void changed();
+    void normalizeShownDay();
+    void pasteClipboard();
     void setWorkingCount();
     void rowsRemovedAt(int row);
     ListRow rowTexts(int row) const;
@@ -96,6 +128,8 @@ private:
     bool normalizeInto(const std::vector<ScheduleEntry> &existing, const std::vector<ScheduleEntry> &added,
                        const std::vector<int> &selectMinutes, int currentMinute, int currentColumn);
 
+    std::unique_ptr<WeekEditor> m_ownChanges;
+    WeekEditor &m_changes;
     WeeklySchedule &m_week;
     ListControl &m_list;
     Messages &m_messages;

@@ -10,4 +10,6 @@ constexpr int Copy = 57634;
 constexpr int Cut = 57635;
 constexpr int Paste = 57637;
 constexpr int SelectAll = 57642;
+constexpr int Undo = 57643;
+constexpr int Redo = 57644;
 } // namespace ViewCommand

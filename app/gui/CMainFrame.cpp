@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "app/gui/CTavrinDoc.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/WeekEditor.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
@@ -42,14 +43,15 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     initResources();
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/tavrin/tavrin64.png")));
-    setWindowTitle(m_doc->frameTitle());
-    connect(m_doc, &CTavrinDoc::titleChanged, this, &QWidget::setWindowTitle);
+    setWindowTitle(m_doc->windowTitle());
+    connect(m_doc, &CTavrinDoc::titleChanged, this, [this] { setWindowTitle(m_doc->windowTitle()); });
+    connect(m_doc, &CTavrinDoc::modifiedChanged, this, &QWidget::setWindowModified);
 
     m_scheduleFiles = std::make_unique<ScheduleFiles>(m_view->schedule(), messages);
     m_view->setObjectName(QStringLiteral("view"));
     setCentralWidget(m_view);
-    // Every change the operator makes to the schedule leaves the document modified.
-    connect(m_view, &CTavrinView::scheduleChanged, this, &CMainFrame::markModified);
+    // The document is modified while the history is away from where it was opened or saved.
+    connect(&m_view->changes(), &WeekEditor::modifiedChanged, m_doc, &CTavrinDoc::setModifiedFlag);
     connect(m_view, &CTavrinView::shownDayChanged, this, &CMainFrame::followShownDay);
 
     createActions();
@@ -96,12 +98,23 @@ void CMainFrame::createActions()
         addAction(action);
         m_actions.insert(id, action);
     }
+    // Undo and Redo follow the history with their texts: the list holds them.
+    for (QAction *action : {m_view->undoAction(), m_view->redoAction()}) {
+        action->setObjectName(QStringLiteral("command%1").arg(action->data().toInt()));
+        addAction(action);
+        m_actions.insert(action->data().toInt(), action);
+    }
 }
 
 void CMainFrame::createMenus()
 {
     for (const MenuPopup &popup : mainMenu()) {
         QMenu *menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        if (popup.items.front() == Cmd::EditCut) {
+            menu->addAction(m_actions.value(Cmd::EditUndo));
+            menu->addAction(m_actions.value(Cmd::EditRedo));
+            menu->addSeparator();
+        }
         for (int id : popup.items) {
             if (id == 0)
                 menu->addSeparator();
@@ -203,6 +216,8 @@ void CMainFrame::registerHandlers()
     for (int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditSelectAll, Cmd::EditInsert, Cmd::EditModify,
                    Cmd::EditDelete})
         m_handlers.insert(id, [this, id] { onEditCommand(id); });
+    m_handlers.insert(Cmd::EditUndo, [this] { m_view->undo(); });
+    m_handlers.insert(Cmd::EditRedo, [this] { m_view->redo(); });
     m_handlers.insert(Cmd::AutoSet, [this] { onAutoSet(); });
     m_handlers.insert(Cmd::ViewToolbar, [this] { onToggleToolBar(); });
     m_handlers.insert(Cmd::ViewStatusBar, [this] { onToggleStatusBar(); });

@@ -61,9 +61,11 @@ private:
     void registerHandlers();
     void updateLockIndicators();
     void followShownDay(int day);
-    void markModified();
-    // After New, Open or Save: the list shows Monday from the schedule, the title follows.
+    // After New, Open or Save: the list shows Monday from the schedule, the title follows, and
+    // the history's clean point is here.
     void fileCommandDone();
+    // After New or Open: the history of the week that was replaced is gone.
+    void documentReplaced();
 
     // Asks to save unsaved changes; false when the operator cancels (or the Save is cancelled).
     bool saveModified();

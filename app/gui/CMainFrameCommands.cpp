@@ -28,8 +28,6 @@
 // The device sits on port 1 unless the operator named another one.
 QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
 
-void CMainFrame::markModified() { m_doc->setModifiedFlag(true); }
-
 bool CMainFrame::saveModified()
 {
     if (!m_doc->isModified())
@@ -49,14 +47,21 @@ void CMainFrame::fileCommandDone()
 {
     m_view->reloadShownDay();
     m_doc->setTitle(m_scheduleFiles->title());
+    m_view->changes().setClean();
     m_doc->setModifiedFlag(false);
+}
+
+void CMainFrame::documentReplaced()
+{
+    m_view->changes().clear();
+    fileCommandDone();
 }
 
 void CMainFrame::initialUpdate()
 {
     // A missing or broken template has been reported; the program goes on with an empty week.
     if (m_scheduleFiles->New())
-        fileCommandDone();
+        documentReplaced();
     else
         m_view->reloadShownDay();
 }
@@ -66,7 +71,7 @@ void CMainFrame::openFile(const QString &path)
     if (path.isEmpty() || !m_scheduleFiles->Open(path))
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
-    fileCommandDone();
+    documentReplaced();
 }
 
 void CMainFrame::onFileNew()
@@ -74,7 +79,7 @@ void CMainFrame::onFileNew()
     if (!saveModified())
         return;
     if (m_scheduleFiles->New())
-        fileCommandDone();
+        documentReplaced();
 }
 
 void CMainFrame::onFileOpen()
@@ -85,7 +90,7 @@ void CMainFrame::onFileOpen()
     if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
-    fileCommandDone();
+    documentReplaced();
 }
 
 bool CMainFrame::onFileSave()
@@ -167,20 +172,17 @@ void CMainFrame::onDownload()
 
 // Each weekday received replaces that day of the week. The list is stored first, so edits of
 // the shown day survive when that day is not among those received.
+// All the weekdays that came back are one step; an Upload that ends in "Communication error"
+// also closes with OK, and one that brought nothing different leaves no step.
 void CMainFrame::onUpload()
 {
-    m_view->StoreList();
-    // An Upload that ends in "Communication error" also closes with OK: the document only
-    // counts as changed when a weekday really came back different.
-    const auto before = std::make_unique<WeeklySchedule>();
-    before->copyFrom(m_view->schedule());
-    CUploadDlg dialog(this, m_view->schedule(), portName());
     // Cancel too may come after weekdays were stored, each made the shown day: the list must
     // show what the week now holds, or the next store point writes it into the wrong day.
-    dialog.exec();
-    m_view->reloadShownDay();
-    if (!before->sameDays(m_view->schedule()))
-        markModified();
+    m_view->changeWeekThrough(QStringLiteral("Upload"), false, [this] {
+        CUploadDlg dialog(this, m_view->schedule(), portName());
+        dialog.exec();
+        return true;
+    });
 }
 
 void CMainFrame::onSerialPort()

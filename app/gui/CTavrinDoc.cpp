@@ -18,3 +18,8 @@ QString CTavrinDoc::frameTitle() const
 {
     return m_title + QStringLiteral(" - ") + QString::fromLatin1(kWindowTitle);
 }
+
+QString CTavrinDoc::windowTitle() const
+{
+    return m_title + QStringLiteral("[*] - ") + QString::fromLatin1(kWindowTitle);
+}

@@ -21,6 +21,8 @@ public:
 
     // "Untitled -   Tavrin (Program Timer)"
     QString frameTitle() const;
+    // The frame title with Qt's modified marker after the document title: "Untitled[*] - ...".
+    QString windowTitle() const;
 
 signals:
     void titleChanged(const QString &frameTitle);

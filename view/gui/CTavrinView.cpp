@@ -8,6 +8,7 @@
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -24,13 +25,14 @@ CTavrinView::CTavrinView(Messages &messages, QWidget *parent)
 {
     setModel(m_model);
     m_control = std::make_unique<TableListControl>(*this, *m_model);
-    m_core = std::make_unique<ScheduleList>(m_week, *m_control, messages);
+    m_core = std::make_unique<ScheduleList>(m_changes, *m_control, messages);
     m_control->setCore(m_core.get());
     m_core->onChanged = [this] { emit scheduleChanged(); };
     m_core->onShownDayChanged = [this](int d) { emit shownDayChanged(d); };
 
     setUpColumns();
     setUpLook();
+    setUpHistory();
     // A click on any header sorts the day by time, never by the clicked column.
     setSortingEnabled(false);
     horizontalHeader()->setSectionsClickable(true);
@@ -74,6 +76,55 @@ void CTavrinView::setUpLook()
     QPalette p = palette();
     p.setColor(QPalette::Base, ScheduleItemModel::kTextBackground);
     setPalette(p);
+}
+
+void CTavrinView::setUpHistory()
+{
+    m_undoAction = new QAction(this);
+    m_undoAction->setData(ViewCommand::Undo);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = new QAction(this);
+    m_redoAction->setData(ViewCommand::Redo);
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The list's own actions, so that the keys work in a view on its own too.
+    addAction(m_undoAction);
+    addAction(m_redoAction);
+    connect(m_undoAction, &QAction::triggered, this, &CTavrinView::undo);
+    connect(m_redoAction, &QAction::triggered, this, &CTavrinView::redo);
+    auto follow = [this] {
+        const QString undoStep = m_changes.undoText();
+        const QString redoStep = m_changes.redoText();
+        m_undoAction->setText(undoStep.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undoStep));
+        m_redoAction->setText(redoStep.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redoStep));
+        m_undoAction->setEnabled(m_changes.canUndo());
+        m_redoAction->setEnabled(m_changes.canRedo());
+    };
+    connect(&m_changes, &WeekEditor::historyChanged, this, follow);
+    follow();
+}
+
+void CTavrinView::undo()
+{
+    m_core->undo();
+}
+
+void CTavrinView::redo()
+{
+    m_core->redo();
+}
+
+void CTavrinView::changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool()> &dialog)
+{
+    StoreList();
+    const ListPlace placeBefore = m_core->place();
+    const auto before = std::make_unique<WeeklySchedule>();
+    before->copyFrom(m_week);
+    if (!dialog())
+        return;
+    reloadShownDay();
+    // A dialog that changed nothing leaves no step.
+    if (m_changes.changeFrom(*before, stepText, nameDays, placeBefore, m_core->place()))
+        emit scheduleChanged();
 }
 
 void CTavrinView::StoreList()
@@ -123,6 +174,9 @@ QWidget *CTavrinView::cellEditor() const
 QMenu *CTavrinView::createContextMenu(QWidget *parent)
 {
     auto *menu = new QMenu(parent);
+    menu->addAction(m_undoAction);
+    menu->addAction(m_redoAction);
+    menu->addSeparator();
     auto add = [&](const QString &text, int command, void (CTavrinView::*slot)()) {
         QAction *a = menu->addAction(text);
         a->setData(command);
@@ -190,17 +244,11 @@ void CTavrinView::editDelete()
 void CTavrinView::autoSet()
 {
     // The dialog writes straight into the schedule and on OK the list is rebuilt from it,
-    // showing the day that was generated: store the list first so its edits survive.
-    StoreList();
-    const auto before = std::make_unique<WeeklySchedule>();
-    before->copyFrom(m_week);
-    CAutoSetupDlg dialog(m_week, m_messages, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    reloadShownDay();
-    // An Auto Set that generated nothing changed nothing.
-    if (!before->sameDays(m_week))
-        emit scheduleChanged();
+    // showing the day that was generated.
+    changeWeekThrough(QStringLiteral("Auto Set"), true, [this] {
+        CAutoSetupDlg dialog(m_week, m_messages, this);
+        return dialog.exec() == QDialog::Accepted;
+    });
 }
 
 bool CTavrinView::event(QEvent *e)

@@ -1,37 +1,42 @@
 #pragma once
 
+#include "schedule/ListPlace.h"
+#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 
 #include <QList>
 #include <QStringList>
 #include <QTableView>
+#include <functional>
 #include <memory>
 
 class Messages;
+class QAction;
 class QMenu;
 class ScheduleItemModel;
 class ScheduleList;
 class TableListControl;
 
 // The schedule list: the events of the shown weekday, edited in place. The view owns the
-// WeeklySchedule for the whole run; the application shell reaches the schedule only through
-// this class.
+// WeeklySchedule and its WeekEditor (the undo history every change passes) for the whole run;
+// the application shell reaches the schedule only through this class.
 //
-// Between store points the list is the master copy of the shown day:
+// Every change of the list is written into the week at once, as one step of the history, so
+// the store points find nothing left to write but an open cell edit:
 //  - StoreList() writes the list into the schedule, committing an open cell edit first as
 //    Enter would (or closing it when its text is refused). Call it before Download and before
 //    saving the database (weekday switches, Delete, Cut, Paste and the re-sort do it
 //    themselves).
-//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops list
-//    edits made since the last store). Call it after Upload, New, Open and Save have changed
-//    the schedule.
+//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops an
+//    uncommitted edit). Call it after New, Open and Save have changed the schedule; a dialog
+//    that writes the week goes through changeWeekThrough instead, which reloads and records.
 //  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday) the shown day and shows it.
 //
 // Signals:
 //  - scheduleChanged(): the operator changed the schedule (a cell toggle or edit, Insert,
-//    Delete, Cut, Paste, the re-sort, Auto Setup), only when something really changed. Store
-//    points and reloads themselves do not emit it (what they carry was announced when it was
-//    made), except for the open edit a store point commits.
+//    Delete, Cut, Paste, the re-sort, Auto Setup, Upload, undo and redo), only when something
+//    really changed. Store points and reloads themselves do not emit it, except for the open
+//    edit a store point commits. The modified state follows the history (changes()), not this.
 //
 // Keys: arrows, Home/End, Ctrl+Home/End and Page Up/Down move the current cell; Enter on it
 // does what a double-click does, Space toggles a toggle cell. With the cell editor open every
@@ -46,6 +51,15 @@ public:
 
     WeeklySchedule &schedule() { return m_week; }
     const WeeklySchedule &schedule() const { return m_week; }
+    WeekEditor &changes() { return m_changes; }
+    // Undo and Redo, their texts naming the step ("&Undo Delete 3 Rows"), disabled when there is
+    // nothing to undo or redo; Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
+    QAction *undoAction() const { return m_undoAction; }
+    QAction *redoAction() const { return m_redoAction; }
+    // A dialog that writes the week itself: the list is stored first, dialog runs, and when it
+    // returns true the list is rebuilt and whatever days changed become one step named
+    // stepText (with the weekdays when nameDays).
+    void changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool()> &dialog);
     int shownDay() const { return m_week.shownDay(); }
 
     void StoreList();
@@ -58,7 +72,7 @@ public:
     QStringList rowTexts(int row) const;
     QList<QStringList> shownRows() const;
 
-    // The context menu: Cut, Copy, Paste, Select All, Insert, Modify, Delete, Auto Set, each
+    // The context menu: Undo, Redo, Cut, Copy, Paste, Select All, Insert, Modify, Delete, Auto Set, each
     // action's data its command number. Owned by parent.
     QMenu *createContextMenu(QWidget *parent);
 
@@ -67,6 +81,8 @@ public:
     QWidget *cellEditor() const;
 
 public slots:
+    void undo();
+    void redo();
     void ShowDay(int dayNumber);
     void NormalizeDay();
     void editCut();
@@ -97,8 +113,12 @@ protected:
 private:
     void setUpColumns();
     void setUpLook();
+    void setUpHistory();
 
     WeeklySchedule m_week;
+    WeekEditor m_changes{m_week};
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     Messages &m_messages;
     ScheduleItemModel *m_model;
     std::unique_ptr<TableListControl> m_control;

@@ -20,7 +20,7 @@ protected:
 
 TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
 {
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
     const int templateRows = frame->view()->shownRowCount();
 
@@ -32,7 +32,7 @@ TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(files.saveAsked, 1);
     EXPECT_TRUE(QFile::exists(week));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
     EXPECT_FALSE(frame->document()->isModified());
     EXPECT_EQ(frame->view()->shownDay(), 1);
     EXPECT_TRUE(frame->commandAction(Cmd::Monday)->isChecked());
@@ -40,19 +40,19 @@ TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
     // a cancelled Save changes nothing
     frame->dispatch(Cmd::FileSave);
     EXPECT_EQ(files.saveAsked, 2);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
 
     // New: the template again, "Untitled", asked nothing (nothing changed)
     frame->dispatch(Cmd::FileNew);
     EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
     frame->view()->ShowDay(2);
     EXPECT_EQ(frame->view()->shownRowCount(), templateRows);
 
     // Open: the saved Tuesday is back under the file's name
     files.openAnswers = {{week}};
     QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Week.mdb") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
     EXPECT_EQ(frame->view()->shownDay(), 1);
     frame->view()->ShowDay(2);
     EXPECT_EQ(frame->view()->shownRowCount(), 3);
@@ -65,7 +65,7 @@ TEST_F(FileCommands, NewAndOpenAskAboutUnsavedChangesFirst)
     const QString week = dir.filePath(QStringLiteral("week.mdb"));
     files.saveAnswers = {week};
     frame->dispatch(Cmd::FileSave);
-    ASSERT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+    ASSERT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("week.mdb") + kSuffix);
 
     insertRows(2);
     // Cancel: New does nothing
@@ -73,7 +73,7 @@ TEST_F(FileCommands, NewAndOpenAskAboutUnsavedChangesFirst)
     frame->dispatch(Cmd::FileNew);
     EXPECT_EQ(messages.asked, QStringList{QStringLiteral("Save changes to week.mdb?")});
     EXPECT_EQ(frame->view()->shownRowCount(), 2);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("week.mdb") + kSuffix);
 
     // Cancel: Open shows no dialog
     messages.answers = {Messages::Answer::Cancel};
@@ -87,7 +87,7 @@ TEST_F(FileCommands, NewAndOpenAskAboutUnsavedChangesFirst)
     files.openAnswers = {{week}};
     frame->dispatch(Cmd::FileOpen);
     EXPECT_EQ(files.openAsked, 1);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("week.mdb") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("week.mdb") + kSuffix);
     EXPECT_EQ(frame->view()->shownRowCount(), 0);
     files.openAnswers = {{other}};
     frame->dispatch(Cmd::FileOpen);
@@ -97,7 +97,7 @@ TEST_F(FileCommands, NewAndOpenAskAboutUnsavedChangesFirst)
     insertRows(1);
     messages.answers = {Messages::Answer::Discard};
     frame->dispatch(Cmd::FileNew);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
     EXPECT_FALSE(frame->document()->isModified());
     EXPECT_EQ(messages.asked.size(), 4);
 }
@@ -124,7 +124,7 @@ TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
     CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned),
                    std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), path, QStringLiteral("--port"), QStringLiteral("/dev/null")}));
-    EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("Friday.mdb") + kSuffix);
+    EXPECT_EQ(app.mainFrame()->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Friday.mdb") + kSuffix);
     EXPECT_EQ(app.mainFrame()->view()->shownRowCount(), 2);
     EXPECT_EQ(app.mainFrame()->portName(), QStringLiteral("/dev/null"));
     EXPECT_TRUE(messages->shown.isEmpty());
@@ -135,7 +135,7 @@ TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
     CTavrinApp missing(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned2),
                        std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(missing.InitInstance({QStringLiteral("tavrin"), dir.filePath(QStringLiteral("nothing.mdb"))}));
-    EXPECT_EQ(missing.mainFrame()->windowTitle(), QStringLiteral("Untitled") + kSuffix);
+    EXPECT_EQ(missing.mainFrame()->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
     EXPECT_FALSE(messages2->shown.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nothing.mdb"))));
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+// Where the operator was in the list: the shown day, the selected rows and the current cell
+// (-1 when there is none). Undo and redo bring it back with the rows.
+struct ListPlace {
+    int day = 1;
+    std::vector<int> selectedRows;
+    int currentRow = -1;
+    int currentColumn = -1;
+
+    bool operator==(const ListPlace &) const = default;
+};
