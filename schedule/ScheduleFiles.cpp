@@ -1,6 +1,7 @@
 #include "schedule/ScheduleFiles.h"
 
 #include "schedule/Messages.h"
+#include "schedule/TemplateDirectory.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -16,7 +17,7 @@ ScheduleFiles::ScheduleFiles(WeeklySchedule &week, Messages &messages, const QSt
     : m_week(week)
     , m_messages(messages)
     , m_store(messages)
-    , m_templateDirectory(templateDirectory.isEmpty() ? executableDirectory() : templateDirectory)
+    , m_templateDirectory(templateDirectory.isEmpty() ? defaultTemplateDirectory(executableDirectory()) : templateDirectory)
     , m_title(kUntitled)
 {
 }
