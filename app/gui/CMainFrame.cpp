@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
 
     createActions();
     createMenus();
+    createRecentFilesMenu();
     createToolBar();
     createStatusBar();
     registerHandlers();
@@ -203,6 +204,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::FileSave, [this] { onFileSave(); });
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
     m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });
+    m_handlers.insert(Cmd::FilePrintPreview, [this] { onFilePrintPreview(); });
     m_handlers.insert(Cmd::AppExit, [this] { onAppExit(); });
     for (int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditSelectAll, Cmd::EditInsert, Cmd::EditModify,
                    Cmd::EditDelete})
