@@ -182,7 +182,7 @@ void CMainFrame::onUpload()
 
 void CMainFrame::onSerialPort()
 {
-    SerialPortDlg dialog(m_settings.serialPort(), this);
+    SerialPortDlg dialog(m_settings.serialPort(), this, portName());
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_settings.setSerialPort(dialog.portName());

@@ -1,5 +1,7 @@
 #include "device/gui/DeviceMessage.h"
 
+#include "device/PortAccess.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -20,7 +22,11 @@ QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QStri
 
 QString portOpenFailText(const QString &reason, const QString &portName)
 {
-    const QString detail = reason.isEmpty() ? portName : reason;
+    QString detail = reason.isEmpty() ? portName : reason;
+    // a port that is there but not ours to open: say how to get it
+    const QString hint = portPermissionHint(portName);
+    if (!hint.isEmpty())
+        detail += QStringLiteral("\n\n") + hint;
     return detail.isEmpty() ? QStringLiteral("Serial Port Open Fail")
                             : QStringLiteral("Serial Port Open Fail\n\n%1").arg(detail);
 }
