@@ -56,10 +56,14 @@ QString portPermissionHint(const QString &portName)
     PortAccessFacts facts;
     if (!readPortAccessFacts(file, facts) || mayReadAndWrite(facts))
         return {};
-    QString group = QFileInfo(file).group();
-    if (group.isEmpty())
-        group = QStringLiteral("dialout");
-    return QStringLiteral("You may not use %1. To use serial ports, add yourself to the %2 group: "
-                          "sudo usermod -aG %2 $USER, then log in again.")
-        .arg(file, group);
+    const QString group = QFileInfo(file).group();
+    if ((facts.mode & 060) == 060 && !group.isEmpty())
+        return QStringLiteral("You may not use %1. To use serial ports, add yourself to the %2 group: "
+                              "sudo usermod -aG %2 $USER, then log in again.")
+            .arg(file, group);
+    // its group may not use it either: joining that group would not help
+    return QStringLiteral("You may not use %1: only its owner may. Ask the administrator to give it to the "
+                          "dialout group, then add yourself to that group: sudo usermod -aG dialout $USER, "
+                          "then log in again.")
+        .arg(file);
 }
