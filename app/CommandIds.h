@@ -12,6 +12,9 @@ constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;
 constexpr int FilePrintSetup = 57606;
 constexpr int FilePrint = 57607;
+constexpr int FilePrintPreview = 57609;
+// File > Open Recent: the first of four numbers, one per entry
+constexpr int FileRecent1 = 57616;
 constexpr int AppExit = 57665;
 
 // Edit: the list's own commands, numbered where the list's context menu uses them

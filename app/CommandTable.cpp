@@ -10,6 +10,7 @@ const std::vector<CommandInfo> kCommands = {
     {Cmd::FileOpen, "&Open...\tCtrl+O", "Open", "open", "Ctrl+O", "Open an existing document\nOpen"},
     {Cmd::FileSave, "&Save\tCtrl+S", "Save", "save", "Ctrl+S", "Save the active document\nSave As"},
     {Cmd::FilePrint, "&Print...\tCtrl+P", "Print", "print", "Ctrl+P", "Print the active document\nPrint"},
+    {Cmd::FilePrintPreview, "Print Pre&view...", "", "", "", "Display full pages\nPrint Preview"},
     {Cmd::FilePrintSetup, "P&rint Setup...", "", "", "",
      "Change the printer and printing options\nPrint Setup"},
     {Cmd::AppExit, "E&xit", "", "", "", "Quit the application; prompts to save documents\nExit"},
@@ -39,7 +40,9 @@ const std::vector<CommandInfo> kCommands = {
 };
 
 const std::vector<MenuPopup> kMenu = {
-    {"&File", {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::FilePrint, Cmd::FilePrintSetup, 0, Cmd::AppExit}},
+    {"&File",
+     {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup, 0,
+      Cmd::AppExit}},
     {"&Edit",
      {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, 0, Cmd::EditSelectAll, 0, Cmd::EditInsert, Cmd::EditModify,
       Cmd::EditDelete, 0, Cmd::AutoSet}},

@@ -34,6 +34,18 @@ void Settings::addRecentFile(const QString &path)
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
+    writeRecentFiles(files);
+}
+
+void Settings::removeRecentFile(const QString &path)
+{
+    QStringList files = recentFiles();
+    if (files.removeAll(path))
+        writeRecentFiles(files);
+}
+
+void Settings::writeRecentFiles(QStringList files)
+{
     while (files.size() > kRecentFileCount)
         files.removeLast();
     m_store->beginGroup(QString::fromLatin1(kRecentFileGroup));

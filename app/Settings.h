@@ -28,9 +28,12 @@ public:
     // Most recent first, at most kRecentFileCount.
     QStringList recentFiles() const;
     void addRecentFile(const QString &path);
+    void removeRecentFile(const QString &path);
 
     void sync();
 
 private:
+    void writeRecentFiles(QStringList files);
+
     std::unique_ptr<QSettings> m_store;
 };

@@ -2,6 +2,7 @@
 
 #include "schedule/Messages.h"
 #include "schedule/NewScheduleFile.h"
+#include "schedule/TemplateDirectory.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -40,7 +41,7 @@ StoreOutcome asTemplate(StoreOutcome outcome)
 ScheduleFiles::ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory)
     : m_week(week)
     , m_messages(messages)
-    , m_templateDirectory(templateDirectory.isEmpty() ? executableDirectory() : templateDirectory)
+    , m_templateDirectory(templateDirectory.isEmpty() ? defaultTemplateDirectory(executableDirectory()) : templateDirectory)
     , m_title(kUntitled)
 {
 }

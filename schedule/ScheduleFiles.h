@@ -25,7 +25,7 @@ class WeeklySchedule;
 // The caller of Save stores the list into the shown day first, as for any store point.
 //
 // The template database "default.mdb" is looked for in the template directory, by default
-// the directory of the running program.
+// the directory of the running program, else the installed data folder.
 class ScheduleFiles {
 public:
     static const QString kTemplateFileName; // "default.mdb"

@@ -7,6 +7,7 @@ tavrin_packages=(
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth x11-utils fonts-dejavu-core tzdata
+  desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot
 )
 
 tavrin_ensure_deps() {

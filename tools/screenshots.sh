@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Writes pictures of the program for the documentation: the main window with a filled Monday
-# and the Download, Upload, Time Setting, Auto Setup and About dialogs, as PNGs.
+# and the Download, Upload, Time Setting, Auto Setup and About dialogs, as PNGs, on a
+# 1600 x 900 screen and again on an ordinary 1366 x 768 laptop screen (OUTPUT_DIR/1366x768).
 #   tools/screenshots.sh [OUTPUT_DIR]      (default: build/screenshots)
-# The program runs under Xvfb with tavrin-sim behind it; the main window's picture is also
-# copied to docs/main-window.png, which the README shows.
+# build/bin/tavrin-screenshots runs under Xvfb with tavrin-sim behind it; the main window at
+# 1366 x 768 is also copied to docs/main-window.png, which the README shows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}
 mkdir -p "$out" docs
-[ -x build/bin/tavrin ] || { echo "build the program first (./run.sh or cmake --build build)" >&2; exit 1; }
+[ -x build/bin/tavrin-screenshots ] || { echo "build the tools first (cmake --build build)" >&2; exit 1; }
 
 port_args=()
 sim_pid=""
@@ -28,11 +29,11 @@ if [ -x build/bin/tavrin-sim ]; then
   done
 fi
 
-# a settings file of its own, so the pictures don't depend on this machine's choices
-export XDG_CONFIG_HOME
-XDG_CONFIG_HOME=$(mktemp -d -t tavrin-shots.XXXXXX)
-TAVRIN_SCREENSHOTS="$(cd "$out" && pwd)" \
-  xvfb-run -a -s "-screen 0 1600x900x24" build/bin/tavrin "${port_args[@]}"
-rm -rf "$XDG_CONFIG_HOME"
-cp "$out/main-window.png" docs/main-window.png
-ls -l "$out"
+shoot() { # SIZE FOLDER
+  mkdir -p "$2"
+  xvfb-run -a -s "-screen 0 ${1}x24" build/bin/tavrin-screenshots "$(cd "$2" && pwd)" "${port_args[@]}"
+}
+shoot 1600x900 "$out"
+shoot 1366x768 "$out/1366x768"
+cp "$out/1366x768/main-window.png" docs/main-window.png
+ls -l "$out" "$out/1366x768"

@@ -27,7 +27,9 @@
 static void initResources() { Q_INIT_RESOURCE(app); }
 
 namespace {
-const QSize kButtonSize(100, 52);
+// A button is as wide as its label needs, never narrower than its picture with a margin, so
+// the whole toolbar (New … SUN) fits a 1280-pixel screen.
+constexpr int kButtonMinWidth = 48;
 const QSize kImageSize(40, 32);
 constexpr const char *kIdleMessage = "Ready";
 } // namespace
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
 
     createActions();
     createMenus();
+    createRecentFilesMenu();
     createToolBar();
     createStatusBar();
     registerHandlers();
@@ -86,6 +89,8 @@ void CMainFrame::createActions()
         action->setToolTip(toolTipText(info));
         if (Cmd::dayOfCommand(info.id)) {
             action->setCheckable(true);
+            // the Weekly menu shows a real check mark, not a sunken picture
+            action->setIconVisibleInMenu(false);
             m_weekdays->addAction(action);
         }
         if (info.id == Cmd::ViewToolbar || info.id == Cmd::ViewStatusBar) {
@@ -142,7 +147,7 @@ void CMainFrame::createToolBar()
         QAction *action = m_actions.value(id);
         m_toolBar->addAction(action);
         if (QWidget *button = m_toolBar->widgetForAction(action))
-            button->setMinimumSize(kButtonSize);
+            button->setMinimumWidth(kButtonMinWidth);
     }
     // The View menu's check follows the toolbar, however it was hidden.
     connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
@@ -212,6 +217,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::FileSave, [this] { onFileSave(); });
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
     m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });
+    m_handlers.insert(Cmd::FilePrintPreview, [this] { onFilePrintPreview(); });
     m_handlers.insert(Cmd::AppExit, [this] { onAppExit(); });
     for (int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditSelectAll, Cmd::EditInsert, Cmd::EditModify,
                    Cmd::EditDelete})

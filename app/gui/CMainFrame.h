@@ -13,6 +13,7 @@ class Messages;
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QPrinter;
 class QToolBar;
 class ScheduleFiles;
@@ -49,6 +50,8 @@ public:
 
     // The printer Print Setup sets up and Print prints on.
     QPrinter *printer();
+    // File > Open Recent, the last four schedule files.
+    QMenu *recentFilesMenu() const { return m_recentMenu; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,6 +61,10 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void createRecentFilesMenu();
+    void fillRecentFilesMenu();
+    // A file that is gone is dropped from the list with a message; Open reports other failures.
+    void openRecentFile(const QString &path);
     void registerHandlers();
     void updateLockIndicators();
     void followShownDay(int day);
@@ -76,6 +83,7 @@ private:
     bool onFileSave();
     void onFilePrint();
     void onFilePrintSetup();
+    void onFilePrintPreview();
     void onAppExit();
     void onEditCommand(int id);
     void onAutoSet();
@@ -100,6 +108,7 @@ private:
     QHash<int, std::function<void()>> m_handlers;
     QActionGroup *m_weekdays = nullptr;
     QToolBar *m_toolBar = nullptr;
+    QMenu *m_recentMenu = nullptr;
     QLabel *m_lockPanes[3] = {};
     std::unique_ptr<LockKeys> m_lockKeys;
     std::unique_ptr<QPrinter> m_printer;

@@ -14,11 +14,11 @@
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
+#include "ui/gui/PrinterSetup.h"
 #include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -120,11 +120,8 @@ QPrinter *CMainFrame::printer()
     return m_printer.get();
 }
 
-void CMainFrame::onFilePrintSetup()
-{
-    QPageSetupDialog dialog(printer(), this);
-    dialog.exec();
-}
+// The printer, as the command's prompt promises, and with it the paper and orientation.
+void CMainFrame::onFilePrintSetup() { choosePrinter(this, *printer()); }
 
 void CMainFrame::onAppExit() { close(); }
 
@@ -187,7 +184,7 @@ void CMainFrame::onUpload()
 
 void CMainFrame::onSerialPort()
 {
-    SerialPortDlg dialog(m_settings.serialPort(), this);
+    SerialPortDlg dialog(m_settings.serialPort(), this, portName());
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_settings.setSerialPort(dialog.portName());

@@ -4,7 +4,6 @@
 #include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DialogFileChooser.h"
-#include "app/gui/ScreenshotTour.h"
 #include "view/gui/CTavrinView.h"
 #include "ui/gui/BoxMessages.h"
 
@@ -46,17 +45,13 @@ bool CTavrinApp::InitInstance(const QStringList &arguments)
         dialogs->setParent(m_frame.get());
     m_frame->setPortOverride(line.port);
 
-    // The view starts on the template schedule; a file named on the command line is then opened
-    // as the Open command would open it.
+    // The window is up first, so a missing template or a file that can't be opened is reported
+    // over it, not over an empty desktop. The view starts on the template schedule; a file named
+    // on the command line is then opened as the Open command would open it.
+    m_frame->showMaximized();
+    m_frame->view()->setFocus();
     m_frame->initialUpdate();
     if (!line.file.isEmpty())
         m_frame->openFile(line.file);
-
-    m_frame->showMaximized();
-    m_frame->view()->setFocus();
-
-    const QString screenshots = qEnvironmentVariable("TAVRIN_SCREENSHOTS");
-    if (!screenshots.isEmpty())
-        (new ScreenshotTour(*m_frame, *m_messages, screenshots))->start();
     return true;
 }

@@ -1,5 +1,8 @@
 #include "app/gui/SerialPortDlg.h"
 
+#include "app/PortLabel.h"
+#include "device/PortName.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -7,7 +10,7 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
-SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent) : QDialog(parent)
+SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Serial Port"));
     setObjectName(QStringLiteral("serialPortDialog"));
@@ -16,11 +19,16 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent) : QDialog(
     m_ports->setObjectName(QStringLiteral("ports"));
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
+    const QString inUseFile = inUse.isEmpty() ? QString() : openablePortName(inUse);
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        QString label = info.systemLocation();
-        if (!info.description().isEmpty())
-            label += QStringLiteral("  (") + info.description() + QLatin1Char(')');
-        m_ports->addItem(label, info.systemLocation());
+        ListedPort port;
+        port.location = info.systemLocation();
+        port.description = info.description();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            port.vendorId = info.vendorIdentifier();
+            port.productId = info.productIdentifier();
+        }
+        m_ports->addItem(portLabel(port, !inUseFile.isEmpty() && port.location == inUseFile), port.location);
     }
     m_ports->setCurrentIndex(-1);
     m_ports->setEditText(current);

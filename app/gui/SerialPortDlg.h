@@ -8,7 +8,9 @@ class QComboBox;
 class SerialPortDlg : public QDialog {
     Q_OBJECT
 public:
-    SerialPortDlg(const QString &current, QWidget *parent = nullptr);
+    // `inUse` is the port the device dialogs open now (the command line's, the chosen one or
+    // the default); the list marks it.
+    SerialPortDlg(const QString &current, QWidget *parent = nullptr, const QString &inUse = QString());
 
     // The chosen name, trimmed; empty means the program's default port.
     QString portName() const;

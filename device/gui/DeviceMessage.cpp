@@ -1,6 +1,7 @@
 #include "device/gui/DeviceMessage.h"
 
 #include "device/TransferOutcomeText.h"
+#include "device/PortAccess.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -25,6 +26,10 @@ QString portOpenFailText(const QString &reason, const QString &portName)
     TransferOutcome failed;
     failed.end = TransferEnd::PortFailed;
     const QString text = transferOutcomeText(failed);
-    const QString detail = reason.isEmpty() ? portName : reason;
+    QString detail = reason.isEmpty() ? portName : reason;
+    // a port that is there but not ours to open: say how to get it
+    const QString hint = portPermissionHint(portName);
+    if (!hint.isEmpty())
+        detail += QStringLiteral("\n\n") + hint;
     return detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail;
 }

@@ -13,5 +13,6 @@ class QWidget;
 QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption = QString(),
                                bool information = false, std::function<void()> onClosed = {});
 
-// "Serial Port Open Fail", with the port's own reason (which names the port).
+// "Serial Port Open Fail", with the port's own reason (which names the port), and for a port
+// this user may not open, how to join its group.
 QString portOpenFailText(const QString &reason, const QString &portName);

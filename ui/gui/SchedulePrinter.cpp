@@ -62,6 +62,18 @@ QFont reportFont(QPaintDevice *device, const QRect &printable, int columns)
 
 } // namespace
 
+PageSpan pagesToPrint(const QPrinter &printer, int pageCount)
+{
+    PageSpan span{0, pageCount - 1};
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() <= 0)
+        return span;
+    // a range past the last page prints the last page rather than an empty job
+    span.first = std::clamp(printer.fromPage() - 1, 0, pageCount - 1);
+    const int to = printer.toPage() > 0 ? printer.toPage() - 1 : pageCount - 1;
+    span.last = std::clamp(to, span.first, pageCount - 1);
+    return span;
+}
+
 PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, int shownDay,
                             const ReportClock &clock)
 {
@@ -75,9 +87,9 @@ PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &row
     const QFontMetrics metrics(painter.font(), &printer);
     const int lineHeight = metrics.lineSpacing();
 
-    const int pages = ScheduleReport::pageCount(int(rows.size()));
-    for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
-        if (pageIndex > 0)
+    const PageSpan span = pagesToPrint(printer, ScheduleReport::pageCount(int(rows.size())));
+    for (int pageIndex = span.first; pageIndex <= span.last; ++pageIndex) {
+        if (pageIndex > span.first)
             printer.newPage();
         const ReportTime now = clock ? clock() : localReportTime();
         const std::vector<std::string> lines = ScheduleReport::page(rows, shownDay, pageIndex, now);
@@ -98,12 +110,15 @@ PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, i
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter &printer = setUpPrinter ? *setUpPrinter : ownPrinter;
+    // named before the dialog opens: printing to a file then suggests "Tavrin Schedule.pdf"
+    printer.setDocName(QStringLiteral("Tavrin Schedule"));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QObject::tr("Print"));
-    // the whole day only: no page range, no selection, no current page
+    // all pages or a range of them (printScheduleTo honours it); no selection, no current page
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setMinMax(1, ScheduleReport::pageCount(int(rows.size())));
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;

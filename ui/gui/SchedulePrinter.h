@@ -31,10 +31,18 @@ PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, i
                           const ReportClock &clock = localReportTime,
                           Messages *messages = nullptr, QPrinter *printer = nullptr);
 
-// Prints on a printer set up by the caller (a PDF file in tests), without any dialog.
-// Returns Failed when the printer can't be started.
+// Prints on a printer set up by the caller (a PDF file in tests, the preview's pages), without
+// any dialog; a page range set on the printer is honoured. Returns Failed when the printer
+// can't be started.
 PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, int shownDay,
                             const ReportClock &clock = localReportTime);
+
+// The pages a job prints, 0-based and inclusive: all of them, or the printer's page range.
+struct PageSpan {
+    int first;
+    int last;
+};
+PageSpan pagesToPrint(const QPrinter &printer, int pageCount);
 
 // The list's rows as report rows: the first ten texts of each, missing ones empty.
 std::vector<ReportRow> reportRowsFromTexts(const QList<QStringList> &rows);

@@ -75,6 +75,7 @@ void CTavrinView::setUpLook()
 
     QPalette p = palette();
     p.setColor(QPalette::Base, ScheduleItemModel::kTextBackground);
+    p.setColor(QPalette::Text, ScheduleItemModel::kTextColour);
     setPalette(p);
 }
 

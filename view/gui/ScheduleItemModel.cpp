@@ -1,6 +1,8 @@
 #include "view/gui/ScheduleItemModel.h"
 
 const QColor ScheduleItemModel::kTextBackground(170, 230, 255);
+// set with the background, so a dark desktop theme's light text never lands on light blue
+const QColor ScheduleItemModel::kTextColour(0, 0, 0);
 
 ScheduleItemModel::ScheduleItemModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -28,6 +30,8 @@ QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
         return kTextBackground;
+    case Qt::ForegroundRole:
+        return kTextColour;
     default:
         return {};
     }

@@ -12,6 +12,7 @@ class ScheduleItemModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static const QColor kTextBackground;
+    static const QColor kTextColour;
 
     explicit ScheduleItemModel(QObject *parent = nullptr);
 

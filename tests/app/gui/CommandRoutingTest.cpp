@@ -88,8 +88,8 @@ TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
     QStringList file;
     for (QAction *a : frame->menuBar()->actions().first()->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-", "&Print...\tCtrl+P",
-                                 "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S", "-",
+                                 "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
 
     QStringList labels;
     for (QAction *a : frame->toolBar()->actions())

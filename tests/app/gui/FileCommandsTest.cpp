@@ -129,14 +129,26 @@ TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
     EXPECT_EQ(app.mainFrame()->portName(), QStringLiteral("/dev/null"));
     EXPECT_TRUE(messages->shown.isEmpty());
 
-    // a file that is not there: the operator is told, the template stays
-    auto owned2 = std::make_unique<RecordingMessages>();
-    RecordingMessages *messages2 = owned2.get();
+    // a file that is not there: the operator is told over the shown window, the template stays
+    struct OverTheWindow : RecordingMessages {
+        void show(const QString &text, const QString &caption, Icon icon) override
+        {
+            bool frameShown = false;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                frameShown = frameShown || (qobject_cast<CMainFrame *>(w) && w->isVisible());
+            windowShown << frameShown;
+            RecordingMessages::show(text, caption, icon);
+        }
+        QList<bool> windowShown;
+    };
+    auto owned2 = std::make_unique<OverTheWindow>();
+    OverTheWindow *messages2 = owned2.get();
     CTavrinApp missing(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned2),
                        std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(missing.InitInstance({QStringLiteral("tavrin"), dir.filePath(QStringLiteral("nothing.mdb"))}));
     EXPECT_EQ(missing.mainFrame()->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
     EXPECT_FALSE(messages2->shown.isEmpty());
+    EXPECT_FALSE(messages2->windowShown.contains(false));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nothing.mdb"))));
 
     // a command line that can't be understood stops the start

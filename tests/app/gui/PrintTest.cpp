@@ -2,7 +2,11 @@
 #include "app/CommandIds.h"
 
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -32,4 +36,77 @@ TEST_F(Printing, PrintCommandPrintsTheShownDayOnThePrinterPrintSetupSetUp)
     EXPECT_TRUE(out.contains(QStringLiteral("Schedule of Wednesday"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Page #1")));
     EXPECT_EQ(frame->printer()->pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+namespace {
+
+int pdfPages(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(10000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const int at = out.indexOf(QStringLiteral("Pages:"));
+    return at < 0 ? -1 : out.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+}
+
+} // namespace
+
+// 120 entries are three pages: the preview shows them all, and the print dialog's page
+// range prints only the pages chosen, with their own page numbers.
+TEST_F(Printing, PreviewShowsThePrintedPagesAndThePageRangeIsHonoured)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo is not installed";
+    for (int i = 0; i < 120; ++i)
+        QTest::keyClick(frame.get(), Qt::Key_Insert);
+    const QString all = dir.filePath(QStringLiteral("all.pdf"));
+    frame->printer()->setOutputFormat(QPrinter::PdfFormat);
+    frame->printer()->setOutputFileName(all);
+
+    int previewPages = -1;
+    {
+        DialogCloser closer(true);
+        closer.onDialog = [&](QDialog *d) {
+            if (auto *widget = d->findChild<QPrintPreviewWidget *>())
+                previewPages = widget->pageCount();
+        };
+        frame->dispatch(Cmd::FilePrintPreview);
+        EXPECT_EQ(closer.titles, QStringList{QStringLiteral("Print Preview")});
+    }
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    {
+        DialogCloser closer;
+        QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
+    }
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    EXPECT_EQ(pdfPages(all), 3);
+    EXPECT_EQ(previewPages, 3);
+
+    const QString range = dir.filePath(QStringLiteral("range.pdf"));
+    frame->printer()->setOutputFileName(range);
+    {
+        DialogCloser closer;
+        closer.onDialog = [](QDialog *d) {
+            EXPECT_EQ(static_cast<QPrintDialog *>(d)->printer()->docName(), QStringLiteral("Tavrin Schedule"));
+            auto *pages = d->findChild<QRadioButton *>(QStringLiteral("printRange"));
+            auto *from = d->findChild<QSpinBox *>(QStringLiteral("from"));
+            auto *to = d->findChild<QSpinBox *>(QStringLiteral("to"));
+            ASSERT_TRUE(pages && from && to);
+            ASSERT_TRUE(pages->isEnabled());
+            pages->click();
+            to->setValue(3);
+            from->setValue(2);
+        };
+        QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
+    }
+    EXPECT_EQ(pdfPages(range), 2);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {range, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_FALSE(out.contains(QStringLiteral("Page #1")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Page #2")) && out.contains(QStringLiteral("Page #3"))) << out.toStdString();
 }

@@ -1,3 +1,4 @@
+#include "app/PortLabel.h"
 #include "app/CommandLine.h"
 #include "app/LockKeys.h"
 #include "app/Settings.h"
@@ -69,4 +70,11 @@ TEST(LockKeys, ReadsKeyboardLedsAndStaysUnknownWithout)
     EXPECT_EQ(keys.state(LockKeys::Caps), std::optional<bool>(true));
     EXPECT_EQ(keys.state(LockKeys::Num), std::optional<bool>(false));
     EXPECT_FALSE(keys.known(LockKeys::Scroll));
+}
+
+TEST(PortLabel, NamesDescriptionUsbIdAndThePortInUse)
+{
+    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), 0x403, 0x6001}, true),
+              QStringLiteral("/dev/ttyUSB0  (FT232R USB UART, USB 0403:6001)  \u2014 in use"));
+    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyS0"), QString(), -1, -1}, false), QStringLiteral("/dev/ttyS0"));
 }

@@ -7,8 +7,8 @@ class CMainFrame;
 class Messages;
 
 // Pictures for the documentation: fills Monday with a few events, then writes PNGs of the main
-// window and of each dialog into a folder, and quits. Started by the TAVRIN_SCREENSHOTS
-// environment variable (the folder), which tools/screenshots.sh sets.
+// window and of each dialog into a folder, and quits. It overwrites the loaded schedule, so it
+// lives in a tool of its own (tavrin-screenshots, run by tools/screenshots.sh), never in the program.
 class ScreenshotTour : public QObject {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-#include "app/gui/ScreenshotTour.h"
+#include "ScreenshotTour.h"
 
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"

@@ -1,0 +1,71 @@
+// The window on an ordinary laptop screen and under a dark desktop theme.
+#include "FrameFixture.h"
+
+#include "app/CommandIds.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+using DesktopFit = FrameFixture;
+
+TEST_F(DesktopFit, WholeToolbarShowsAt1280PixelsWithLabelsAndPictures)
+{
+    frame->showNormal();
+    frame->resize(1280, 720);
+    QApplication::processEvents();
+    QToolBar *bar = frame->toolBar();
+    EXPECT_LE(bar->sizeHint().width(), 1280);
+    auto *overflow = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_FALSE(overflow->isVisible());
+    for (QAction *a : bar->actions()) {
+        if (a->isSeparator())
+            continue;
+        auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a));
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->isVisible()) << a->iconText().toStdString();
+        EXPECT_GE(button->width(), 40 + 8) << a->iconText().toStdString();
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(a->iconText())) << a->iconText().toStdString();
+    }
+}
+
+TEST_F(DesktopFit, WeeklyMenuChecksTheShownDayWithoutPictures)
+{
+    QMenu *weekly = frame->menuBar()->actions().at(4)->menu();
+    ASSERT_EQ(weekly->actions().size(), 7);
+    frame->commandAction(Cmd::Thursday)->trigger();
+    for (QAction *a : weekly->actions()) {
+        EXPECT_TRUE(a->isCheckable()) << a->text().toStdString();
+        EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
+        EXPECT_EQ(a->isChecked(), a == frame->commandAction(Cmd::Thursday)) << a->text().toStdString();
+    }
+    // the toolbar keeps its pictures
+    EXPECT_FALSE(frame->commandAction(Cmd::Thursday)->icon().isNull());
+}
+
+TEST_F(DesktopFit, ListTextStaysDarkOnItsLightBlueUnderADarkTheme)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    CMainFrame darkFrame(*settings, messages, files);
+    darkFrame.initialUpdate();
+    darkFrame.view()->editInsert();
+    QApplication::setPalette(before);
+
+    const QModelIndex cell = darkFrame.view()->model()->index(0, 2);
+    ASSERT_TRUE(cell.isValid());
+    const QColor text = cell.data(Qt::ForegroundRole).value<QColor>();
+    const QColor background = cell.data(Qt::BackgroundRole).value<QColor>();
+    EXPECT_GT(background.lightness() - text.lightness(), 128);
+    EXPECT_GT(background.lightness() - darkFrame.view()->palette().color(QPalette::Text).lightness(), 128);
+}
+
+} // namespace
