@@ -1,6 +1,7 @@
 #include "device/WeekComparison.h"
 
 #include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
 
 #include <cstring>
 
@@ -61,6 +62,26 @@ std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekIma
         week.push_back(compareDay(day, fileImage != file.end() ? fileImage->second : blank, deviceImage));
     }
     return week;
+}
+
+WeekImages weekImages(const WeeklySchedule &week, const std::vector<int> &days)
+{
+    WeekImages images;
+    for (int day : days) {
+        if (isWeekday(day))
+            images[day].Encode(week.day(day));
+    }
+    return images;
+}
+
+std::vector<int> differingDays(const std::vector<WeekdayComparison> &week)
+{
+    std::vector<int> days;
+    for (const WeekdayComparison &day : week) {
+        if (!day.same())
+            days.push_back(day.day);
+    }
+    return days;
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class WeeklySchedule;
+
 // What one minute of an image makes the device do, in the terms the list shows it in.
 struct SlotEvent {
     enum class Sound { None, Melody, Voice };
@@ -49,6 +51,12 @@ WeekdayComparison compareDay(int day, const DayImage &file, const DayImage &devi
 // Every weekday read from the device, Monday first, against the file's image of it (blank when
 // the file's side lacks that weekday).
 std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekImages &device);
+
+// The images the device would hold for these weekdays of the week.
+WeekImages weekImages(const WeeklySchedule &week, const std::vector<int> &days);
+
+// The weekdays of a comparison that differ, Monday first.
+std::vector<int> differingDays(const std::vector<WeekdayComparison> &week);
 
 // The stable text form of a comparison, one line per weekday and then one per differing minute:
 //
