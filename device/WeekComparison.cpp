@@ -120,6 +120,13 @@ void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
 }
 } // namespace
 
+std::string eventWords(const std::optional<SlotEvent> &event)
+{
+    std::string words;
+    appendEventWords(words, event);
+    return words;
+}
+
 std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week)
 {
     std::vector<std::string> lines;

@@ -69,3 +69,6 @@ std::vector<int> differingDays(const std::vector<WeekdayComparison> &week);
 // eight fields: AM/PM, the list's 12-hour time, Melody/Voice, Selection, AC, CH1..CH4 as 1/0,
 // with "-" for an empty Melody/Voice or AC. "differs in 1 minute" is singular.
 std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week);
+
+// One side of a minute line: "(none)" or its eight fields ("AM 07:05 Melody 3 ON 1 0 0 0").
+std::string eventWords(const std::optional<SlotEvent> &event);
