@@ -66,6 +66,8 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     device.emulator.setImage(dayCodeForDay(kWednesday), image);
 
     QStringList dayTexts, minuteTexts, boxTexts;
+    bool take = true;
+    QList<bool> sendBoxes; // the Download dialog's boxes as it opened
     QPointer<TransferDialog> driven;
     QTimer hand;
     QObject::connect(&hand, &QTimer::timeout, [&] {
@@ -77,10 +79,15 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
             }
         }
         QWidget *modal = QApplication::activeModalWidget();
-        if (auto *reading = qobject_cast<TransferDialog *>(modal); reading && reading != driven) {
-            driven = reading;
-            QTest::mouseClick(reading->box(8), Qt::LeftButton); // Weekly
-            QTest::mouseClick(reading->actionButton(), Qt::LeftButton);
+        if (auto *transfer = qobject_cast<TransferDialog *>(modal); transfer && transfer != driven) {
+            driven = transfer;
+            if (transfer->windowTitle() == QStringLiteral("Download")) {
+                for (int b = 1; b <= 9; ++b)
+                    sendBoxes << transfer->box(b)->isChecked();
+            } else {
+                QTest::mouseClick(transfer->box(8), Qt::LeftButton); // Weekly
+            }
+            QTest::mouseClick(transfer->actionButton(), Qt::LeftButton);
         } else if (auto *comparison = qobject_cast<CCompareDlg *>(modal); comparison && comparison->isVisible()) {
             for (int r = 0; r < comparison->weekdayList()->count(); ++r)
                 dayTexts << comparison->weekdayList()->item(r)->text();
@@ -88,7 +95,7 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
             for (int r = 0; r < minutes->rowCount(); ++r)
                 for (int c = 0; c < minutes->columnCount(); ++c)
                     minuteTexts << minutes->item(r, c)->text();
-            QTest::mouseClick(comparison->takeButton(), Qt::LeftButton);
+            QTest::mouseClick(take ? comparison->takeButton() : comparison->sendButton(), Qt::LeftButton);
         }
     });
     hand.start(20);
@@ -114,4 +121,16 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     EXPECT_FALSE(hasRowAt(view->shownRows(), QStringLiteral("06:43")));
     EXPECT_EQ(view->schedule().day(kWednesday).count(), wednesdayBefore);
     EXPECT_FALSE(frame->document()->isModified());
+
+    // Again, now sending the file's Wednesday: Download opens with Wednesday alone ticked.
+    take = false;
+    dayTexts.clear();
+    hand.start(20);
+    QTest::keyClick(frame, Qt::Key_F6);
+    hand.stop();
+    EXPECT_TRUE(dayTexts.contains(QStringLiteral("Wednesday: differs in 1 minute")));
+    EXPECT_EQ(sendBoxes, QList<bool>({false, false, true, false, false, false, false, false, false}));
+    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
+    image.Encode(view->schedule().day(kWednesday));
+    EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
 }
