@@ -8,6 +8,8 @@
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
+#include <algorithm>
+
 
 UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes)
     : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
@@ -81,7 +83,14 @@ void UploadSession::storeReply()
     if (!whole || storeWeekdayImage(m_week, m_day, image, DayImage::kSize) == WeekdayStoreResult::LineError)
         m_host.reportOutcome(outcome(TransferEnd::LineError), {});
     else
-        m_stored.push_back(m_day);
+        keepStored(image);
+}
+
+void UploadSession::keepStored(const uint8_t *image)
+{
+    m_stored.push_back(m_day);
+    if (m_images)
+        std::copy(image, image + DayImage::kSize, (*m_images)[m_day].bytes().begin());
 }
 
 void UploadSession::endInSilence()

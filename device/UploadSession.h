@@ -2,6 +2,7 @@
 
 #include "device/DayBoxTransfer.h"
 #include "device/ReceiveRing.h"
+#include "device/WeekComparison.h"
 
 #include <QByteArray>
 
@@ -27,12 +28,17 @@ public:
     void cancel();
     void received(const QByteArray &chunk);
 
+    // Also keeps each image received, as the device sent it, in `images` (by weekday); the
+    // week gets its entries as ever. `images` must outlive the session.
+    void keepImages(WeekImages *images) { m_images = images; }
+
 private:
     void startChecked() override;
     void replyTick() override;
     void endInSilence() override;
     void request(int day);
     void storeReply();
+    void keepStored(const uint8_t *image);
     TransferOutcome outcome(TransferEnd end) const;
 
     WeeklySchedule &m_week;
@@ -41,4 +47,5 @@ private:
     bool m_replyComplete = false;
     int m_day = 0;
     std::vector<int> m_stored;
+    WeekImages *m_images = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "device/WeekComparison.h"
 
 #include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
 
 #include <cstring>
 
@@ -63,6 +64,26 @@ std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekIma
     return week;
 }
 
+WeekImages weekImages(const WeeklySchedule &week, const std::vector<int> &days)
+{
+    WeekImages images;
+    for (int day : days) {
+        if (isWeekday(day))
+            images[day].Encode(week.day(day));
+    }
+    return images;
+}
+
+std::vector<int> differingDays(const std::vector<WeekdayComparison> &week)
+{
+    std::vector<int> days;
+    for (const WeekdayComparison &day : week) {
+        if (!day.same())
+            days.push_back(day.day);
+    }
+    return days;
+}
+
 namespace {
 // Hand-formatted: a full week of differences is five thousand lines, and printf per field is
 // most of the time they take.
@@ -98,6 +119,13 @@ void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
         out += on ? " 1" : " 0";
 }
 } // namespace
+
+std::string eventWords(const std::optional<SlotEvent> &event)
+{
+    std::string words;
+    appendEventWords(words, event);
+    return words;
+}
 
 std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week)
 {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class WeeklySchedule;
+
 // What one minute of an image makes the device do, in the terms the list shows it in.
 struct SlotEvent {
     enum class Sound { None, Melody, Voice };
@@ -50,6 +52,12 @@ WeekdayComparison compareDay(int day, const DayImage &file, const DayImage &devi
 // the file's side lacks that weekday).
 std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekImages &device);
 
+// The images the device would hold for these weekdays of the week.
+WeekImages weekImages(const WeeklySchedule &week, const std::vector<int> &days);
+
+// The weekdays of a comparison that differ, Monday first.
+std::vector<int> differingDays(const std::vector<WeekdayComparison> &week);
+
 // The stable text form of a comparison, one line per weekday and then one per differing minute:
 //
 //   Monday: same
@@ -61,3 +69,6 @@ std::vector<WeekdayComparison> compareWeek(const WeekImages &file, const WeekIma
 // eight fields: AM/PM, the list's 12-hour time, Melody/Voice, Selection, AC, CH1..CH4 as 1/0,
 // with "-" for an empty Melody/Voice or AC. "differs in 1 minute" is singular.
 std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week);
+
+// One side of a minute line: "(none)" or its eight fields ("AM 07:05 Melody 3 ON 1 0 0 0").
+std::string eventWords(const std::optional<SlotEvent> &event);

@@ -90,6 +90,7 @@ private:
     void onTimeSetting();
     void onDownload();
     void onUpload();
+    void onCompareWithDevice();
     void onSerialPort();
     void onShowDay(int day);
     void onToggleToolBar();

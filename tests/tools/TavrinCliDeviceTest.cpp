@@ -224,3 +224,38 @@ TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
         EXPECT_FALSE(run.err.contains("Monday")) << run.err.toStdString();
     }
 }
+
+TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+
+    CliRun run = runCli({"download", file, "--port", sim.port(), "--all", "--verify"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Verified")) << run.err.toStdString();
+    run = runCli({"compare", file, "--port", sim.port()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Monday: same\nTuesday: same\nWednesday: same\nThursday: same\nFriday: same\n"
+                       "Saturday: same\nSunday: same\n");
+
+    // Someone else puts one bell on Wednesday.
+    const QString other = dir.filePath("other.mdb");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "other.csv", kHeader + "Wednesday,1,07:05,Melody,3,ON,1,0,0,0\r\n"),
+                      "--to", other}).status, 0);
+    ASSERT_EQ(runCli({"download", other, "--port", sim.port(), "--days", "wed"}).status, 0);
+    run = runCli({"compare", file, "--port", sim.port(), "--days", "wed,mon"});
+    EXPECT_EQ(run.status, 3) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Monday: same\nWednesday: differs in 1 minute\n"
+                       "Wednesday 07:05  file: (none)  device: AM 07:05 Melody 3 ON 1 0 0 0\n");
+
+    Simulator silent({"--silent"});
+    ASSERT_FALSE(silent.port().isEmpty());
+    run = runCli({"compare", file, "--port", silent.port(), "--days", "mon"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("Communication error")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(runCli({"compare", file}).status, 2);
+}

@@ -16,7 +16,8 @@ struct VerbName {
 };
 constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
                                {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
-                               {"clock", CliVerb::Clock},       {"image", CliVerb::Image}};
+                               {"clock", CliVerb::Clock},       {"image", CliVerb::Image},
+                               {"compare", CliVerb::Compare}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -93,6 +94,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("DAY HH:MM:SS"));
     const QCommandLineOption nowOption(QStringLiteral("now"));
     const QCommandLineOption hexOption(QStringLiteral("hex"));
+    const QCommandLineOption verifyOption(QStringLiteral("verify"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -105,7 +107,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         parser.addOption(toOption);
         break;
     case CliVerb::Download:
-        parser.addOptions({portOption, daysOption, allOption, clearOption});
+        parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption});
         break;
     case CliVerb::Upload:
         parser.addOptions({portOption, toOption, daysOption, allOption});
@@ -115,6 +117,9 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         break;
     case CliVerb::Image:
         parser.addOptions({dayOption, hexOption});
+        break;
+    case CliVerb::Compare:
+        parser.addOptions({portOption, daysOption, allOption});
         break;
     }
 
@@ -130,7 +135,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
-                        || command.verb == CliVerb::Download || command.verb == CliVerb::Image;
+                        || command.verb == CliVerb::Download || command.verb == CliVerb::Image
+                        || command.verb == CliVerb::Compare;
     if (wantsFile) {
         if (positional.isEmpty())
             return usageError(verbText, command.verb == CliVerb::Import ? QStringLiteral("no CSV file given")
@@ -148,7 +154,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         return values.isEmpty() ? QString() : values.last();
     };
 
-    if (command.verb == CliVerb::Download || command.verb == CliVerb::Upload || command.verb == CliVerb::Clock) {
+    const bool readsDays = command.verb == CliVerb::Upload || command.verb == CliVerb::Compare;
+    if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Clock) {
         command.port = value(portOption);
         if (command.port.trimmed().isEmpty())
             return usageError(verbText, QStringLiteral("no serial port given (--port NAME)"));
@@ -171,7 +178,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         command.hex = command.verb == CliVerb::Image && parser.isSet(hexOption);
     }
 
-    if (command.verb == CliVerb::Download || command.verb == CliVerb::Upload) {
+    if (command.verb == CliVerb::Download || readsDays) {
         const bool days = parser.isSet(daysOption);
         const bool all = parser.isSet(allOption);
         const bool clear = command.verb == CliVerb::Download && parser.isSet(clearOption);
@@ -182,6 +189,9 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         if (command.verb == CliVerb::Download && !days && !all && !clear)
             return usageError(verbText, QStringLiteral("give the weekdays to send: --days LIST, --all or --clear"));
         command.clearAll = clear;
+        command.verify = command.verb == CliVerb::Download && parser.isSet(verifyOption);
+        if (command.verify && clear)
+            return usageError(verbText, QStringLiteral("--verify compares weekdays sent; ALL Clear sends none"));
         if (days) {
             bool chosen[8] = {};
             for (const QString &name : value(daysOption).split(QLatin1Char(','))) {

@@ -6,9 +6,10 @@
 #include <vector>
 
 // Exit status of every command.
-enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+// kExitDiffers: compare, download --verify: the device does not hold what the file does.
+enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -21,11 +22,12 @@ struct ClockSetting {
 // One command line, checked: every field the verb needs is there and valid.
 struct CliCommand {
     CliVerb verb = CliVerb::Show;
-    QString file;          // show, image, download: the schedule file; import: the CSV ("-" = stdin)
+    QString file;          // show, image, download, compare: the schedule file; import: the CSV ("-" = stdin)
     QString to;            // import, upload: the schedule file written
-    QString port;          // download, upload, clock
-    std::vector<int> days; // download, upload: weekdays 1..7, Monday first, each once
+    QString port;          // download, upload, clock, compare
+    std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
+    bool verify = false;   // download --verify
     int day = 0;           // show --day (0 = the whole week), image --day
     bool hex = false;      // image --hex
     bool setClock = false; // clock --set / --now

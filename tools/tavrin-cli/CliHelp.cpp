@@ -4,6 +4,10 @@ namespace {
 
 const char kExitText[] = "\nExit status: 0 done, 1 a device or file failure, 2 bad usage.\n";
 
+const char kCompareExitText[] =
+    "\nExit status: 0 the device holds what the file does, 3 it does not, 1 a device or file\n"
+    "failure, 2 bad usage.\n";
+
 const char kDayText[] = "DAY is a weekday's name or its first three letters, in any case (Monday, mon, MON).\n";
 
 } // namespace
@@ -21,6 +25,7 @@ QString cliOverviewHelp()
                "  upload --port NAME --to FILE [--days LIST|--all]    read weekdays from the device\n"
                "  clock --port NAME [--set \"DAY HH:MM:SS\"|--now]      read or set the device's clock\n"
                "  image FILE --day DAY [--hex]                        a weekday's device image\n"
+               "  compare FILE --port NAME [--days LIST|--all]        the device's weekdays against the file\n"
                "\n"
                "'tavrin-cli COMMAND --help' tells more of each.\n")
          + QLatin1String(kExitText);
@@ -69,7 +74,10 @@ QString cliHelp(const QString &verb)
             "  --port NAME   the serial port (COM1, /dev/ttyS0, /dev/ttyUSB0, a tavrin-sim device)\n"
             "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
             "  --all         every weekday\n"
-            "  --clear       ALL Clear: blank every image the device holds\n");
+            "  --clear       ALL Clear: blank every image the device holds\n"
+            "  --verify      then read each weekday sent back and compare it with what was sent;\n"
+            "                the weekdays that differ are printed as 'compare' prints them, and\n"
+            "                the exit status is 3 when the device does not hold what was sent\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("upload")) {
         text = QStringLiteral(
@@ -101,6 +109,29 @@ QString cliHelp(const QString &verb)
             "  --day DAY   the weekday\n"
             "  --hex       as hex text, 64 bytes a line\n");
         text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("compare")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli compare FILE --port NAME [--days LIST | --all]\n"
+            "Reads weekdays back from the device (nothing is written anywhere) and compares each\n"
+            "with the image the schedule file FILE gives it, minute by minute: what the device\n"
+            "will really do, with entries sharing a minute merged and entries the device cannot\n"
+            "hold left out. Without --days every weekday is read. Standard output gets one line\n"
+            "per weekday, then one per minute that differs:\n"
+            "\n"
+            "  Monday: same\n"
+            "  Wednesday: differs in 2 minutes\n"
+            "  Wednesday 07:05  file: AM 07:05 Melody 3 ON 1 0 0 0  device: (none)\n"
+            "  Wednesday 13:30  file: (none)  device: PM 01:30 Voice 12 - 0 1 0 0\n"
+            "\n"
+            "A minute line has the weekday and the 24-hour time, then each side as \"(none)\" or\n"
+            "eight fields as the list shows them: AM/PM, the 12-hour time, Melody/Voice,\n"
+            "Selection, AC (ON/OFF), CH1 to CH4 as 1/0; \"-\" for no Melody/Voice or no AC.\n"
+            "\n"
+            "  --port NAME   the serial port\n"
+            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+            "  --all         every weekday\n");
+        text += QLatin1String(kDayText);
+        return text + QLatin1String(kCompareExitText);
     } else {
         return {};
     }

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "CliTransferHost.h"
+#include "CompareCommands.h"
 #include "DeviceLink.h"
 #include "ScheduleFileAccess.h"
 #include "TransferProgress.h"
@@ -170,7 +171,9 @@ int runDownload(const CliCommand &command)
     session->send();
     if (!host.isClosed())
         loop.exec();
-    return completed && !failed ? kExitOk : kExitFailure;
+    if (!completed || failed)
+        return kExitFailure;
+    return command.verify ? verifySent(link, *week, command.days) : kExitOk;
 }
 
 int runUpload(const CliCommand &command)

@@ -1,6 +1,7 @@
 // tavrin-cli: the schedule files and the device, without a window.
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "CompareCommands.h"
 #include "DeviceCommands.h"
 #include "ScheduleCommands.h"
 
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
         return runUpload(command);
     case CliVerb::Clock:
         return runClock(command);
+    case CliVerb::Compare:
+        return runCompare(command);
     }
     return kExitUsage;
 }

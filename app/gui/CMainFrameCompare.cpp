@@ -1,0 +1,53 @@
+// Compare with Device: the chosen weekdays are read into a scratch week, so the document is
+// only touched when the operator takes the device's days.
+#include "app/gui/CMainFrame.h"
+#include "device/WeekComparison.h"
+#include "device/WeekdayStore.h"
+#include "device/gui/CCompareDlg.h"
+#include "device/gui/CDownloadDlg.h"
+#include "device/gui/CUploadDlg.h"
+#include "schedule/WeeklySchedule.h"
+#include "ui/gui/CHoverBitmapButton.h"
+#include "view/gui/CTavrinView.h"
+
+#include <memory>
+
+void CMainFrame::onCompareWithDevice()
+{
+    m_view->StoreList();
+    WeekImages deviceImages;
+    {
+        auto scratch = std::make_unique<WeeklySchedule>();
+        CUploadDlg reading(this, *scratch, portName());
+        reading.setWindowTitle(QStringLiteral("Compare with Device"));
+        reading.session().keepImages(&deviceImages);
+        reading.exec();
+    }
+    // Nothing came back: the reading dialog has said why.
+    if (deviceImages.empty())
+        return;
+
+    std::vector<int> days;
+    for (const auto &image : deviceImages)
+        days.push_back(image.first);
+    CCompareDlg comparison(this, compareWeek(weekImages(m_view->schedule(), days), deviceImages));
+    if (comparison.exec() != QDialog::Accepted)
+        return;
+    const std::vector<int> differing = comparison.differing();
+
+    if (comparison.choice() == CCompareDlg::Choice::SendDiffering) {
+        CDownloadDlg sending(this, m_view->schedule(), portName());
+        // Ticked as the operator's hand would tick them, so Weekly follows when all seven are.
+        for (int day : differing)
+            sending.box(day)->click();
+        sending.exec();
+    } else if (comparison.choice() == CCompareDlg::Choice::TakeDevice) {
+        m_view->changeWeekThrough(QStringLiteral("Take Device's Days"), false, [&] {
+            for (int day : differing) {
+                const DayImage &image = deviceImages.at(day);
+                storeWeekdayImage(m_view->schedule(), day, image.bytes().data(), DayImage::kSize);
+            }
+            return true;
+        });
+    }
+}

@@ -1,0 +1,101 @@
+#include "CompareCommands.h"
+
+#include "CliCommand.h"
+#include "CliOutput.h"
+#include "DeviceLink.h"
+#include "DeviceReading.h"
+#include "ScheduleFileAccess.h"
+#include "device/TransferOutcomeText.h"
+#include "device/WeekComparison.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+QString dayNames(const std::vector<int> &days)
+{
+    QStringList names;
+    for (int d : days)
+        names << QString::fromLatin1(weekdayName(d).data(), qsizetype(weekdayName(d).size()));
+    return names.join(QStringLiteral(", "));
+}
+
+bool printLines(const std::vector<WeekdayComparison> &comparison)
+{
+    std::string text;
+    for (const std::string &line : comparisonLines(comparison))
+        text += line + '\n';
+    return writeOut(text);
+}
+
+// Reads the weekdays into a scratch week, so nothing of the file's week is touched, and
+// compares the images as the device sent them. Empty when
+// some weekday could not be read (which has been said).
+std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, const WeeklySchedule &file,
+                                                              const std::vector<int> &days)
+{
+    auto scratch = std::make_unique<WeeklySchedule>();
+    const WeekdayReading reading = readWeekdays(link, days, *scratch);
+    if (!reading.lineErrors.empty()) {
+        TransferOutcome lineError;
+        lineError.exchange = TransferExchange::Upload;
+        lineError.end = TransferEnd::LineError;
+        sayError(transferOutcomeText(lineError) + QStringLiteral(": ") + dayNames(reading.lineErrors)
+                 + QStringLiteral(" not compared"));
+    }
+    if (!reading.completed || !reading.lineErrors.empty())
+        return std::nullopt;
+    return compareWeek(weekImages(file, days), reading.images);
+}
+
+} // namespace
+
+int runCompare(const CliCommand &command)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (!loadScheduleFile(command.file, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    DeviceLink link;
+    if (!link.open(command.port, error)) {
+        TransferOutcome portFailed;
+        portFailed.exchange = TransferExchange::Upload;
+        portFailed.end = TransferEnd::PortFailed;
+        sayError(transferOutcomeText(portFailed) + QStringLiteral(": ") + (error.isEmpty() ? command.port : error));
+        return kExitFailure;
+    }
+    const auto comparison = readAndCompare(link, *week, command.days);
+    link.close();
+    if (!comparison)
+        return kExitFailure;
+    if (!printLines(*comparison))
+        return kExitFailure;
+    return differingDays(*comparison).empty() ? kExitOk : kExitDiffers;
+}
+
+int verifySent(DeviceLink &link, const WeeklySchedule &sent, const std::vector<int> &days)
+{
+    const auto comparison = readAndCompare(link, sent, days);
+    if (!comparison)
+        return kExitFailure;
+    const std::vector<int> differing = differingDays(*comparison);
+    if (differing.empty()) {
+        sayRaw(QStringLiteral("Verified: the device holds what was sent\n"));
+        return kExitOk;
+    }
+    std::vector<WeekdayComparison> shown;
+    for (const WeekdayComparison &day : *comparison) {
+        if (!day.same())
+            shown.push_back(day);
+    }
+    printLines(shown);
+    sayError(QStringLiteral("the device does not hold what was sent: ") + dayNames(differing));
+    return kExitDiffers;
+}
