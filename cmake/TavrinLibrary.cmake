@@ -13,6 +13,13 @@ function(tavrin_library TARGET)
   target_link_libraries(${TARGET} PUBLIC ${ARG_PUBLIC} PRIVATE tavrin_warnings ${ARG_PRIVATE})
   tavrin_check_includes(${TARGET} WIDGETS ${ARG_WIDGETS}
                         SOURCES ${ARG_SOURCES} MAY_INCLUDE ${ARG_MAY_INCLUDE})
+  # lupdate reads every library's sources, so a new file's texts reach the translations
+  foreach(src IN LISTS ARG_SOURCES)
+    if(src MATCHES "\\.(cpp|h)$")
+      get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+      set_property(GLOBAL APPEND PROPERTY TAVRIN_TRANSLATED_SOURCES ${abs})
+    endif()
+  endforeach()
 endfunction()
 
 # Known breaches of the layering, each "<source>:<included header>", in this one place: none.
@@ -118,5 +125,6 @@ function(tavrin_test_cases EXE LABEL FILTER)
     PROPERTIES
       LABELS ${LABEL}
       TIMEOUT ${timeout}
-      ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+      # the tests compare English texts: the programs they start must not pick up a translation
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=")
 endfunction()
