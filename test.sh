@@ -17,6 +17,9 @@ else
 fi
 # scripts/check-format.sh   # on once the sources have been formatted in their own commit
 export QT_QPA_PLATFORM=offscreen
+# the tests compare English texts: the programs they start must not pick up a translation
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 ctest_log=$(mktemp -t tavrin-ctest.XXXXXX)
 trap 'rm -f "$ctest_log"' EXIT
 status=0

@@ -30,6 +30,9 @@ const std::vector<MenuPopup> &mainMenu();
 // The toolbar, buttons left to right; 0 is a separator.
 const std::vector<int> &toolbarButtons();
 
+// A menu text, toolbar label or popup title of these tables as the operator's language shows it.
+QString shownCommandText(const char *text);
+
 // The status-bar part of a prompt (before "\n") and the tooltip part (after it, or the whole
 // prompt when there is no "\n").
 QString statusPrompt(const CommandInfo &info);

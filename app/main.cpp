@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "app/gui/CTavrinApp.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/TemplateDirectory.h"
@@ -48,6 +49,7 @@ int main(int argc, char **argv)
     }
 
     QApplication qapp(argc, argv);
+    installTranslations(qapp, QLocale::system(), programDirectory(argv[0]));
     CTavrinApp theApp;
     if (!theApp.InitInstance(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(theApp.errorText()));

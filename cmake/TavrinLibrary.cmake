@@ -13,6 +13,13 @@ function(tavrin_library TARGET)
   target_link_libraries(${TARGET} PUBLIC ${ARG_PUBLIC} PRIVATE tavrin_warnings ${ARG_PRIVATE})
   tavrin_check_includes(${TARGET} WIDGETS ${ARG_WIDGETS}
                         SOURCES ${ARG_SOURCES} MAY_INCLUDE ${ARG_MAY_INCLUDE})
+  # lupdate reads every library's sources, so a new file's texts reach the translations
+  foreach(src IN LISTS ARG_SOURCES)
+    if(src MATCHES "\\.(cpp|h)$")
+      get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+      set_property(GLOBAL APPEND PROPERTY TAVRIN_TRANSLATED_SOURCES ${abs})
+    endif()
+  endforeach()
 endfunction()
 
 # Known breaches of the layering, each "<source>:<included header>", in this one place: none.

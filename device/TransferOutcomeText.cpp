@@ -1,5 +1,7 @@
 #include "device/TransferOutcomeText.h"
 
+#include <QCoreApplication>
+
 QString transferOutcomeText(const TransferOutcome &outcome)
 {
     const bool upload = outcome.exchange == TransferExchange::Upload;
@@ -7,17 +9,17 @@ QString transferOutcomeText(const TransferOutcome &outcome)
     case TransferEnd::Completed:
         if (outcome.exchange == TransferExchange::Clock)
             return {};
-        return upload ? QStringLiteral("Uploading complete") : QStringLiteral("Downloading complete");
+        return upload ? QCoreApplication::translate("TransferOutcome", "Uploading complete") : QCoreApplication::translate("TransferOutcome", "Downloading complete");
     case TransferEnd::Refused:
         return QStringLiteral("..");
     case TransferEnd::NoResponse:
-        return upload ? QStringLiteral("Communication error") : QStringLiteral("Make no Response");
+        return upload ? QCoreApplication::translate("TransferOutcome", "Communication error") : QCoreApplication::translate("TransferOutcome", "Make no Response");
     case TransferEnd::LineError:
-        return outcome.exchange == TransferExchange::Clock ? QString() : QStringLiteral("Line Error");
+        return outcome.exchange == TransferExchange::Clock ? QString() : QCoreApplication::translate("TransferOutcome", "Line Error");
     case TransferEnd::Cancelled:
         return {};
     case TransferEnd::PortFailed:
-        return QStringLiteral("Serial Port Open Fail");
+        return QCoreApplication::translate("TransferOutcome", "Serial Port Open Fail");
     }
     return {};
 }

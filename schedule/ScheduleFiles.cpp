@@ -16,7 +16,7 @@ const QString ScheduleFiles::kBackupSuffix = QStringLiteral(".bak");
 
 namespace {
 
-const QString kLoadingError = QStringLiteral("DB Loading Error !");
+const char *const kLoadingError = QT_TRANSLATE_NOOP("ScheduleFiles", "DB Loading Error !");
 
 QString shown(const QString &path)
 {
@@ -91,14 +91,14 @@ StoreOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const
     if (!outcome) {
         if (isTemplate)
             outcome = asTemplate(outcome);
-        return failed(outcome, kLoadingError + QStringLiteral("\n\n") + causeText(outcome, location.path()));
+        return failed(outcome, QCoreApplication::translate("ScheduleFiles", kLoadingError) + QStringLiteral("\n\n") + causeText(outcome, location.path()));
     }
     m_location = location;
     m_title = title;
     m_leftOut = outcome.leftOut;
     showMonday();
     if (!m_leftOut.empty()) {
-        m_messages.show(QStringLiteral("%1 rows of \"%2\" cannot be shown and were left out:\n%3")
+        m_messages.show(QCoreApplication::translate("ScheduleFiles", "%1 rows of \"%2\" cannot be shown and were left out:\n%3")
                             .arg(m_leftOut.total())
                             .arg(shown(location.path()), m_leftOut.describe()),
                         QString(), Messages::Icon::Warning);
@@ -129,7 +129,7 @@ StoreOutcome ScheduleFiles::Open(const QStringList &paths)
 StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
 {
     const QString path = target.path();
-    const QString notSaved = QStringLiteral("The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
+    const QString notSaved = QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
     StoreOutcome outcome = m_store.RegisterDataSource(target.directory, target.fileName);
     if (!outcome)
         return failed(outcome, notSaved + causeText(outcome, path));
@@ -137,7 +137,7 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
     if (outcome)
         outcome = m_store.SaveAllDays(m_week);
     if (!outcome) {
-        return failed(outcome, QStringLiteral("The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
+        return failed(outcome, QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
                                    .arg(shown(path), causeText(outcome, path)));
     }
     return outcome;
@@ -147,7 +147,7 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
 StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
 {
     const QString path = target.path();
-    const QString notCreated = QStringLiteral("The schedule could not be saved; \"%1\" was not created.\n\n").arg(shown(path));
+    const QString notCreated = QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved; \"%1\" was not created.\n\n").arg(shown(path));
     const QString building = NewScheduleFile::temporaryPathFor(path);
     StoreOutcome outcome = NewScheduleFile::copyTemplate(templatePath(), building);
     if (!outcome) {

@@ -1,9 +1,11 @@
 #include "view/AutoSetupInterval.h"
 
+#include <QCoreApplication>
+
 #include "schedule/Messages.h"
 #include "schedule/TimeText.h"
 
-const char *const kInvalidSpanMessage = "Invalid Input between Start Time and End Time.";
+const char *const kInvalidSpanMessage = QT_TRANSLATE_NOOP("AutoSetup", "Invalid Input between Start Time and End Time.");
 
 NormalizedInterval NormalizeInterval(std::string_view startText, std::string_view endText,
                                      std::string_view intervalText, Messages &messages)
@@ -17,7 +19,7 @@ NormalizedInterval NormalizeInterval(std::string_view startText, std::string_vie
     if (minutes >= span || minutes == 0)
         minutes = 1;
     if (span <= 0) {
-        messages.show(QString::fromLatin1(kInvalidSpanMessage));
+        messages.show(QCoreApplication::translate("AutoSetup", kInvalidSpanMessage));
         minutes = 1;
     }
     result.minutes = minutes;

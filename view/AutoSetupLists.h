@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -9,11 +10,15 @@
 namespace AutoSetupLists {
 
 // Sunday first: position 0 = Sunday, 1 = Monday .. 6 = Saturday (see dayForAutoSetupPosition).
-constexpr std::array<std::string_view, 7> kDays = {" Sunday", " Monday", " Tuesday", " Wednesday",
-                                                   " Thursday", " Friday", " Saturday"};
+constexpr std::array<std::string_view, 7> kDays = {
+    QT_TRANSLATE_NOOP("AutoSetup", " Sunday"),   QT_TRANSLATE_NOOP("AutoSetup", " Monday"),
+    QT_TRANSLATE_NOOP("AutoSetup", " Tuesday"),  QT_TRANSLATE_NOOP("AutoSetup", " Wednesday"),
+                                                   QT_TRANSLATE_NOOP("AutoSetup", " Thursday"), QT_TRANSLATE_NOOP("AutoSetup", " Friday"),
+    QT_TRANSLATE_NOOP("AutoSetup", " Saturday")};
 
 enum MelodyVoiceIndex { kNoSound = 0, kMelody = 1, kVoice = 2 };
-constexpr std::array<std::string_view, 3> kMelodyVoice = {"", " Melody", " Voice"};
+constexpr std::array<std::string_view, 3> kMelodyVoice = {"", QT_TRANSLATE_NOOP("AutoSetup", " Melody"),
+                                                         QT_TRANSLATE_NOOP("AutoSetup", " Voice")};
 
 // "  1" .. "  15", then "  0" last; "  0" is the default.
 constexpr std::array<std::string_view, 16> kSelections = {"  1", "  2", "  3", "  4", "  5", "  6",
@@ -22,7 +27,8 @@ constexpr std::array<std::string_view, 16> kSelections = {"  1", "  2", "  3", "
 constexpr int kDefaultSelectionIndex = 15;
 
 enum AcIndex { kNoAc = 0, kAcOn = 1, kAcOff = 2 };
-constexpr std::array<std::string_view, 3> kAc = {"", "  ON", "  OFF"};
+constexpr std::array<std::string_view, 3> kAc = {"", QT_TRANSLATE_NOOP("AutoSetup", "  ON"),
+                                                QT_TRANSLATE_NOOP("AutoSetup", "  OFF")};
 
 constexpr std::string_view kDefaultTime = "00:00";
 constexpr std::string_view kDefaultInterval = "1  Minute";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string>
 
@@ -20,7 +21,11 @@ enum ListColumn {
 };
 
 constexpr std::array<const char *, kColumnCount> kColumnHeaders = {
-    "ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"};
+    QT_TRANSLATE_NOOP("ListColumns", "ID"),        QT_TRANSLATE_NOOP("ListColumns", "AM/PM"),
+    QT_TRANSLATE_NOOP("ListColumns", "Time"),      QT_TRANSLATE_NOOP("ListColumns", "Melody/Voice"),
+    QT_TRANSLATE_NOOP("ListColumns", "Selection"), QT_TRANSLATE_NOOP("ListColumns", "AC"),
+    QT_TRANSLATE_NOOP("ListColumns", "ch1"),       QT_TRANSLATE_NOOP("ListColumns", "ch2"),
+    QT_TRANSLATE_NOOP("ListColumns", "ch3"),       QT_TRANSLATE_NOOP("ListColumns", "ch4")};
 
 constexpr std::array<int, kColumnCount> kColumnWidthPercent = {8, 10, 16, 16, 12, 9, 7, 7, 7, 7};
 

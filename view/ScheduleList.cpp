@@ -10,6 +10,7 @@
 #include "schedule/Weekday.h"
 #include "view/ShownText.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -194,7 +195,7 @@ namespace {
 // "Delete Row", "Delete 3 Rows"
 QString rowsText(const QString &verb, int rows)
 {
-    return rows == 1 ? QStringLiteral("%1 Row").arg(verb) : QStringLiteral("%1 %2 Rows").arg(verb).arg(rows);
+    return rows == 1 ? QCoreApplication::translate("ScheduleList", "%1 Row").arg(verb) : QCoreApplication::translate("ScheduleList", "%1 %2 Rows").arg(verb).arg(rows);
 }
 
 std::optional<int> rowMinute(const ListRow &row)
@@ -225,7 +226,7 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
             if (u.reason == UnsentEntry::Reason::NothingToDo)
                 continue; // a row with nothing to do drops out by the list's rules
             lost << QStringLiteral("%1 %2: %3")
-                        .arg(pasted ? QStringLiteral("Pasted row") : QStringLiteral("Row"))
+                        .arg(pasted ? QCoreApplication::translate("ScheduleList", "Pasted row") : QCoreApplication::translate("ScheduleList", "Row"))
                         .arg(u.position)
                         .arg(QString::fromStdString(describeUnsent(u)));
         }
@@ -233,7 +234,7 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
     collect(existingDay, false);
     collect(addedDay, true);
     if (!lost.isEmpty()) {
-        m_messages.show(QStringLiteral("The day is left as it is: sorting it by time would lose\n")
+        m_messages.show(QCoreApplication::translate("ScheduleList", "The day is left as it is: sorting it by time would lose\n")
                             + lost.join(QLatin1Char('\n')),
                         QString(), Messages::Icon::Warning);
         return false;
@@ -249,7 +250,7 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
 
     const int day = m_week.shownDay();
     if (storeWeekdayImage(m_week, day, image.bytes().data(), image.bytes().size()) == WeekdayStoreResult::LineError)
-        m_messages.show(QStringLiteral("Line Error"));
+        m_messages.show(QCoreApplication::translate("ScheduleList", "Line Error"));
     reloadShownDay();
 
     // Keep the operator's place: the events selected before (or pasted) stay selected, the
@@ -286,7 +287,7 @@ void ScheduleList::NormalizeDay()
     StoreList();
     const StepStart start = beginStep();
     normalizeShownDay();
-    endStep(start, QStringLiteral("Sort by Time"));
+    endStep(start, QCoreApplication::translate("ScheduleList", "Sort by Time"));
 }
 
 void ScheduleList::normalizeShownDay()
@@ -311,7 +312,7 @@ bool ScheduleList::insertRow()
     const StepStart start = beginStep();
     const int n = m_list.rowCount();
     if (n >= kMaxRows) {
-        m_messages.show(QStringLiteral("The list is full: a day holds at most %1 entries.").arg(kMaxRows));
+        m_messages.show(QCoreApplication::translate("ScheduleList", "The list is full: a day holds at most %1 entries.").arg(kMaxRows));
         return false;
     }
     int at = n;
@@ -335,7 +336,7 @@ bool ScheduleList::insertRow()
     // The new row is where the operator works next: selected, current and in view.
     m_list.selectOnlyRow(at);
     m_list.setCurrentCell(at, column >= 0 ? column : kColumnTime);
-    endStep(start, QStringLiteral("Insert Row"));
+    endStep(start, QCoreApplication::translate("ScheduleList", "Insert Row"));
     return true;
 }
 
@@ -390,7 +391,7 @@ void ScheduleList::deleteRows()
     }
     setWorkingCount();
     m_list.renumberRows();
-    endStep(start, rowsText(QStringLiteral("Delete"), deleted));
+    endStep(start, rowsText(QCoreApplication::translate("ScheduleList", "Delete"), deleted));
 }
 
 void ScheduleList::selectAll()
@@ -430,7 +431,7 @@ void ScheduleList::cutRows()
     }
     setWorkingCount();
     m_list.renumberRows();
-    endStep(start, rowsText(QStringLiteral("Cut"), cut));
+    endStep(start, rowsText(QCoreApplication::translate("ScheduleList", "Cut"), cut));
 }
 
 void ScheduleList::pasteRows()
@@ -438,7 +439,7 @@ void ScheduleList::pasteRows()
     StoreList(); // commits an open edit first
     const StepStart start = beginStep();
     pasteClipboard();
-    endStep(start, QStringLiteral("Paste"));
+    endStep(start, QCoreApplication::translate("ScheduleList", "Paste"));
 }
 
 void ScheduleList::pasteClipboard()
@@ -492,7 +493,7 @@ void ScheduleList::pasteClipboard()
     if (!normalizeInto(existing, added, pastedMinutes, currentMinute, m_list.currentColumn()))
         return;
     if (leftOut > 0) {
-        m_messages.show(QStringLiteral("%1 of the copied rows were left out: a day holds at most %2 entries.")
+        m_messages.show(QCoreApplication::translate("ScheduleList", "%1 of the copied rows were left out: a day holds at most %2 entries.")
                             .arg(leftOut)
                             .arg(kMaxRows));
     }
@@ -577,7 +578,7 @@ void ScheduleList::BeginCellEdit()
     if (toggled != text) {
         const StepStart start = beginStep();
         m_list.setCellText(row, m_editedColumn, toggled);
-        endStep(start, QStringLiteral("Toggle %1").arg(QLatin1String(kColumnHeaders[size_t(m_editedColumn)])));
+        endStep(start, QCoreApplication::translate("ScheduleList", "Toggle %1").arg(shownColumnHeader(m_editedColumn)));
     }
 }
 
@@ -608,7 +609,7 @@ void ScheduleList::CommitCellEdit()
     }
     CancelCellEdit();
     if (edited)
-        endStep(start, QStringLiteral("Edit %1").arg(QLatin1String(kColumnHeaders[size_t(column)])));
+        endStep(start, QCoreApplication::translate("ScheduleList", "Edit %1").arg(shownColumnHeader(column)));
 }
 
 void ScheduleList::EditBackspace()

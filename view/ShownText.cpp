@@ -2,6 +2,7 @@
 
 #include "schedule/TimeText.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -13,7 +14,30 @@ std::string twoDigits(int value)
     std::snprintf(buffer, sizeof buffer, "%02d", value);
     return buffer;
 }
+// the stored texts of the toggled cells, each with its translation
+const char *const kShownTexts[] = {
+    QT_TRANSLATE_NOOP("ShownText", "AM"),     QT_TRANSLATE_NOOP("ShownText", "PM"),
+    QT_TRANSLATE_NOOP("ShownText", "Melody"), QT_TRANSLATE_NOOP("ShownText", "Voice"),
+    QT_TRANSLATE_NOOP("ShownText", "ON"),     QT_TRANSLATE_NOOP("ShownText", "OFF"),
+};
 } // namespace
+
+QString shownCellText(int column, const std::string &stored)
+{
+    const QString text = QString::fromStdString(stored);
+    if (column == kColumnId || column == kColumnTime || column == kColumnSelection)
+        return text;
+    for (const char *known : kShownTexts) {
+        if (stored == known)
+            return QCoreApplication::translate("ShownText", known);
+    }
+    return text; // a foreign text in the file is shown as it stands
+}
+
+QString shownColumnHeader(int column)
+{
+    return QCoreApplication::translate("ListColumns", kColumnHeaders[size_t(column)]);
+}
 
 ListRow shownRow(const ScheduleEntry &entry, int id)
 {

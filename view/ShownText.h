@@ -3,6 +3,7 @@
 #include "schedule/ScheduleEntry.h"
 #include "view/ListColumns.h"
 
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,13 @@
 
 // The row showing entry k (ID k): 12-hour time with AM/PM, "ON"/"" channels.
 ListRow shownRow(const ScheduleEntry &entry, int id);
+
+// What a cell shows for the stored text it holds: the row keeps "Melody", "ON", "AM" as they
+// are stored, and only the table shows them in the operator's language.
+QString shownCellText(int column, const std::string &stored);
+
+// A column's header in the operator's language.
+QString shownColumnHeader(int column);
 
 // The entry a row stands for: 24-hour time behind eleven blanks, "1"/"0" channels.
 ScheduleEntry storedEntry(const ListRow &row);

@@ -9,7 +9,7 @@
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tavrin"));
+    setWindowTitle(tr("About Tavrin"));
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto *icon = new QLabel(this);
@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     icon->setPixmap(QIcon(QStringLiteral(":/tavrin/tavrin64.png")).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto *version = new QLabel(QStringLiteral("Tavrin Version " TAVRIN_VERSION), this);
+    auto *version = new QLabel(tr("Tavrin Version %1").arg(QStringLiteral(TAVRIN_VERSION)), this);
     version->setObjectName(QStringLiteral("version"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

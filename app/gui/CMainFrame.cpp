@@ -31,7 +31,7 @@ namespace {
 // the whole toolbar (New … SUN) fits a 1280-pixel screen.
 constexpr int kButtonMinWidth = 48;
 const QSize kImageSize(40, 32);
-constexpr const char *kIdleMessage = "Ready";
+constexpr const char *kIdleMessage = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 } // namespace
 
 CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &files, QWidget *parent)
@@ -76,13 +76,13 @@ void CMainFrame::createActions()
     m_weekdays = new QActionGroup(this);
     m_weekdays->setExclusive(true);
     for (const CommandInfo &info : commandTable()) {
-        auto *action = new QAction(QString::fromLatin1(info.menuText), this);
+        auto *action = new QAction(shownCommandText(info.menuText), this);
         action->setData(info.id);
         action->setObjectName(QStringLiteral("command%1").arg(info.id));
         if (*info.key)
             action->setShortcut(QKeySequence(QString::fromLatin1(info.key)));
         if (*info.toolbarLabel)
-            action->setIconText(QString::fromLatin1(info.toolbarLabel));
+            action->setIconText(shownCommandText(info.toolbarLabel));
         if (*info.icon)
             action->setIcon(QIcon(QStringLiteral(":/tavrin/%1.png").arg(QString::fromLatin1(info.icon))));
         action->setStatusTip(statusPrompt(info));
@@ -114,7 +114,7 @@ void CMainFrame::createActions()
 void CMainFrame::createMenus()
 {
     for (const MenuPopup &popup : mainMenu()) {
-        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        QMenu *menu = menuBar()->addMenu(shownCommandText(popup.title));
         if (popup.items.front() == Cmd::EditCut) {
             menu->addAction(m_actions.value(Cmd::EditUndo));
             menu->addAction(m_actions.value(Cmd::EditRedo));
@@ -131,7 +131,7 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setIconSize(kImageSize);
@@ -174,9 +174,9 @@ void CMainFrame::createStatusBar()
     // An empty prompt (the pointer leaving a menu item) brings back the idle message.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
         if (message.isEmpty())
-            bar->showMessage(QString::fromLatin1(kIdleMessage));
+            bar->showMessage(tr(kIdleMessage));
     });
-    bar->showMessage(QString::fromLatin1(kIdleMessage));
+    bar->showMessage(tr(kIdleMessage));
 
     m_lockKeys = std::make_unique<LockKeys>();
     updateLockIndicators();

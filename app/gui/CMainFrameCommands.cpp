@@ -32,7 +32,7 @@ bool CMainFrame::saveModified()
 {
     if (!m_doc->isModified())
         return true;
-    const QString text = QStringLiteral("Save changes to %1?").arg(m_doc->title());
+    const QString text = tr("Save changes to %1?").arg(m_doc->title());
     switch (m_messages.askSaveChanges(text, QStringLiteral("Tavrin"))) {
     case Messages::Answer::Save:
         return onFileSave();
@@ -160,8 +160,8 @@ void CMainFrame::onDownload()
     for (const UnsentWeekdayEntry &u : weekEntriesNotEncoded(m_view->schedule()))
         unsent << QString::fromStdString(describeUnsent(u));
     if (!unsent.isEmpty()) {
-        m_messages.show(QStringLiteral("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')),
-                        QStringLiteral("Download"), Messages::Icon::Warning);
+        m_messages.show(tr("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')),
+                        tr("Download"), Messages::Icon::Warning);
     }
     CDownloadDlg dialog(this, m_view->schedule(), portName());
     dialog.exec();
@@ -175,7 +175,7 @@ void CMainFrame::onUpload()
 {
     // Cancel too may come after weekdays were stored, each made the shown day: the list must
     // show what the week now holds, or the next store point writes it into the wrong day.
-    m_view->changeWeekThrough(QStringLiteral("Upload"), false, [this] {
+    m_view->changeWeekThrough(tr("Upload"), false, [this] {
         CUploadDlg dialog(this, m_view->schedule(), portName());
         dialog.exec();
         return true;

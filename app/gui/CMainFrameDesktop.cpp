@@ -23,7 +23,7 @@ void CMainFrame::createRecentFilesMenu()
     QMenu *file = menuBar()->actions().value(0) ? menuBar()->actions().value(0)->menu() : nullptr;
     if (!file)
         return;
-    m_recentMenu = new QMenu(QStringLiteral("Open &Recent"), this);
+    m_recentMenu = new QMenu(tr("Open &Recent"), this);
     m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
     file->insertMenu(m_actions.value(Cmd::FileSave), m_recentMenu);
     // built as it opens, so it always shows what the settings hold now
@@ -44,7 +44,7 @@ void CMainFrame::fillRecentFilesMenu()
         connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }
     if (files.isEmpty())
-        m_recentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        m_recentMenu->addAction(tr("No recent files"))->setEnabled(false);
 }
 
 void CMainFrame::openRecentFile(const QString &path)
@@ -54,7 +54,7 @@ void CMainFrame::openRecentFile(const QString &path)
     if (!QFileInfo(path).isFile()) {
         m_settings.removeRecentFile(path);
         m_settings.sync();
-        m_messages.show(QStringLiteral("\"%1\" no longer exists; it has been removed from the recent files.")
+        m_messages.show(tr("\"%1\" no longer exists; it has been removed from the recent files.")
                             .arg(QDir::toNativeSeparators(path)),
                         QStringLiteral("Tavrin"), Messages::Icon::Warning);
         return;

@@ -1,10 +1,11 @@
 #include "app/gui/DialogFileChooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 QStringList DialogFileChooser::chooseFilesToOpen()
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Open"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Only files that exist: opening a name that is not there would leave an empty database
     // file behind and show nothing.
@@ -18,7 +19,7 @@ QStringList DialogFileChooser::chooseFilesToOpen()
 
 QString DialogFileChooser::chooseFileToSave()
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QString::fromLatin1(kFilter));

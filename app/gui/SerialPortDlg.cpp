@@ -12,7 +12,7 @@
 
 SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Serial Port"));
+    setWindowTitle(tr("Serial Port"));
     setObjectName(QStringLiteral("serialPortDialog"));
 
     m_ports = new QComboBox(this);
@@ -34,10 +34,10 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
     m_ports->setEditText(current);
     m_ports->setMinimumContentsLength(28);
 
-    auto *prompt = new QLabel(QStringLiteral("Port the Tavrin is connected to:"), this);
+    auto *prompt = new QLabel(tr("Port the Tavrin is connected to:"), this);
     prompt->setBuddy(m_ports);
-    auto *hint = new QLabel(QStringLiteral("Choose one of the ports found, or type a name "
-                                           "(an empty name uses the default port)."),
+    auto *hint = new QLabel(tr("Choose one of the ports found, or type a name "
+                                "(an empty name uses the default port)."),
                             this);
     hint->setWordWrap(true);
 

@@ -1,16 +1,18 @@
 #include "device/gui/CDownloadDlg.h"
 
+#include <QCoreApplication>
+
 namespace {
 QStringList boxTexts()
 {
-    return {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("   Wednesday"),
-            QStringLiteral("Thursday"), QStringLiteral("Friday"), QStringLiteral("Saturday"),
-            QStringLiteral("Sunday"), QStringLiteral("Weekly"), QStringLiteral(" ALL Clear")};
+    return {QCoreApplication::translate("TransferDialog", "Monday"), QCoreApplication::translate("TransferDialog", "Tuesday"), QCoreApplication::translate("TransferDialog", "   Wednesday"),
+            QCoreApplication::translate("TransferDialog", "Thursday"), QCoreApplication::translate("TransferDialog", "Friday"), QCoreApplication::translate("TransferDialog", "Saturday"),
+            QCoreApplication::translate("TransferDialog", "Sunday"), QCoreApplication::translate("TransferDialog", "Weekly"), QCoreApplication::translate("TransferDialog", " ALL Clear")};
 }
 } // namespace
 
 CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
-    : TransferDialog(parent, QStringLiteral("Download"), boxTexts(), QStringLiteral("Send"), portName),
+    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Download"), boxTexts(), QCoreApplication::translate("TransferDialog", "Send"), portName),
       m_session(*this, week, this)
 {
     m_session.open();

@@ -20,29 +20,29 @@ constexpr int kDrainTimeoutMs = 2000;
 CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now)
     : QDialog(parent), m_session(*this)
 {
-    setWindowTitle(QStringLiteral("Time Setting"));
+    setWindowTitle(tr("Time Setting"));
     setModal(true);
     m_openingTime = now ? now() : QDateTime::currentDateTime();
 
     auto *group = new QGroupBox(this);
     auto *grid = new QGridLayout(group);
     m_weekday = new QComboBox(group);
-    m_weekday->addItems({QStringLiteral(" Sunday"), QStringLiteral(" Monday"), QStringLiteral(" Tuesday"),
-                         QStringLiteral(" Wednesday"), QStringLiteral(" Thursday"), QStringLiteral(" Friday"),
-                         QStringLiteral(" Saturday")});
+    m_weekday->addItems({tr(" Sunday"), tr(" Monday"), tr(" Tuesday"),
+                         tr(" Wednesday"), tr(" Thursday"), tr(" Friday"),
+                         tr(" Saturday")});
     m_time = new QTimeEdit(group);
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_time->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    grid->addWidget(new QLabel(QStringLiteral("Day         :"), group), 0, 0);
+    grid->addWidget(new QLabel(tr("Day         :"), group), 0, 0);
     grid->addWidget(m_weekday, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Time       :"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("Time       :"), group), 1, 0);
     grid->addWidget(m_time, 1, 1);
 
-    m_receive = new QPushButton(QStringLiteral("Receive"), this);
-    m_send = new QPushButton(QStringLiteral("Send"), this);
+    m_receive = new QPushButton(tr("Receive"), this);
+    m_send = new QPushButton(tr("Send"), this);
     m_send->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_receive);
     buttons->addWidget(m_send);
@@ -91,7 +91,7 @@ void CTimeSettingDlg::closeDialog(Result result)
 {
     // Closing the port discards what is still queued: let the clock frame leave first.
     if (result == Result::Ok && !m_comm.Drain(kDrainTimeoutMs)) {
-        openDeviceMessage(this, QStringLiteral("The time was not sent: the port did not take it (%1)")
+        openDeviceMessage(this, tr("The time was not sent: the port did not take it (%1)")
                                     .arg(m_comm.portName()));
         return;
     }
@@ -121,7 +121,7 @@ void CTimeSettingDlg::reportOutcome(const TransferOutcome &outcome, std::functio
     // Other replies are not the clock's and are passed over, as is a time the picker refuses.
     if (outcome.end != TransferEnd::LineError || outcome.clockFault != ClockReplyFault::NotDigits)
         return;
-    openDeviceMessage(this, QStringLiteral("The device's clock reply is unreadable: %1")
+    openDeviceMessage(this, tr("The device's clock reply is unreadable: %1")
                                 .arg(QString::fromLatin1(outcome.reply.toHex(' '))));
 }
 

@@ -1,16 +1,18 @@
 #include "device/gui/CUploadDlg.h"
 
+#include <QCoreApplication>
+
 namespace {
 QStringList boxTexts()
 {
-    return {QStringLiteral("   Monday"), QStringLiteral("   Tuesday"), QStringLiteral("   Wednesday"),
-            QStringLiteral("   Thursday"), QStringLiteral("   Friday"), QStringLiteral("   Saturday"),
-            QStringLiteral("   Sunday"), QStringLiteral("   Weekly")};
+    return {QCoreApplication::translate("TransferDialog", "   Monday"), QCoreApplication::translate("TransferDialog", "   Tuesday"), QCoreApplication::translate("TransferDialog", "   Wednesday"),
+            QCoreApplication::translate("TransferDialog", "   Thursday"), QCoreApplication::translate("TransferDialog", "   Friday"), QCoreApplication::translate("TransferDialog", "   Saturday"),
+            QCoreApplication::translate("TransferDialog", "   Sunday"), QCoreApplication::translate("TransferDialog", "   Weekly")};
 }
 } // namespace
 
 CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName)
-    : TransferDialog(parent, QStringLiteral("Uplaod"), boxTexts(), QStringLiteral("Receive"), portName),
+    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Uplaod"), boxTexts(), QCoreApplication::translate("TransferDialog", "Receive"), portName),
       m_session(*this, week, this)
 {
     m_session.open();

@@ -19,7 +19,7 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
     setWindowTitle(caption);
     setModal(true);
 
-    auto *days = new QGroupBox(QStringLiteral("Select the Day"), this);
+    auto *days = new QGroupBox(tr("Select the Day"), this);
     auto *dayLayout = new QVBoxLayout(days);
     dayLayout->setSpacing(2);
     for (int i = 0; i < boxTexts.size(); ++i) {
@@ -32,7 +32,7 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
         m_boxes << b;
     }
 
-    auto *status = new QGroupBox(QStringLiteral("Status"), this);
+    auto *status = new QGroupBox(tr("Status"), this);
     auto *statusLayout = new QVBoxLayout(status);
     m_progress = new QProgressBar(status);
     m_progress->setOrientation(Qt::Vertical);
@@ -46,7 +46,7 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
 
     m_action = new QPushButton(actionText, this);
     m_action->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     connect(m_action, &QPushButton::clicked, this, [this] { actionClicked(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
     auto *buttons = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "view/AutoSetupInterval.h"
 #include "view/AutoSetupTime.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -53,8 +54,9 @@ QComboBox *list(const std::array<std::string_view, N> &items, int selected, cons
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
+    // the form reads the chosen index, never the shown text, so the items may be translated
     for (size_t i = 0; i < N; ++i)
-        box->insertItem(int(i), text(items[i]));
+        box->insertItem(int(i), items[i].empty() ? QString() : QCoreApplication::translate("AutoSetup", std::string(items[i]).c_str()));
     box->setCurrentIndex(selected);
     return box;
 }
@@ -83,41 +85,41 @@ CAutoSetupDlg::CAutoSetupDlg(WeeklySchedule &week, Messages &messages, QWidget *
     : QDialog(parent), m_week(week), m_messages(messages)
 {
     using namespace AutoSetupLists;
-    setWindowTitle(QStringLiteral("Auto Setup"));
+    setWindowTitle(QCoreApplication::translate("CAutoSetupDlg", "Auto Setup"));
 
-    auto *timeGroup = new QGroupBox(QStringLiteral("Time"), this);
+    auto *timeGroup = new QGroupBox(QCoreApplication::translate("CAutoSetupDlg", "Time"), this);
     m_day = list(kDays, 0, "day", timeGroup);
     m_start = edit(kDefaultTime, kTimeTypedLength, false, "startTime", timeGroup);
     m_end = edit(kDefaultTime, kTimeTypedLength, false, "endTime", timeGroup);
     m_interval = edit(kDefaultInterval, kIntervalTypedLength, true, "interval", timeGroup);
     auto *timeForm = new QFormLayout(timeGroup);
-    timeForm->addRow(QStringLiteral("A Day of the Week:"), m_day);
-    timeForm->addRow(QStringLiteral("Start Time"), m_start);
-    timeForm->addRow(QStringLiteral("End Time"), m_end);
-    timeForm->addRow(QStringLiteral("Interval"), m_interval);
+    timeForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "A Day of the Week:"), m_day);
+    timeForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "Start Time"), m_start);
+    timeForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "End Time"), m_end);
+    timeForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "Interval"), m_interval);
 
-    auto *optionGroup = new QGroupBox(QStringLiteral("Option"), this);
+    auto *optionGroup = new QGroupBox(QCoreApplication::translate("CAutoSetupDlg", "Option"), this);
     m_melodyVoice = list(kMelodyVoice, kNoSound, "melodyVoice", optionGroup);
     m_selection = list(kSelections, kDefaultSelectionIndex, "selection", optionGroup);
     m_ac = list(kAc, kNoAc, "ac", optionGroup);
     auto *optionForm = new QFormLayout(optionGroup);
-    optionForm->addRow(QStringLiteral("Melody / Voice"), m_melodyVoice);
-    optionForm->addRow(QStringLiteral("Selection"), m_selection);
-    optionForm->addRow(QStringLiteral("AC"), m_ac);
+    optionForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "Melody / Voice"), m_melodyVoice);
+    optionForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "Selection"), m_selection);
+    optionForm->addRow(QCoreApplication::translate("CAutoSetupDlg", "AC"), m_ac);
 
-    auto *channelGroup = new QGroupBox(QStringLiteral("Output Channel"), this);
+    auto *channelGroup = new QGroupBox(QCoreApplication::translate("CAutoSetupDlg", "Output Channel"), this);
     auto *channelRow = new QHBoxLayout(channelGroup);
     for (int c = 0; c < 4; ++c) {
-        auto *box = new QCheckBox(QStringLiteral("CH%1").arg(c + 1), channelGroup);
+        auto *box = new QCheckBox(QCoreApplication::translate("CAutoSetupDlg", "CH%1").arg(c + 1), channelGroup);
         box->setObjectName(QStringLiteral("ch%1").arg(c + 1));
         channelRow->addWidget(box);
         m_channels[size_t(c)] = box;
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("CAutoSetupDlg", "OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(QCoreApplication::translate("CAutoSetupDlg", "Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -95,8 +95,8 @@ void CTavrinView::setUpHistory()
     auto follow = [this] {
         const QString undoStep = m_changes.undoText();
         const QString redoStep = m_changes.redoText();
-        m_undoAction->setText(undoStep.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undoStep));
-        m_redoAction->setText(redoStep.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redoStep));
+        m_undoAction->setText(undoStep.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoStep));
+        m_redoAction->setText(redoStep.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoStep));
         m_undoAction->setEnabled(m_changes.canUndo());
         m_redoAction->setEnabled(m_changes.canRedo());
     };
@@ -183,17 +183,17 @@ QMenu *CTavrinView::createContextMenu(QWidget *parent)
         a->setData(command);
         connect(a, &QAction::triggered, this, slot);
     };
-    add(QStringLiteral("Cu&t\tCtrl+X"), ViewCommand::Cut, &CTavrinView::editCut);
-    add(QStringLiteral("&Copy\tCtrl+C"), ViewCommand::Copy, &CTavrinView::editCopy);
-    add(QStringLiteral("&Paste\tCtrl+V"), ViewCommand::Paste, &CTavrinView::editPaste);
+    add(tr("Cu&t\tCtrl+X"), ViewCommand::Cut, &CTavrinView::editCut);
+    add(tr("&Copy\tCtrl+C"), ViewCommand::Copy, &CTavrinView::editCopy);
+    add(tr("&Paste\tCtrl+V"), ViewCommand::Paste, &CTavrinView::editPaste);
     menu->addSeparator();
-    add(QStringLiteral("Select &All\tCtrl+A"), ViewCommand::SelectAll, &CTavrinView::editSelectAll);
+    add(tr("Select &All\tCtrl+A"), ViewCommand::SelectAll, &CTavrinView::editSelectAll);
     menu->addSeparator();
-    add(QStringLiteral("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert);
-    add(QStringLiteral("Modify"), ViewCommand::Modify, &CTavrinView::editModify);
-    add(QStringLiteral("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete);
+    add(tr("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert);
+    add(tr("Modify"), ViewCommand::Modify, &CTavrinView::editModify);
+    add(tr("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete);
     menu->addSeparator();
-    add(QStringLiteral("Auto Set"), ViewCommand::AutoSet, &CTavrinView::autoSet);
+    add(tr("Auto Set"), ViewCommand::AutoSet, &CTavrinView::autoSet);
     return menu;
 }
 
@@ -246,7 +246,7 @@ void CTavrinView::autoSet()
 {
     // The dialog writes straight into the schedule and on OK the list is rebuilt from it,
     // showing the day that was generated.
-    changeWeekThrough(QStringLiteral("Auto Set"), true, [this] {
+    changeWeekThrough(tr("Auto Set"), true, [this] {
         CAutoSetupDlg dialog(m_week, m_messages, this);
         return dialog.exec() == QDialog::Accepted;
     });

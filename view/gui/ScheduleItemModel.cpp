@@ -1,5 +1,7 @@
 #include "view/gui/ScheduleItemModel.h"
 
+#include "view/ShownText.h"
+
 const QColor ScheduleItemModel::kTextBackground(170, 230, 255);
 // set with the background, so a dark desktop theme's light text never lands on light blue
 const QColor ScheduleItemModel::kTextColour(0, 0, 0);
@@ -25,7 +27,7 @@ QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(m_rows[size_t(index.row())][size_t(index.column())]);
+        return shownCellText(index.column(), m_rows[size_t(index.row())][size_t(index.column())]);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
@@ -42,7 +44,7 @@ QVariant ScheduleItemModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kColumnHeaders[size_t(section)]);
+        return shownColumnHeader(section);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
     return {};
