@@ -19,7 +19,7 @@ void CMainFrame::onCompareWithDevice()
     {
         auto scratch = std::make_unique<WeeklySchedule>();
         CUploadDlg reading(this, *scratch, portName());
-        reading.setWindowTitle(QStringLiteral("Compare with Device"));
+        reading.setWindowTitle(tr("Compare with Device"));
         reading.session().keepImages(&deviceImages);
         reading.exec();
     }
@@ -42,7 +42,7 @@ void CMainFrame::onCompareWithDevice()
             sending.box(day)->click();
         sending.exec();
     } else if (comparison.choice() == CCompareDlg::Choice::TakeDevice) {
-        m_view->changeWeekThrough(QStringLiteral("Take Device's Days"), false, [&] {
+        m_view->changeWeekThrough(tr("Take Device's Days"), false, [&] {
             for (int day : differing) {
                 const DayImage &image = deviceImages.at(day);
                 storeWeekdayImage(m_view->schedule(), day, image.bytes().data(), DayImage::kSize);

@@ -20,7 +20,7 @@ QString timeText(int minuteOfDay)
 CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison)
     : QDialog(parent), m_comparison(std::move(comparison)), m_differing(differingDays(m_comparison))
 {
-    setWindowTitle(QStringLiteral("Compare with Device"));
+    setWindowTitle(tr("Compare with Device"));
 
     m_days = new QListWidget(this);
     // "Monday: same", "Wednesday: differs in 2 minutes": the first of its lines in the text form.
@@ -29,7 +29,7 @@ CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> compari
     m_days->setMaximumWidth(m_days->sizeHintForColumn(0) + 24);
 
     m_minutes = new QTableWidget(0, 3, this);
-    m_minutes->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("File"), QStringLiteral("Device")});
+    m_minutes->setHorizontalHeaderLabels({tr("Time"), tr("File"), tr("Device")});
     m_minutes->verticalHeader()->hide();
     m_minutes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_minutes->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -41,8 +41,8 @@ CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> compari
     lists->addWidget(m_minutes, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_send = buttons->addButton(QStringLiteral("Send the differing days"), QDialogButtonBox::ActionRole);
-    m_take = buttons->addButton(QStringLiteral("Take the device's days"), QDialogButtonBox::ActionRole);
+    m_send = buttons->addButton(tr("Send the differing days"), QDialogButtonBox::ActionRole);
+    m_take = buttons->addButton(tr("Take the device's days"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     m_send->setEnabled(!m_differing.empty());
     m_take->setEnabled(!m_differing.empty());
