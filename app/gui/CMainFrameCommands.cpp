@@ -148,6 +148,7 @@ void CMainFrame::onAutoSet()
 void CMainFrame::onTimeSetting()
 {
     CTimeSettingDlg dialog(this, portName());
+    connect(&dialog, &CTimeSettingDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -164,6 +165,8 @@ void CMainFrame::onDownload()
                         QStringLiteral("Download"), Messages::Icon::Warning);
     }
     CDownloadDlg dialog(this, m_view->schedule(), portName());
+    dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -177,6 +180,8 @@ void CMainFrame::onUpload()
     // show what the week now holds, or the next store point writes it into the wrong day.
     m_view->changeWeekThrough(QStringLiteral("Upload"), false, [this] {
         CUploadDlg dialog(this, m_view->schedule(), portName());
+        dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+        connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
         dialog.exec();
         return true;
     });

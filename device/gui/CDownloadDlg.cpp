@@ -11,8 +11,18 @@ QStringList boxTexts()
 
 CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
     : TransferDialog(parent, QStringLiteral("Download"), boxTexts(), QStringLiteral("Send"), portName),
-      m_session(*this, week, this)
+      m_week(week), m_session(*this, week, this)
 {
     m_session.open();
     openPort();
+}
+
+void CDownloadDlg::preselect(const std::vector<int> &days)
+{
+    if (days.size() == 7) {
+        m_session.boxClicked(DownloadSession::kWeekly, true);
+        return;
+    }
+    for (int day : days)
+        m_session.boxClicked(day, true);
 }

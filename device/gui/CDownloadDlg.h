@@ -22,6 +22,9 @@ public:
 
     DownloadSession &session() { return m_session; }
 
+    // Ticks these weekdays (1..7) as the operator would, ready for "Send": all seven tick "Weekly".
+    void preselect(const std::vector<int> &days);
+
 protected:
     void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
     void actionClicked() override { m_session.send(); }
@@ -29,7 +32,9 @@ protected:
     void timerTick(int id) override { m_session.timer(id); }
     void chunkReceived(const QByteArray &chunk) override { m_session.received(chunk); }
     void portLost() override { m_session.portLost(); }
+    const WeeklySchedule &journalWeek() const override { return m_week; }
 
 private:
+    const WeeklySchedule &m_week;
     DownloadSession m_session;
 };

@@ -11,7 +11,7 @@ QStringList boxTexts()
 
 CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName)
     : TransferDialog(parent, QStringLiteral("Uplaod"), boxTexts(), QStringLiteral("Receive"), portName),
-      m_session(*this, week, this)
+      m_week(week), m_session(*this, week, this)
 {
     m_session.open();
     openPort();

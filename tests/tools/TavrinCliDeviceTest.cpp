@@ -160,7 +160,7 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
     run = runCli({"clock", "--port", sim.port()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // The device's clock runs on from the time set.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\n$")).match(QString::fromLatin1(run.out)).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\nDevice: Wednesday 07:05:\\d\\d, .* this computer\n$")).match(QString::fromLatin1(run.out)).hasMatch())
         << run.out.toStdString();
 }
 

@@ -8,7 +8,7 @@
 // Exit status of every command.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Journal };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -23,7 +23,7 @@ struct CliCommand {
     CliVerb verb = CliVerb::Show;
     QString file;          // show, image, download: the schedule file; import: the CSV ("-" = stdin)
     QString to;            // import, upload: the schedule file written
-    QString port;          // download, upload, clock
+    QString port;          // download, upload, clock; journal --port: only this port
     std::vector<int> days; // download, upload: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     int day = 0;           // show --day (0 = the whole week), image --day
@@ -31,6 +31,8 @@ struct CliCommand {
     bool setClock = false; // clock --set / --now
     bool now = false;      // clock --now: the computer's clock, read when the frame is made
     ClockSetting setting;  // clock --set
+    QString journal;       // download, upload, clock, journal --journal: the journal file instead of the usual one
+    int last = 0;          // journal --last: at most this many entries (0: all)
 };
 
 struct CliParseResult {

@@ -2,14 +2,18 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "DeviceCommands.h"
+#include "JournalCommand.h"
 #include "ScheduleCommands.h"
+#include "app/Settings.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tavrin-cli"));
+    // The journal lives in the desktop program's data folder: the same names find it.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Settings::kApplication));
     setBinaryStandardOutput();
 
     QStringList arguments = QCoreApplication::arguments();
@@ -38,6 +42,8 @@ int main(int argc, char *argv[])
         return runUpload(command);
     case CliVerb::Clock:
         return runClock(command);
+    case CliVerb::Journal:
+        return runJournal(command);
     }
     return kExitUsage;
 }
