@@ -27,6 +27,7 @@ const std::vector<CommandInfo> kCommands = {
     {Cmd::TimeSetting, "Time setting\t   F2", "Time Set", "timeset", "F2", "Time setting of Tavrin"},
     {Cmd::Download, "Download\t   F4", "Download", "download", "F4", "Download"},
     {Cmd::Upload, "Upload\t   F5", "Upload", "upload", "F5", "Upload"},
+    {Cmd::DeviceHistory, "Device History...", "", "", "", "Show every transfer to and from the device"},
     {Cmd::SerialPort, "Serial Port...", "", "", "", "Choose the serial port the Tavrin is connected to"},
     {Cmd::Monday, "Monday", "MON", "mon", "", "Make a schedule for the Monday"},
     {Cmd::Tuesday, "Tuesday", "TUE", "tue", "", "Make a schedule for the Tuesday"},
@@ -47,7 +48,7 @@ const std::vector<MenuPopup> kMenu = {
      {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, 0, Cmd::EditSelectAll, 0, Cmd::EditInsert, Cmd::EditModify,
       Cmd::EditDelete, 0, Cmd::AutoSet}},
     {"&View", {Cmd::ViewToolbar, Cmd::ViewStatusBar}},
-    {"&Tavrin", {Cmd::TimeSetting, Cmd::Download, Cmd::Upload, 0, Cmd::SerialPort}},
+    {"&Tavrin", {Cmd::TimeSetting, Cmd::Download, Cmd::Upload, Cmd::DeviceHistory, 0, Cmd::SerialPort}},
     {"&Weekly", {Cmd::Monday, Cmd::Tuesday, Cmd::Wednesday, Cmd::Thursday, Cmd::Friday, Cmd::Saturday, Cmd::Sunday}},
     {"&About", {Cmd::AppAbout}},
 };

@@ -91,6 +91,7 @@ private:
     void onDownload();
     void onUpload();
     void onSerialPort();
+    void onDeviceHistory();
     void onShowDay(int day);
     void onToggleToolBar();
     void onToggleStatusBar();

@@ -10,7 +10,9 @@
 #include "device/PortName.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
+#include "device/TransferRecorder.h"
 #include "device/gui/CUploadDlg.h"
+#include "device/gui/DeviceHistoryDlg.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
@@ -194,6 +196,13 @@ void CMainFrame::onSerialPort()
         return;
     m_settings.setSerialPort(dialog.portName());
     m_settings.sync();
+}
+
+void CMainFrame::onDeviceHistory()
+{
+    DeviceHistoryDlg dialog(this, defaultJournalPath(), portName());
+    connect(&dialog, &DeviceHistoryDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+    dialog.exec();
 }
 
 void CMainFrame::onShowDay(int day) { m_view->ShowDay(day); }

@@ -19,10 +19,15 @@ CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QS
 
 void CDownloadDlg::preselect(const std::vector<int> &days)
 {
+    // As a click: the box shows the tick, then the session hears of it.
+    auto tick = [this](int box) {
+        setBoxChecked(box, true);
+        m_session.boxClicked(box, true);
+    };
     if (days.size() == 7) {
-        m_session.boxClicked(DownloadSession::kWeekly, true);
+        tick(DownloadSession::kWeekly);
         return;
     }
     for (int day : days)
-        m_session.boxClicked(day, true);
+        tick(day);
 }

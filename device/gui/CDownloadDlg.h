@@ -21,6 +21,7 @@ public:
     CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName);
 
     DownloadSession &session() { return m_session; }
+    const WeeklySchedule &week() const { return m_week; }
 
     // Ticks these weekdays (1..7) as the operator would, ready for "Send": all seven tick "Weekly".
     void preselect(const std::vector<int> &days);
