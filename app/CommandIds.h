@@ -41,6 +41,8 @@ constexpr int Upload = 32778;
 // the serial port choice; a number of our own next to the device commands
 constexpr int SerialPort = 32790;
 constexpr int CompareWithDevice = 32791;
+// the journal of transfers
+constexpr int DeviceHistory = 32792;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;

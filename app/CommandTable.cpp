@@ -31,6 +31,7 @@ const std::vector<CommandInfo> kCommands = {
     {Cmd::Download, QT_TRANSLATE_NOOP("CommandTable", "Download\t   F4"), QT_TRANSLATE_NOOP("CommandTable", "Download"), "download", "F4", QT_TRANSLATE_NOOP("CommandTable", "Download")},
     {Cmd::Upload, QT_TRANSLATE_NOOP("CommandTable", "Upload\t   F5"), QT_TRANSLATE_NOOP("CommandTable", "Upload"), "upload", "F5", QT_TRANSLATE_NOOP("CommandTable", "Upload")},
     {Cmd::CompareWithDevice, QT_TRANSLATE_NOOP("CommandTable", "Compare with Device\t   F6"), "", "", "F6", QT_TRANSLATE_NOOP("CommandTable", "Compare the device's weekdays with the schedule\nCompare with Device")},
+    {Cmd::DeviceHistory, QT_TRANSLATE_NOOP("CommandTable", "Device History..."), "", "", "", QT_TRANSLATE_NOOP("CommandTable", "Show every transfer to and from the device")},
     {Cmd::SerialPort, QT_TRANSLATE_NOOP("CommandTable", "Serial Port..."), "", "", "", QT_TRANSLATE_NOOP("CommandTable", "Choose the serial port the Tavrin is connected to")},
     {Cmd::Monday, QT_TRANSLATE_NOOP("CommandTable", "Monday"), QT_TRANSLATE_NOOP("CommandTable", "MON"), "mon", "", QT_TRANSLATE_NOOP("CommandTable", "Make a schedule for the Monday")},
     {Cmd::Tuesday, QT_TRANSLATE_NOOP("CommandTable", "Tuesday"), QT_TRANSLATE_NOOP("CommandTable", "TUE"), "tue", "", QT_TRANSLATE_NOOP("CommandTable", "Make a schedule for the Tuesday")},
@@ -50,7 +51,7 @@ const std::vector<MenuPopup> kMenu = {
      {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, 0, Cmd::EditSelectAll, 0, Cmd::EditInsert, Cmd::EditModify,
       Cmd::EditDelete, 0, Cmd::AutoSet}},
     {QT_TRANSLATE_NOOP("CommandTable", "&View"), {Cmd::ViewToolbar, Cmd::ViewStatusBar}},
-    {QT_TRANSLATE_NOOP("CommandTable", "&Tavrin"), {Cmd::TimeSetting, Cmd::Download, Cmd::Upload, Cmd::CompareWithDevice, 0, Cmd::SerialPort}},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Tavrin"), {Cmd::TimeSetting, Cmd::Download, Cmd::Upload, Cmd::CompareWithDevice, Cmd::DeviceHistory, 0, Cmd::SerialPort}},
     {QT_TRANSLATE_NOOP("CommandTable", "&Weekly"), {Cmd::Monday, Cmd::Tuesday, Cmd::Wednesday, Cmd::Thursday, Cmd::Friday, Cmd::Saturday, Cmd::Sunday}},
     {QT_TRANSLATE_NOOP("CommandTable", "&About"), {Cmd::AppAbout}},
 };

@@ -20,6 +20,8 @@ TransferOutcome DownloadSession::outcome(TransferEnd end) const
     o.end = end;
     if (end == TransferEnd::Refused)
         o.refusedCode = m_dayCode;
+    o.weekdays = m_sent;
+    o.allClear = m_allClearSent;
     return o;
 }
 
@@ -61,6 +63,7 @@ void DownloadSession::startChecked()
 void DownloadSession::startWeekday(int day)
 {
     markTransferred(day);
+    m_sent.push_back(day);
     m_dayCode = dayCodeForDay(day);
     m_image.Encode(m_week.day(day));
     m_host.setTimer(TransferHost::kProgressTimer, 100);
@@ -71,6 +74,7 @@ void DownloadSession::startAllClear()
 {
     // The box stays checked through the whole sequence of eight frames.
     markTransferred(kAllClear);
+    m_allClearSent = true;
     setChecked(kAllClear, true);
     m_image.Clear();
     m_host.setTimer(TransferHost::kProgressTimer, 800);

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 class WeeklySchedule;
 
 // The Download exchange: sends the image of each chosen weekday (or the blank image under the
@@ -50,4 +52,6 @@ private:
     QByteArray m_expectedRefusal;
     char m_dayCode = 0;
     bool m_allClearAcknowledged = false;
+    std::vector<int> m_sent; // the weekdays started this time, for the outcome
+    bool m_allClearSent = false;
 };

@@ -33,8 +33,11 @@ struct TransferOutcome {
     char refusedCode = 0;
     // Upload: the weekday a line error left as it was.
     int day = 0;
-    // Upload: the weekdays that came back and were stored, in order.
+    // Upload: the weekdays that came back and were stored, in order. Download: the weekdays
+    // sent, in order, the last one perhaps unanswered when the exchange failed.
     std::vector<int> weekdays;
+    // Download: the blank images went out under all eight codes (ALL Clear).
+    bool allClear = false;
     // Clock: the weekday (list position 0 = Sunday .. 6 = Saturday) and time read or sent;
     // a reply may name a weekday and give no usable time.
     std::optional<int> weekdayPosition;

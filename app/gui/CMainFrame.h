@@ -92,6 +92,7 @@ private:
     void onUpload();
     void onCompareWithDevice();
     void onSerialPort();
+    void onDeviceHistory();
     void onShowDay(int day);
     void onToggleToolBar();
     void onToggleStatusBar();

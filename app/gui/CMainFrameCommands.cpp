@@ -10,7 +10,9 @@
 #include "device/PortName.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
+#include "device/TransferRecorder.h"
 #include "device/gui/CUploadDlg.h"
+#include "device/gui/DeviceHistoryDlg.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
@@ -148,6 +150,7 @@ void CMainFrame::onAutoSet()
 void CMainFrame::onTimeSetting()
 {
     CTimeSettingDlg dialog(this, portName());
+    connect(&dialog, &CTimeSettingDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -164,6 +167,8 @@ void CMainFrame::onDownload()
                         tr("Download"), Messages::Icon::Warning);
     }
     CDownloadDlg dialog(this, m_view->schedule(), portName());
+    dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -177,6 +182,8 @@ void CMainFrame::onUpload()
     // show what the week now holds, or the next store point writes it into the wrong day.
     m_view->changeWeekThrough(tr("Upload"), false, [this] {
         CUploadDlg dialog(this, m_view->schedule(), portName());
+        dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+        connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
         dialog.exec();
         return true;
     });
@@ -189,6 +196,13 @@ void CMainFrame::onSerialPort()
         return;
     m_settings.setSerialPort(dialog.portName());
     m_settings.sync();
+}
+
+void CMainFrame::onDeviceHistory()
+{
+    DeviceHistoryDlg dialog(this, defaultJournalPath(), portName());
+    connect(&dialog, &DeviceHistoryDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+    dialog.exec();
 }
 
 void CMainFrame::onShowDay(int day) { m_view->ShowDay(day); }

@@ -13,8 +13,23 @@ QStringList boxTexts()
 
 CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
     : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Download"), boxTexts(), QCoreApplication::translate("TransferDialog", "Send"), portName),
-      m_session(*this, week, this)
+      m_week(week), m_session(*this, week, this)
 {
     m_session.open();
     openPort();
+}
+
+void CDownloadDlg::preselect(const std::vector<int> &days)
+{
+    // As a click: the box shows the tick, then the session hears of it.
+    auto tick = [this](int box) {
+        setBoxChecked(box, true);
+        m_session.boxClicked(box, true);
+    };
+    if (days.size() == 7) {
+        tick(DownloadSession::kWeekly);
+        return;
+    }
+    for (int day : days)
+        tick(day);
 }

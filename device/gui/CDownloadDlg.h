@@ -21,6 +21,10 @@ public:
     CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName);
 
     DownloadSession &session() { return m_session; }
+    const WeeklySchedule &week() const { return m_week; }
+
+    // Ticks these weekdays (1..7) as the operator would, ready for "Send": all seven tick "Weekly".
+    void preselect(const std::vector<int> &days);
 
 protected:
     void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
@@ -29,7 +33,9 @@ protected:
     void timerTick(int id) override { m_session.timer(id); }
     void chunkReceived(const QByteArray &chunk) override { m_session.received(chunk); }
     void portLost() override { m_session.portLost(); }
+    const WeeklySchedule &journalWeek() const override { return m_week; }
 
 private:
+    const WeeklySchedule &m_week;
     DownloadSession m_session;
 };

@@ -1,6 +1,9 @@
 #include "device/gui/CTimeSettingDlg.h"
 
+#include "device/ClockOffset.h"
+#include "device/SummerTimeNotice.h"
 #include "device/gui/DeviceMessage.h"
+#include "schedule/Weekday.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,11 +21,11 @@ constexpr int kDrainTimeoutMs = 2000;
 } // namespace
 
 CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now)
-    : QDialog(parent), m_session(*this)
+    : QDialog(parent), m_session(*this), m_now(std::move(now))
 {
     setWindowTitle(tr("Time Setting"));
     setModal(true);
-    m_openingTime = now ? now() : QDateTime::currentDateTime();
+    m_openingTime = this->now();
 
     auto *group = new QGroupBox(this);
     auto *grid = new QGridLayout(group);
@@ -43,19 +46,37 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
     m_send = new QPushButton(tr("Send"), this);
     m_send->setDefault(true);
     m_cancel = new QPushButton(tr("Cancel"), this);
+    m_nowButton = new QPushButton(tr("Now"), this);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_receive);
     buttons->addWidget(m_send);
     buttons->addWidget(m_cancel);
+    buttons->addWidget(m_nowButton);
     buttons->addStretch();
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(group, 1);
-    layout->addLayout(buttons);
+    // Under the controls: the offset after "Receive", and a coming change of summer time.
+    m_offsetLine = new QLabel(this);
+    m_offsetLine->setVisible(false);
+    m_summerTimeLine = new QLabel(this);
+    m_summerTimeLine->setWordWrap(true);
+    // A time given with its zone is that zone's; otherwise this computer's.
+    const QTimeZone zone = m_openingTime.timeSpec() == Qt::TimeZone ? m_openingTime.timeZone() : QTimeZone::systemTimeZone();
+    const std::optional<OffsetChange> change = upcomingOffsetChange(zone, m_openingTime);
+    m_summerTimeLine->setText(change ? QString::fromStdString(summerTimeNotice(*change)) : QString());
+    m_summerTimeLine->setVisible(change.has_value());
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(group, 1);
+    controls->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(m_offsetLine);
+    layout->addWidget(m_summerTimeLine);
 
     connect(m_receive, &QPushButton::clicked, this, [this] { m_session.receive(); });
     connect(m_send, &QPushButton::clicked, this, [this] { send(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_nowButton, &QPushButton::clicked, this, [this] { fillInNow(); });
 
     // Sunday is position 0, Saturday 6.
     m_weekday->setCurrentIndex(m_openingTime.date().dayOfWeek() % 7);
@@ -79,7 +100,41 @@ CTimeSettingDlg::~CTimeSettingDlg()
 void CTimeSettingDlg::send()
 {
     const QTime t = m_time->time();
+    TransferRecord record;
+    record.kind = JournalKind::ClockSet;
+    record.port = m_comm.portName();
+    record.weekdays = {dayForAutoSetupPosition(m_weekday->currentIndex())};
+    record.clockOffsetSeconds = m_offsetSeen;
+    m_clockSet = record;
     m_session.send(m_weekday->currentIndex(), t.hour(), t.minute(), t.second());
+}
+
+void CTimeSettingDlg::fillInNow()
+{
+    const QDateTime current = now();
+    m_weekday->setCurrentIndex(current.date().dayOfWeek() % 7);
+    m_time->setTime(QTime(current.time().hour(), current.time().minute(), current.time().second()));
+}
+
+void CTimeSettingDlg::journalClockSet(TransferEnd end)
+{
+    if (!m_clockSet)
+        return;
+    TransferRecord record = *m_clockSet;
+    m_clockSet.reset();
+    record.end = end;
+    if (const std::optional<QString> warning = recordTransfer(defaultJournalPath(), record))
+        emit journalWarning(*warning);
+}
+
+void CTimeSettingDlg::showOffset(const TransferOutcome &reading)
+{
+    const WeekTime device = WeekTime::fromClockReply(reading.weekdayPosition.value_or(-1), reading.clock->hour,
+                                                     reading.clock->minute, reading.clock->second);
+    const int offset = clockOffsetSeconds(device, WeekTime::fromLocal(now()));
+    m_offsetSeen = offset;
+    m_offsetLine->setText(QString::fromStdString(clockOffsetLine(device, offset)));
+    m_offsetLine->setVisible(true);
 }
 
 void CTimeSettingDlg::writeFrame(const QByteArray &frame)
@@ -91,10 +146,13 @@ void CTimeSettingDlg::closeDialog(Result result)
 {
     // Closing the port discards what is still queued: let the clock frame leave first.
     if (result == Result::Ok && !m_comm.Drain(kDrainTimeoutMs)) {
+        journalClockSet(TransferEnd::PortFailed);
         openDeviceMessage(this, tr("The time was not sent: the port did not take it (%1)")
                                     .arg(m_comm.portName()));
         return;
     }
+    if (result == Result::Ok)
+        journalClockSet(TransferEnd::Completed);
     done(result == Result::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
@@ -118,6 +176,8 @@ void CTimeSettingDlg::reportOutcome(const TransferOutcome &outcome, std::functio
         selectWeekday(*outcome.weekdayPosition);
     if (outcome.clock)
         setTimeOfDay(*outcome.clock);
+    if (outcome.clock && !m_clockSet)
+        showOffset(outcome);
     // Other replies are not the clock's and are passed over, as is a time the picker refuses.
     if (outcome.end != TransferEnd::LineError || outcome.clockFault != ClockReplyFault::NotDigits)
         return;

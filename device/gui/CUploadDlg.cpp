@@ -13,7 +13,7 @@ QStringList boxTexts()
 
 CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName)
     : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Uplaod"), boxTexts(), QCoreApplication::translate("TransferDialog", "Receive"), portName),
-      m_session(*this, week, this)
+      m_week(week), m_session(*this, week, this)
 {
     m_session.open();
     openPort();

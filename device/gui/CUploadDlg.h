@@ -30,7 +30,9 @@ protected:
     void timerTick(int id) override { m_session.timer(id); }
     void chunkReceived(const QByteArray &chunk) override { m_session.received(chunk); }
     void portLost() override { m_session.portLost(); }
+    const WeeklySchedule &journalWeek() const override { return m_week; }
 
 private:
+    WeeklySchedule &m_week;
     UploadSession m_session;
 };

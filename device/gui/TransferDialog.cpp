@@ -161,8 +161,24 @@ void TransferDialog::setBoxState(int number, DayBoxState state)
         b->SetBitmaps(pictures.normal, pictures.selected, pictures.hover);
 }
 
+void TransferDialog::journal(const TransferOutcome &outcome)
+{
+    // An exchange ends once: a refusal is followed by the Cancel that leaves it.
+    if (m_journalled)
+        return;
+    m_journalled = true;
+    TransferRecord record = dayTransferRecord(outcome, journalWeek());
+    record.port = portName();
+    record.file = m_scheduleFile;
+    if (const std::optional<QString> warning = recordTransfer(defaultJournalPath(), record))
+        emit journalWarning(*warning);
+}
+
 void TransferDialog::reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged)
 {
+    // Cancelling before anything went out is no exchange.
+    if (outcome.end != TransferEnd::Cancelled || !outcome.weekdays.empty() || outcome.allClear)
+        journal(outcome);
     const OutcomeMessage message = transferOutcomeMessage(outcome);
     // Cancel closes the window; there is nothing to tell.
     if (message.text.isEmpty())

@@ -3,12 +3,14 @@
 #include "device/CComm.h"
 #include "device/SerialReceiver.h"
 #include "device/TransferHost.h"
+#include "device/TransferRecorder.h"
 
 #include <QDialog>
 #include <QList>
 #include <QTimer>
 
 class CHoverBitmapButton;
+class WeeklySchedule;
 class QProgressBar;
 class QPushButton;
 
@@ -23,6 +25,8 @@ public:
     ~TransferDialog() override;
 
     QString portName() const { return m_comm.portName(); }
+    // The schedule file the journal names; empty when none is open.
+    void setScheduleFile(const QString &file) { m_scheduleFile = file; }
     bool isPortOpen() const { return m_comm.isConnected(); }
 
     // For tests and the surrounding program: the boxes (1-based, in their table order), the
@@ -54,6 +58,10 @@ public:
     // Escape and the close button act as "Cancel".
     void reject() override;
 
+signals:
+    // The journal could not be written; the transfer went on.
+    void journalWarning(const QString &line);
+
 protected:
     TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts,
                    const QString &actionText, const QString &portName);
@@ -67,9 +75,12 @@ protected:
     virtual void timerTick(int id) = 0;
     virtual void chunkReceived(const QByteArray &chunk) = 0;
     virtual void portLost() = 0;
+    // The week the journal takes the weekdays' images from.
+    virtual const WeeklySchedule &journalWeek() const = 0;
 
 private:
     QTimer *timer(int id) const;
+    void journal(const TransferOutcome &outcome);
 
     CComm m_comm;
     QList<CHoverBitmapButton *> m_boxes;
@@ -78,6 +89,8 @@ private:
     QPushButton *m_cancel = nullptr;
     QTimer *m_replyTimer = nullptr;
     QTimer *m_progressTimer = nullptr;
+    QString m_scheduleFile;
+    bool m_journalled = false;
     bool m_closing = false;
     bool m_destroying = false;
 };

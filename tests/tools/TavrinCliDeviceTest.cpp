@@ -160,7 +160,7 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
     run = runCli({"clock", "--port", sim.port()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // The device's clock runs on from the time set.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\n$")).match(QString::fromLatin1(run.out)).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\nDevice: Wednesday 07:05:\\d\\d, .* this computer\n$")).match(QString::fromLatin1(run.out)).hasMatch())
         << run.out.toStdString();
 }
 
@@ -258,4 +258,41 @@ TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
     EXPECT_TRUE(run.err.contains("Communication error")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(runCli({"compare", file}).status, 2);
+}
+
+TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNothing)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    const QString journal = dir.filePath("journal.sqlite");
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+    ASSERT_EQ(runCli({"download", file, "--port", sim.port(), "--days", "mon,thu", "--journal", journal}).status, 0);
+    ASSERT_EQ(runCli({"upload", "--port", sim.port(), "--to", dir.filePath("back.mdb"), "--days", "thu",
+                      "--journal", journal}).status, 0);
+
+    // Newest first; the image sent on Thursday is the one that came back.
+    const CliRun run = runCli({"journal", "--journal", journal});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
+    const QRegularExpression form(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d (\\S+) (\\S+) (\\S+) (\\S+) (\\S+)$"));
+    const QRegularExpressionMatch upload = form.match(lines[0]), download = form.match(lines[1]);
+    ASSERT_TRUE(upload.hasMatch() && download.hasMatch()) << run.out.toStdString();
+    EXPECT_EQ(upload.captured(1), "upload");
+    EXPECT_EQ(upload.captured(2), sim.port());
+    EXPECT_EQ(upload.captured(3), "completed");
+    EXPECT_EQ(upload.captured(4), "Thu");
+    EXPECT_EQ(download.captured(1), "download");
+    EXPECT_EQ(download.captured(4), "Mon,Thu");
+    EXPECT_EQ(download.captured(5).split(',').value(1), upload.captured(5));
+    EXPECT_EQ(runCli({"journal", "--journal", journal, "--last", "1"}).out.count('\n'), 1);
+    EXPECT_TRUE(runCli({"journal", "--journal", journal, "--port", "elsewhere"}).out.isEmpty());
+
+    // A folder where the journal's file should be: the send still completes, with a warning.
+    const CliRun blocked = runCli({"download", file, "--port", sim.port(), "--days", "mon", "--journal", dir.path()});
+    EXPECT_EQ(blocked.status, 0);
+    EXPECT_TRUE(blocked.err.contains("Downloading complete"));
+    EXPECT_EQ(blocked.err.count("The transfer journal could not be written"), 1) << blocked.err.toStdString();
 }

@@ -17,7 +17,8 @@ struct VerbName {
 constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
                                {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
                                {"clock", CliVerb::Clock},       {"image", CliVerb::Image},
-                               {"compare", CliVerb::Compare}};
+                               {"compare", CliVerb::Compare},
+                               {"journal", CliVerb::Journal}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -95,6 +96,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption nowOption(QStringLiteral("now"));
     const QCommandLineOption hexOption(QStringLiteral("hex"));
     const QCommandLineOption verifyOption(QStringLiteral("verify"));
+    const QCommandLineOption journalOption(QStringLiteral("journal"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption lastOption(QStringLiteral("last"), QString(), QStringLiteral("N"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -107,19 +110,22 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         parser.addOption(toOption);
         break;
     case CliVerb::Download:
-        parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption});
+        parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption, journalOption});
         break;
     case CliVerb::Upload:
-        parser.addOptions({portOption, toOption, daysOption, allOption});
+        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption});
         break;
     case CliVerb::Clock:
-        parser.addOptions({portOption, setOption, nowOption});
+        parser.addOptions({portOption, setOption, nowOption, journalOption});
         break;
     case CliVerb::Image:
         parser.addOptions({dayOption, hexOption});
         break;
     case CliVerb::Compare:
         parser.addOptions({portOption, daysOption, allOption});
+        break;
+    case CliVerb::Journal:
+        parser.addOptions({portOption, lastOption, journalOption});
         break;
     }
 
@@ -159,6 +165,20 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         command.port = value(portOption);
         if (command.port.trimmed().isEmpty())
             return usageError(verbText, QStringLiteral("no serial port given (--port NAME)"));
+    }
+
+    const bool journalled = command.verb == CliVerb::Download || command.verb == CliVerb::Upload
+                         || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal;
+    if (journalled)
+        command.journal = value(journalOption);
+    if (command.verb == CliVerb::Journal) {
+        command.port = value(portOption);
+        if (parser.isSet(lastOption)) {
+            bool number = false;
+            command.last = value(lastOption).toInt(&number);
+            if (!number || command.last < 1)
+                return usageError(verbText, QStringLiteral("--last wants a count from 1 up, not \"%1\"").arg(value(lastOption)));
+        }
     }
 
     if (command.verb == CliVerb::Import || command.verb == CliVerb::Upload) {

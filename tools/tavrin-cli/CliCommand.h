@@ -9,7 +9,7 @@
 // kExitDiffers: compare, download --verify: the device does not hold what the file does.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -24,7 +24,7 @@ struct CliCommand {
     CliVerb verb = CliVerb::Show;
     QString file;          // show, image, download, compare: the schedule file; import: the CSV ("-" = stdin)
     QString to;            // import, upload: the schedule file written
-    QString port;          // download, upload, clock, compare
+    QString port;          // download, upload, clock, compare; journal --port: only this port
     std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     bool verify = false;   // download --verify
@@ -33,6 +33,8 @@ struct CliCommand {
     bool setClock = false; // clock --set / --now
     bool now = false;      // clock --now: the computer's clock, read when the frame is made
     ClockSetting setting;  // clock --set
+    QString journal;       // download, upload, clock, journal --journal: the journal file instead of the usual one
+    int last = 0;          // journal --last: at most this many entries (0: all)
 };
 
 struct CliParseResult {

@@ -26,6 +26,7 @@ QString cliOverviewHelp()
                "  clock --port NAME [--set \"DAY HH:MM:SS\"|--now]      read or set the device's clock\n"
                "  image FILE --day DAY [--hex]                        a weekday's device image\n"
                "  compare FILE --port NAME [--days LIST|--all]        the device's weekdays against the file\n"
+               "  journal [--port NAME] [--last N]                    the journal of transfers\n"
                "\n"
                "'tavrin-cli COMMAND --help' tells more of each.\n")
          + QLatin1String(kExitText);
@@ -94,12 +95,32 @@ QString cliHelp(const QString &verb)
     } else if (verb == QLatin1String("clock")) {
         text = QStringLiteral(
             "Usage: tavrin-cli clock --port NAME [--set \"DAY HH:MM:SS\" | --now]\n"
-            "Without --set or --now, prints the device's weekday and time (\"Wednesday 07:05:09\").\n"
+            "Without --set or --now, prints the device's weekday and time (\"Wednesday 07:05:09\"),\n"
+            "then how far it is from this computer's (\"Device: Wednesday 07:05:09, 2 min 13 s behind\n"
+            "this computer\"). When this computer's time zone changes its offset within 14 days, a\n"
+            "line says when, and that the clock wants setting after that.\n"
             "\n"
             "  --port NAME            the serial port\n"
             "  --set \"DAY HH:MM:SS\"   sets the device's clock to that weekday and 24-hour time\n"
-            "  --now                  sets the device's clock to this computer's local weekday and time\n");
+            "  --now                  sets the device's clock to this computer's local weekday and time\n"
+            "  --journal FILE         the journal to record in (see 'journal --help')\n");
         text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("journal")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli journal [--port NAME] [--last N] [--journal FILE]\n"
+            "Prints the journal of every download, ALL Clear, upload and clock setting, by this\n"
+            "program and by the desktop program, newest first, one line each:\n"
+            "  TIME KIND PORT OUTCOME DAYS SHA256S [OFFSET]\n"
+            "  2026-10-24T21:05:00 download /dev/ttyUSB0 completed Mon,Tue 3f1a09c2,77b0e4d1\n"
+            "TIME is local ISO 8601; KIND download, all-clear, upload, comparison or clock-set;\n"
+            "OUTCOME completed, refused, no-response, line-error, cancelled or port-failed; DAYS\n"
+            "the weekdays (\"-\" for none); SHA256S the first 8 hex digits of each weekday's image\n"
+            "(\"-\" for none); OFFSET, when the device's clock was read, \"offset=+133s\" (ahead).\n"
+            "\n"
+            "  --port NAME     only the entries of that port\n"
+            "  --last N        only the newest N entries\n"
+            "  --journal FILE  this journal rather than journal.sqlite in the user's data folder\n"
+            "                  ($TAVRIN_JOURNAL, when set, names it too)\n");
     } else if (verb == QLatin1String("image")) {
         text = QStringLiteral(
             "Usage: tavrin-cli image FILE --day DAY [--hex]\n"

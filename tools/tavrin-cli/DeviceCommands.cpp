@@ -5,12 +5,16 @@
 #include "CliTransferHost.h"
 #include "CompareCommands.h"
 #include "DeviceLink.h"
+#include "JournalCommand.h"
 #include "ScheduleFileAccess.h"
 #include "TransferProgress.h"
+#include "device/ClockOffset.h"
 #include "device/ClockSession.h"
 #include "device/FrameBytes.h"
 #include "device/TransferOutcomeText.h"
 #include "device/DownloadSession.h"
+#include "device/SummerTimeNotice.h"
+#include "device/TransferRecorder.h"
 #include "device/UploadSession.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -110,6 +114,29 @@ QStringList dayNames(const std::vector<int> &days)
     return names;
 }
 
+// Journals the first end an exchange reports: a refusal's Cancel follows it.
+class JournalOnce {
+public:
+    JournalOnce(const CliCommand &command, const WeeklySchedule &week, QString file)
+        : m_command(command), m_week(week), m_file(std::move(file)) {}
+    void operator()(const TransferOutcome &outcome)
+    {
+        if (m_done)
+            return;
+        m_done = true;
+        TransferRecord record = dayTransferRecord(outcome, m_week);
+        record.port = m_command.port;
+        record.file = m_file;
+        cliRecord(m_command, record);
+    }
+
+private:
+    const CliCommand &m_command;
+    const WeeklySchedule &m_week;
+    QString m_file;
+    bool m_done = false;
+};
+
 } // namespace
 
 int runDownload(const CliCommand &command)
@@ -138,7 +165,9 @@ int runDownload(const CliCommand &command)
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
+    JournalOnce journal(command, *week, QFileInfo(command.file).absoluteFilePath());
     hooks.outcome = [&](const TransferOutcome &outcome) {
+        journal(outcome);
         const QString text = transferOutcomeText(outcome);
         if (outcome.end == TransferEnd::Cancelled) {
             // Only after a refusal, which has said so.
@@ -214,7 +243,11 @@ int runUpload(const CliCommand &command)
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
+    JournalOnce journal(command, *week, QFileInfo(command.to).absoluteFilePath());
     hooks.outcome = [&](const TransferOutcome &outcome) {
+        // A line error leaves one weekday and the upload goes on: its end is journalled.
+        if (outcome.end != TransferEnd::LineError)
+            journal(outcome);
         const QString text = transferOutcomeText(outcome);
         if (outcome.end == TransferEnd::Cancelled) {
             // The command never cancels an upload.
@@ -295,6 +328,11 @@ private:
 
 int runClock(const CliCommand &command)
 {
+    // Said before the device is asked: the advice holds whatever the device answers.
+    if (const std::optional<OffsetChange> change
+        = upcomingOffsetChange(QTimeZone::systemTimeZone(), QDateTime::currentDateTime())) {
+        sayRaw(QString::fromStdString(summerTimeNotice(*change)) + QLatin1Char('\n'));
+    }
     DeviceLink link;
     if (!openLink(link, command.port))
         return kExitFailure;
@@ -309,7 +347,11 @@ int runClock(const CliCommand &command)
                                  .arg(hour, 2, 10, QLatin1Char('0'))
                                  .arg(minute, 2, 10, QLatin1Char('0'))
                                  .arg(second, 2, 10, QLatin1Char('0'));
-        writeOut((isWeekday(day) ? dayName(day) + QLatin1Char(' ') + time : time).toLocal8Bit() + '\n');
+        const QDateTime now = QDateTime::currentDateTime();
+        const WeekTime device{isWeekday(day) ? day : 0, hour, minute, second};
+        const std::string offset = clockOffsetLine(device, clockOffsetSeconds(device, WeekTime::fromLocal(now)));
+        writeOut((isWeekday(day) ? dayName(day) + QLatin1Char(' ') + time : time).toLocal8Bit() + '\n'
+                 + QByteArray::fromStdString(offset) + '\n');
         status = kExitOk;
         loop.quit();
     };
@@ -339,9 +381,20 @@ int runClock(const CliCommand &command)
         session.send(autoSetupPositionForDay(setting.day), setting.hour, setting.minute, setting.second);
         // The frame must have left before the port closes, or closing would drop it.
         if (!link.drain(kDrainTimeoutMs)) {
+            TransferRecord record;
+            record.kind = JournalKind::ClockSet;
+            record.port = command.port;
+            record.weekdays = {setting.day};
+            record.end = TransferEnd::PortFailed;
+            cliRecord(command, record);
             sayError(kCommunicationError + QStringLiteral(": the set-clock frame did not leave the port"));
             return kExitFailure;
         }
+        TransferRecord record;
+        record.kind = JournalKind::ClockSet;
+        record.port = command.port;
+        record.weekdays = {setting.day};
+        cliRecord(command, record);
         sayRaw(QStringLiteral("clock set to %1 %2:%3:%4\n")
                    .arg(dayName(setting.day))
                    .arg(setting.hour, 2, 10, QLatin1Char('0'))

@@ -3,14 +3,18 @@
 #include "CliOutput.h"
 #include "CompareCommands.h"
 #include "DeviceCommands.h"
+#include "JournalCommand.h"
 #include "ScheduleCommands.h"
+#include "app/Settings.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tavrin-cli"));
+    // The journal lives in the desktop program's data folder: the same names find it.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Settings::kApplication));
     setBinaryStandardOutput();
 
     QStringList arguments = QCoreApplication::arguments();
@@ -41,6 +45,8 @@ int main(int argc, char *argv[])
         return runClock(command);
     case CliVerb::Compare:
         return runCompare(command);
+    case CliVerb::Journal:
+        return runJournal(command);
     }
     return kExitUsage;
 }

@@ -2,12 +2,15 @@
 #include "support/PtyDevice.h"
 
 #include "device/gui/CTimeSettingDlg.h"
+#include "journal/TransferJournal.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -94,4 +97,56 @@ TEST(CTimeSettingDlg, ReceiveShowsTheDeviceClockAndSendSetsIt)
     EXPECT_EQ(device.emulator.time().code, 'D');
     EXPECT_EQ(device.emulator.time().hour, 7);
     EXPECT_EQ(device.emulator.time().second, 9);
+}
+
+TEST(CTimeSettingDlg, SaysTheDeviceOffsetAcrossMidnightAndNowFillsInThisComputersTime)
+{
+    PtyDevice device([] { return DeviceEmulator::Millis(0); });
+    ASSERT_TRUE(device.pty.isOpen());
+    device.emulator.setTime(DeviceEmulator::Time{'B', 23, 59, 59});
+    QTemporaryDir journalDir;
+    const QString journal = journalDir.filePath("journal.sqlite");
+    const QByteArray before = qgetenv("TAVRIN_JOURNAL");
+    qputenv("TAVRIN_JOURNAL", journal.toLocal8Bit());
+    {
+        // Tuesday 00:02:12 here; the device still says Monday.
+        CTimeSettingDlg dlg(nullptr, device.slaveName(), [] { return QDateTime(QDate(2026, 12, 8), QTime(0, 2, 12)); });
+        dlg.show();
+        ASSERT_TRUE(dlg.isPortOpen());
+        dlg.weekdayList()->setCurrentIndex(5);
+        dlg.timePicker()->setTime(QTime(11, 0, 0));
+        EXPECT_FALSE(dlg.offsetLine()->isVisible());
+        QTest::mouseClick(dlg.receiveButton(), Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.offsetLine()->isVisible(); }, 5000));
+        EXPECT_EQ(dlg.offsetLine()->text(), "Device: Monday 23:59:59, 2 min 13 s behind this computer");
+
+        QTest::mouseClick(dlg.nowButton(), Qt::LeftButton);
+        EXPECT_EQ(dlg.weekdayList()->currentText(), " Tuesday");
+        EXPECT_EQ(dlg.timePicker()->time(), QTime(0, 2, 12));
+        QTest::mouseClick(dlg.sendButton(), Qt::LeftButton);
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    }
+    qputenv("TAVRIN_JOURNAL", before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return device.emulator.time().code == 'C'; }, 5000));
+    const JournalRead read = TransferJournal(journal).entries();
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(read.entries[0].kind, JournalKind::ClockSet);
+    EXPECT_EQ(read.entries[0].weekdays, std::vector<int>{2});
+    EXPECT_EQ(read.entries[0].clockOffsetSeconds, -133);
+}
+
+TEST(CTimeSettingDlg, WarnsOfTheChangeOfSummerTimeWithinTwoWeeks)
+{
+    const QTimeZone berlin("Europe/Berlin");
+    ASSERT_TRUE(berlin.isValid());
+    for (const QDate date : {QDate(2026, 10, 20), QDate(2026, 11, 20)}) {
+        CTimeSettingDlg dlg(nullptr, missingPort(), [date, berlin] { return QDateTime(date, QTime(12, 0), berlin); });
+        dlg.show();
+        if (QMessageBox *fail = waitForMessage(&dlg, "Serial Port Open Fail"))
+            pressOk(fail);
+        const bool soon = date.month() == 10;
+        EXPECT_EQ(dlg.summerTimeLine()->text(),
+                  soon ? "Summer time ends on Sunday 25 October at 03:00: set the device's clock after that" : "");
+        EXPECT_EQ(dlg.summerTimeLine()->isVisible(), soon);
+    }
 }

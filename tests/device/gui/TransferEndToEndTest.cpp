@@ -4,6 +4,7 @@
 #include "device/DayImage.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CUploadDlg.h"
+#include "journal/TransferJournal.h"
 #include "schedule/TimeText.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/CHoverBitmapButton.h"
@@ -11,6 +12,8 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,16 @@ ScheduleEntry entry(int hour, int minute, const char *kind, const char *number, 
     e.CH4 = std::string(1, ch[3]);
     return e;
 }
+
+// Points the dialogs' journal somewhere else for the length of a test.
+class JournalAt {
+public:
+    explicit JournalAt(const QString &path) : m_before(qgetenv("TAVRIN_JOURNAL")) { qputenv("TAVRIN_JOURNAL", path.toLocal8Bit()); }
+    ~JournalAt() { qputenv("TAVRIN_JOURNAL", m_before); }
+
+private:
+    QByteArray m_before;
+};
 } // namespace
 
 // The dialogs over a real port: a pseudo-terminal with the device emulator on its far end,
@@ -36,6 +49,9 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
 {
     PtyDevice device;
     ASSERT_TRUE(device.pty.isOpen());
+    QTemporaryDir journalDir;
+    const QString journalFile = journalDir.filePath("journal.sqlite");
+    JournalAt journal(journalFile);
 
     WeeklySchedule week;
     week.day(3).append(entry(6, 0, "Melody", "4", "ON", "1100"));
@@ -75,6 +91,35 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     }
     EXPECT_TRUE(back.day(3).sameEntries(week.day(3)));
     EXPECT_EQ(back.shownDay(), 3);
+
+    // Both are in the journal, newest first, with the image that went out and came back.
+    const JournalRead read = TransferJournal(journalFile).entries({std::nullopt, 0, true});
+    ASSERT_FALSE(read.error.has_value());
+    ASSERT_EQ(read.entries.size(), 2u);
+    const JournalEntry &upload = read.entries[0], &download = read.entries[1];
+    EXPECT_EQ(upload.kind, JournalKind::Upload);
+    EXPECT_EQ(download.kind, JournalKind::Download);
+    EXPECT_EQ(download.port, device.slaveName());
+    EXPECT_EQ(download.outcome, JournalOutcome::Completed);
+    EXPECT_EQ(download.weekdays, std::vector<int>{3});
+    ASSERT_EQ(download.images.size(), 1u);
+    EXPECT_EQ(download.images[0].image, QByteArray(reinterpret_cast<const char *>(sent.bytes().data()), qsizetype(DayImage::kSize)));
+    ASSERT_EQ(upload.images.size(), 1u);
+    EXPECT_EQ(upload.images[0].sha256, download.images[0].sha256);
+
+    // A journal that cannot be written: one warning, and the send completes.
+    JournalAt blocked(journalDir.path());
+    CDownloadDlg dlg(nullptr, week, device.slaveName());
+    QSignalSpy warnings(&dlg, &TransferDialog::journalWarning);
+    dlg.open();
+    QTest::mouseClick(dlg.box(3), Qt::LeftButton);
+    dlg.actionButton()->click();
+    QMessageBox *done = waitForMessage(&dlg, "Downloading complete", 15000);
+    ASSERT_NE(done, nullptr);
+    pressOk(done);
+    EXPECT_EQ(device.emulator.stats().imagesStored, 2);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0][0].toString().startsWith("The transfer journal could not be written"));
 }
 
 TEST(TransferEndToEnd, PullingTheCableEndsTheExchangeLikeSilence)

@@ -1,0 +1,63 @@
+#include "device/TransferRecorder.h"
+
+#include "device/DayImage.h"
+#include "device/JournalOutcomeOf.h"
+#include "journal/TransferJournal.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <QDateTime>
+#include <QStandardPaths>
+
+QString defaultJournalPath()
+{
+    const QString override = qEnvironmentVariable("TAVRIN_JOURNAL");
+    if (!override.isEmpty())
+        return override;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/journal.sqlite");
+}
+
+std::optional<QString> recordTransfer(const QString &journalPath, const TransferRecord &record)
+{
+    JournalEntry entry;
+    entry.when = QDateTime::currentDateTime();
+    entry.kind = record.kind;
+    entry.port = record.port;
+    entry.file = record.file;
+    entry.weekdays = record.weekdays;
+    entry.images = record.images;
+    entry.outcome = journalOutcomeOf(record.end);
+    entry.clockOffsetSeconds = record.clockOffsetSeconds;
+    TransferJournal journal(journalPath);
+    if (const std::optional<JournalError> error = journal.record(entry))
+        return QStringLiteral("The transfer journal could not be written (%1): %2").arg(journalPath, error->cause);
+    return std::nullopt;
+}
+
+std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days)
+{
+    std::vector<JournalImage> images;
+    DayImage image;
+    for (int day : days) {
+        image.Encode(week.day(day));
+        images.push_back({day, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}});
+    }
+    return images;
+}
+
+TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week)
+{
+    TransferRecord record;
+    record.end = outcome.end;
+    record.weekdays = outcome.weekdays;
+    if (outcome.exchange == TransferExchange::Upload) {
+        record.kind = JournalKind::Upload;
+    } else if (outcome.allClear) {
+        record.kind = JournalKind::AllClear;
+    } else {
+        record.kind = JournalKind::Download;
+    }
+    // ALL Clear sends blank images under codes, not weekdays: the kind says it all.
+    if (record.kind != JournalKind::AllClear)
+        record.images = journalImages(week, outcome.weekdays);
+    return record;
+}

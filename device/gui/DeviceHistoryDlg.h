@@ -1,0 +1,44 @@
+#pragma once
+
+#include "journal/JournalEntry.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+class QTableWidget;
+
+// "Device History": the journal of transfers, newest first, filterable by port. For a past
+// Download the lower table shows the week as it was sent, and "Send Again" opens the Download
+// dialog on the current port with those images, their weekdays ticked.
+class DeviceHistoryDlg : public QDialog {
+    Q_OBJECT
+public:
+    DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName);
+
+    QComboBox *portFilter() const { return m_ports; }
+    QTableWidget *entryTable() const { return m_entries; }
+    QTableWidget *weekTable() const { return m_week; }
+    QPushButton *sendAgainButton() const { return m_sendAgain; }
+
+signals:
+    void journalWarning(const QString &line);
+
+private:
+    void load();
+    void showEntries();
+    void showWeek();
+    void sendAgain();
+    const JournalEntry *selectedEntry() const;
+
+    QString m_journalPath;
+    QString m_portName;
+    std::vector<JournalEntry> m_all; // newest first, with their images
+    std::vector<const JournalEntry *> m_shown;
+    QComboBox *m_ports = nullptr;
+    QTableWidget *m_entries = nullptr;
+    QTableWidget *m_week = nullptr;
+    QPushButton *m_sendAgain = nullptr;
+};
