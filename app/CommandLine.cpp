@@ -15,7 +15,10 @@ QString CommandLine::usage()
                           "  --version    show the version");
 }
 
-QString CommandLine::versionText() { return QStringLiteral("tavrin " TAVRIN_VERSION); }
+QString CommandLine::versionText()
+{
+    return QStringLiteral("tavrin " TAVRIN_VERSION);
+}
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {

@@ -7,11 +7,11 @@
 // status-bar prompt. The window is built from these tables alone.
 struct CommandInfo {
     int id;
-    const char *menuText;     // as the menu shows it; the part after a tab is the key hint
+    const char *menuText; // as the menu shows it; the part after a tab is the key hint
     const char *toolbarLabel; // empty when the command has no toolbar button
-    const char *icon;         // picture name under :/tavrin/, empty without a button
-    const char *key;          // portable key text for QKeySequence, empty without a key
-    const char *prompt;       // status-bar prompt; a part after "\n" is the button's tooltip
+    const char *icon; // picture name under :/tavrin/, empty without a button
+    const char *key; // portable key text for QKeySequence, empty without a key
+    const char *prompt; // status-bar prompt; a part after "\n" is the button's tooltip
 };
 
 struct MenuPopup {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The Caps, Num and Scroll Lock states, where the system tells them. Qt does not; on Linux the
 // keyboard LEDs under /sys/class/leds do. Elsewhere (or with no keyboard, as under Xvfb) the

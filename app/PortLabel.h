@@ -4,9 +4,9 @@
 
 // What the Serial Port dialog shows of one port the system lists.
 struct ListedPort {
-    QString location;    // /dev/ttyUSB0
+    QString location; // /dev/ttyUSB0
     QString description; // as the system gives it, may be empty
-    int vendorId = -1;   // USB ids, -1 where the system gives none
+    int vendorId = -1; // USB ids, -1 where the system gives none
     int productId = -1;
 };
 

@@ -1,8 +1,14 @@
 #include "app/Settings.h"
 
-Settings::Settings() : m_store(std::make_unique<QSettings>(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication))) {}
+Settings::Settings()
+    : m_store(std::make_unique<QSettings>(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication)))
+{
+}
 
-Settings::Settings(const QString &iniPath) : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+Settings::Settings(const QString &iniPath)
+    : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
 
 QString Settings::serialPort() const
 {
@@ -59,4 +65,7 @@ void Settings::writeRecentFiles(QStringList files)
     m_store->endGroup();
 }
 
-void Settings::sync() { m_store->sync(); }
+void Settings::sync()
+{
+    m_store->sync();
+}

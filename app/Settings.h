@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 // The program's persistent settings, every key and default in this one place. The program
 // uses the per-user store under "Local AppWizard-Generated Applications"; tests give a file.

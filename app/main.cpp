@@ -1,13 +1,13 @@
 #include "app/CommandLine.h"
-#include "app/Translations.h"
 #include "app/gui/CTavrinApp.h"
+#include "app/Translations.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/TemplateDirectory.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace {
 
@@ -23,7 +23,8 @@ QString programDirectory(const char *argv0)
 {
     // /proc/self/exe names the real program, whatever path or link started it
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    const QString target = self.exists() ? self.canonicalFilePath() : QFileInfo(QString::fromLocal8Bit(argv0)).absoluteFilePath();
+    const QString target =
+        self.exists() ? self.canonicalFilePath() : QFileInfo(QString::fromLocal8Bit(argv0)).absoluteFilePath();
     return QFileInfo(target).absolutePath();
 }
 

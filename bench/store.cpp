@@ -104,8 +104,7 @@ BENCHMARK(StoreLoadFullWeek)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 const QString kRowConnection = QStringLiteral("row by row");
 
-template <typename Work>
-void withConnection(const QString &path, Work work)
+template <typename Work> void withConnection(const QString &path, Work work)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kRowConnection);
@@ -130,7 +129,8 @@ bool rowByRowSave(const QString &path, const WeeklySchedule &week)
             while (query.next())
                 ++rows;
             for (int i = 0; i < rows; ++i)
-                ok &= query.exec(QStringLiteral("DELETE FROM %1 WHERE rowid = (SELECT rowid FROM %1 LIMIT 1)").arg(table));
+                ok &= query.exec(
+                    QStringLiteral("DELETE FROM %1 WHERE rowid = (SELECT rowid FROM %1 LIMIT 1)").arg(table));
         });
     }
     // and write every row in a statement of its own
@@ -141,13 +141,14 @@ bool rowByRowSave(const QString &path, const WeeklySchedule &week)
             QSqlQuery query(db);
             for (int i = 1; i <= day.count(); ++i) {
                 const ScheduleEntry &e = day.entry(i);
-                const QString statement = QStringLiteral("INSERT INTO %1 VALUES(%2,'%3','%4',%5,'%6',%7,%8,%9,%10);")
-                                              .arg(table)
-                                              .arg(i)
-                                              .arg(QString::fromStdString(e.Time), QString::fromStdString(e.MelodyVoice),
-                                                   QString::fromStdString(e.Selection), QString::fromStdString(e.AC),
-                                                   QString::fromStdString(e.CH1), QString::fromStdString(e.CH2),
-                                                   QString::fromStdString(e.CH3), QString::fromStdString(e.CH4));
+                const QString statement =
+                    QStringLiteral("INSERT INTO %1 VALUES(%2,'%3','%4',%5,'%6',%7,%8,%9,%10);")
+                        .arg(table)
+                        .arg(i)
+                        .arg(QString::fromStdString(e.Time), QString::fromStdString(e.MelodyVoice),
+                             QString::fromStdString(e.Selection), QString::fromStdString(e.AC),
+                             QString::fromStdString(e.CH1), QString::fromStdString(e.CH2),
+                             QString::fromStdString(e.CH3), QString::fromStdString(e.CH4));
                 ok &= query.exec(statement);
             }
         });

@@ -6,16 +6,15 @@
 #include "schedule/Weekday.h"
 #include "tests/support/RecordingMessages.h"
 #include "view/AutoSetupForm.h"
+#include "view/gui/CTavrinView.h"
 #include "view/ListColumns.h"
 #include "view/ScheduleList.h"
-#include "view/gui/CTavrinView.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <QApplication>
 
 namespace {
-
 
 struct Window {
     RecordingMessages messages;
@@ -114,10 +113,21 @@ void BM_HistoryOf100StepsOnAFullWeek(benchmark::State &state)
             list.ShowDay(1 + i % 7);
             w.view.selectRow((i * 37) % 1400);
             switch (i % 4) {
-            case 0: w.view.setCurrentIndex(w.view.model()->index((i * 37) % 1400, kColumnAc)); list.toggleCurrentCell(); break;
-            case 1: list.deleteRows(); break;
-            case 2: list.insertRow(); break;
-            case 3: list.cutRows(); list.ShowDay(1 + (i + 3) % 7); list.pasteRows(); break;
+            case 0:
+                w.view.setCurrentIndex(w.view.model()->index((i * 37) % 1400, kColumnAc));
+                list.toggleCurrentCell();
+                break;
+            case 1:
+                list.deleteRows();
+                break;
+            case 2:
+                list.insertRow();
+                break;
+            case 3:
+                list.cutRows();
+                list.ShowDay(1 + (i + 3) % 7);
+                list.pasteRows();
+                break;
             }
         }
         QApplication::processEvents();

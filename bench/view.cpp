@@ -2,16 +2,14 @@
 // each operation should fit in one frame (16 ms).
 #include "bench/FullDay.h"
 #include "tests/support/RecordingMessages.h"
-#include "view/ScheduleList.h"
 #include "view/gui/CTavrinView.h"
 #include "view/gui/ScheduleItemModel.h"
+#include "view/ScheduleList.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 namespace {
-
-
 
 struct FullView {
     RecordingMessages messages;

@@ -79,5 +79,5 @@ private:
     QString m_portNameOverride;
     QString m_openFailure;
     bool m_delivering = false;
-    bool m_drained = false;   // everything written has left; Close need not purge output
+    bool m_drained = false; // everything written has left; Close need not purge output
 };

@@ -25,8 +25,7 @@ int secondOfDay(const WeekTime &t)
 
 std::string amount(int seconds)
 {
-    const int days = seconds / kDay, hours = seconds % kDay / 3600, minutes = seconds % 3600 / 60,
-              secs = seconds % 60;
+    const int days = seconds / kDay, hours = seconds % kDay / 3600, minutes = seconds % 3600 / 60, secs = seconds % 60;
     std::string text;
     auto add = [&text](int value, const char *unit) {
         text += (text.empty() ? "" : " ") + std::to_string(value) + " " + unit;

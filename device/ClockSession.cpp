@@ -15,20 +15,27 @@ void appendTwoDigits(QByteArray &frame, int v)
     frame.append(char('0' + v / 10)).append(char('0' + v % 10));
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-int twoDigits(const QByteArray &reply, int at) { return 10 * (reply[at] - '0') + (reply[at + 1] - '0'); }
+int twoDigits(const QByteArray &reply, int at)
+{
+    return 10 * (reply[at] - '0') + (reply[at + 1] - '0');
+}
 } // namespace
 
-ClockSession::ClockSession(ClockHost &host) : m_host(host)
+ClockSession::ClockSession(ClockHost &host)
+    : m_host(host)
 {
 }
 
 QByteArray ClockSession::setClockFrame(int weekdayPosition, int hour, int minute, int second)
 {
     QByteArray frame;
-    if (weekdayPosition < 0 || weekdayPosition > 6 || hour < 0 || hour > 23 || minute < 0 || minute > 59
-        || second < 0 || second > 59)
+    if (weekdayPosition < 0 || weekdayPosition > 6 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0
+        || second > 59)
         return frame;
     frame.append(kStart).append(kSetClock).append(char(kFirstDayCode + weekdayPosition));
     appendTwoDigits(frame, hour);

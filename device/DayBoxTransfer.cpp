@@ -3,7 +3,11 @@
 #include "schedule/Weekday.h"
 
 DayBoxTransfer::DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop)
-    : m_host(host), m_boxes(boxes), m_boxCount(boxCount), m_progressTop(progressTop), m_checked(size_t(boxCount) + 1, false)
+    : m_host(host)
+    , m_boxes(boxes)
+    , m_boxCount(boxCount)
+    , m_progressTop(progressTop)
+    , m_checked(size_t(boxCount) + 1, false)
 {
 }
 

@@ -16,9 +16,9 @@ struct MinuteSlot {
     static constexpr uint8_t kAcOn = 0x08;
     static constexpr std::array<uint8_t, 4> kBlank = {0x30, 0x40, 0x30, 0x40};
 
-    uint8_t flags = 0x30;   // AC off / melody / voice / AC on
-    uint8_t voice = 0x40;   // voice number
-    uint8_t melody = 0x30;  // melody number
+    uint8_t flags = 0x30; // AC off / melody / voice / AC on
+    uint8_t voice = 0x40; // voice number
+    uint8_t melody = 0x30; // melody number
     uint8_t channels = 0x40; // CH1..CH4
 
     // No flag set: the slot holds no event, whatever its other bytes say.
@@ -27,9 +27,9 @@ struct MinuteSlot {
 
 // The texts a decoded slot gets where the device's reading and Auto Setup's differ.
 struct SlotTexts {
-    std::string noSound;          // MelodyVoice of a slot with neither melody nor voice
+    std::string noSound; // MelodyVoice of a slot with neither melody nor voice
     std::string noSoundSelection; // its Selection
-    std::string melodyZero;       // Selection of Melody 0
+    std::string melodyZero; // Selection of Melody 0
 
     static SlotTexts device() { return {" ", "0", "0"}; }
     static SlotTexts autoSetup() { return {"", "", ""}; }

@@ -107,8 +107,7 @@ void DeviceEmulator::step(uint8_t byte)
         if (byte == kEnd) {
             // The host ends every frame with 0xFF: a short image is a broken frame, and
             // treating its 0xFF as the end keeps the next frame from being swallowed.
-            return drop(frameName(kImage, m_code) + " image ended after " + std::to_string(m_frame.size())
-                            + " bytes",
+            return drop(frameName(kImage, m_code) + " image ended after " + std::to_string(m_frame.size()) + " bytes",
                         byte);
         }
         m_frame.push_back(byte);
@@ -143,8 +142,7 @@ void DeviceEmulator::step(uint8_t byte)
     case State::ClockDigits:
         if (m_frame.size() < kClockDigits) {
             if (byte < '0' || byte > '9')
-                return drop(frameName(kSetClock, m_code) + " clock setting with " + hexByte(byte)
-                                + " among its digits",
+                return drop(frameName(kSetClock, m_code) + " clock setting with " + hexByte(byte) + " among its digits",
                             byte);
             m_frame.push_back(byte);
             return;
@@ -259,7 +257,7 @@ void DeviceEmulator::answer(std::vector<uint8_t> bytes, const std::string &what)
         bytes.insert(bytes.begin(), m_faults.noise.begin(), m_faults.noise.end());
         bytes.insert(bytes.end(), m_faults.trail.begin(), m_faults.trail.end());
         line += " [with " + std::to_string(m_faults.noise.size()) + " + " + std::to_string(m_faults.trail.size())
-                + " noise bytes]";
+            + " noise bytes]";
     }
     if (m_faults.chunkSize > 0 && m_faults.chunkSize < bytes.size())
         line += " [in pieces of " + std::to_string(m_faults.chunkSize) + "]";

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <utility>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The program timer as the line sees it. Bytes may arrive in any chunking; complete frames
@@ -38,19 +38,19 @@ public:
     using LogFn = std::function<void(const std::string &line)>;
 
     static constexpr size_t kFrameImageSize = DayImage::kSize;
-    static constexpr int kImageCount = 8;   // codes 'A'..'H'
+    static constexpr int kImageCount = 8; // codes 'A'..'H'
     static constexpr int kWeekSeconds = 7 * 86400;
 
     // Misbehaviour on demand, for tests and the simulator.
     struct Faults {
-        std::string refuseCodes;    // image frames with these codes are refused
-        bool silent = false;        // frames are acted on, nothing is answered
+        std::string refuseCodes; // image frames with these codes are refused
+        bool silent = false; // frames are acted on, nothing is answered
         bool corruptUpload = false; // image replies fail the consistency test
-        size_t cutReplyAt = 0;      // answers stop after this many bytes (0: whole answers)
-        size_t chunkSize = 0;       // answers leave in pieces of this size (0: one piece)
-        Millis delayMs = 0;         // answers leave this long after their frame ended
-        std::string noise;          // line noise sent before every answer
-        std::string trail;          // line noise sent after every answer
+        size_t cutReplyAt = 0; // answers stop after this many bytes (0: whole answers)
+        size_t chunkSize = 0; // answers leave in pieces of this size (0: one piece)
+        Millis delayMs = 0; // answers leave this long after their frame ended
+        std::string noise; // line noise sent before every answer
+        std::string trail; // line noise sent after every answer
         std::optional<size_t> flipByte; // this byte (from 0) of the next image reply reads 0xFF
     };
 
@@ -83,10 +83,7 @@ public:
 
     void feed(const uint8_t *data, size_t size);
     void feed(const std::vector<uint8_t> &bytes) { feed(bytes.data(), bytes.size()); }
-    void feed(std::string_view bytes)
-    {
-        feed(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
-    }
+    void feed(std::string_view bytes) { feed(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()); }
 
     // Sends the delayed answers that are due now. Call it when nextDue() has passed.
     void poll();
@@ -139,8 +136,8 @@ private:
 
     State m_state = State::Idle;
     uint8_t m_code = 0;
-    std::vector<uint8_t> m_frame;   // image bytes or clock digits of the frame being read
-    size_t m_skipped = 0;           // bytes dropped outside any frame since the last log line
+    std::vector<uint8_t> m_frame; // image bytes or clock digits of the frame being read
+    size_t m_skipped = 0; // bytes dropped outside any frame since the last log line
     bool m_feeding = false;
     std::vector<uint8_t> m_backlog; // fed from within the output callback, read next
 

@@ -9,7 +9,8 @@
 using namespace FrameBytes;
 
 DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes)
-    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop)
+    , m_week(week)
 {
 }
 

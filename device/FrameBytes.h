@@ -11,10 +11,10 @@ namespace FrameBytes {
 constexpr char kStart = 0x54; // "T"
 constexpr char kEnd = char(0xFF);
 
-constexpr char kImage = '#';    // a weekday's image for the device
-constexpr char kAck = '\'';     // the device took the image
-constexpr char kRefusal = '%';  // the device refused it
-constexpr char kRequest = '!';  // asks for an image or the clock; also the reply's command
+constexpr char kImage = '#'; // a weekday's image for the device
+constexpr char kAck = '\''; // the device took the image
+constexpr char kRefusal = '%'; // the device refused it
+constexpr char kRequest = '!'; // asks for an image or the clock; also the reply's command
 constexpr char kSetClock = '$'; // sets the clock
 
 // Day codes: 'A' = Sunday .. 'G' = Saturday, then 'H', the eighth image (see Weekday.h).
@@ -36,5 +36,8 @@ inline QByteArray shortFrame(char command, char code)
 }
 
 // The frame's day code; 0 when it is too short to hold one.
-inline char codeOf(const QByteArray &frame) { return frame.size() > kCodeAt ? frame.at(kCodeAt) : 0; }
+inline char codeOf(const QByteArray &frame)
+{
+    return frame.size() > kCodeAt ? frame.at(kCodeAt) : 0;
+}
 } // namespace FrameBytes

@@ -2,9 +2,9 @@
 
 #include "device/PortName.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
@@ -27,7 +27,7 @@ bool mayReadAndWrite(const PortAccessFacts &facts)
 bool readPortAccessFacts(const QString &deviceFile, PortAccessFacts &facts)
 {
 #ifdef Q_OS_UNIX
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(deviceFile).constData(), &st) != 0)
         return false;
     facts.fileOwner = st.st_uid;

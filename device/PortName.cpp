@@ -31,7 +31,7 @@ QString openablePortName(const QString &name)
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')))
         return name;
     const bool isPath = name.contains(QLatin1Char('/'))
-                        || (QFileInfo::exists(name) && !QFileInfo::exists(QStringLiteral("/dev/") + name));
+        || (QFileInfo::exists(name) && !QFileInfo::exists(QStringLiteral("/dev/") + name));
     if (isPath)
         return QDir::cleanPath(QDir::current().absoluteFilePath(name));
 #endif

@@ -34,10 +34,7 @@ public:
 
     // The reply text: buffer content up to the first zero byte. Stays readable after
     // completion until the next append.
-    std::string_view replyText() const
-    {
-        return {reinterpret_cast<const char *>(m_buffer.data()), m_textLength};
-    }
+    std::string_view replyText() const { return {reinterpret_cast<const char *>(m_buffer.data()), m_textLength}; }
     bool isComplete() const { return m_complete; }
     size_t index() const { return m_index; }
     const uint8_t *buffer() const { return m_buffer.data(); }
@@ -45,6 +42,6 @@ public:
 private:
     std::vector<uint8_t> m_buffer;
     size_t m_index = 0;
-    size_t m_textLength = 0;    // offset of the first zero byte
-    bool m_complete = false;    // the index went back to 0 after the last append
+    size_t m_textLength = 0; // offset of the first zero byte
+    bool m_complete = false; // the index went back to 0 after the last append
 };

@@ -23,8 +23,8 @@ std::string summerTimeNotice(const OffsetChange &change)
 {
     // Names in English whatever this computer's language, like every other text of the program.
     const QLocale english = QLocale::c();
-    const QString when = english.toString(change.wallClock.date(), QStringLiteral("dddd d MMMM")) + QStringLiteral(" at ")
-                         + english.toString(change.wallClock.time(), QStringLiteral("HH:mm"));
+    const QString when = english.toString(change.wallClock.date(), QStringLiteral("dddd d MMMM"))
+        + QStringLiteral(" at ") + english.toString(change.wallClock.time(), QStringLiteral("HH:mm"));
     return "Summer time " + std::string(change.summerTimeStarts ? "starts" : "ends") + " on " + when.toStdString()
-           + ": set the device's clock after that";
+        + ": set the device's clock after that";
 }

@@ -9,7 +9,7 @@
 // A change of this computer's offset from UTC that lies ahead.
 struct OffsetChange {
     bool summerTimeStarts = false; // the offset grows; otherwise summer time ends
-    QDateTime wallClock;           // the local time the clock shows when it jumps, before the jump
+    QDateTime wallClock; // the local time the clock shows when it jumps, before the jump
 };
 
 // The zone's next change of offset after now, when it comes within the given days.

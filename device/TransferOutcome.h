@@ -14,8 +14,8 @@ enum class TransferEnd { Completed, Refused, NoResponse, LineError, Cancelled, P
 // Why a completed reply gave no clock reading.
 enum class ClockReplyFault {
     NotAClockReply, // no "T!" in it
-    NotDigits,      // the six time characters are not all digits
-    OutOfRange,     // digits, but no time of day (hour 25)
+    NotDigits, // the six time characters are not all digits
+    OutOfRange, // digits, but no time of day (hour 25)
 };
 
 struct ClockTime {

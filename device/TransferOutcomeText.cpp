@@ -9,13 +9,17 @@ QString transferOutcomeText(const TransferOutcome &outcome)
     case TransferEnd::Completed:
         if (outcome.exchange == TransferExchange::Clock)
             return {};
-        return upload ? QCoreApplication::translate("TransferOutcome", "Uploading complete") : QCoreApplication::translate("TransferOutcome", "Downloading complete");
+        return upload ? QCoreApplication::translate("TransferOutcome", "Uploading complete")
+                      : QCoreApplication::translate("TransferOutcome", "Downloading complete");
     case TransferEnd::Refused:
         return QStringLiteral("..");
     case TransferEnd::NoResponse:
-        return upload ? QCoreApplication::translate("TransferOutcome", "Communication error") : QCoreApplication::translate("TransferOutcome", "Make no Response");
+        return upload ? QCoreApplication::translate("TransferOutcome", "Communication error")
+                      : QCoreApplication::translate("TransferOutcome", "Make no Response");
     case TransferEnd::LineError:
-        return outcome.exchange == TransferExchange::Clock ? QString() : QCoreApplication::translate("TransferOutcome", "Line Error");
+        return outcome.exchange == TransferExchange::Clock
+            ? QString()
+            : QCoreApplication::translate("TransferOutcome", "Line Error");
     case TransferEnd::Cancelled:
         return {};
     case TransferEnd::PortFailed:

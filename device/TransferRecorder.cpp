@@ -39,7 +39,8 @@ std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::v
     DayImage image;
     for (int day : days) {
         image.Encode(week.day(day));
-        images.push_back({day, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}});
+        images.push_back(
+            {day, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}});
     }
     return images;
 }

@@ -1,8 +1,8 @@
 #include "device/UnsentEntries.h"
 
 #include "schedule/TimeText.h"
-#include "schedule/WeeklySchedule.h"
 #include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
 
 std::vector<UnsentEntry> entriesNotEncoded(const DaySchedule &day)
 {
@@ -60,6 +60,7 @@ std::vector<UnsentWeekdayEntry> weekEntriesNotEncoded(const WeeklySchedule &week
 std::string describeUnsent(const UnsentWeekdayEntry &entry)
 {
     static const char *const kNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-    const std::string day = isWeekday(entry.dayNumber) ? kNames[entry.dayNumber - 1] : "Day " + std::to_string(entry.dayNumber);
+    const std::string day =
+        isWeekday(entry.dayNumber) ? kNames[entry.dayNumber - 1] : "Day " + std::to_string(entry.dayNumber);
     return day + ", entry " + std::to_string(entry.entry.position) + ": " + describeUnsent(entry.entry);
 }

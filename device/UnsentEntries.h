@@ -11,13 +11,13 @@
 // An entry of a day that the device's image does not carry, and why; see entriesNotEncoded.
 struct UnsentEntry {
     enum class Reason {
-        NoTime,           // the Time is no HH:MM: Encode skips the entry
+        NoTime, // the Time is no HH:MM: Encode skips the entry
         SelectionAbove15, // Melody or Voice with a number the 4-bit slot cannot hold: skipped
-        NothingToDo,      // neither Melody/Voice nor AC: the slot stays empty
+        NothingToDo, // neither Melody/Voice nor AC: the slot stays empty
     };
-    int position = 0;  // 1..count of the day
+    int position = 0; // 1..count of the day
     Reason reason = Reason::NoTime;
-    std::string time;  // 24-hour HH:MM, or the stored text when it is no time
+    std::string time; // 24-hour HH:MM, or the stored text when it is no time
     int selection = 0; // the number, for SelectionAbove15
 
     bool operator==(const UnsentEntry &) const = default;

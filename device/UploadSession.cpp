@@ -1,18 +1,18 @@
 #include "device/UploadSession.h"
 
-#include "device/RingReply.h"
 #include "device/DayImage.h"
 #include "device/FrameBytes.h"
 #include "device/ReplyFrame.h"
+#include "device/RingReply.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
 #include <algorithm>
 
-
 UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes)
-    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop), m_week(week)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop)
+    , m_week(week)
 {
 }
 

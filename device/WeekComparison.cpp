@@ -111,8 +111,8 @@ void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
     out += ':';
     appendTwoDigits(out, event->minute);
     out += event->sound == SlotEvent::Sound::Melody ? " Melody "
-           : event->sound == SlotEvent::Sound::Voice ? " Voice "
-                                                      : " - ";
+        : event->sound == SlotEvent::Sound::Voice   ? " Voice "
+                                                    : " - ";
     appendNumber(out, event->selection);
     out += event->ac == SlotEvent::Ac::On ? " ON" : event->ac == SlotEvent::Ac::Off ? " OFF" : " -";
     for (bool on : event->channels)

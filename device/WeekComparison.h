@@ -16,10 +16,10 @@ struct SlotEvent {
     enum class Ac { None, On, Off };
 
     bool pm = false;
-    int hour12 = 0;     // as the list shows it: 00..12 (midnight 00 AM, noon 12 PM)
-    int minute = 0;     // 0..59
+    int hour12 = 0; // as the list shows it: 00..12 (midnight 00 AM, noon 12 PM)
+    int minute = 0; // 0..59
     Sound sound = Sound::None;
-    int selection = 0;  // 0..15; 0 when there is no sound
+    int selection = 0; // 0..15; 0 when there is no sound
     Ac ac = Ac::None;
     std::array<bool, 4> channels{}; // CH1..CH4
 

@@ -20,8 +20,7 @@ constexpr std::array<std::pair<JournalOutcome, const char *>, 6> kOutcomes = {{
     {JournalOutcome::PortFailed, "port-failed"},
 }};
 
-template <typename Table, typename Value>
-QString nameIn(const Table &table, Value value)
+template <typename Table, typename Value> QString nameIn(const Table &table, Value value)
 {
     for (const auto &[v, name] : table) {
         if (v == value)
@@ -30,8 +29,7 @@ QString nameIn(const Table &table, Value value)
     return QString();
 }
 
-template <typename Value, typename Table>
-std::optional<Value> valueIn(const Table &table, const QString &name)
+template <typename Value, typename Table> std::optional<Value> valueIn(const Table &table, const QString &name)
 {
     for (const auto &[v, n] : table) {
         if (name == QLatin1String(n))

@@ -15,8 +15,8 @@ enum class JournalOutcome { Completed, Refused, NoResponse, LineError, Cancelled
 
 // One weekday's image as it went to or came from the device.
 struct JournalImage {
-    int day = 0;       // 1 = Monday .. 7 = Sunday
-    QByteArray image;  // the 5760 bytes; empty when a query left the bytes out
+    int day = 0; // 1 = Monday .. 7 = Sunday
+    QByteArray image; // the 5760 bytes; empty when a query left the bytes out
     QByteArray sha256; // hex, of the image; filled in by the journal when recording
 };
 
@@ -25,7 +25,7 @@ struct JournalEntry {
     QDateTime when;
     JournalKind kind = JournalKind::Download;
     QString port;
-    QString file;              // the schedule file, empty when none was open
+    QString file; // the schedule file, empty when none was open
     std::vector<int> weekdays; // the weekdays asked for, 1..7
     std::vector<JournalImage> images;
     JournalOutcome outcome = JournalOutcome::Completed;

@@ -117,7 +117,8 @@ std::optional<JournalEntry> entryFrom(const Statement &row)
 
 } // namespace
 
-TransferJournal::TransferJournal(QString path) : m_path(std::move(path))
+TransferJournal::TransferJournal(QString path)
+    : m_path(std::move(path))
 {
 }
 
@@ -149,15 +150,16 @@ std::optional<JournalError> TransferJournal::ensureOpen()
         // A log, not the schedule: a write-ahead log without a sync per entry keeps each
         // transfer's record cheap, and the last entries at worst are lost on a power cut.
         if (sqlite3_exec(db, "PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL",
-                         nullptr, nullptr, nullptr) == SQLITE_OK
+                         nullptr, nullptr, nullptr)
+                == SQLITE_OK
             && sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK) {
             m_db = db;
             return std::nullopt;
         }
     }
-    const QString cause = QStringLiteral("cannot open %1: %2")
-                              .arg(QDir::toNativeSeparators(m_path),
-                                   QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
+    const QString cause =
+        QStringLiteral("cannot open %1: %2")
+            .arg(QDir::toNativeSeparators(m_path), QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
     sqlite3_close(db);
     return JournalError{cause};
 }
@@ -177,8 +179,9 @@ std::optional<JournalError> TransferJournal::record(const JournalEntry &entry)
         return error;
     };
 
-    Statement insert(m_db, "INSERT INTO entries (at_ms, kind, port, file, weekdays, outcome, clock_offset)"
-                           " VALUES (?, ?, ?, ?, ?, ?, ?)");
+    Statement insert(m_db,
+                     "INSERT INTO entries (at_ms, kind, port, file, weekdays, outcome, clock_offset)"
+                     " VALUES (?, ?, ?, ?, ?, ?, ?)");
     if (!insert)
         return rollBack(QStringLiteral("cannot write the journal"));
     const qint64 atMs = entry.when.toMSecsSinceEpoch();
@@ -208,8 +211,9 @@ std::optional<JournalError> TransferJournal::record(const JournalEntry &entry)
     }
 
     // Older than two years before this entry, or beyond the newest kMaxEntries: gone.
-    Statement trim(m_db, "DELETE FROM entries WHERE at_ms < ? OR id IN"
-                         " (SELECT id FROM entries ORDER BY at_ms DESC, id DESC LIMIT -1 OFFSET ?)");
+    Statement trim(m_db,
+                   "DELETE FROM entries WHERE at_ms < ? OR id IN"
+                   " (SELECT id FROM entries ORDER BY at_ms DESC, id DESC LIMIT -1 OFFSET ?)");
     if (!trim)
         return rollBack(QStringLiteral("cannot trim the journal"));
     trim.bind(1, entry.when.addYears(-kMaxAgeYears).toMSecsSinceEpoch());
@@ -224,8 +228,9 @@ std::optional<JournalError> TransferJournal::record(const JournalEntry &entry)
 
 void TransferJournal::loadImages(JournalEntry &entry, bool withBytes)
 {
-    Statement select(m_db, withBytes ? "SELECT day, sha256, image FROM images WHERE entry_id = ? ORDER BY day"
-                                     : "SELECT day, sha256 FROM images WHERE entry_id = ? ORDER BY day");
+    Statement select(m_db,
+                     withBytes ? "SELECT day, sha256, image FROM images WHERE entry_id = ? ORDER BY day"
+                               : "SELECT day, sha256 FROM images WHERE entry_id = ? ORDER BY day");
     if (!select)
         return;
     select.bind(1, entry.id);
@@ -244,8 +249,8 @@ JournalRead TransferJournal::entries(const JournalQuery &query)
     JournalRead read;
     if ((read.error = ensureOpen()))
         return read;
-    const QByteArray sql = QByteArray("SELECT ") + kColumns + " FROM entries"
-                           + (query.port ? " WHERE port = ?1" : "") + " ORDER BY at_ms DESC, id DESC LIMIT ?2";
+    const QByteArray sql = QByteArray("SELECT ") + kColumns + " FROM entries" + (query.port ? " WHERE port = ?1" : "")
+        + " ORDER BY at_ms DESC, id DESC LIMIT ?2";
     Statement select(m_db, sql.constData());
     if (!select) {
         read.error = failure(QStringLiteral("cannot read the journal"));
@@ -272,8 +277,8 @@ JournalLookup TransferJournal::lastCompletedDownload(const QString &port)
     if ((lookup.error = ensureOpen()))
         return lookup;
     const QByteArray sql = QByteArray("SELECT ") + kColumns
-                           + " FROM entries WHERE port = ? AND kind = ? AND outcome = ?"
-                             " ORDER BY at_ms DESC, id DESC LIMIT 1";
+        + " FROM entries WHERE port = ? AND kind = ? AND outcome = ?"
+          " ORDER BY at_ms DESC, id DESC LIMIT 1";
     Statement select(m_db, sql.constData());
     if (!select) {
         lookup.error = failure(QStringLiteral("cannot read the journal"));

@@ -16,8 +16,8 @@ struct JournalError {
 
 struct JournalQuery {
     std::optional<QString> port; // only this port
-    int last = 0;                // at most this many, newest first; 0: all
-    bool withImages = false;     // the image bytes too, not only their weekdays and SHA-256
+    int last = 0; // at most this many, newest first; 0: all
+    bool withImages = false; // the image bytes too, not only their weekdays and SHA-256
 };
 
 struct JournalRead {

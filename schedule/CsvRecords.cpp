@@ -4,7 +4,10 @@
 
 namespace {
 
-bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
+bool isLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
 
 // Steps over one line break (CRLF counts as one) at text[i]; returns the index after it.
 size_t skipLineBreak(std::string_view text, size_t i)
@@ -16,7 +19,8 @@ size_t skipLineBreak(std::string_view text, size_t i)
 
 } // namespace
 
-CsvReader::CsvReader(std::string_view text) : m_text(text)
+CsvReader::CsvReader(std::string_view text)
+    : m_text(text)
 {
     if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
         m_text.remove_prefix(3);

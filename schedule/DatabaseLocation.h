@@ -6,7 +6,7 @@
 // Paths are held with '/' separators (Qt's form on every platform).
 struct DatabaseLocation {
     QString directory; // no trailing separator; empty for the root folder
-    QString fileName;  // with extension, no folder
+    QString fileName; // with extension, no folder
 
     // Splits a path at its last separator ('/', and '\' where that is the native one).
     // A relative path is first taken relative to the current folder.

@@ -17,7 +17,8 @@ DayEdit::DayEdit(int dayNumber, const std::vector<ScheduleEntry> &before, const 
     m_after.assign(after.begin() + long(prefix), after.end() - long(suffix));
 }
 
-void DayEdit::replace(DaySchedule &day, const std::vector<ScheduleEntry> &from, const std::vector<ScheduleEntry> &to) const
+void DayEdit::replace(DaySchedule &day, const std::vector<ScheduleEntry> &from,
+                      const std::vector<ScheduleEntry> &to) const
 {
     // A day that no longer has the expected length (it was written outside the history) still
     // takes the change where it can, never beyond its count.

@@ -8,10 +8,10 @@
 // rows are not in the model, so the next Save does not keep them.
 struct LeftOutRows {
     enum Reason {
-        IdOutOfRange,  // an ID below 1 or above the day's capacity
-        IdNotWhole,    // an ID that is not a whole number (text, fraction, NULL, blob)
-        IdRepeated,    // a second row with an ID already read
-        FieldTooLong,  // a field longer than a schedule field holds
+        IdOutOfRange, // an ID below 1 or above the day's capacity
+        IdNotWhole, // an ID that is not a whole number (text, fraction, NULL, blob)
+        IdRepeated, // a second row with an ID already read
+        FieldTooLong, // a field longer than a schedule field holds
         kReasonCount
     };
 

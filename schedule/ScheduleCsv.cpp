@@ -12,8 +12,8 @@
 #include <memory>
 #include <optional>
 
-const std::vector<std::string> kScheduleCsvColumns = {
-    "day", "id", "time", "melody_voice", "selection", "ac", "ch1", "ch2", "ch3", "ch4"};
+const std::vector<std::string> kScheduleCsvColumns = {"day", "id",  "time", "melody_voice", "selection",
+                                                      "ac",  "ch1", "ch2",  "ch3",          "ch4"};
 
 namespace {
 
@@ -36,7 +36,10 @@ bool allDigits(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 constexpr char kVerbatimMark = '\'';
 
@@ -45,7 +48,10 @@ bool startsLikeAFormula(std::string_view text)
     return !text.empty() && std::string_view("=+-@\t\r'").find(text.front()) != std::string_view::npos;
 }
 
-std::string verbatim(std::string_view text) { return kVerbatimMark + std::string(text); }
+std::string verbatim(std::string_view text)
+{
+    return kVerbatimMark + std::string(text);
+}
 
 // "H:MM" or "HH:MM", 00:00 to 23:59, blanks around it allowed.
 std::optional<std::string> parseTime(std::string_view text)
@@ -127,9 +133,10 @@ std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<Sch
             for (int f = 0; f < ScheduleEntry::kFieldCount; ++f) {
                 std::string stored = e.field(f);
                 if (const std::string problem = textEncodingProblem(stored); !problem.empty()) {
-                    problems.push_back({line, std::string(weekdayName(d)) + " id " + std::to_string(p) + ": "
-                                                  + kScheduleCsvColumns[kTime + f] + " " + problem
-                                                  + ", written without those bytes"});
+                    problems.push_back({line,
+                                        std::string(weekdayName(d)) + " id " + std::to_string(p) + ": "
+                                            + kScheduleCsvColumns[kTime + f] + " " + problem
+                                            + ", written without those bytes"});
                     stored = withEncodingRepaired(stored);
                 }
                 fields.push_back(writtenField(kTime + f, stored));
@@ -199,8 +206,9 @@ std::string storedField(int column, const std::string &text, std::vector<std::st
 bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<ScheduleCsvError> &errors)
 {
     if (text.size() > kScheduleCsvSizeLimit) {
-        errors.push_back({0, "larger than " + std::to_string(kScheduleCsvSizeLimit / (1024 * 1024))
-                                 + " MB, far more than a week's schedule; nothing read"});
+        errors.push_back({0,
+                          "larger than " + std::to_string(kScheduleCsvSizeLimit / (1024 * 1024))
+                              + " MB, far more than a week's schedule; nothing read"});
         return false;
     }
     const size_t errorsBefore = errors.size();
@@ -221,8 +229,9 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
     CsvRecord record;
     while (!full() && reader.next(record)) {
         if (record.fields.size() != header.fields.size()) {
-            errors.push_back({record.line, std::to_string(record.fields.size()) + " fields, the header has "
-                                               + std::to_string(header.fields.size())});
+            errors.push_back({record.line,
+                              std::to_string(record.fields.size()) + " fields, the header has "
+                                  + std::to_string(header.fields.size())});
             continue;
         }
         auto field = [&](int column) -> const std::string & { return record.fields[fieldOf[column]]; };
@@ -234,8 +243,10 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
 
         int id = 0;
         const std::string idText = lowerTrimmed(field(kId));
-        if (!allDigits(idText) || idText.size() > 5 || readNumber(idText) < 1 || readNumber(idText) > DaySchedule::kCapacity)
-            problems.push_back("id " + quoted(field(kId)) + " is not a number from 1 to " + std::to_string(DaySchedule::kCapacity));
+        if (!allDigits(idText) || idText.size() > 5 || readNumber(idText) < 1
+            || readNumber(idText) > DaySchedule::kCapacity)
+            problems.push_back("id " + quoted(field(kId)) + " is not a number from 1 to "
+                               + std::to_string(DaySchedule::kCapacity));
         else
             id = readNumber(idText);
         if (day != 0 && id != 0) {
@@ -271,8 +282,9 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
             expectedId = 1;
         }
         if (key.second != expectedId) {
-            errors.push_back({line, std::string(weekdayName(key.first)) + " id " + std::to_string(key.second)
-                                        + " but no row gives id " + std::to_string(expectedId)});
+            errors.push_back({line,
+                              std::string(weekdayName(key.first)) + " id " + std::to_string(key.second)
+                                  + " but no row gives id " + std::to_string(expectedId)});
         }
         expectedId = key.second + 1;
     }
@@ -282,7 +294,8 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         std::stable_sort(errors.begin() + long(errorsBefore), errors.end(),
                          [](const ScheduleCsvError &a, const ScheduleCsvError &b) { return a.line < b.line; });
         if (full())
-            errors.push_back({errors.back().line, "stopped after " + std::to_string(kScheduleCsvErrorLimit) + " errors"});
+            errors.push_back(
+                {errors.back().line, "stopped after " + std::to_string(kScheduleCsvErrorLimit) + " errors"});
         return false;
     }
     read->setShownDay(kMonday);

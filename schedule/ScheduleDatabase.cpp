@@ -63,7 +63,8 @@ StoreOutcome check(sqlite3 *db)
 
     long long applicationId = 0;
     long long version = 0;
-    if (integer("PRAGMA application_id", applicationId) != SQLITE_OK || integer("PRAGMA user_version", version) != SQLITE_OK)
+    if (integer("PRAGMA application_id", applicationId) != SQLITE_OK
+        || integer("PRAGMA user_version", version) != SQLITE_OK)
         return StoreOutcome::fromDatabase(db);
     if (applicationId != 0 && applicationId != ScheduleFileFormat::kApplicationId)
         return StoreOutcome::failure(StoreError::NotSchedule, QStringLiteral("it belongs to another program"));
@@ -76,8 +77,8 @@ StoreOutcome check(sqlite3 *db)
     for (int d = kMonday; d <= kSunday; ++d) {
         const QString table = tableName(d);
         const std::string name = table.toStdString();
-        const std::string isTable = "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '" + name
-            + "' COLLATE NOCASE";
+        const std::string isTable =
+            "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '" + name + "' COLLATE NOCASE";
         const std::string sql = "SELECT count(*) FROM pragma_table_info('" + name + "')";
         long long tables = 0;
         long long columns = 0;

@@ -27,11 +27,16 @@ QString shown(const QString &path)
 StoreOutcome asTemplate(StoreOutcome outcome)
 {
     switch (outcome.error) {
-    case StoreError::Missing: outcome.error = StoreError::TemplateMissing; break;
+    case StoreError::Missing:
+        outcome.error = StoreError::TemplateMissing;
+        break;
     case StoreError::Damaged:
     case StoreError::NotSchedule:
-    case StoreError::NewerVersion: outcome.error = StoreError::TemplateDamaged; break;
-    default: break;
+    case StoreError::NewerVersion:
+        outcome.error = StoreError::TemplateDamaged;
+        break;
+    default:
+        break;
     }
     return outcome;
 }
@@ -41,7 +46,8 @@ StoreOutcome asTemplate(StoreOutcome outcome)
 ScheduleFiles::ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory)
     : m_week(week)
     , m_messages(messages)
-    , m_templateDirectory(templateDirectory.isEmpty() ? defaultTemplateDirectory(executableDirectory()) : templateDirectory)
+    , m_templateDirectory(templateDirectory.isEmpty() ? defaultTemplateDirectory(executableDirectory())
+                                                      : templateDirectory)
     , m_title(kUntitled)
 {
 }
@@ -91,17 +97,20 @@ StoreOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const
     if (!outcome) {
         if (isTemplate)
             outcome = asTemplate(outcome);
-        return failed(outcome, QCoreApplication::translate("ScheduleFiles", kLoadingError) + QStringLiteral("\n\n") + causeText(outcome, location.path()));
+        return failed(outcome,
+                      QCoreApplication::translate("ScheduleFiles", kLoadingError) + QStringLiteral("\n\n")
+                          + causeText(outcome, location.path()));
     }
     m_location = location;
     m_title = title;
     m_leftOut = outcome.leftOut;
     showMonday();
     if (!m_leftOut.empty()) {
-        m_messages.show(QCoreApplication::translate("ScheduleFiles", "%1 rows of \"%2\" cannot be shown and were left out:\n%3")
-                            .arg(m_leftOut.total())
-                            .arg(shown(location.path()), m_leftOut.describe()),
-                        QString(), Messages::Icon::Warning);
+        m_messages.show(
+            QCoreApplication::translate("ScheduleFiles", "%1 rows of \"%2\" cannot be shown and were left out:\n%3")
+                .arg(m_leftOut.total())
+                .arg(shown(location.path()), m_leftOut.describe()),
+            QString(), Messages::Icon::Warning);
     }
     return outcome;
 }
@@ -129,7 +138,8 @@ StoreOutcome ScheduleFiles::Open(const QStringList &paths)
 StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
 {
     const QString path = target.path();
-    const QString notSaved = QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
+    const QString notSaved =
+        QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
     StoreOutcome outcome = m_store.RegisterDataSource(target.directory, target.fileName);
     if (!outcome)
         return failed(outcome, notSaved + causeText(outcome, path));
@@ -137,8 +147,10 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
     if (outcome)
         outcome = m_store.SaveAllDays(m_week);
     if (!outcome) {
-        return failed(outcome, QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
-                                   .arg(shown(path), causeText(outcome, path)));
+        return failed(outcome,
+                      QCoreApplication::translate(
+                          "ScheduleFiles", "The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
+                          .arg(shown(path), causeText(outcome, path)));
     }
     return outcome;
 }
@@ -147,7 +159,9 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
 StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
 {
     const QString path = target.path();
-    const QString notCreated = QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved; \"%1\" was not created.\n\n").arg(shown(path));
+    const QString notCreated =
+        QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved; \"%1\" was not created.\n\n")
+            .arg(shown(path));
     const QString building = NewScheduleFile::temporaryPathFor(path);
     StoreOutcome outcome = NewScheduleFile::copyTemplate(templatePath(), building);
     if (!outcome) {

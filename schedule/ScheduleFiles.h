@@ -29,8 +29,8 @@ class WeeklySchedule;
 class ScheduleFiles {
 public:
     static const QString kTemplateFileName; // "default.mdb"
-    static const QString kUntitled;         // "Untitled"
-    static const QString kBackupSuffix;     // ".bak"
+    static const QString kUntitled; // "Untitled"
+    static const QString kBackupSuffix; // ".bak"
 
     ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory = QString());
     ~ScheduleFiles();

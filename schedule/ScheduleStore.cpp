@@ -2,9 +2,9 @@
 
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/SqliteFile.h"
-#include "schedule/WeekTables.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
+#include "schedule/WeekTables.h"
 
 #include <memory>
 

@@ -15,7 +15,7 @@ class SqliteFile {
 public:
     enum class Mode {
         Existing, // read-write, never creating the file; a hot journal is rolled back on first read
-        Create,   // a new file; fails when one is there
+        Create, // a new file; fails when one is there
     };
 
     SqliteFile() = default;

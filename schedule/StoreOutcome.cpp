@@ -8,28 +8,39 @@
 StoreOutcome StoreOutcome::fromCode(int code, const QString &detail)
 {
     if (code == SQLITE_READONLY_ROLLBACK)
-        return failure(StoreError::ReadOnly, QCoreApplication::translate("StoreOutcome", "an interrupted save must be rolled back, which needs write access"));
+        return failure(StoreError::ReadOnly,
+                       QCoreApplication::translate(
+                           "StoreOutcome", "an interrupted save must be rolled back, which needs write access"));
     switch (code & 0xff) {
     case SQLITE_OK:
     case SQLITE_DONE:
-    case SQLITE_ROW: return {};
+    case SQLITE_ROW:
+        return {};
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return failure(StoreError::Busy, detail);
-    case SQLITE_CORRUPT: return failure(StoreError::Damaged, detail);
-    case SQLITE_NOTADB: return failure(StoreError::NotSchedule, detail);
-    case SQLITE_READONLY: return failure(StoreError::ReadOnly, detail);
+    case SQLITE_LOCKED:
+        return failure(StoreError::Busy, detail);
+    case SQLITE_CORRUPT:
+        return failure(StoreError::Damaged, detail);
+    case SQLITE_NOTADB:
+        return failure(StoreError::NotSchedule, detail);
+    case SQLITE_READONLY:
+        return failure(StoreError::ReadOnly, detail);
     case SQLITE_PERM:
     case SQLITE_AUTH:
-    case SQLITE_CANTOPEN: return failure(StoreError::Unreadable, detail);
-    case SQLITE_FULL: return failure(StoreError::DiskFull, detail);
-    default: return failure(StoreError::Failed, detail);
+    case SQLITE_CANTOPEN:
+        return failure(StoreError::Unreadable, detail);
+    case SQLITE_FULL:
+        return failure(StoreError::DiskFull, detail);
+    default:
+        return failure(StoreError::Failed, detail);
     }
 }
 
 StoreOutcome StoreOutcome::fromDatabase(sqlite3 *db)
 {
     const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
-    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QCoreApplication::translate("StoreOutcome", "out of memory");
+    const QString text =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QCoreApplication::translate("StoreOutcome", "out of memory");
     StoreOutcome outcome = fromCode(code, text);
     // An error that left no code behind is still an error.
     return outcome ? failure(StoreError::Failed, text) : outcome;
@@ -40,25 +51,53 @@ QString causeText(const StoreOutcome &outcome, const QString &path)
     const QString file = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
     QString text;
     switch (outcome.error) {
-    case StoreError::None: return {};
-    case StoreError::NotRegistered: text = QCoreApplication::translate("StoreOutcome", "No schedule database is open."); break;
-    case StoreError::Missing: text = file + QCoreApplication::translate("StoreOutcome", " does not exist."); break;
-    case StoreError::Unreadable: text = file + QCoreApplication::translate("StoreOutcome", " cannot be opened."); break;
-    case StoreError::ReadOnly: text = file + QCoreApplication::translate("StoreOutcome", " cannot be written."); break;
-    case StoreError::Busy: text = file + QCoreApplication::translate("StoreOutcome", " is in use by another program; try again."); break;
-    case StoreError::Damaged: text = file + QCoreApplication::translate("StoreOutcome", " is damaged."); break;
-    case StoreError::NotSchedule: text = file + QCoreApplication::translate("StoreOutcome", " is not a schedule database."); break;
+    case StoreError::None:
+        return {};
+    case StoreError::NotRegistered:
+        text = QCoreApplication::translate("StoreOutcome", "No schedule database is open.");
+        break;
+    case StoreError::Missing:
+        text = file + QCoreApplication::translate("StoreOutcome", " does not exist.");
+        break;
+    case StoreError::Unreadable:
+        text = file + QCoreApplication::translate("StoreOutcome", " cannot be opened.");
+        break;
+    case StoreError::ReadOnly:
+        text = file + QCoreApplication::translate("StoreOutcome", " cannot be written.");
+        break;
+    case StoreError::Busy:
+        text = file + QCoreApplication::translate("StoreOutcome", " is in use by another program; try again.");
+        break;
+    case StoreError::Damaged:
+        text = file + QCoreApplication::translate("StoreOutcome", " is damaged.");
+        break;
+    case StoreError::NotSchedule:
+        text = file + QCoreApplication::translate("StoreOutcome", " is not a schedule database.");
+        break;
     case StoreError::NewerVersion:
-        text = file + QCoreApplication::translate("StoreOutcome", " was written by a newer version of this program and is left as it is.");
+        text = file
+            + QCoreApplication::translate("StoreOutcome",
+                                          " was written by a newer version of this program and is left as it is.");
         break;
-    case StoreError::DiskFull: text = QCoreApplication::translate("StoreOutcome", "The disk holding %1 is full.").arg(file); break;
-    case StoreError::TemplateMissing: text = QCoreApplication::translate("StoreOutcome", "The template database %1 is missing.").arg(file); break;
+    case StoreError::DiskFull:
+        text = QCoreApplication::translate("StoreOutcome", "The disk holding %1 is full.").arg(file);
+        break;
+    case StoreError::TemplateMissing:
+        text = QCoreApplication::translate("StoreOutcome", "The template database %1 is missing.").arg(file);
+        break;
     case StoreError::TemplateDamaged:
-        text = QCoreApplication::translate("StoreOutcome", "The template database %1 is damaged or not a schedule database.").arg(file);
+        text = QCoreApplication::translate("StoreOutcome",
+                                           "The template database %1 is damaged or not a schedule database.")
+                   .arg(file);
         break;
-    case StoreError::BackupFailed: text = QCoreApplication::translate("StoreOutcome", "The backup of %1 could not be made.").arg(file); break;
-    case StoreError::Failed: text = QCoreApplication::translate("StoreOutcome", "The schedule database %1 failed.").arg(file); break;
-    case StoreError::Cancelled: return QCoreApplication::translate("StoreOutcome", "Cancelled.");
+    case StoreError::BackupFailed:
+        text = QCoreApplication::translate("StoreOutcome", "The backup of %1 could not be made.").arg(file);
+        break;
+    case StoreError::Failed:
+        text = QCoreApplication::translate("StoreOutcome", "The schedule database %1 failed.").arg(file);
+        break;
+    case StoreError::Cancelled:
+        return QCoreApplication::translate("StoreOutcome", "Cancelled.");
     }
     if (!outcome.detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(outcome.detail);

@@ -9,20 +9,20 @@ struct sqlite3;
 // Why a store or file command did not do its work.
 enum class StoreError {
     None,
-    NotRegistered,   // no schedule file is open
-    Missing,         // the file is not there
-    Unreadable,      // the file cannot be opened (permissions, a folder, ...)
-    ReadOnly,        // the file or its folder cannot be written (also: recovery needs writing)
-    Busy,            // another program holds the file
-    Damaged,         // SQLite found the file corrupt
-    NotSchedule,     // not SQLite, or not the seven weekday tables, or another program's file
-    NewerVersion,    // written by a newer version of this program
+    NotRegistered, // no schedule file is open
+    Missing, // the file is not there
+    Unreadable, // the file cannot be opened (permissions, a folder, ...)
+    ReadOnly, // the file or its folder cannot be written (also: recovery needs writing)
+    Busy, // another program holds the file
+    Damaged, // SQLite found the file corrupt
+    NotSchedule, // not SQLite, or not the seven weekday tables, or another program's file
+    NewerVersion, // written by a newer version of this program
     DiskFull,
     TemplateMissing, // the template a new file is made from is not there
     TemplateDamaged, // ... or is not a sound schedule file
-    BackupFailed,    // the previous content could not be kept beside the file
-    Failed,          // any other database error
-    Cancelled,       // the operator said no
+    BackupFailed, // the previous content could not be kept beside the file
+    Failed, // any other database error
+    Cancelled, // the operator said no
 };
 
 // The outcome of a store or file command: the error, the database's own text for it, and

@@ -100,7 +100,8 @@ bool WeekEditor::changeFrom(const WeeklySchedule &before, const QString &text, b
         days.push_back({d, before.day(d).entries(), m_week.day(d).entries()});
         names << QString::fromLatin1(weekdayName(d).data(), qsizetype(weekdayName(d).size()));
     }
-    const QString named = nameDays && !names.isEmpty() ? QStringLiteral("%1 (%2)").arg(text, names.join(QStringLiteral(", "))) : text;
+    const QString named =
+        nameDays && !names.isEmpty() ? QStringLiteral("%1 (%2)").arg(text, names.join(QStringLiteral(", "))) : text;
     return change(named, std::move(days), placeBefore, placeAfter);
 }
 

@@ -116,8 +116,7 @@ StoreOutcome run(sqlite3 *db, const char *sql)
 }
 
 // Runs body inside one write transaction; rolls back when it fails.
-template <typename Body>
-StoreOutcome inTransaction(sqlite3 *db, Body body)
+template <typename Body> StoreOutcome inTransaction(sqlite3 *db, Body body)
 {
     StoreOutcome problem = run(db, "BEGIN IMMEDIATE");
     if (!problem)
@@ -193,9 +192,8 @@ StoreOutcome write(sqlite3 *db, const WeeklySchedule &week)
             // Named columns, so a table with columns past the ninth still takes the row; a
             // table that lost columns fails on the bare statement instead.
             const std::vector<std::string> columns = firstColumns(db, d);
-            const std::string target = columns.size() == size_t(ScheduleDatabase::kColumnCount)
-                ? name + " (" + joined(columns) + ")"
-                : name;
+            const std::string target =
+                columns.size() == size_t(ScheduleDatabase::kColumnCount) ? name + " (" + joined(columns) + ")" : name;
             Statement insert(db, "INSERT INTO " + target + " VALUES(?,?,?,?,?,?,?,?,?)");
             if (!insert)
                 return errorText(db);

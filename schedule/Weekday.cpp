@@ -4,7 +4,7 @@
 #include <cctype>
 
 namespace {
-constexpr std::array<std::string_view, 7> kNames = {"Monday", "Tuesday", "Wednesday", "Thursday",
+constexpr std::array<std::string_view, 7> kNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                     "Friday", "Saturday", "Sunday"};
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)

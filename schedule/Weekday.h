@@ -10,10 +10,16 @@ enum Weekday { kMonday = 1, kTuesday, kWednesday, kThursday, kFriday, kSaturday,
 
 constexpr char kNoWeekdayCode = 'H';
 
-constexpr bool isWeekday(int dayNumber) { return dayNumber >= kMonday && dayNumber <= kSunday; }
+constexpr bool isWeekday(int dayNumber)
+{
+    return dayNumber >= kMonday && dayNumber <= kSunday;
+}
 
 // 'A' + (day mod 7).
-constexpr char dayCodeForDay(int dayNumber) { return char('A' + dayNumber % 7); }
+constexpr char dayCodeForDay(int dayNumber)
+{
+    return char('A' + dayNumber % 7);
+}
 
 // 'A'..'G' to 1..7; 0 for any other byte ('H' included).
 constexpr int dayForDayCode(char code)
@@ -26,8 +32,14 @@ constexpr int dayForDayCode(char code)
 }
 
 // Auto Setup list position 0 = Sunday, 1 = Monday .. 6 = Saturday.
-constexpr int dayForAutoSetupPosition(int position) { return position == 0 ? kSunday : position; }
-constexpr int autoSetupPositionForDay(int dayNumber) { return dayNumber == kSunday ? 0 : dayNumber; }
+constexpr int dayForAutoSetupPosition(int position)
+{
+    return position == 0 ? kSunday : position;
+}
+constexpr int autoSetupPositionForDay(int dayNumber)
+{
+    return dayNumber == kSunday ? 0 : dayNumber;
+}
 
 // "Monday" .. "Sunday"; empty for a number outside 1..7.
 std::string_view weekdayName(int dayNumber);

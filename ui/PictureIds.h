@@ -12,4 +12,4 @@ constexpr unsigned kDayTransferred = 155;
 constexpr unsigned kDaySelected = 156;
 // framed empty square: the mouse is over the box
 constexpr unsigned kDayHover = 158;
-}
+} // namespace PictureId

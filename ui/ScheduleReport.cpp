@@ -44,9 +44,9 @@ int pageCount(int entryCount)
 std::string dateLine(const ReportTime &time, int pageIndex)
 {
     using std::to_string;
-    return std::string(77, ' ') + "DATE :  " + to_string(time.year) + "/" + to_string(time.month)
-        + "/" + to_string(time.day) + "   " + to_string(time.hour) + ":" + to_string(time.minute)
-        + ":" + to_string(time.second) + "     Page #" + to_string(pageIndex + 1);
+    return std::string(77, ' ') + "DATE :  " + to_string(time.year) + "/" + to_string(time.month) + "/"
+        + to_string(time.day) + "   " + to_string(time.hour) + ":" + to_string(time.minute) + ":"
+        + to_string(time.second) + "     Page #" + to_string(pageIndex + 1);
 }
 
 std::string dayTitle(int shownDay)
@@ -73,8 +73,7 @@ std::string entryLine(const ReportRow &row)
 
 std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, int shownDay)
 {
-    return {dateLine(time, pageIndex), std::string(), dayTitle(shownDay), std::string(),
-            std::string()};
+    return {dateLine(time, pageIndex), std::string(), dayTitle(shownDay), std::string(), std::string()};
 }
 
 std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageIndex)
@@ -98,8 +97,7 @@ std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageI
     return lines;
 }
 
-std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex,
-                              const ReportTime &time)
+std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex, const ReportTime &time)
 {
     std::vector<std::string> lines = pageHeader(time, pageIndex, shownDay);
     std::vector<std::string> table = pageTable(rows, pageIndex);

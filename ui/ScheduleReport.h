@@ -16,9 +16,9 @@ using ReportRow = std::array<std::string, 10>;
 // Local date and time as the report prints them.
 struct ReportTime {
     int year = 0;
-    int month = 0;    // 1..12
-    int day = 0;      // 1..31
-    int hour = 0;     // 0..23
+    int month = 0; // 1..12
+    int day = 0; // 1..31
+    int hour = 0; // 0..23
     int minute = 0;
     int second = 0;
 };
@@ -67,7 +67,6 @@ std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, int s
 std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageIndex);
 
 // A whole page, line r at index r.
-std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex,
-                              const ReportTime &time);
+std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex, const ReportTime &time);
 
 } // namespace ScheduleReport

@@ -5,7 +5,8 @@
 #include "schedule/Messages.h"
 #include "schedule/TimeText.h"
 
-const char *const kInvalidSpanMessage = QT_TRANSLATE_NOOP("AutoSetup", "Invalid Input between Start Time and End Time.");
+const char *const kInvalidSpanMessage =
+    QT_TRANSLATE_NOOP("AutoSetup", "Invalid Input between Start Time and End Time.");
 
 NormalizedInterval NormalizeInterval(std::string_view startText, std::string_view endText,
                                      std::string_view intervalText, Messages &messages)

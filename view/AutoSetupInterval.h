@@ -10,7 +10,7 @@ class Messages;
 struct NormalizedInterval {
     NormalizedTime start;
     NormalizedTime end;
-    int minutes = 1;  // at least 1
+    int minutes = 1; // at least 1
     std::string text; // "N  Minute"
 
     // Start strictly before end: a run can be generated.

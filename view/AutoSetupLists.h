@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
+#include <QtGlobal>
 #include <string_view>
 
 // The choices of the Auto Setup dialog, in the order the lists show them. The items carry the
@@ -13,22 +13,21 @@ namespace AutoSetupLists {
 constexpr std::array<std::string_view, 7> kDays = {
     QT_TRANSLATE_NOOP("AutoSetup", " Sunday"),   QT_TRANSLATE_NOOP("AutoSetup", " Monday"),
     QT_TRANSLATE_NOOP("AutoSetup", " Tuesday"),  QT_TRANSLATE_NOOP("AutoSetup", " Wednesday"),
-                                                   QT_TRANSLATE_NOOP("AutoSetup", " Thursday"), QT_TRANSLATE_NOOP("AutoSetup", " Friday"),
+    QT_TRANSLATE_NOOP("AutoSetup", " Thursday"), QT_TRANSLATE_NOOP("AutoSetup", " Friday"),
     QT_TRANSLATE_NOOP("AutoSetup", " Saturday")};
 
 enum MelodyVoiceIndex { kNoSound = 0, kMelody = 1, kVoice = 2 };
 constexpr std::array<std::string_view, 3> kMelodyVoice = {"", QT_TRANSLATE_NOOP("AutoSetup", " Melody"),
-                                                         QT_TRANSLATE_NOOP("AutoSetup", " Voice")};
+                                                          QT_TRANSLATE_NOOP("AutoSetup", " Voice")};
 
 // "  1" .. "  15", then "  0" last; "  0" is the default.
-constexpr std::array<std::string_view, 16> kSelections = {"  1", "  2", "  3", "  4", "  5", "  6",
-                                                          "  7", "  8", "  9", "  10", "  11", "  12",
-                                                          "  13", "  14", "  15", "  0"};
+constexpr std::array<std::string_view, 16> kSelections = {"  1", "  2",  "  3",  "  4",  "  5",  "  6",  "  7",  "  8",
+                                                          "  9", "  10", "  11", "  12", "  13", "  14", "  15", "  0"};
 constexpr int kDefaultSelectionIndex = 15;
 
 enum AcIndex { kNoAc = 0, kAcOn = 1, kAcOff = 2 };
 constexpr std::array<std::string_view, 3> kAc = {"", QT_TRANSLATE_NOOP("AutoSetup", "  ON"),
-                                                QT_TRANSLATE_NOOP("AutoSetup", "  OFF")};
+                                                 QT_TRANSLATE_NOOP("AutoSetup", "  OFF")};
 
 constexpr std::string_view kDefaultTime = "00:00";
 constexpr std::string_view kDefaultInterval = "1  Minute";

@@ -6,9 +6,9 @@ class DayImage;
 
 // The one event a run repeats, as chosen in the dialog's lists (AutoSetupLists indices).
 struct AutoSetupEvent {
-    int acIndex = 0;          // AutoSetupLists::AcIndex
+    int acIndex = 0; // AutoSetupLists::AcIndex
     int melodyVoiceIndex = 0; // AutoSetupLists::MelodyVoiceIndex
-    int selection = 0;        // the melody or voice number, 0..15
+    int selection = 0; // the melody or voice number, 0..15
     std::array<bool, 4> channels{}; // CH1..CH4
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
+#include <QtGlobal>
 #include <string>
 
 // The ten columns of the schedule list, in order, with their headers and widths (percent of

@@ -67,6 +67,6 @@ public:
     virtual void openCellEditor(int row, int column, const std::string &text) = 0;
     virtual std::string cellEditorText() const = 0;
     virtual void setCellEditorText(const std::string &text) = 0;
-    virtual void moveCellEditor(int /*row*/, int /*column*/) {}
+    virtual void moveCellEditor(int /*row*/, int /*column*/) { }
     virtual void closeCellEditor() = 0;
 };

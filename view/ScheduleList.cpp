@@ -4,10 +4,10 @@
 #include "device/UnsentEntries.h"
 #include "device/WeekdayStore.h"
 #include "schedule/Messages.h"
-#include "schedule/WeekEditor.h"
-#include "schedule/WeeklySchedule.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
+#include "schedule/WeekEditor.h"
+#include "schedule/WeeklySchedule.h"
 #include "view/ShownText.h"
 
 #include <QCoreApplication>
@@ -195,7 +195,8 @@ namespace {
 // "Delete Row", "Delete 3 Rows"
 QString rowsText(const QString &verb, int rows)
 {
-    return rows == 1 ? QCoreApplication::translate("ScheduleList", "%1 Row").arg(verb) : QCoreApplication::translate("ScheduleList", "%1 %2 Rows").arg(verb).arg(rows);
+    return rows == 1 ? QCoreApplication::translate("ScheduleList", "%1 Row").arg(verb)
+                     : QCoreApplication::translate("ScheduleList", "%1 %2 Rows").arg(verb).arg(rows);
 }
 
 std::optional<int> rowMinute(const ListRow &row)
@@ -226,7 +227,8 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
             if (u.reason == UnsentEntry::Reason::NothingToDo)
                 continue; // a row with nothing to do drops out by the list's rules
             lost << QStringLiteral("%1 %2: %3")
-                        .arg(pasted ? QCoreApplication::translate("ScheduleList", "Pasted row") : QCoreApplication::translate("ScheduleList", "Row"))
+                        .arg(pasted ? QCoreApplication::translate("ScheduleList", "Pasted row")
+                                    : QCoreApplication::translate("ScheduleList", "Row"))
                         .arg(u.position)
                         .arg(QString::fromStdString(describeUnsent(u)));
         }
@@ -234,9 +236,10 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
     collect(existingDay, false);
     collect(addedDay, true);
     if (!lost.isEmpty()) {
-        m_messages.show(QCoreApplication::translate("ScheduleList", "The day is left as it is: sorting it by time would lose\n")
-                            + lost.join(QLatin1Char('\n')),
-                        QString(), Messages::Icon::Warning);
+        m_messages.show(
+            QCoreApplication::translate("ScheduleList", "The day is left as it is: sorting it by time would lose\n")
+                + lost.join(QLatin1Char('\n')),
+            QString(), Messages::Icon::Warning);
         return false;
     }
 
@@ -312,7 +315,8 @@ bool ScheduleList::insertRow()
     const StepStart start = beginStep();
     const int n = m_list.rowCount();
     if (n >= kMaxRows) {
-        m_messages.show(QCoreApplication::translate("ScheduleList", "The list is full: a day holds at most %1 entries.").arg(kMaxRows));
+        m_messages.show(QCoreApplication::translate("ScheduleList", "The list is full: a day holds at most %1 entries.")
+                            .arg(kMaxRows));
         return false;
     }
     int at = n;
@@ -493,7 +497,8 @@ void ScheduleList::pasteClipboard()
     if (!normalizeInto(existing, added, pastedMinutes, currentMinute, m_list.currentColumn()))
         return;
     if (leftOut > 0) {
-        m_messages.show(QCoreApplication::translate("ScheduleList", "%1 of the copied rows were left out: a day holds at most %2 entries.")
+        m_messages.show(QCoreApplication::translate(
+                            "ScheduleList", "%1 of the copied rows were left out: a day holds at most %2 entries.")
                             .arg(leftOut)
                             .arg(kMaxRows));
     }

@@ -2,8 +2,8 @@
 
 #include "schedule/TimeText.h"
 
-#include <QCoreApplication>
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 const char *const kOn = "ON";

@@ -3,8 +3,8 @@
 #include "schedule/ScheduleEntry.h"
 #include "view/ListColumns.h"
 
-#include <QString>
 #include <optional>
+#include <QString>
 #include <string>
 
 // Conversions between an entry's stored texts and the texts the list shows, and the rules
@@ -27,10 +27,10 @@ ScheduleEntry storedEntry(const ListRow &row);
 std::string storedTimeFromShown(const std::string &amPm, const std::string &time);
 
 // One step of each toggle cell; texts outside the cycle stay as they are where noted.
-std::string toggledAmPm(const std::string &text);          // "AM" -> "PM", anything else -> "AM"
-std::string toggledMelodyVoice(const std::string &text);   // Melody -> Voice -> "" -> Melody
-std::string toggledAc(const std::string &text);            // ON -> OFF -> "" -> ON
-std::string toggledChannel(const std::string &text);       // "ON" -> "", anything else -> "ON"
+std::string toggledAmPm(const std::string &text); // "AM" -> "PM", anything else -> "AM"
+std::string toggledMelodyVoice(const std::string &text); // Melody -> Voice -> "" -> Melody
+std::string toggledAc(const std::string &text); // ON -> OFF -> "" -> ON
+std::string toggledChannel(const std::string &text); // "ON" -> "", anything else -> "ON"
 
 // What committing the Time editor does to a row: a new Time text (when the time fits the
 // row's half of the day) and with it a new AM/PM (when 13..23 was typed). A refused time

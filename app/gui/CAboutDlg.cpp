@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("About Tavrin"));
     setObjectName(QStringLiteral("aboutDialog"));

@@ -2,9 +2,9 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/gui/CTavrinDoc.h"
 #include "app/LockKeys.h"
 #include "app/Settings.h"
-#include "app/gui/CTavrinDoc.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeekEditor.h"
 #include "view/gui/CTavrinView.h"
@@ -24,7 +24,10 @@
 #include <QToolButton>
 
 // The pictures live in the app library; a static library needs its resources pulled in.
-static void initResources() { Q_INIT_RESOURCE(app); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(app);
+}
 
 namespace {
 // A button is as wide as its label needs, never narrower than its picture with a margin, so

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QHash>
-#include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <QHash>
+#include <QMainWindow>
 
 class CTavrinDoc;
 class CTavrinView;

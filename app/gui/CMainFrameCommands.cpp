@@ -1,18 +1,18 @@
 // The command handlers of the main window.
 #include "app/CommandIds.h"
 #include "app/FileChooser.h"
-#include "app/Settings.h"
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
-#include "device/UnsentEntries.h"
-#include "device/PortName.h"
+#include "app/Settings.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
-#include "device/TransferRecorder.h"
 #include "device/gui/CUploadDlg.h"
 #include "device/gui/DeviceHistoryDlg.h"
+#include "device/PortName.h"
+#include "device/TransferRecorder.h"
+#include "device/UnsentEntries.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
@@ -28,7 +28,10 @@
 #include <memory>
 
 // The device sits on port 1 unless the operator named another one.
-QString CMainFrame::portName() const { return effectivePortName(1, m_settings.serialPort(), m_portOverride); }
+QString CMainFrame::portName() const
+{
+    return effectivePortName(1, m_settings.serialPort(), m_portOverride);
+}
 
 bool CMainFrame::saveModified()
 {
@@ -123,21 +126,42 @@ QPrinter *CMainFrame::printer()
 }
 
 // The printer, as the command's prompt promises, and with it the paper and orientation.
-void CMainFrame::onFilePrintSetup() { choosePrinter(this, *printer()); }
+void CMainFrame::onFilePrintSetup()
+{
+    choosePrinter(this, *printer());
+}
 
-void CMainFrame::onAppExit() { close(); }
+void CMainFrame::onAppExit()
+{
+    close();
+}
 
 void CMainFrame::onEditCommand(int id)
 {
     switch (id) {
-    case Cmd::EditCut: m_view->editCut(); break;
-    case Cmd::EditCopy: m_view->editCopy(); break;
-    case Cmd::EditPaste: m_view->editPaste(); break;
-    case Cmd::EditSelectAll: m_view->editSelectAll(); break;
-    case Cmd::EditInsert: m_view->editInsert(); break;
-    case Cmd::EditModify: m_view->editModify(); break;
-    case Cmd::EditDelete: m_view->editDelete(); break;
-    default: break;
+    case Cmd::EditCut:
+        m_view->editCut();
+        break;
+    case Cmd::EditCopy:
+        m_view->editCopy();
+        break;
+    case Cmd::EditPaste:
+        m_view->editPaste();
+        break;
+    case Cmd::EditSelectAll:
+        m_view->editSelectAll();
+        break;
+    case Cmd::EditInsert:
+        m_view->editInsert();
+        break;
+    case Cmd::EditModify:
+        m_view->editModify();
+        break;
+    case Cmd::EditDelete:
+        m_view->editDelete();
+        break;
+    default:
+        break;
     }
 }
 
@@ -150,7 +174,8 @@ void CMainFrame::onAutoSet()
 void CMainFrame::onTimeSetting()
 {
     CTimeSettingDlg dialog(this, portName());
-    connect(&dialog, &CTimeSettingDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+    connect(&dialog, &CTimeSettingDlg::journalWarning, this,
+            [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -163,12 +188,13 @@ void CMainFrame::onDownload()
     for (const UnsentWeekdayEntry &u : weekEntriesNotEncoded(m_view->schedule()))
         unsent << QString::fromStdString(describeUnsent(u));
     if (!unsent.isEmpty()) {
-        m_messages.show(tr("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')),
-                        tr("Download"), Messages::Icon::Warning);
+        m_messages.show(tr("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')), tr("Download"),
+                        Messages::Icon::Warning);
     }
     CDownloadDlg dialog(this, m_view->schedule(), portName());
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
-    connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+    connect(&dialog, &TransferDialog::journalWarning, this,
+            [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
@@ -183,7 +209,8 @@ void CMainFrame::onUpload()
     m_view->changeWeekThrough(tr("Upload"), false, [this] {
         CUploadDlg dialog(this, m_view->schedule(), portName());
         dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
-        connect(&dialog, &TransferDialog::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+        connect(&dialog, &TransferDialog::journalWarning, this,
+                [this](const QString &line) { statusBar()->showMessage(line); });
         dialog.exec();
         return true;
     });
@@ -201,11 +228,15 @@ void CMainFrame::onSerialPort()
 void CMainFrame::onDeviceHistory()
 {
     DeviceHistoryDlg dialog(this, defaultJournalPath(), portName());
-    connect(&dialog, &DeviceHistoryDlg::journalWarning, this, [this](const QString &line) { statusBar()->showMessage(line); });
+    connect(&dialog, &DeviceHistoryDlg::journalWarning, this,
+            [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();
 }
 
-void CMainFrame::onShowDay(int day) { m_view->ShowDay(day); }
+void CMainFrame::onShowDay(int day)
+{
+    m_view->ShowDay(day);
+}
 
 void CMainFrame::onToggleToolBar()
 {

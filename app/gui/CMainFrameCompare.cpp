@@ -1,11 +1,11 @@
 // Compare with Device: the chosen weekdays are read into a scratch week, so the document is
 // only touched when the operator takes the device's days.
 #include "app/gui/CMainFrame.h"
-#include "device/WeekComparison.h"
-#include "device/WeekdayStore.h"
 #include "device/gui/CCompareDlg.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CUploadDlg.h"
+#include "device/WeekComparison.h"
+#include "device/WeekdayStore.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"

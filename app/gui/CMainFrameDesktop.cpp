@@ -1,7 +1,7 @@
 // The main window's print preview and recent files.
 #include "app/CommandIds.h"
-#include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
+#include "app/Settings.h"
 #include "schedule/Messages.h"
 #include "ui/gui/SchedulePreview.h"
 #include "ui/gui/SchedulePrinter.h"
@@ -37,8 +37,8 @@ void CMainFrame::fillRecentFilesMenu()
     const QStringList files = m_settings.recentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
-        QAction *action = m_recentMenu->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setData(Cmd::FileRecent1 + i);
         action->setStatusTip(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });

@@ -1,11 +1,11 @@
 #include "app/gui/CTavrinApp.h"
 
 #include "app/CommandLine.h"
-#include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DialogFileChooser.h"
-#include "view/gui/CTavrinView.h"
+#include "app/Settings.h"
 #include "ui/gui/BoxMessages.h"
+#include "view/gui/CTavrinView.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +20,9 @@ CTavrinApp::CTavrinApp()
 
 CTavrinApp::CTavrinApp(std::unique_ptr<Settings> settings, std::unique_ptr<Messages> messages,
                        std::unique_ptr<FileChooser> files)
-    : m_settings(std::move(settings)), m_messages(std::move(messages)), m_files(std::move(files))
+    : m_settings(std::move(settings))
+    , m_messages(std::move(messages))
+    , m_files(std::move(files))
 {
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QStringList>
 #include <memory>
+#include <QStringList>
 
 class CMainFrame;
 class FileChooser;

@@ -11,7 +11,10 @@ public:
     static constexpr const char *kWindowTitle = "  Tavrin (Program Timer)";
     static constexpr const char *kUntitled = "Untitled";
 
-    explicit CTavrinDoc(QObject *parent = nullptr) : QObject(parent) {}
+    explicit CTavrinDoc(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     QString title() const { return m_title; }
     void setTitle(const QString &title);

@@ -7,7 +7,10 @@ class QWidget;
 // Open and Save as file dialogs: "Database file(*.mdb)", names without an extension get .mdb.
 class DialogFileChooser : public FileChooser {
 public:
-    explicit DialogFileChooser(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit DialogFileChooser(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget *parent) { m_parent = parent; }
 
     QStringList chooseFilesToOpen() override;

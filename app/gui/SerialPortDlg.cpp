@@ -10,7 +10,8 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
-SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse) : QDialog(parent)
+SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Serial Port"));
     setObjectName(QStringLiteral("serialPortDialog"));
@@ -37,7 +38,7 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
     auto *prompt = new QLabel(tr("Port the Tavrin is connected to:"), this);
     prompt->setBuddy(m_ports);
     auto *hint = new QLabel(tr("Choose one of the ports found, or type a name "
-                                "(an empty name uses the default port)."),
+                               "(an empty name uses the default port)."),
                             this);
     hint->setWordWrap(true);
 

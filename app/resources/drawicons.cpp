@@ -2,11 +2,11 @@
 // Not part of the build: the PNGs are kept in the repository. To draw them again:
 //   g++ -std=c++20 -fPIC drawicons.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawicons
 //   QT_QPA_PLATFORM=offscreen /tmp/drawicons app/resources
+#include <cmath>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 
 namespace {
 

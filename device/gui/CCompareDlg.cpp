@@ -9,16 +9,23 @@
 #include <QVBoxLayout>
 
 namespace {
-QString text(const std::string &s) { return QString::fromStdString(s); }
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 QString timeText(int minuteOfDay)
 {
-    return QStringLiteral("%1:%2").arg(minuteOfDay / 60, 2, 10, QLatin1Char('0')).arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
 CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison)
-    : QDialog(parent), m_comparison(std::move(comparison)), m_differing(differingDays(m_comparison))
+    : QDialog(parent)
+    , m_comparison(std::move(comparison))
+    , m_differing(differingDays(m_comparison))
 {
     setWindowTitle(tr("Compare with Device"));
 

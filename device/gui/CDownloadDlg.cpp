@@ -5,15 +5,23 @@
 namespace {
 QStringList boxTexts()
 {
-    return {QCoreApplication::translate("TransferDialog", "Monday"), QCoreApplication::translate("TransferDialog", "Tuesday"), QCoreApplication::translate("TransferDialog", "   Wednesday"),
-            QCoreApplication::translate("TransferDialog", "Thursday"), QCoreApplication::translate("TransferDialog", "Friday"), QCoreApplication::translate("TransferDialog", "Saturday"),
-            QCoreApplication::translate("TransferDialog", "Sunday"), QCoreApplication::translate("TransferDialog", "Weekly"), QCoreApplication::translate("TransferDialog", " ALL Clear")};
+    return {QCoreApplication::translate("TransferDialog", "Monday"),
+            QCoreApplication::translate("TransferDialog", "Tuesday"),
+            QCoreApplication::translate("TransferDialog", "   Wednesday"),
+            QCoreApplication::translate("TransferDialog", "Thursday"),
+            QCoreApplication::translate("TransferDialog", "Friday"),
+            QCoreApplication::translate("TransferDialog", "Saturday"),
+            QCoreApplication::translate("TransferDialog", "Sunday"),
+            QCoreApplication::translate("TransferDialog", "Weekly"),
+            QCoreApplication::translate("TransferDialog", " ALL Clear")};
 }
 } // namespace
 
 CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
-    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Download"), boxTexts(), QCoreApplication::translate("TransferDialog", "Send"), portName),
-      m_week(week), m_session(*this, week, this)
+    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Download"), boxTexts(),
+                     QCoreApplication::translate("TransferDialog", "Send"), portName)
+    , m_week(week)
+    , m_session(*this, week, this)
 {
     m_session.open();
     openPort();

@@ -1,8 +1,8 @@
 #include "device/gui/CTimeSettingDlg.h"
 
 #include "device/ClockOffset.h"
-#include "device/SummerTimeNotice.h"
 #include "device/gui/DeviceMessage.h"
+#include "device/SummerTimeNotice.h"
 #include "schedule/Weekday.h"
 
 #include <QComboBox>
@@ -21,7 +21,9 @@ constexpr int kDrainTimeoutMs = 2000;
 } // namespace
 
 CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now)
-    : QDialog(parent), m_session(*this), m_now(std::move(now))
+    : QDialog(parent)
+    , m_session(*this)
+    , m_now(std::move(now))
 {
     setWindowTitle(tr("Time Setting"));
     setModal(true);
@@ -30,8 +32,7 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
     auto *group = new QGroupBox(this);
     auto *grid = new QGridLayout(group);
     m_weekday = new QComboBox(group);
-    m_weekday->addItems({tr(" Sunday"), tr(" Monday"), tr(" Tuesday"),
-                         tr(" Wednesday"), tr(" Thursday"), tr(" Friday"),
+    m_weekday->addItems({tr(" Sunday"), tr(" Monday"), tr(" Tuesday"), tr(" Wednesday"), tr(" Thursday"), tr(" Friday"),
                          tr(" Saturday")});
     m_time = new QTimeEdit(group);
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -60,7 +61,8 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
     m_summerTimeLine = new QLabel(this);
     m_summerTimeLine->setWordWrap(true);
     // A time given with its zone is that zone's; otherwise this computer's.
-    const QTimeZone zone = m_openingTime.timeSpec() == Qt::TimeZone ? m_openingTime.timeZone() : QTimeZone::systemTimeZone();
+    const QTimeZone zone =
+        m_openingTime.timeSpec() == Qt::TimeZone ? m_openingTime.timeZone() : QTimeZone::systemTimeZone();
     const std::optional<OffsetChange> change = upcomingOffsetChange(zone, m_openingTime);
     m_summerTimeLine->setText(change ? QString::fromStdString(summerTimeNotice(*change)) : QString());
     m_summerTimeLine->setVisible(change.has_value());
@@ -80,8 +82,7 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
 
     // Sunday is position 0, Saturday 6.
     m_weekday->setCurrentIndex(m_openingTime.date().dayOfWeek() % 7);
-    m_time->setTime(QTime(m_openingTime.time().hour(), m_openingTime.time().minute(),
-                          m_openingTime.time().second()));
+    m_time->setTime(QTime(m_openingTime.time().hour(), m_openingTime.time().minute(), m_openingTime.time().second()));
 
     m_comm.setPortName(portName);
     m_comm.ConfigureForDevice();
@@ -147,8 +148,7 @@ void CTimeSettingDlg::closeDialog(Result result)
     // Closing the port discards what is still queued: let the clock frame leave first.
     if (result == Result::Ok && !m_comm.Drain(kDrainTimeoutMs)) {
         journalClockSet(TransferEnd::PortFailed);
-        openDeviceMessage(this, tr("The time was not sent: the port did not take it (%1)")
-                                    .arg(m_comm.portName()));
+        openDeviceMessage(this, tr("The time was not sent: the port did not take it (%1)").arg(m_comm.portName()));
         return;
     }
     if (result == Result::Ok)
@@ -181,8 +181,8 @@ void CTimeSettingDlg::reportOutcome(const TransferOutcome &outcome, std::functio
     // Other replies are not the clock's and are passed over, as is a time the picker refuses.
     if (outcome.end != TransferEnd::LineError || outcome.clockFault != ClockReplyFault::NotDigits)
         return;
-    openDeviceMessage(this, tr("The device's clock reply is unreadable: %1")
-                                .arg(QString::fromLatin1(outcome.reply.toHex(' '))));
+    openDeviceMessage(
+        this, tr("The device's clock reply is unreadable: %1").arg(QString::fromLatin1(outcome.reply.toHex(' '))));
 }
 
 void CTimeSettingDlg::serialReceived(const uint8_t *data, size_t size)

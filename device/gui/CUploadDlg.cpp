@@ -5,15 +5,22 @@
 namespace {
 QStringList boxTexts()
 {
-    return {QCoreApplication::translate("TransferDialog", "   Monday"), QCoreApplication::translate("TransferDialog", "   Tuesday"), QCoreApplication::translate("TransferDialog", "   Wednesday"),
-            QCoreApplication::translate("TransferDialog", "   Thursday"), QCoreApplication::translate("TransferDialog", "   Friday"), QCoreApplication::translate("TransferDialog", "   Saturday"),
-            QCoreApplication::translate("TransferDialog", "   Sunday"), QCoreApplication::translate("TransferDialog", "   Weekly")};
+    return {QCoreApplication::translate("TransferDialog", "   Monday"),
+            QCoreApplication::translate("TransferDialog", "   Tuesday"),
+            QCoreApplication::translate("TransferDialog", "   Wednesday"),
+            QCoreApplication::translate("TransferDialog", "   Thursday"),
+            QCoreApplication::translate("TransferDialog", "   Friday"),
+            QCoreApplication::translate("TransferDialog", "   Saturday"),
+            QCoreApplication::translate("TransferDialog", "   Sunday"),
+            QCoreApplication::translate("TransferDialog", "   Weekly")};
 }
 } // namespace
 
 CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName)
-    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Uplaod"), boxTexts(), QCoreApplication::translate("TransferDialog", "Receive"), portName),
-      m_week(week), m_session(*this, week, this)
+    : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Uplaod"), boxTexts(),
+                     QCoreApplication::translate("TransferDialog", "Receive"), portName)
+    , m_week(week)
+    , m_session(*this, week, this)
 {
     m_session.open();
     openPort();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/UploadSession.h"
 #include "device/gui/TransferDialog.h"
+#include "device/UploadSession.h"
 
 class WeeklySchedule;
 

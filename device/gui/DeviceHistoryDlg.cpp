@@ -54,12 +54,15 @@ DaySchedule decoded(const QByteArray &image)
 } // namespace
 
 DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName)
-    : QDialog(parent), m_journalPath(journalPath), m_portName(portName)
+    : QDialog(parent)
+    , m_journalPath(journalPath)
+    , m_portName(portName)
 {
     setWindowTitle(QStringLiteral("Device History"));
     m_ports = new QComboBox(this);
-    m_entries = table(this, {QStringLiteral("When"), QStringLiteral("What"), QStringLiteral("Port"),
-                             QStringLiteral("Outcome"), QStringLiteral("Weekdays"), QStringLiteral("File")});
+    m_entries = table(this,
+                      {QStringLiteral("When"), QStringLiteral("What"), QStringLiteral("Port"),
+                       QStringLiteral("Outcome"), QStringLiteral("Weekdays"), QStringLiteral("File")});
     m_week = table(this, {QStringLiteral("Weekday"), QStringLiteral("Entries"), QStringLiteral("SHA-256")});
     m_sendAgain = new QPushButton(QStringLiteral("Send Again"), this);
     m_sendAgain->setEnabled(false);
@@ -94,7 +97,8 @@ void DeviceHistoryDlg::load()
     query.withImages = true;
     JournalRead read = journal.entries(query);
     if (read.error) {
-        const QString text = QStringLiteral("The transfer journal cannot be read (%1): %2").arg(m_journalPath, read.error->cause);
+        const QString text =
+            QStringLiteral("The transfer journal cannot be read (%1): %2").arg(m_journalPath, read.error->cause);
         QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });
     }
     m_all = std::move(read.entries);
@@ -122,8 +126,9 @@ void DeviceHistoryDlg::showEntries()
         QStringList days;
         for (int d : e.weekdays)
             days << dayText(d).left(3);
-        setRow(m_entries, row, {e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), journalKindName(e.kind), e.port,
-                                journalOutcomeName(e.outcome), days.join(QLatin1Char(',')), e.file});
+        setRow(m_entries, row,
+               {e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), journalKindName(e.kind), e.port,
+                journalOutcomeName(e.outcome), days.join(QLatin1Char(',')), e.file});
     }
     m_entries->resizeColumnsToContents();
     showWeek();
@@ -149,8 +154,8 @@ void DeviceHistoryDlg::showWeek()
     m_week->setRowCount(int(e->images.size()));
     for (int row = 0; row < int(e->images.size()); ++row) {
         const JournalImage &image = e->images[size_t(row)];
-        setRow(m_week, row, {dayText(image.day), QString::number(decoded(image.image).count()),
-                             QString::fromLatin1(image.sha256)});
+        setRow(m_week, row,
+               {dayText(image.day), QString::number(decoded(image.image).count()), QString::fromLatin1(image.sha256)});
     }
     m_week->resizeColumnsToContents();
 }

@@ -1,7 +1,7 @@
 #include "device/gui/DeviceMessage.h"
 
-#include "device/TransferOutcomeText.h"
 #include "device/PortAccess.h"
+#include "device/TransferOutcomeText.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #include "device/gui/TransferDialog.h"
 
-#include "device/TransferOutcomeText.h"
 #include "device/gui/DayBoxPictures.h"
 #include "device/gui/DeviceMessage.h"
+#include "device/TransferOutcomeText.h"
 #include "ui/gui/CHoverBitmapButton.h"
 
 #include <QGroupBox>

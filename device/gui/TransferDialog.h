@@ -63,8 +63,8 @@ signals:
     void journalWarning(const QString &line);
 
 protected:
-    TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts,
-                   const QString &actionText, const QString &portName);
+    TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts, const QString &actionText,
+                   const QString &portName);
 
     // Opens the port; run by the subclass once its session exists.
     void openPort();

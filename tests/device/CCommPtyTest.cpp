@@ -1,9 +1,9 @@
-#include "support/PtyDevice.h"
 #include "device/CComm.h"
 #include "device/ReceiveRing.h"
+#include "support/PtyDevice.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 namespace {
 

@@ -16,7 +16,8 @@ TEST(ClockOffset, CountsWeekdaysAcrossMidnightAndTheWrapOfTheWeek)
 
     // A whole weekday off, and the largest offsets stay within half a week.
     EXPECT_EQ(clockOffsetSeconds({kWednesday, 10, 0, 0}, {kTuesday, 9, 0, 0}), 25 * 3600);
-    EXPECT_EQ(clockOffsetLine({kWednesday, 10, 0, 0}, 25 * 3600), "Device: Wednesday 10:00:00, 1 day 1 h ahead of this computer");
+    EXPECT_EQ(clockOffsetLine({kWednesday, 10, 0, 0}, 25 * 3600),
+              "Device: Wednesday 10:00:00, 1 day 1 h ahead of this computer");
     EXPECT_EQ(clockOffsetSeconds({kFriday, 12, 0, 0}, {kMonday, 12, 0, 0}), -3 * 86400);
 
     // No weekday from the device: only the time of day, the nearer way round.
@@ -36,5 +37,6 @@ TEST(ClockOffset, ReadsTheReplyAndTheComputerAndWordsSmallAndLargeOffsets)
     EXPECT_EQ(clockOffsetLine({kWednesday, 21, 54, 8}, 1), "Device: Wednesday 21:54:08, the same as this computer");
     EXPECT_EQ(clockOffsetLine({kWednesday, 21, 54, 8}, -3600 - 5 * 60 - 3),
               "Device: Wednesday 21:54:08, 1 h 5 min behind this computer");
-    EXPECT_EQ(clockOffsetLine({kWednesday, 21, 54, 8}, 2 * 86400), "Device: Wednesday 21:54:08, 2 days ahead of this computer");
+    EXPECT_EQ(clockOffsetLine({kWednesday, 21, 54, 8}, 2 * 86400),
+              "Device: Wednesday 21:54:08, 2 days ahead of this computer");
 }

@@ -89,9 +89,12 @@ TEST(ClockSession, ReplyCases)
     // not digits (or too few), a time of day that does not exist.
     using F = ClockReplyFault;
     const std::vector<std::pair<QByteArray, F>> unusable = {
-        {QByteArray("T#A121212\xFF", 10), F::NotAClockReply}, {QByteArray("X!A121212\xFF", 10), F::NotAClockReply},
-        {QByteArray("T!H0x1203\xFF", 10), F::NotDigits},      {QByteArray("T!A1212\xFF", 8), F::NotDigits},
-        {QByteArray("T!\xFF", 3), F::NotDigits},              {QByteArray("T!A251212\xFF", 10), F::OutOfRange},
+        {QByteArray("T#A121212\xFF", 10), F::NotAClockReply},
+        {QByteArray("X!A121212\xFF", 10), F::NotAClockReply},
+        {QByteArray("T!H0x1203\xFF", 10), F::NotDigits},
+        {QByteArray("T!A1212\xFF", 8), F::NotDigits},
+        {QByteArray("T!\xFF", 3), F::NotDigits},
+        {QByteArray("T!A251212\xFF", 10), F::OutOfRange},
     };
     for (const auto &[reply, fault] : unusable)
         session.received(reply);

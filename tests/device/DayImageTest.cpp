@@ -113,8 +113,8 @@ TEST(DayImage, EntriesWithoutAnEventDoNotComeBack)
 {
     DayImage image;
     // channels alone set no flag; texts are compared exactly
-    image.Encode(dayOf({makeEntry(9, 0, "", "", "", "1111"), makeEntry(9, 1, "melody", "2", "on"),
-                        makeEntry(9, 2, "", "", "OFF")}));
+    image.Encode(dayOf(
+        {makeEntry(9, 0, "", "", "", "1111"), makeEntry(9, 1, "melody", "2", "on"), makeEntry(9, 2, "", "", "OFF")}));
     EXPECT_EQ(image.slot(540).flags, 0x30);
     EXPECT_EQ(image.slot(540).channels, 0x4F);
     EXPECT_TRUE(image.slot(541).isEmpty());
@@ -133,9 +133,8 @@ TEST(DayImage, OutOfRangeEntriesTouchNoOtherSlotOrField)
     noTime.Time = "           ab:cd";
     DayImage image;
     image.Encode(dayOf({makeEntry(24, 0, "Melody", "1", "ON"), makeEntry(12, 60, "Voice", "1", "ON"),
-                        makeEntry(99, 99, "Voice", "1", "ON"), noTime,
-                        makeEntry(10, 0, "Melody", "16", "ON"), makeEntry(10, 1, "Voice", "255", "OFF"),
-                        makeEntry(10, 2, "Melody", "15", "ON")}));
+                        makeEntry(99, 99, "Voice", "1", "ON"), noTime, makeEntry(10, 0, "Melody", "16", "ON"),
+                        makeEntry(10, 1, "Voice", "255", "OFF"), makeEntry(10, 2, "Melody", "15", "ON")}));
     for (int n = 0; n < DayImage::kSlots; ++n) {
         if (n != 602) {
             ASSERT_TRUE(image.slot(n).isEmpty()) << n;
@@ -252,8 +251,7 @@ TEST(WeekdayStore, ReplacesTheWeekdayAndShowsIt)
     EXPECT_EQ(week.day(kTuesday).entry(2).Time, "           12:00");
 
     image.Clear();
-    ASSERT_EQ(storeWeekdayImage(week, kSunday, image.bytes().data(), image.bytes().size()),
-              WeekdayStoreResult::Stored);
+    ASSERT_EQ(storeWeekdayImage(week, kSunday, image.bytes().data(), image.bytes().size()), WeekdayStoreResult::Stored);
     EXPECT_EQ(week.shownDay(), kSunday);
     EXPECT_EQ(week.day(kSunday).count(), 0);
 

@@ -7,7 +7,10 @@
 
 namespace {
 
-std::string bytes(const std::vector<uint8_t> &v) { return std::string(v.begin(), v.end()); }
+std::string bytes(const std::vector<uint8_t> &v)
+{
+    return std::string(v.begin(), v.end());
+}
 
 std::string imageWithEvent()
 {

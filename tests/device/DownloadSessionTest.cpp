@@ -90,7 +90,12 @@ TEST(DownloadSession, AllClearSendsEightBlankFramesThenCompletesOnTheNextTick)
     rig.click(kAllClear);
     EXPECT_FALSE(rig.host.isChecked(kTuesday));
     EXPECT_TRUE(rig.host.isChecked(kAllClear));
-    rig.device.setImage('C', [] { DayImage i; i.Encode(DaySchedule()); i.bytes()[0] = 0x3A; return i; }());
+    rig.device.setImage('C', [] {
+        DayImage i;
+        i.Encode(DaySchedule());
+        i.bytes()[0] = 0x3A;
+        return i;
+    }());
 
     rig.session.send();
     for (char code = 'A'; code <= 'H'; ++code) {
@@ -170,9 +175,9 @@ TEST(DownloadSession, RefusalHaltsWithOneMessage)
     rig.click(kTuesday);
     rig.click(kWednesday);
     rig.session.send();
-    rig.tick();  // Monday acknowledged, Tuesday goes out
+    rig.tick(); // Monday acknowledged, Tuesday goes out
     ASSERT_EQ(rig.host.frames.size(), 2u);
-    rig.tick();  // Tuesday refused
+    rig.tick(); // Tuesday refused
     EXPECT_EQ(rig.host.messageTexts(), QStringList{".."});
     EXPECT_TRUE(rig.host.timers.empty());
     EXPECT_EQ(rig.host.progress, 55);

@@ -33,8 +33,8 @@ bool holdsDeviceImage(SessionRig<UploadSession> &rig, int day)
 TEST(LineNoise, UploadTakesTheReplyFromItsLastFrameStart)
 {
     // Stray bytes (image-like ones too, which would shift the image) and a NUL before each reply.
-    for (const std::string &noise : {std::string("0"), std::string("\r@"), std::string("A0\x07"),
-                                    std::string(1, '\0'), std::string("\0T0", 3)}) {
+    for (const std::string &noise :
+         {std::string("0"), std::string("\r@"), std::string("A0\x07"), std::string(1, '\0'), std::string("\0T0", 3)}) {
         SessionRig<UploadSession> rig;
         fillDevice(rig);
         rig.device.faults().noise = noise;
@@ -97,8 +97,8 @@ TEST(LineNoise, DownloadAndAllClearCompleteWithNoiseAroundTheAcknowledgements)
     struct Case {
         std::string noise, trail;
     };
-    for (const Case &c : {Case{"", "\r"}, Case{std::string(1, '\0'), ""}, Case{"\r\x01", "\r\n"},
-                          Case{"T", std::string("\0\r", 2)}}) {
+    for (const Case &c :
+         {Case{"", "\r"}, Case{std::string(1, '\0'), ""}, Case{"\r\x01", "\r\n"}, Case{"T", std::string("\0\r", 2)}}) {
         for (const bool allClear : {false, true}) {
             SessionRig<DownloadSession> rig;
             rig.week.day(kMonday).append(makeEntry(8, 30, "Voice", 3, "ON", "1010"));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "device/ClockSession.h"
+#include "device/gui/DayBoxPictures.h"
 #include "device/TransferHost.h"
 #include "device/TransferOutcomeText.h"
-#include "device/gui/DayBoxPictures.h"
 
 #include <QByteArray>
 #include <QString>

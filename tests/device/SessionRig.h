@@ -28,8 +28,7 @@ inline QByteArray encoded(const DaySchedule &day)
 // A session wired to the device emulator: every frame the session writes goes to the
 // emulator at once; the emulator's answers wait until the test delivers them (tick() does so
 // before firing timer 1), as they would wait in the event queue.
-template <class Session>
-struct SessionRig {
+template <class Session> struct SessionRig {
     WeeklySchedule week;
     RecordingTransferHost host;
     DeviceEmulator device{[] { return DeviceEmulator::Millis(0); }};

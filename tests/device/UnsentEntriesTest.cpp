@@ -1,5 +1,5 @@
-#include "device/DayImage.h"
 #include "device/UnsentEntries.h"
+#include "device/DayImage.h"
 #include "schedule/TimeText.h"
 #include "schedule/WeeklySchedule.h"
 

@@ -1,6 +1,6 @@
 #include "device/WeekComparison.h"
-#include "support/MakeEntry.h"
 #include "schedule/Weekday.h"
+#include "support/MakeEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -36,19 +36,20 @@ TEST(WeekComparison, IdenticalWeekdaysAreSameAndOneChangedMinuteIsNamed)
     EXPECT_TRUE(d.device->pm);
     EXPECT_EQ(d.device->hour12, 12);
 
-    EXPECT_EQ(comparisonLines(week), (std::vector<std::string>{
-                                         "Monday: same",
-                                         "Tuesday: differs in 1 minute",
-                                         "Tuesday 12:00  file: PM 12:00 Melody 1 - 0 0 0 0  device: PM 12:00 Melody 5 - 0 0 0 0",
-                                     }));
+    EXPECT_EQ(comparisonLines(week),
+              (std::vector<std::string>{
+                  "Monday: same",
+                  "Tuesday: differs in 1 minute",
+                  "Tuesday 12:00  file: PM 12:00 Melody 1 - 0 0 0 0  device: PM 12:00 Melody 5 - 0 0 0 0",
+              }));
 }
 
 TEST(WeekComparison, FileSideIsWhatTheDeviceWouldHold)
 {
     // Two rows in one minute merge, a row with neither sound nor AC is absent: the device,
     // holding the single merged event, is the same as the file.
-    const DayImage file = imageOf({makeEntry(7, 5, "Voice", 3, ""), makeEntry(7, 5, "Melody", 5, "ON"),
-                                   makeEntry(9, 0, "", 0, "", "1111")});
+    const DayImage file = imageOf(
+        {makeEntry(7, 5, "Voice", 3, ""), makeEntry(7, 5, "Melody", 5, "ON"), makeEntry(9, 0, "", 0, "", "1111")});
     DayImage device;
     uint8_t *slot = &device.bytes()[(7 * 60 + 5) * 4];
     slot[0] = 0x30 | MinuteSlot::kVoice | MinuteSlot::kMelody | MinuteSlot::kAcOn;
@@ -66,9 +67,10 @@ TEST(WeekComparison, WeekdayTheDeviceHasBlankListsEveryEventOfTheFile)
     EXPECT_EQ(week[0].day, kSaturday); // the file lacks Saturday: blank against blank
     EXPECT_TRUE(week[0].same());
     const std::vector<std::string> lines = comparisonLines({week[1]});
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "Sunday: differs in 2 minutes",
-                         "Sunday 00:00  file: AM 00:00 Voice 15 OFF 0 0 0 1  device: (none)",
-                         "Sunday 23:59  file: PM 11:59 Melody 2 - 0 0 0 0  device: (none)",
-                     }));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "Sunday: differs in 2 minutes",
+                  "Sunday 00:00  file: AM 00:00 Voice 15 OFF 0 0 0 1  device: (none)",
+                  "Sunday 23:59  file: PM 11:59 Melody 2 - 0 0 0 0  device: (none)",
+              }));
 }

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     DeviceEmulator device([&now] { return now; });
     // Kept across inputs (a fresh 64 KB buffer each time is most of the run time); a reset
     // ring behaves as a new one, since bytes past the index never reach the reply text.
-    static ReceiveRing lineRing;  // raw line bytes
+    static ReceiveRing lineRing; // raw line bytes
     static ReceiveRing replyRing; // the emulator's answers, as the program assembles them
     lineRing.reset();
     replyRing.reset();
@@ -134,7 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 4: // a CSV text, header first or not
-            readCsv((in.ConsumeBool() ? std::string("day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n") : std::string())
+            readCsv((in.ConsumeBool() ? std::string("day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n")
+                                      : std::string())
                     + in.ConsumeRandomLengthString(70000));
             continue;
         default: // time passes

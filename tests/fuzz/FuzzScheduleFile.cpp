@@ -20,10 +20,18 @@ const char *const kDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Frid
 void bindRandom(FuzzedDataProvider &in, sqlite3_stmt *insert, int column)
 {
     switch (in.ConsumeIntegralInRange(0, 5)) {
-    case 0: sqlite3_bind_null(insert, column); break;
-    case 1: sqlite3_bind_int64(insert, column, in.ConsumeIntegral<sqlite3_int64>()); break;
-    case 2: sqlite3_bind_int(insert, column, in.ConsumeIntegralInRange(-2, 1500)); break;
-    case 3: sqlite3_bind_double(insert, column, in.ConsumeFloatingPoint<double>()); break;
+    case 0:
+        sqlite3_bind_null(insert, column);
+        break;
+    case 1:
+        sqlite3_bind_int64(insert, column, in.ConsumeIntegral<sqlite3_int64>());
+        break;
+    case 2:
+        sqlite3_bind_int(insert, column, in.ConsumeIntegralInRange(-2, 1500));
+        break;
+    case 3:
+        sqlite3_bind_double(insert, column, in.ConsumeFloatingPoint<double>());
+        break;
     case 4: {
         const std::string text = in.ConsumeRandomLengthString(2000);
         sqlite3_bind_text(insert, column, text.data(), int(text.size()), SQLITE_TRANSIENT);

@@ -33,10 +33,10 @@ struct FuzzHost : TransferHost {
 
     void writeFrame(const QByteArray &frame) override { onWrite(frame); }
     void closeDialog(Result) override { closed = true; }
-    void setTimer(int, int) override {}
-    void killTimer(int) override {}
-    void setProgressRange(int, int) override {}
-    void setProgress(int) override {}
+    void setTimer(int, int) override { }
+    void killTimer(int) override { }
+    void setProgressRange(int, int) override { }
+    void setProgress(int) override { }
     void reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged) override
     {
         if (outcome.weekdayPosition)
@@ -53,7 +53,10 @@ struct Line {
     DeviceEmulator device{[] { return DeviceEmulator::Millis(0); }};
     std::deque<QByteArray> pending;
 
-    explicit Line(FuzzedDataProvider &input) : in(input) {}
+    explicit Line(FuzzedDataProvider &input)
+        : in(input)
+    {
+    }
 
     void take()
     {
@@ -70,8 +73,7 @@ struct Line {
             }
         }
     }
-    template<typename Deliver>
-    void deliverSome(Deliver deliver)
+    template <typename Deliver> void deliverSome(Deliver deliver)
     {
         for (int n = in.ConsumeIntegralInRange(0, 8); n > 0 && !pending.empty(); --n) {
             deliver(pending.front());
@@ -80,8 +82,7 @@ struct Line {
     }
 };
 
-template<typename Session>
-void runTransfer(FuzzedDataProvider &in, Session &session, FuzzHost &host, Line &line)
+template <typename Session> void runTransfer(FuzzedDataProvider &in, Session &session, FuzzHost &host, Line &line)
 {
     session.open();
     for (int box = 1; box <= Session::kBoxCount; ++box)
@@ -89,9 +90,15 @@ void runTransfer(FuzzedDataProvider &in, Session &session, FuzzHost &host, Line 
             session.boxClicked(box, true);
     for (int step = 0; step < 200 && !host.closed && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange(0, 5)) {
-        case 0: line.deliverSome([&](const QByteArray &c) { session.received(c); }); break;
-        case 1: session.timer(TransferHost::kReplyTimer); break;
-        case 2: session.timer(TransferHost::kProgressTimer); break;
+        case 0:
+            line.deliverSome([&](const QByteArray &c) { session.received(c); });
+            break;
+        case 1:
+            session.timer(TransferHost::kReplyTimer);
+            break;
+        case 2:
+            session.timer(TransferHost::kProgressTimer);
+            break;
         case 3:
             if (!host.openMessages.empty()) {
                 auto closed = std::move(host.openMessages.front());
@@ -100,7 +107,9 @@ void runTransfer(FuzzedDataProvider &in, Session &session, FuzzHost &host, Line 
                     closed();
             }
             break;
-        case 4: session.received(QByteArray::fromStdString(in.ConsumeBytesAsString(in.ConsumeIntegralInRange(0, 6)))); break;
+        case 4:
+            session.received(QByteArray::fromStdString(in.ConsumeBytesAsString(in.ConsumeIntegralInRange(0, 6))));
+            break;
         default:
             if (in.ConsumeIntegralInRange(0, 20) == 0)
                 session.cancel();

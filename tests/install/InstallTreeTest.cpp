@@ -1,4 +1,5 @@
 // Installs the build into a temporary prefix and checks what a desktop finds there.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -6,7 +7,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,7 +15,8 @@ struct ProcessRun {
     QString output;
 };
 
-ProcessRun run(const QString &program, const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+ProcessRun run(const QString &program, const QStringList &arguments,
+               const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -38,8 +39,9 @@ protected:
     static void SetUpTestSuite()
     {
         prefix = new QTemporaryDir;
-        const ProcessRun install = run(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(TAVRIN_BUILD_DIR),
-                                                          QStringLiteral("--prefix"), prefix->path()});
+        const ProcessRun install = run(QStringLiteral("cmake"),
+                                       {QStringLiteral("--install"), QStringLiteral(TAVRIN_BUILD_DIR),
+                                        QStringLiteral("--prefix"), prefix->path()});
         installed = install.exitCode == 0;
         installLog = install.output;
     }
@@ -67,12 +69,12 @@ protected:
 
 TEST_F(InstallTree, HoldsTheProgramsTemplateAndDesktopFiles)
 {
-    for (const char *file : {"bin/tavrin", "bin/tavrin-cli", "bin/tavrin-sim", "share/tavrin/default.mdb",
-                             "share/applications/org.tavrin.Tavrin.desktop",
-                             "share/metainfo/org.tavrin.Tavrin.metainfo.xml", "share/mime/packages/tavrin-schedule.xml",
-                             "share/icons/hicolor/scalable/apps/tavrin.svg",
-                             "share/icons/hicolor/32x32/apps/tavrin.png", "share/icons/hicolor/64x64/apps/tavrin.png",
-                             "lib/systemd/user/tavrin-clock.service", "lib/systemd/user/tavrin-clock.timer"})
+    for (const char *file :
+         {"bin/tavrin", "bin/tavrin-cli", "bin/tavrin-sim", "share/tavrin/default.mdb",
+          "share/applications/org.tavrin.Tavrin.desktop", "share/metainfo/org.tavrin.Tavrin.metainfo.xml",
+          "share/mime/packages/tavrin-schedule.xml", "share/icons/hicolor/scalable/apps/tavrin.svg",
+          "share/icons/hicolor/32x32/apps/tavrin.png", "share/icons/hicolor/64x64/apps/tavrin.png",
+          "lib/systemd/user/tavrin-clock.service", "lib/systemd/user/tavrin-clock.timer"})
         EXPECT_TRUE(QFileInfo(at(QString::fromLatin1(file))).isFile()) << file;
     // the template lives in the data folder only: the program must find it there
     EXPECT_FALSE(QFileInfo::exists(at(QStringLiteral("bin/default.mdb"))));
@@ -80,7 +82,8 @@ TEST_F(InstallTree, HoldsTheProgramsTemplateAndDesktopFiles)
 
 TEST_F(InstallTree, DesktopFilePassesValidation)
 {
-    expectToolAccepts(QStringLiteral("desktop-file-validate"), {at(QStringLiteral("share/applications/org.tavrin.Tavrin.desktop"))});
+    expectToolAccepts(QStringLiteral("desktop-file-validate"),
+                      {at(QStringLiteral("share/applications/org.tavrin.Tavrin.desktop"))});
 }
 
 TEST_F(InstallTree, MetainfoPassesValidation)
@@ -116,9 +119,11 @@ TEST_F(InstallTree, MimeTypeClaimsMarkedScheduleFilesOnly)
     const QByteArray sqlite("SQLite format 3", 16);
     const QByteArray jet("\x00\x01\x00\x00Standard Jet DB", 19);
     const QMimeDatabase mime;
-    EXPECT_EQ(mime.mimeTypeForFile(write("week.mdb", sqlite, "TAVR")).name().toStdString(), "application/x-tavrin-schedule");
+    EXPECT_EQ(mime.mimeTypeForFile(write("week.mdb", sqlite, "TAVR")).name().toStdString(),
+              "application/x-tavrin-schedule");
     EXPECT_EQ(mime.mimeTypeForFile(write("access.mdb", jet, "")).name().toStdString(), "application/vnd.ms-access");
-    EXPECT_NE(mime.mimeTypeForFile(write("other.mdb", sqlite, "ABCD")).name().toStdString(), "application/x-tavrin-schedule");
+    EXPECT_NE(mime.mimeTypeForFile(write("other.mdb", sqlite, "ABCD")).name().toStdString(),
+              "application/x-tavrin-schedule");
 }
 
 TEST_F(InstallTree, InstalledProgramAnswersAndStartsOnTheInstalledTemplate)
@@ -131,7 +136,8 @@ TEST_F(InstallTree, InstalledProgramAnswersAndStartsOnTheInstalledTemplate)
     const ProcessRun help = run(program, {QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.output.contains(QStringLiteral("Usage: tavrin")));
-    EXPECT_TRUE(help.output.contains(QStringLiteral("Template schedule: ") + at(QStringLiteral("share/tavrin/default.mdb"))))
+    EXPECT_TRUE(
+        help.output.contains(QStringLiteral("Template schedule: ") + at(QStringLiteral("share/tavrin/default.mdb"))))
         << help.output.toStdString();
 
     const ProcessRun wrong = run(program, {QStringLiteral("--no-such-option")});

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {

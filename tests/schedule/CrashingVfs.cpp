@@ -25,7 +25,10 @@ struct File {
     sqlite3_file *real;
 };
 
-sqlite3_file *real(sqlite3_file *f) { return reinterpret_cast<File *>(f)->real; }
+sqlite3_file *real(sqlite3_file *f)
+{
+    return reinterpret_cast<File *>(f)->real;
+}
 
 int fClose(sqlite3_file *f)
 {
@@ -33,7 +36,10 @@ int fClose(sqlite3_file *f)
     std::free(real(f));
     return rc;
 }
-int fRead(sqlite3_file *f, void *b, int n, sqlite3_int64 o) { return real(f)->pMethods->xRead(real(f), b, n, o); }
+int fRead(sqlite3_file *f, void *b, int n, sqlite3_int64 o)
+{
+    return real(f)->pMethods->xRead(real(f), b, n, o);
+}
 int fWrite(sqlite3_file *f, const void *b, int n, sqlite3_int64 o)
 {
     point();
@@ -49,19 +55,39 @@ int fSync(sqlite3_file *f, int flags)
     point();
     return real(f)->pMethods->xSync(real(f), flags);
 }
-int fSize(sqlite3_file *f, sqlite3_int64 *s) { return real(f)->pMethods->xFileSize(real(f), s); }
-int fLock(sqlite3_file *f, int l) { return real(f)->pMethods->xLock(real(f), l); }
-int fUnlock(sqlite3_file *f, int l) { return real(f)->pMethods->xUnlock(real(f), l); }
-int fCheck(sqlite3_file *f, int *r) { return real(f)->pMethods->xCheckReservedLock(real(f), r); }
-int fControl(sqlite3_file *f, int op, void *a) { return real(f)->pMethods->xFileControl(real(f), op, a); }
-int fSector(sqlite3_file *f) { return real(f)->pMethods->xSectorSize(real(f)); }
-int fCaps(sqlite3_file *f) { return real(f)->pMethods->xDeviceCharacteristics(real(f)); }
+int fSize(sqlite3_file *f, sqlite3_int64 *s)
+{
+    return real(f)->pMethods->xFileSize(real(f), s);
+}
+int fLock(sqlite3_file *f, int l)
+{
+    return real(f)->pMethods->xLock(real(f), l);
+}
+int fUnlock(sqlite3_file *f, int l)
+{
+    return real(f)->pMethods->xUnlock(real(f), l);
+}
+int fCheck(sqlite3_file *f, int *r)
+{
+    return real(f)->pMethods->xCheckReservedLock(real(f), r);
+}
+int fControl(sqlite3_file *f, int op, void *a)
+{
+    return real(f)->pMethods->xFileControl(real(f), op, a);
+}
+int fSector(sqlite3_file *f)
+{
+    return real(f)->pMethods->xSectorSize(real(f));
+}
+int fCaps(sqlite3_file *f)
+{
+    return real(f)->pMethods->xDeviceCharacteristics(real(f));
+}
 
 // Version 1: no shared memory and no memory mapping, which a rollback journal needs neither.
-const sqlite3_io_methods kMethods = {1,       fClose,  fRead,   fWrite,   fTruncate, fSync,
-                                     fSize,   fLock,   fUnlock, fCheck,   fControl,  fSector,
-                                     fCaps,   nullptr, nullptr, nullptr,  nullptr,   nullptr,
-                                     nullptr};
+const sqlite3_io_methods kMethods = {1,       fClose,  fRead,   fWrite,   fTruncate, fSync, fSize,
+                                     fLock,   fUnlock, fCheck,  fControl, fSector,   fCaps, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr,  nullptr};
 
 int vOpen(sqlite3_vfs *, const char *name, sqlite3_file *f, int flags, int *outFlags)
 {
@@ -78,12 +104,30 @@ int vDelete(sqlite3_vfs *, const char *name, int sync)
     point();
     return g_real->xDelete(g_real, name, sync);
 }
-int vAccess(sqlite3_vfs *, const char *n, int f, int *r) { return g_real->xAccess(g_real, n, f, r); }
-int vFull(sqlite3_vfs *, const char *n, int size, char *out) { return g_real->xFullPathname(g_real, n, size, out); }
-int vRandom(sqlite3_vfs *, int n, char *out) { return g_real->xRandomness(g_real, n, out); }
-int vSleep(sqlite3_vfs *, int us) { return g_real->xSleep(g_real, us); }
-int vTime(sqlite3_vfs *, double *t) { return g_real->xCurrentTime(g_real, t); }
-int vError(sqlite3_vfs *, int n, char *out) { return g_real->xGetLastError(g_real, n, out); }
+int vAccess(sqlite3_vfs *, const char *n, int f, int *r)
+{
+    return g_real->xAccess(g_real, n, f, r);
+}
+int vFull(sqlite3_vfs *, const char *n, int size, char *out)
+{
+    return g_real->xFullPathname(g_real, n, size, out);
+}
+int vRandom(sqlite3_vfs *, int n, char *out)
+{
+    return g_real->xRandomness(g_real, n, out);
+}
+int vSleep(sqlite3_vfs *, int us)
+{
+    return g_real->xSleep(g_real, us);
+}
+int vTime(sqlite3_vfs *, double *t)
+{
+    return g_real->xCurrentTime(g_real, t);
+}
+int vError(sqlite3_vfs *, int n, char *out)
+{
+    return g_real->xGetLastError(g_real, n, out);
+}
 
 } // namespace
 

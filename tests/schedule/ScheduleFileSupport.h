@@ -33,7 +33,8 @@ inline void runSql(const QString &path, const QStringList &statements)
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         QSqlQuery query(db);
         for (const QString &statement : statements)
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString() << ": " << query.lastError().text().toStdString();
+            EXPECT_TRUE(query.exec(statement))
+                << statement.toStdString() << ": " << query.lastError().text().toStdString();
         query.finish();
         db.close();
     }

@@ -21,7 +21,8 @@ protected:
         ASSERT_TRUE(QDir(root.path()).mkpath("program"));
         ASSERT_TRUE(QDir(root.path()).mkpath("files"));
         makeScheduleFile(programDir() + "/default.mdb");
-        runSql(programDir() + "/default.mdb", {"INSERT INTO Monday VALUES(1,'           06:00','Melody',1,'ON',1,0,0,0)"});
+        runSql(programDir() + "/default.mdb",
+               {"INSERT INTO Monday VALUES(1,'           06:00','Melody',1,'ON',1,0,0,0)"});
     }
 
     QString programDir() const { return root.path() + "/program"; }
@@ -31,8 +32,9 @@ protected:
     QString scheduleWithMonday(const QString &name, int minute)
     {
         makeScheduleFile(file(name));
-        runSql(file(name), {QStringLiteral("INSERT INTO Monday VALUES(1,'%1','Voice',2,'OFF',0,1,0,0)")
-                                .arg(QString::fromStdString(storedTime(minute / 60, minute % 60)))});
+        runSql(file(name),
+               {QStringLiteral("INSERT INTO Monday VALUES(1,'%1','Voice',2,'OFF',0,1,0,0)")
+                    .arg(QString::fromStdString(storedTime(minute / 60, minute % 60)))});
         return file(name);
     }
 
@@ -229,7 +231,8 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
 
     // a schedule file that refuses the write midway stays byte for byte as it was
     scheduleWithMonday("locked.mdb", 30);
-    runSql(file("locked.mdb"), {"CREATE TRIGGER refuse BEFORE INSERT ON Monday BEGIN SELECT RAISE(FAIL, 'locked'); END"});
+    runSql(file("locked.mdb"),
+           {"CREATE TRIGGER refuse BEFORE INSERT ON Monday BEGIN SELECT RAISE(FAIL, 'locked'); END"});
     const QByteArray lockedBytes = fileBytes(file("locked.mdb"));
     messages.shown.clear();
     EXPECT_FALSE(files.Save(file("locked.mdb")));

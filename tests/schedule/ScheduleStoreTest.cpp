@@ -1,7 +1,7 @@
 #include "ScheduleFileSupport.h"
 
-#include "support/TestPaths.h"
 #include "schedule/ScheduleStore.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +10,6 @@
 using namespace storetest;
 
 namespace {
-
 
 class ScheduleStoreTest : public ::testing::Test {
 protected:
@@ -49,8 +48,8 @@ TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne
     makeScheduleFile(path("view.mdb"));
     runSql(path("view.mdb"), {"DROP TABLE Sunday", "CREATE VIEW Sunday AS SELECT * FROM Monday"});
 
-    const QStringList bad = {"missing.mdb", "text.mdb", "empty.mdb", "folder.mdb", "noThursday.mdb", "narrow.mdb",
-                             "view.mdb", ""};
+    const QStringList bad = {"missing.mdb",    "text.mdb",   "empty.mdb", "folder.mdb",
+                             "noThursday.mdb", "narrow.mdb", "view.mdb",  ""};
     for (const QString &name : bad) {
         EXPECT_FALSE(registerFile(name)) << name.toStdString();
         EXPECT_FALSE(store.lastError().isEmpty());
@@ -78,28 +77,29 @@ TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne
 
 TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
 {
-    prepare("ids.mdb", {
-        // out of order
-        "INSERT INTO Monday VALUES(3,'           10:00','Voice',2,'OFF',0,0,0,1)",
-        "INSERT INTO Monday VALUES(1,'           08:00','Melody',0,'ON',1,0,0,0)",
-        "INSERT INTO Monday VALUES(2,'           09:00','Melody',1,'ON',0,1,0,0)",
-        // duplicates: the first one returned wins
-        "INSERT INTO Tuesday VALUES(1,'           06:00','Melody',5,'ON',1,1,1,1)",
-        "INSERT INTO Tuesday VALUES(1,'           06:30','Voice',6,'OFF',0,0,0,0)",
-        "INSERT INTO Tuesday VALUES(2,'           07:00','Voice',7,'OFF',0,0,0,0)",
-        // a gap, IDs that fit nowhere, NULL fields, a whole number stored as real or text
-        "INSERT INTO Wednesday VALUES(4,'           12:00','Voice',3,'ON',1,0,1,0)",
-        "INSERT INTO Wednesday VALUES(1,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL)",
-        "INSERT INTO Wednesday VALUES(0,'           01:00','x','x','x','x','x','x','x')",
-        "INSERT INTO Wednesday VALUES(-7,'           01:00','x','x','x','x','x','x','x')",
-        "INSERT INTO Wednesday VALUES(1441,'           01:00','x','x','x','x','x','x','x')",
-        "INSERT INTO Wednesday VALUES(NULL,'           01:00','x','x','x','x','x','x','x')",
-        "INSERT INTO Wednesday VALUES(2.5,'           01:00','x','x','x','x','x','x','x')",
-        "INSERT INTO Wednesday VALUES(2.0,'           02:00','Melody',1,'ON',1,1,1,1)",
-        "INSERT INTO Wednesday VALUES('abc','           01:00','x','x','x','x','x','x','x')",
-        // a time read back as a date and time
-        "INSERT INTO Thursday VALUES(1,'1899-12-30 07:05:00','Melody',4,'ON',1,0,0,0)",
-    });
+    prepare("ids.mdb",
+            {
+                // out of order
+                "INSERT INTO Monday VALUES(3,'           10:00','Voice',2,'OFF',0,0,0,1)",
+                "INSERT INTO Monday VALUES(1,'           08:00','Melody',0,'ON',1,0,0,0)",
+                "INSERT INTO Monday VALUES(2,'           09:00','Melody',1,'ON',0,1,0,0)",
+                // duplicates: the first one returned wins
+                "INSERT INTO Tuesday VALUES(1,'           06:00','Melody',5,'ON',1,1,1,1)",
+                "INSERT INTO Tuesday VALUES(1,'           06:30','Voice',6,'OFF',0,0,0,0)",
+                "INSERT INTO Tuesday VALUES(2,'           07:00','Voice',7,'OFF',0,0,0,0)",
+                // a gap, IDs that fit nowhere, NULL fields, a whole number stored as real or text
+                "INSERT INTO Wednesday VALUES(4,'           12:00','Voice',3,'ON',1,0,1,0)",
+                "INSERT INTO Wednesday VALUES(1,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL)",
+                "INSERT INTO Wednesday VALUES(0,'           01:00','x','x','x','x','x','x','x')",
+                "INSERT INTO Wednesday VALUES(-7,'           01:00','x','x','x','x','x','x','x')",
+                "INSERT INTO Wednesday VALUES(1441,'           01:00','x','x','x','x','x','x','x')",
+                "INSERT INTO Wednesday VALUES(NULL,'           01:00','x','x','x','x','x','x','x')",
+                "INSERT INTO Wednesday VALUES(2.5,'           01:00','x','x','x','x','x','x','x')",
+                "INSERT INTO Wednesday VALUES(2.0,'           02:00','Melody',1,'ON',1,1,1,1)",
+                "INSERT INTO Wednesday VALUES('abc','           01:00','x','x','x','x','x','x','x')",
+                // a time read back as a date and time
+                "INSERT INTO Thursday VALUES(1,'1899-12-30 07:05:00','Melody',4,'ON',1,0,0,0)",
+            });
     // a day that held entries before the load is replaced by its (empty) table
     setDay(week, 7, {entry(5), entry(6)});
     week.setShownDay(4);
@@ -138,9 +138,10 @@ TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
 
 TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
 {
-    prepare("save.mdb", {"INSERT INTO Monday VALUES(7,'old','old','old','old','old','old','old','old')",
-                         "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')",
-                         "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')"});
+    prepare("save.mdb",
+            {"INSERT INTO Monday VALUES(7,'old','old','old','old','old','old','old','old')",
+             "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')",
+             "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')"});
     ScheduleEntry blank = entry(0, "", "");
     blank.AC = blank.CH1 = "";
     setDay(week, 1, {entry(600), entry(30), blank});
@@ -149,7 +150,8 @@ TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
 
     ASSERT_TRUE(store.SaveAllDays(week)) << store.lastError().toStdString();
     EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID, Time, Selection, typeof(Selection), typeof(AC) FROM Monday"),
-              (QStringList{"1|           10:00|3|text|text", "2|           00:30|3|text|text", "3|           00:00||text|text"}));
+              (QStringList{"1|           10:00|3|text|text", "2|           00:30|3|text|text",
+                           "3|           00:00||text|text"}));
     EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID FROM Wednesday"), QStringList{"1"});
     EXPECT_TRUE(queryRows(path("save.mdb"), "SELECT ID FROM Sunday").isEmpty());
 
@@ -166,8 +168,8 @@ TEST_F(ScheduleStoreTest, AFullWeekWithAwkwardTextsComesBackEqual)
 {
     prepare("week.mdb", {});
     WeeklySchedule saved;
-    const std::vector<std::string> awkward = {"it's", "\"quoted\"", "'); DROP TABLE Monday; --", "", "Ωmega ünï",
-                                              "%s %d", std::string(300, '\'')};
+    const std::vector<std::string> awkward = {"it's",      "\"quoted\"", "'); DROP TABLE Monday; --", "",
+                                              "Ωmega ünï", "%s %d",      std::string(300, '\'')};
     for (int d = 1; d <= 7; ++d) {
         std::vector<ScheduleEntry> entries;
         for (int i = 0; i < DaySchedule::kCapacity; ++i) {
@@ -192,8 +194,9 @@ TEST_F(ScheduleStoreTest, AFullWeekWithAwkwardTextsComesBackEqual)
 
 TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
 {
-    prepare("fail.mdb", {"INSERT INTO Monday VALUES(1,'           07:00','Melody',0,'ON',1,0,0,0)",
-                         "INSERT INTO Friday VALUES(1,'           08:00','Voice',2,'OFF',0,1,0,0)"});
+    prepare("fail.mdb",
+            {"INSERT INTO Monday VALUES(1,'           07:00','Melody',0,'ON',1,0,0,0)",
+             "INSERT INTO Friday VALUES(1,'           08:00','Voice',2,'OFF',0,1,0,0)"});
     WeeklySchedule before;
     for (int d = 1; d <= 7; ++d)
         setDay(week, d, {entry(d * 10), entry(d * 20)});
@@ -202,8 +205,9 @@ TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
     before.copyFrom(week);
 
     // Thursday's rows are refused after Monday..Wednesday were already replaced
-    runSql(path("fail.mdb"), {"CREATE TRIGGER refuse BEFORE INSERT ON Thursday BEGIN "
-                              "SELECT RAISE(ABORT, 'Thursday is locked'); END"});
+    runSql(path("fail.mdb"),
+           {"CREATE TRIGGER refuse BEFORE INSERT ON Thursday BEGIN "
+            "SELECT RAISE(ABORT, 'Thursday is locked'); END"});
     const QByteArray original = fileBytes(path("fail.mdb"));
     EXPECT_EQ(store.SaveAllDays(week).detail, "Thursday is locked");
     EXPECT_EQ(fileBytes(path("fail.mdb")), original);
@@ -241,8 +245,7 @@ TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
             "INSERT INTO Tuesday VALUES(1, zeroblob(8), hex(randomblob(524288)), X'00FF', 'ON', 1, 0, 0, 0)",
             "INSERT INTO Tuesday VALUES(-1,'x','x','x','x','x','x','x','x')",
             "INSERT INTO Tuesday VALUES(-2147483649,'x','x','x','x','x','x','x','x')",
-            "INSERT INTO Tuesday VALUES(9223372036854775807,'x','x','x','x','x','x','x','x')",
-            "DROP TABLE Wednesday",
+            "INSERT INTO Tuesday VALUES(9223372036854775807,'x','x','x','x','x','x','x','x')", "DROP TABLE Wednesday",
             "CREATE TABLE Wednesday (ID INTEGER, a, b, c, d, e, f, g, h, extra1, extra2)",
             "INSERT INTO Wednesday VALUES(1,'           23:59','Voice',15,'OFF',0,0,0,1,'more','more')"});
     ASSERT_TRUE(registerFile("hostile.mdb"));
@@ -265,8 +268,9 @@ TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
 
     // a schedule file with its pages scribbled over: refused or loaded, never a crash
     makeScheduleFile(path("torn.mdb"));
-    runSql(path("torn.mdb"), {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1440) "
-                              "INSERT INTO Friday SELECT i, 'x', 'y', 'z', 'ON', 1, 0, 0, 0 FROM n"});
+    runSql(path("torn.mdb"),
+           {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1440) "
+            "INSERT INTO Friday SELECT i, 'x', 'y', 'z', 'ON', 1, 0, 0, 0 FROM n"});
     QByteArray bytes = fileBytes(path("torn.mdb"));
     for (qsizetype i = 4096 * 3; i < bytes.size(); i += 97)
         bytes[i] = char(i * 31);

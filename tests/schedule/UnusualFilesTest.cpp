@@ -64,8 +64,9 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
     }
 
     // a field far longer than any schedule field: its row only, counted (not a crash)
-    const QString big = withRows("big.mdb", {row.arg("Friday", "1"), row.arg("Friday", "2"),
-                                             "UPDATE Friday SET AC = hex(zeroblob(524000)) WHERE ID = 2"});
+    const QString big = withRows(
+        "big.mdb",
+        {row.arg("Friday", "1"), row.arg("Friday", "2"), "UPDATE Friday SET AC = hex(zeroblob(524000)) WHERE ID = 2"});
     StoreOutcome outcome = files.Open(big);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 1);
@@ -87,7 +88,8 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
 
 TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
 {
-    const QString good = withRows("good.mdb", {"INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)"});
+    const QString good =
+        withRows("good.mdb", {"INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)"});
     ASSERT_TRUE(files.Open(good));
 
     // a file of a newer schema version, and another program's file, are neither read nor written
@@ -132,7 +134,8 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     EXPECT_EQ(files.location().path(), good);
     EXPECT_EQ(week.day(1).count(), 1);
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("DB Loading Error !\n\nThe template database")) << messages.shown[0].toStdString();
+    EXPECT_TRUE(messages.shown[0].startsWith("DB Loading Error !\n\nThe template database"))
+        << messages.shown[0].toStdString();
     EXPECT_FALSE(files.Save(path("fresh.mdb")));
     EXPECT_TRUE(messages.shown.back().contains("template database")) << messages.shown.back().toStdString();
     EXPECT_TRUE(messages.shown.back().contains("was not created")) << messages.shown.back().toStdString();

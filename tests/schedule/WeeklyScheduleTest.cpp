@@ -1,6 +1,6 @@
+#include "schedule/WeeklySchedule.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
-#include "schedule/WeeklySchedule.h"
 
 #include <gtest/gtest.h>
 
@@ -163,8 +163,8 @@ TEST(TimeText, ADatePrefixedTimeShowsAsHourMinuteAndStoresBackWithBlanks)
     EXPECT_EQ(minuteOfDay("           ab:cd"), std::nullopt);
     EXPECT_EQ(withBlankPrefix("           ab:cd"), "           ab:cd");
     // Short times read by the device's number rule, bare ones too.
-    for (const char *text : {"           7:05", "           07:5", "           07:05", "07:05", "7:05", "  07:05",
-                             "            7: 5"}) {
+    for (const char *text :
+         {"           7:05", "           07:5", "           07:05", "07:05", "7:05", "  07:05", "            7: 5"}) {
         EXPECT_EQ(minuteOfDay(text), 7 * 60 + 5) << '"' << text << '"';
         EXPECT_EQ(timeOfDayText(text), "07:05") << '"' << text << '"';
     }

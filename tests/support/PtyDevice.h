@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PseudoTerminal.h"
 #include "device/DeviceEmulator.h"
+#include "PseudoTerminal.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -23,7 +23,8 @@ public:
     explicit PtyDevice(DeviceEmulator::ClockFn clock = {})
         : emulator(std::move(clock))
     {
-        emulator.setOutput([this](const uint8_t *p, size_t n) { m_out.append(reinterpret_cast<const char *>(p), qsizetype(n)); });
+        emulator.setOutput(
+            [this](const uint8_t *p, size_t n) { m_out.append(reinterpret_cast<const char *>(p), qsizetype(n)); });
         if (!pty.isOpen())
             return;
         m_notifier = std::make_unique<QSocketNotifier>(pty.masterFd(), QSocketNotifier::Read);

@@ -2,8 +2,8 @@
 
 #include "schedule/Messages.h"
 
-#include <QStringList>
 #include <deque>
+#include <QStringList>
 
 // Records every message and answers questions from a queue (Cancel when the queue is empty).
 class RecordingMessages : public Messages {

@@ -45,11 +45,12 @@ TEST(ScheduleCsv, WritesEveryEntryAsStoredAndReadsItBackEqual)
     week.day(kSunday).append(entry(storedTime(0, 0), "", "", "", "1111"));
 
     const std::string text = scheduleCsv(week);
-    EXPECT_EQ(text, std::string(kHeader)
-                        + "Monday,1,07:05,Melody,3,ON,1,0,1,0\r\n"
-                          "Monday,2,06:00,Voice,15,,0,0,0,1\r\n"
-                          "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n"
-                          "Sunday,1,00:00,,,,1,1,1,1\r\n");
+    EXPECT_EQ(text,
+              std::string(kHeader)
+                  + "Monday,1,07:05,Melody,3,ON,1,0,1,0\r\n"
+                    "Monday,2,06:00,Voice,15,,0,0,0,1\r\n"
+                    "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n"
+                    "Sunday,1,00:00,,,,1,1,1,1\r\n");
     EXPECT_EQ(scheduleCsv(week, kWednesday), std::string(kHeader) + "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n");
 
     WeeklySchedule back;
@@ -88,14 +89,14 @@ TEST(ScheduleCsv, ReportsEveryBadRowByLineAndChangesNothing)
     WeeklySchedule week;
     week.day(kMonday).append(entry(storedTime(9, 0), "Melody", "1", "ON", "1000"));
     const std::string text = std::string(kHeader)
-                           + "Monday,1,07:00,Melody,1,ON,1,0,0,0\r\n"      // 2 fine
-                             "Funday,2,07:01,Melody,1,ON,1,0,0,0\r\n"      // 3
-                             "Monday,2,24:00,Melody,1,ON,1,0,0,0\r\n"      // 4
-                             "Monday,x,07:03,melody,16,on,2,0,0,0\r\n"     // 5
-                             "Monday,1,07:04,Voice,1,ON,1,0,0,0\r\n"       // 6 repeats id 1
-                             "Tuesday,2,07:05,Voice,1,ON,1,0,0,0\r\n"      // 7 no id 1 on Tuesday
-                             "Monday,3,07:06,Voice,1,ON,1,0,0\r\n"         // 8 nine fields
-                             "Monday,1441,07:07,Voice,1,ON,1,0,0,0\r\n";   // 9 beyond a day
+        + "Monday,1,07:00,Melody,1,ON,1,0,0,0\r\n" // 2 fine
+          "Funday,2,07:01,Melody,1,ON,1,0,0,0\r\n" // 3
+          "Monday,2,24:00,Melody,1,ON,1,0,0,0\r\n" // 4
+          "Monday,x,07:03,melody,16,on,2,0,0,0\r\n" // 5
+          "Monday,1,07:04,Voice,1,ON,1,0,0,0\r\n" // 6 repeats id 1
+          "Tuesday,2,07:05,Voice,1,ON,1,0,0,0\r\n" // 7 no id 1 on Tuesday
+          "Monday,3,07:06,Voice,1,ON,1,0,0\r\n" // 8 nine fields
+          "Monday,1441,07:07,Voice,1,ON,1,0,0,0\r\n"; // 9 beyond a day
     const auto errors = readErrors(text, week);
     ASSERT_EQ(errors.size(), 7u);
     EXPECT_EQ(errors[0].line, 3);
@@ -129,7 +130,7 @@ TEST(ScheduleCsv, HoldsAFullDay)
     std::string text = kHeader;
     for (int m = 0; m < DaySchedule::kCapacity; ++m)
         text += "Fri," + std::to_string(m + 1) + "," + std::to_string(m / 60) + ":" + (m % 60 < 10 ? "0" : "")
-              + std::to_string(m % 60) + ",Melody,1,ON,1,0,0,0\n";
+            + std::to_string(m % 60) + ",Melody,1,ON,1,0,0,0\n";
     WeeklySchedule week;
     std::vector<ScheduleCsvError> errors;
     ASSERT_TRUE(readScheduleCsv(text, week, errors));
@@ -186,7 +187,7 @@ TEST(ScheduleCsv, ForeignAndFormulaTextsGoOutAsTextAndComeBackAsStored)
         {"'quoted", false, "''quoted", "'quoted"},
         {"melody", false, "'melody", "melody"}, // a text import would refuse as typed
         {"Voice", false, "Voice", "Voice"},
-        {"", true, "", ""},                      // a position a file left empty
+        {"", true, "", ""}, // a position a file left empty
         {"           7:05", true, "07:05", "           07:05"},
         {"           07:5", true, "07:05", "           07:05"},
         {"07:05", true, "07:05", "           07:05"},
@@ -205,7 +206,8 @@ TEST(ScheduleCsv, ForeignAndFormulaTextsGoOutAsTextAndComeBackAsStored)
 
         WeeklySchedule back;
         std::vector<ScheduleCsvError> errors;
-        ASSERT_TRUE(readScheduleCsv(text, back, errors)) << c.stored << ": " << (errors.empty() ? "" : errors[0].message);
+        ASSERT_TRUE(readScheduleCsv(text, back, errors))
+            << c.stored << ": " << (errors.empty() ? "" : errors[0].message);
         const ScheduleEntry &read = back.day(kMonday).entry(1);
         EXPECT_EQ(c.inTime ? read.Time : read.MelodyVoice, c.readBack) << c.stored;
         EXPECT_EQ(scheduleCsv(back), text) << c.stored;

@@ -51,27 +51,27 @@ const QByteArray kHeader = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch
 // The operator's order: not by time, two events sharing 08:30, an entry the image cannot
 // hold (channels only), a weekday left empty.
 const QByteArray kWeekCsv = kHeader
-                          + "Monday,1,08:30,Voice,3,ON,1,0,1,0\r\n"
-                            "Monday,2,07:00,Melody,12,,0,0,0,1\r\n"
-                            "Monday,3,08:30,Melody,5,,0,1,0,0\r\n"
-                            "Monday,4,09:00,,0,,1,1,0,0\r\n"
-                            "Tuesday,1,23:59,,0,OFF,0,0,0,0\r\n"
-                            "Tuesday,2,00:00,Voice,15,ON,1,1,1,1\r\n"
-                            "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
-                            "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
-                            "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
-                            "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
+    + "Monday,1,08:30,Voice,3,ON,1,0,1,0\r\n"
+      "Monday,2,07:00,Melody,12,,0,0,0,1\r\n"
+      "Monday,3,08:30,Melody,5,,0,1,0,0\r\n"
+      "Monday,4,09:00,,0,,1,1,0,0\r\n"
+      "Tuesday,1,23:59,,0,OFF,0,0,0,0\r\n"
+      "Tuesday,2,00:00,Voice,15,ON,1,1,1,1\r\n"
+      "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
+      "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
+      "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
+      "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
 
 // As the device holds it: each weekday in time order, one entry per minute.
 const QByteArray kWeekAsHeld = kHeader
-                             + "Monday,1,07:00,Melody,12,,0,0,0,1\r\n"
-                               "Monday,2,08:30,Melody,5,ON,1,1,1,0\r\n"
-                               "Tuesday,1,00:00,Voice,15,ON,1,1,1,1\r\n"
-                               "Tuesday,2,23:59,\" \",0,OFF,0,0,0,0\r\n"
-                               "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
-                               "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
-                               "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
-                               "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
+    + "Monday,1,07:00,Melody,12,,0,0,0,1\r\n"
+      "Monday,2,08:30,Melody,5,ON,1,1,1,0\r\n"
+      "Tuesday,1,00:00,Voice,15,ON,1,1,1,1\r\n"
+      "Tuesday,2,23:59,\" \",0,OFF,0,0,0,0\r\n"
+      "Thursday,1,12:00,Melody,0,ON,0,0,0,1\r\n"
+      "Friday,1,06:00,Voice,7,,0,1,0,0\r\n"
+      "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
+      "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
 
 } // namespace
 
@@ -160,7 +160,10 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
     run = runCli({"clock", "--port", sim.port()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // The device's clock runs on from the time set.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wednesday 07:05:(09|1\\d)\nDevice: Wednesday 07:05:\\d\\d, .* this computer\n$")).match(QString::fromLatin1(run.out)).hasMatch())
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^Wednesday 07:05:(09|1\\d)\nDevice: Wednesday 07:05:\\d\\d, .* this computer\n$"))
+                    .match(QString::fromLatin1(run.out))
+                    .hasMatch())
         << run.out.toStdString();
 }
 
@@ -238,18 +241,22 @@ TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
     EXPECT_TRUE(run.err.contains("Verified")) << run.err.toStdString();
     run = runCli({"compare", file, "--port", sim.port()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Monday: same\nTuesday: same\nWednesday: same\nThursday: same\nFriday: same\n"
-                       "Saturday: same\nSunday: same\n");
+    EXPECT_EQ(run.out,
+              "Monday: same\nTuesday: same\nWednesday: same\nThursday: same\nFriday: same\n"
+              "Saturday: same\nSunday: same\n");
 
     // Someone else puts one bell on Wednesday.
     const QString other = dir.filePath("other.mdb");
     ASSERT_EQ(runCli({"import", writeFile(dir, "other.csv", kHeader + "Wednesday,1,07:05,Melody,3,ON,1,0,0,0\r\n"),
-                      "--to", other}).status, 0);
+                      "--to", other})
+                  .status,
+              0);
     ASSERT_EQ(runCli({"download", other, "--port", sim.port(), "--days", "wed"}).status, 0);
     run = runCli({"compare", file, "--port", sim.port(), "--days", "wed,mon"});
     EXPECT_EQ(run.status, 3) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Monday: same\nWednesday: differs in 1 minute\n"
-                       "Wednesday 07:05  file: (none)  device: AM 07:05 Melody 3 ON 1 0 0 0\n");
+    EXPECT_EQ(run.out,
+              "Monday: same\nWednesday: differs in 1 minute\n"
+              "Wednesday 07:05  file: (none)  device: AM 07:05 Melody 3 ON 1 0 0 0\n");
 
     Simulator silent({"--silent"});
     ASSERT_FALSE(silent.port().isEmpty());
@@ -269,15 +276,18 @@ TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNot
     const QString journal = dir.filePath("journal.sqlite");
     ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
     ASSERT_EQ(runCli({"download", file, "--port", sim.port(), "--days", "mon,thu", "--journal", journal}).status, 0);
-    ASSERT_EQ(runCli({"upload", "--port", sim.port(), "--to", dir.filePath("back.mdb"), "--days", "thu",
-                      "--journal", journal}).status, 0);
+    ASSERT_EQ(runCli({"upload", "--port", sim.port(), "--to", dir.filePath("back.mdb"), "--days", "thu", "--journal",
+                      journal})
+                  .status,
+              0);
 
     // Newest first; the image sent on Thursday is the one that came back.
     const CliRun run = runCli({"journal", "--journal", journal});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList lines = QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
-    const QRegularExpression form(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d (\\S+) (\\S+) (\\S+) (\\S+) (\\S+)$"));
+    const QRegularExpression form(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d (\\S+) (\\S+) (\\S+) (\\S+) (\\S+)$"));
     const QRegularExpressionMatch upload = form.match(lines[0]), download = form.match(lines[1]);
     ASSERT_TRUE(upload.hasMatch() && download.hasMatch()) << run.out.toStdString();
     EXPECT_EQ(upload.captured(1), "upload");

@@ -1,6 +1,6 @@
 // tavrin-cli run as the operator runs it: files, exit statuses and messages.
-#include "TavrinCliRun.h"
 #include "schedule/ScheduleFileSupport.h"
+#include "TavrinCliRun.h"
 
 #include "device/DayImage.h"
 #include "schedule/ScheduleCsv.h"
@@ -38,9 +38,10 @@ TEST(TavrinCli, ShowAfterImportGivesTheSameCsv)
     EXPECT_EQ(shown.out, kWeekCsv);
 
     const CliRun wednesday = runCli({"show", file, "--day", "WED"});
-    EXPECT_EQ(wednesday.out, "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n"
-                             "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n"
-                             "Wednesday,2,00:00,Melody,15,ON,1,1,1,1\r\n");
+    EXPECT_EQ(wednesday.out,
+              "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n"
+              "Wednesday,1,23:59,\" \",0,OFF,0,0,0,0\r\n"
+              "Wednesday,2,00:00,Melody,15,ON,1,1,1,1\r\n");
 
     // Importing onto an existing file replaces the whole week; standard input serves as CSV.
     const QByteArray friday = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n"
@@ -67,7 +68,8 @@ TEST(TavrinCli, ImageIsTheDayImageOfTheWeekday)
         ASSERT_EQ(raw.status, 0) << raw.err.toStdString();
         EXPECT_EQ(raw.out, expectedBytes) << day;
 
-        const CliRun hex = runCli({"image", file, "--day", QString::fromLatin1(weekdayName(day).substr(0, 3).data(), 3), "--hex"});
+        const CliRun hex =
+            runCli({"image", file, "--day", QString::fromLatin1(weekdayName(day).substr(0, 3).data(), 3), "--hex"});
         ASSERT_EQ(hex.status, 0);
         const QList<QByteArray> lines = hex.out.split('\n');
         ASSERT_EQ(lines.size(), 91); // 90 lines of 64 bytes, and the end of the last
@@ -99,16 +101,16 @@ TEST(TavrinCli, BadInputGivesItsStatusAndMessage)
     EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
 
     // Usage: unknown weekday names, missing port, unknown command, missing arguments.
-    for (const QStringList &args : {QStringList{"show", file, "--day", "Funday"},
-                                    QStringList{"image", file, "--day", "mo"},
-                                    QStringList{"download", file, "--port", "/dev/null", "--days", "mon,xyz"},
-                                    QStringList{"clock", "--port", "/dev/null", "--set", "Thurs 07:00:00"}}) {
+    for (const QStringList &args :
+         {QStringList{"show", file, "--day", "Funday"}, QStringList{"image", file, "--day", "mo"},
+          QStringList{"download", file, "--port", "/dev/null", "--days", "mon,xyz"},
+          QStringList{"clock", "--port", "/dev/null", "--set", "Thurs 07:00:00"}}) {
         run = runCli(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("unknown weekday")) << run.err.toStdString();
     }
-    for (const QStringList &args : {QStringList{"download", file, "--all"}, QStringList{"upload", "--to", file},
-                                    QStringList{"clock"}}) {
+    for (const QStringList &args :
+         {QStringList{"download", file, "--all"}, QStringList{"upload", "--to", file}, QStringList{"clock"}}) {
         run = runCli(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("no serial port given")) << run.err.toStdString();
@@ -147,17 +149,20 @@ TEST(TavrinCli, WhatShowPrintsImportReadsBackIntoTheSameSchedule)
     ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
     // What a foreign or damaged file may hold: a gap in the ids, short times, formulas, bytes
     // that are no text.
-    storetest::runSql(file, {"DELETE FROM Monday WHERE ID = 2",
-                             "UPDATE Monday SET Time = '           7:05', MelodyVoice = '=cmd|'' /C calc''!A0' WHERE ID = 1",
-                             "UPDATE Monday SET Time = '07:5' WHERE ID = 3",
-                             "UPDATE Wednesday SET Time = 'noon', CH1 = CAST(X'FF31' AS TEXT) WHERE ID = 1"});
+    storetest::runSql(file,
+                      {"DELETE FROM Monday WHERE ID = 2",
+                       "UPDATE Monday SET Time = '           7:05', MelodyVoice = '=cmd|'' /C calc''!A0' WHERE ID = 1",
+                       "UPDATE Monday SET Time = '07:5' WHERE ID = 3",
+                       "UPDATE Wednesday SET Time = 'noon', CH1 = CAST(X'FF31' AS TEXT) WHERE ID = 1"});
 
     const CliRun shown = runCli({"show", file});
     ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
     EXPECT_TRUE(shown.out.contains("Monday,1,07:05,'=cmd|' /C calc'!A0,3,ON,1,0,1,0\r\n")) << shown.out.toStdString();
     EXPECT_TRUE(shown.out.contains("Monday,2,,,,,,,,\r\n")) << shown.out.toStdString();
     EXPECT_TRUE(shown.out.contains("Monday,3,07:05,Melody,5,,0,1,0,0\r\n")) << shown.out.toStdString();
-    EXPECT_TRUE(shown.out.contains("Wednesday,1,'noon,\" \",0,OFF,'\xEF\xBF\xBD" "1,")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.out.contains("Wednesday,1,'noon,\" \",0,OFF,'\xEF\xBF\xBD"
+                                   "1,"))
+        << shown.out.toStdString();
     EXPECT_TRUE(shown.err.contains("CSV line 5: Wednesday id 1: ch1 is not UTF-8")) << shown.err.toStdString();
 
     const QString copy = dir.filePath("copy.mdb");

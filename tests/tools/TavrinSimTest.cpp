@@ -5,11 +5,11 @@
 #include "support/SimProcess.h"
 #include "support/TestPaths.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -62,13 +62,13 @@ TEST(TavrinSimTest, HelpAndBadOptions)
     ASSERT_TRUE(help.waitForFinished(10000));
     EXPECT_EQ(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *option : {"--link", "--realtime", "--state", "--verbose", "--refuse", "--silent",
-                               "--corrupt-upload", "--cut", "--chunk", "--delay", "--noise", "--trail", "--flip",
-                               "pause between pieces"})
+    for (const char *option :
+         {"--link", "--realtime", "--state", "--verbose", "--refuse", "--silent", "--corrupt-upload", "--cut",
+          "--chunk", "--delay", "--noise", "--trail", "--flip", "pause between pieces"})
         EXPECT_TRUE(text.contains(option)) << option;
 
-    for (const QStringList &bad : {QStringList{"--bogus"}, QStringList{"--cut", "x"}, QStringList{"--refuse", "Z"}, QStringList{"--noise", "0g"},
-                                   QStringList{"--state"}}) {
+    for (const QStringList &bad : {QStringList{"--bogus"}, QStringList{"--cut", "x"}, QStringList{"--refuse", "Z"},
+                                   QStringList{"--noise", "0g"}, QStringList{"--state"}}) {
         QProcess p;
         p.start(binPath("tavrin-sim"), bad);
         ASSERT_TRUE(p.waitForFinished(10000));

@@ -47,16 +47,15 @@ TEST(ScheduleReport, FixedTexts)
     const std::string &heading = columnHeading();
     ASSERT_EQ(heading.size(), 111u);
     const std::vector<std::pair<size_t, std::string>> words{
-        {0, "ID"}, {12, "AM/PM"}, {24, "TIME"}, {34, "MELODY/VOICE"}, {48, "SELECTION"},
-        {60, "AC"}, {72, "CH1"}, {84, "CH2"}, {96, "CH3"}, {108, "CH4"}};
+        {0, "ID"},  {12, "AM/PM"}, {24, "TIME"}, {34, "MELODY/VOICE"}, {48, "SELECTION"},
+        {60, "AC"}, {72, "CH1"},   {84, "CH2"},  {96, "CH3"},          {108, "CH4"}};
     for (const auto &[at, word] : words)
         EXPECT_EQ(heading.substr(at, word.size()), word) << word;
     EXPECT_EQ(headingRule(), std::string(116, '='));
     EXPECT_EQ(dashedRule(), "    " + std::string(107, '-'));
 
     EXPECT_EQ(dateLine(kMarch7, 1), std::string(77, ' ') + "DATE :  2005/3/7   14:5:9     Page #2");
-    EXPECT_EQ(dateLine({2026, 12, 31, 0, 0, 0}, 0),
-              std::string(77, ' ') + "DATE :  2026/12/31   0:0:0     Page #1");
+    EXPECT_EQ(dateLine({2026, 12, 31, 0, 0, 0}, 0), std::string(77, ' ') + "DATE :  2026/12/31   0:0:0     Page #1");
 
     EXPECT_EQ(dayTitle(1), "  *****   Schedule of Monday   ***** ");
     EXPECT_EQ(dayTitle(3), "  *****   Schedule of Wednesday   ***** ");
@@ -69,13 +68,12 @@ TEST(ScheduleReport, EntryLineColumns)
 {
     // 20:05, Melody 3, CH1 on: every cell on the 12-character grid, 120 characters in all
     const std::string line = entryLine({"1", "PM", "08:05", "Melody", "3", "", "ON", "", "", ""});
-    EXPECT_EQ(line, "1           PM          08:05       Melody      3                       ON"
-                    + std::string(46, ' '));
+    EXPECT_EQ(line,
+              "1           PM          08:05       Melody      3                       ON" + std::string(46, ' '));
     EXPECT_EQ(line.size(), 120u);
 
     // a 14-character cell pushes the next one 2 right; the one after is back on the grid
-    const std::string pushed =
-        entryLine({"7", "AM", "10:00", "Voice message1", "12", "ON", "ON", "", "", "ON"});
+    const std::string pushed = entryLine({"7", "AM", "10:00", "Voice message1", "12", "ON", "ON", "", "", "ON"});
     EXPECT_EQ(pushed.substr(36, 14), "Voice message1");
     EXPECT_EQ(pushed.substr(50, 3), "12 ");
     EXPECT_EQ(pushed.substr(60, 2), "ON");
@@ -87,7 +85,7 @@ TEST(ScheduleReport, EntryLineColumns)
     const std::string spill = entryLine({"9", "AM", "10:00", longCell, "1", "ON", "", "", "", ""});
     EXPECT_EQ(spill.substr(36, 30), longCell);
     EXPECT_EQ(spill.substr(66, 1), "1");
-    EXPECT_EQ(spill.substr(67, 2), "ON");   // directly after the pushed cell
+    EXPECT_EQ(spill.substr(67, 2), "ON"); // directly after the pushed cell
     EXPECT_EQ(spill.size(), 120u);
 
     EXPECT_EQ(entryLine({"", "PM", "08:05", "Melody", "3", "", "ON", "", "", ""}), "");
@@ -98,8 +96,8 @@ TEST(ScheduleReport, PageLayout)
     // an empty day: one page of header, title, heading and rule
     EXPECT_EQ(pageCount(0), 1);
     const std::vector<std::string> empty = page({}, 2, 0, kMarch7);
-    const std::vector<std::string> expected{
-        dateLine(kMarch7, 0), "", dayTitle(2), "", "", columnHeading(), headingRule(), ""};
+    const std::vector<std::string> expected{dateLine(kMarch7, 0), "", dayTitle(2), "", "", columnHeading(),
+                                            headingRule(),        ""};
     EXPECT_EQ(empty, expected);
 
     // the title follows the shown day

@@ -13,9 +13,9 @@ TEST(AutoSetupNormalize, TimeBoxesShowWhatCounts)
         int minute;
     };
     const Case cases[] = {
-        {"7", "00:07", 7},       {"8:5", "08:05", 485},  {"25:00", "00:00", 0}, {"12:30", "12:30", 750},
-        {"23:59", "23:59", 1439}, {"1:60", "00:00", 0},   {"", "00:00", 0},       {"ab", "00:00", 0},
-        {"1:2:3", "01:03", 63},  {"012:3", "12:03", 723}, {"9:30x", "09:30", 570}, {"24:00", "00:00", 0},
+        {"7", "00:07", 7},        {"8:5", "08:05", 485},   {"25:00", "00:00", 0},   {"12:30", "12:30", 750},
+        {"23:59", "23:59", 1439}, {"1:60", "00:00", 0},    {"", "00:00", 0},        {"ab", "00:00", 0},
+        {"1:2:3", "01:03", 63},   {"012:3", "12:03", 723}, {"9:30x", "09:30", 570}, {"24:00", "00:00", 0},
     };
     for (const Case &c : cases) {
         const NormalizedTime t = NormalizeStartTime(c.typed);
@@ -39,7 +39,7 @@ TEST(AutoSetupNormalize, IntervalFallsBackToOneMinute)
 
     EXPECT_EQ(interval("08:00", "09:00", "15").minutes, 15);
     EXPECT_EQ(interval("08:00", "09:00", "15").text, "15  Minute");
-    EXPECT_EQ(interval("08:00", "09:00", "60").minutes, 1);  // not shorter than the span
+    EXPECT_EQ(interval("08:00", "09:00", "60").minutes, 1); // not shorter than the span
     EXPECT_EQ(interval("08:00", "09:00", "59").minutes, 59);
     EXPECT_EQ(interval("08:00", "09:00", "0").minutes, 1);
     EXPECT_EQ(interval("08:00", "09:00", "").minutes, 1);

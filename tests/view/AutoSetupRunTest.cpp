@@ -1,11 +1,11 @@
 #include "view/AutoSetupForm.h"
 #include "view/AutoSetupMerge.h"
 
-#include "support/RecordingMessages.h"
 #include "device/DayImage.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
+#include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 

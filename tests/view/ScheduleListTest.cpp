@@ -363,7 +363,8 @@ TEST_F(ScheduleListTest, ReSortLeavesADayWithASelectionAbove15AsItIs)
     EXPECT_EQ(column(kColumnTime), (Texts{"09:00", "07:05", "08:00"}));
     EXPECT_EQ(week.day(1).count(), 3);
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].contains("Row 2: Selection 16 at 07:05 is above 15")) << messages.shown[0].toStdString();
+    EXPECT_TRUE(messages.shown[0].contains("Row 2: Selection 16 at 07:05 is above 15"))
+        << messages.shown[0].toStdString();
     EXPECT_EQ(changes, 0);
 
     // Paste onto it: nothing is appended either.

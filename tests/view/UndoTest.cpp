@@ -1,8 +1,8 @@
 #include "MemoryListControl.h"
 #include "support/RecordingMessages.h"
 
-#include "schedule/WeekEditor.h"
 #include "schedule/Weekday.h"
+#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/AutoSetupForm.h"
 #include "view/ScheduleList.h"
@@ -86,18 +86,27 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesExactly)
     const auto none = [](Undo &) {};
     const std::vector<StepKind> kinds = {
         {"Insert Row", [](Undo &t) { t.control.click(1); }, [](Undo &t) { t.list.insertRow(); }},
-        {"Delete 2 Rows", [](Undo &t) { t.control.click(0); t.control.selectRow(2); },
+        {"Delete 2 Rows",
+         [](Undo &t) {
+             t.control.click(0);
+             t.control.selectRow(2);
+         },
          [](Undo &t) { t.list.deleteRows(); }},
         {"Cut Row", [](Undo &t) { t.control.click(1); }, [](Undo &t) { t.list.cutRows(); }},
-        {"Paste", [](Undo &t) { t.control.click(0); t.list.copyRows(); t.list.ShowDay(kWednesday); },
+        {"Paste",
+         [](Undo &t) {
+             t.control.click(0);
+             t.list.copyRows();
+             t.list.ShowDay(kWednesday);
+         },
          [](Undo &t) { t.list.pasteRows(); }},
         {"Toggle AC", [](Undo &t) { t.control.setCurrentCell(1, kColumnAc); },
          [](Undo &t) { t.list.toggleCurrentCell(); }},
         {"Edit Time", [](Undo &t) { t.edit(2, kColumnTime, "11:45"); }, [](Undo &t) { t.list.CommitCellEdit(); }},
-        {"Edit Selection", [](Undo &t) { t.edit(0, kColumnSelection, "7"); },
-         [](Undo &t) { t.list.StoreList(); }},
+        {"Edit Selection", [](Undo &t) { t.edit(0, kColumnSelection, "7"); }, [](Undo &t) { t.list.StoreList(); }},
         {"Sort by Time", [](Undo &t) { t.control.click(2); }, [](Undo &t) { t.list.NormalizeDay(); }},
-        {"Auto Set (Sunday)", none, [](Undo &t) {
+        {"Auto Set (Sunday)", none,
+         [](Undo &t) {
              // As the dialog does it: the week is written, then the list shows the day made.
              WeeklySchedule before;
              before.copyFrom(t.week);
@@ -153,14 +162,33 @@ TEST_F(Undo, ARandomRunUndoesToTheStartAndRedoesToTheEnd)
         if (rows > 0)
             control.click(pick(rows));
         switch (pick(8)) {
-        case 0: list.ShowDay(1 + pick(7)); break;
-        case 1: list.insertRow(); break;
-        case 2: list.deleteRows(); break;
-        case 3: list.copyRows(); list.ShowDay(1 + pick(7)); list.pasteRows(); break;
-        case 4: control.setCurrentCell(pick(rows), kColumnAmPm + pick(9)); list.toggleCurrentCell(); break;
-        case 5: edit(pick(rows), kColumnTime, std::to_string(pick(12)) + ":" + std::to_string(10 + pick(50))); break;
-        case 6: list.NormalizeDay(); break;
-        case 7: list.cutRows(); break;
+        case 0:
+            list.ShowDay(1 + pick(7));
+            break;
+        case 1:
+            list.insertRow();
+            break;
+        case 2:
+            list.deleteRows();
+            break;
+        case 3:
+            list.copyRows();
+            list.ShowDay(1 + pick(7));
+            list.pasteRows();
+            break;
+        case 4:
+            control.setCurrentCell(pick(rows), kColumnAmPm + pick(9));
+            list.toggleCurrentCell();
+            break;
+        case 5:
+            edit(pick(rows), kColumnTime, std::to_string(pick(12)) + ":" + std::to_string(10 + pick(50)));
+            break;
+        case 6:
+            list.NormalizeDay();
+            break;
+        case 7:
+            list.cutRows();
+            break;
         }
         steps = changes.history().index();
     }

@@ -17,20 +17,22 @@ struct VerbName {
 constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
                                {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
                                {"clock", CliVerb::Clock},       {"image", CliVerb::Image},
-                               {"compare", CliVerb::Compare},
-                               {"journal", CliVerb::Journal}};
+                               {"compare", CliVerb::Compare},   {"journal", CliVerb::Journal}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
     CliParseResult result;
     result.outcome = CliParseResult::UsageError;
     const QString where = verb.isEmpty() ? QStringLiteral("tavrin-cli") : QStringLiteral("tavrin-cli ") + verb;
-    result.text = where + QStringLiteral(": ") + message + QStringLiteral("\nTry '") + where
-                + QStringLiteral(" --help'.");
+    result.text =
+        where + QStringLiteral(": ") + message + QStringLiteral("\nTry '") + where + QStringLiteral(" --help'.");
     return result;
 }
 
-int dayFromText(const QString &text) { return weekdayFromName(text.trimmed().toStdString()); }
+int dayFromText(const QString &text)
+{
+    return weekdayFromName(text.trimmed().toStdString());
+}
 
 QString unknownWeekday(const QString &text)
 {
@@ -72,7 +74,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     if (verbText == QLatin1String("--help") || verbText == QLatin1String("-h") || verbText == QLatin1String("help")) {
         CliParseResult result;
         result.outcome = CliParseResult::Help;
-        result.text = (arguments.size() > 1 && verbText == QLatin1String("help")) ? cliHelp(arguments.at(1)) : QString();
+        result.text =
+            (arguments.size() > 1 && verbText == QLatin1String("help")) ? cliHelp(arguments.at(1)) : QString();
         if (result.text.isEmpty())
             result.text = cliOverviewHelp();
         return result;
@@ -141,12 +144,12 @@ CliParseResult parseCliArguments(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
-                        || command.verb == CliVerb::Download || command.verb == CliVerb::Image
-                        || command.verb == CliVerb::Compare;
+        || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare;
     if (wantsFile) {
         if (positional.isEmpty())
-            return usageError(verbText, command.verb == CliVerb::Import ? QStringLiteral("no CSV file given")
-                                                                        : QStringLiteral("no schedule file given"));
+            return usageError(verbText,
+                              command.verb == CliVerb::Import ? QStringLiteral("no CSV file given")
+                                                              : QStringLiteral("no schedule file given"));
         if (positional.size() > 1)
             return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.at(1)));
         command.file = positional.front();
@@ -168,7 +171,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     }
 
     const bool journalled = command.verb == CliVerb::Download || command.verb == CliVerb::Upload
-                         || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal;
+        || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal;
     if (journalled)
         command.journal = value(journalOption);
     if (command.verb == CliVerb::Journal) {
@@ -177,7 +180,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
             bool number = false;
             command.last = value(lastOption).toInt(&number);
             if (!number || command.last < 1)
-                return usageError(verbText, QStringLiteral("--last wants a count from 1 up, not \"%1\"").arg(value(lastOption)));
+                return usageError(verbText,
+                                  QStringLiteral("--last wants a count from 1 up, not \"%1\"").arg(value(lastOption)));
         }
     }
 
@@ -203,9 +207,10 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         const bool all = parser.isSet(allOption);
         const bool clear = command.verb == CliVerb::Download && parser.isSet(clearOption);
         if (int(days) + int(all) + int(clear) > 1)
-            return usageError(verbText, command.verb == CliVerb::Download
-                                            ? QStringLiteral("give one of --days, --all and --clear")
-                                            : QStringLiteral("give either --days or --all"));
+            return usageError(verbText,
+                              command.verb == CliVerb::Download
+                                  ? QStringLiteral("give one of --days, --all and --clear")
+                                  : QStringLiteral("give either --days or --all"));
         if (command.verb == CliVerb::Download && !days && !all && !clear)
             return usageError(verbText, QStringLiteral("give the weekdays to send: --days LIST, --all or --clear"));
         command.clearAll = clear;

@@ -22,19 +22,19 @@ struct ClockSetting {
 // One command line, checked: every field the verb needs is there and valid.
 struct CliCommand {
     CliVerb verb = CliVerb::Show;
-    QString file;          // show, image, download, compare: the schedule file; import: the CSV ("-" = stdin)
-    QString to;            // import, upload: the schedule file written
-    QString port;          // download, upload, clock, compare; journal --port: only this port
+    QString file; // show, image, download, compare: the schedule file; import: the CSV ("-" = stdin)
+    QString to; // import, upload: the schedule file written
+    QString port; // download, upload, clock, compare; journal --port: only this port
     std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
-    bool verify = false;   // download --verify
-    int day = 0;           // show --day (0 = the whole week), image --day
-    bool hex = false;      // image --hex
+    bool verify = false; // download --verify
+    int day = 0; // show --day (0 = the whole week), image --day
+    bool hex = false; // image --hex
     bool setClock = false; // clock --set / --now
-    bool now = false;      // clock --now: the computer's clock, read when the frame is made
-    ClockSetting setting;  // clock --set
-    QString journal;       // download, upload, clock, journal --journal: the journal file instead of the usual one
-    int last = 0;          // journal --last: at most this many entries (0: all)
+    bool now = false; // clock --now: the computer's clock, read when the frame is made
+    ClockSetting setting; // clock --set
+    QString journal; // download, upload, clock, journal --journal: the journal file instead of the usual one
+    int last = 0; // journal --last: at most this many entries (0: all)
 };
 
 struct CliParseResult {

@@ -29,68 +29,65 @@ QString cliOverviewHelp()
                "  journal [--port NAME] [--last N]                    the journal of transfers\n"
                "\n"
                "'tavrin-cli COMMAND --help' tells more of each.\n")
-         + QLatin1String(kExitText);
+        + QLatin1String(kExitText);
 }
 
 QString cliHelp(const QString &verb)
 {
     QString text;
     if (verb == QLatin1String("show")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli show FILE [--day DAY]\n"
-            "Writes the schedule file FILE to standard output as CSV (RFC 4180): a header line\n"
-            "  day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n"
-            "then one row per entry, Monday to Sunday, each weekday in position order: the\n"
-            "weekday's name, the position, the 24-hour HH:MM and the other fields as stored.\n"
-            "A text that starts with =, +, -, @, a tab, a CR or ', and a text the column's values\n"
-            "do not cover, is written after an apostrophe ('=SUM(A1)), so a spreadsheet takes it as\n"
-            "text and import reads it back as stored. NUL bytes and bytes that are not UTF-8 are\n"
-            "left out and named on standard error.\n"
-            "\n"
-            "  --day DAY   only that weekday's rows\n");
+        text = QStringLiteral("Usage: tavrin-cli show FILE [--day DAY]\n"
+                              "Writes the schedule file FILE to standard output as CSV (RFC 4180): a header line\n"
+                              "  day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\n"
+                              "then one row per entry, Monday to Sunday, each weekday in position order: the\n"
+                              "weekday's name, the position, the 24-hour HH:MM and the other fields as stored.\n"
+                              "A text that starts with =, +, -, @, a tab, a CR or ', and a text the column's values\n"
+                              "do not cover, is written after an apostrophe ('=SUM(A1)), so a spreadsheet takes it as\n"
+                              "text and import reads it back as stored. NUL bytes and bytes that are not UTF-8 are\n"
+                              "left out and named on standard error.\n"
+                              "\n"
+                              "  --day DAY   only that weekday's rows\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("import")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli import CSV --to FILE\n"
-            "Reads a schedule in the CSV form 'show' writes (CSV '-' is standard input) and writes it\n"
-            "into the schedule file FILE, created from the template database when it does not exist.\n"
-            "The CSV is the whole week: a weekday without rows is written empty.\n"
-            "\n"
-            "The header names the ten columns, in any order. Rows may come in any order; id is the\n"
-            "entry's position, and the ids of a weekday run 1, 2, 3 ... without gaps. time is HH:MM\n"
-            "(24-hour), melody_voice \"Melody\", \"Voice\" or empty, selection 0 to 15 or empty, ac\n"
-            "\"ON\", \"OFF\" or empty, ch1 to ch4 \"1\" or \"0\". A field that starts with an\n"
-            "apostrophe is the rest of it exactly, as show writes it; an empty time is a position\n"
-            "without an event.\n"
-            "Every bad row is reported with its line number (reading stops after 50), and then FILE\n"
-            "is not touched. A CSV larger than 4 MB is refused.\n"
-            "\n"
-            "  --to FILE   the schedule file to write\n");
+        text =
+            QStringLiteral("Usage: tavrin-cli import CSV --to FILE\n"
+                           "Reads a schedule in the CSV form 'show' writes (CSV '-' is standard input) and writes it\n"
+                           "into the schedule file FILE, created from the template database when it does not exist.\n"
+                           "The CSV is the whole week: a weekday without rows is written empty.\n"
+                           "\n"
+                           "The header names the ten columns, in any order. Rows may come in any order; id is the\n"
+                           "entry's position, and the ids of a weekday run 1, 2, 3 ... without gaps. time is HH:MM\n"
+                           "(24-hour), melody_voice \"Melody\", \"Voice\" or empty, selection 0 to 15 or empty, ac\n"
+                           "\"ON\", \"OFF\" or empty, ch1 to ch4 \"1\" or \"0\". A field that starts with an\n"
+                           "apostrophe is the rest of it exactly, as show writes it; an empty time is a position\n"
+                           "without an event.\n"
+                           "Every bad row is reported with its line number (reading stops after 50), and then FILE\n"
+                           "is not touched. A CSV larger than 4 MB is refused.\n"
+                           "\n"
+                           "  --to FILE   the schedule file to write\n");
     } else if (verb == QLatin1String("download")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
-            "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
-            "Sunday, each after the device acknowledged the one before.\n"
-            "\n"
-            "  --port NAME   the serial port (COM1, /dev/ttyS0, /dev/ttyUSB0, a tavrin-sim device)\n"
-            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-            "  --all         every weekday\n"
-            "  --clear       ALL Clear: blank every image the device holds\n"
-            "  --verify      then read each weekday sent back and compare it with what was sent;\n"
-            "                the weekdays that differ are printed as 'compare' prints them, and\n"
-            "                the exit status is 3 when the device does not hold what was sent\n");
+        text = QStringLiteral("Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
+                              "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
+                              "Sunday, each after the device acknowledged the one before.\n"
+                              "\n"
+                              "  --port NAME   the serial port (COM1, /dev/ttyS0, /dev/ttyUSB0, a tavrin-sim device)\n"
+                              "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+                              "  --all         every weekday\n"
+                              "  --clear       ALL Clear: blank every image the device holds\n"
+                              "  --verify      then read each weekday sent back and compare it with what was sent;\n"
+                              "                the weekdays that differ are printed as 'compare' prints them, and\n"
+                              "                the exit status is 3 when the device does not hold what was sent\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("upload")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all]\n"
-            "Reads weekdays back from the device and stores them into the schedule file FILE\n"
-            "(created from the template database when it does not exist). The other weekdays of\n"
-            "FILE are kept. Without --days every weekday is read.\n"
-            "\n"
-            "  --port NAME   the serial port\n"
-            "  --to FILE     the schedule file to write\n"
-            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-            "  --all         every weekday\n");
+        text = QStringLiteral("Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all]\n"
+                              "Reads weekdays back from the device and stores them into the schedule file FILE\n"
+                              "(created from the template database when it does not exist). The other weekdays of\n"
+                              "FILE are kept. Without --days every weekday is read.\n"
+                              "\n"
+                              "  --port NAME   the serial port\n"
+                              "  --to FILE     the schedule file to write\n"
+                              "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+                              "  --all         every weekday\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("clock")) {
         text = QStringLiteral(
@@ -106,51 +103,48 @@ QString cliHelp(const QString &verb)
             "  --journal FILE         the journal to record in (see 'journal --help')\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("journal")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli journal [--port NAME] [--last N] [--journal FILE]\n"
-            "Prints the journal of every download, ALL Clear, upload and clock setting, by this\n"
-            "program and by the desktop program, newest first, one line each:\n"
-            "  TIME KIND PORT OUTCOME DAYS SHA256S [OFFSET]\n"
-            "  2026-10-24T21:05:00 download /dev/ttyUSB0 completed Mon,Tue 3f1a09c2,77b0e4d1\n"
-            "TIME is local ISO 8601; KIND download, all-clear, upload, comparison or clock-set;\n"
-            "OUTCOME completed, refused, no-response, line-error, cancelled or port-failed; DAYS\n"
-            "the weekdays (\"-\" for none); SHA256S the first 8 hex digits of each weekday's image\n"
-            "(\"-\" for none); OFFSET, when the device's clock was read, \"offset=+133s\" (ahead).\n"
-            "\n"
-            "  --port NAME     only the entries of that port\n"
-            "  --last N        only the newest N entries\n"
-            "  --journal FILE  this journal rather than journal.sqlite in the user's data folder\n"
-            "                  ($TAVRIN_JOURNAL, when set, names it too)\n");
+        text = QStringLiteral("Usage: tavrin-cli journal [--port NAME] [--last N] [--journal FILE]\n"
+                              "Prints the journal of every download, ALL Clear, upload and clock setting, by this\n"
+                              "program and by the desktop program, newest first, one line each:\n"
+                              "  TIME KIND PORT OUTCOME DAYS SHA256S [OFFSET]\n"
+                              "  2026-10-24T21:05:00 download /dev/ttyUSB0 completed Mon,Tue 3f1a09c2,77b0e4d1\n"
+                              "TIME is local ISO 8601; KIND download, all-clear, upload, comparison or clock-set;\n"
+                              "OUTCOME completed, refused, no-response, line-error, cancelled or port-failed; DAYS\n"
+                              "the weekdays (\"-\" for none); SHA256S the first 8 hex digits of each weekday's image\n"
+                              "(\"-\" for none); OFFSET, when the device's clock was read, \"offset=+133s\" (ahead).\n"
+                              "\n"
+                              "  --port NAME     only the entries of that port\n"
+                              "  --last N        only the newest N entries\n"
+                              "  --journal FILE  this journal rather than journal.sqlite in the user's data folder\n"
+                              "                  ($TAVRIN_JOURNAL, when set, names it too)\n");
     } else if (verb == QLatin1String("image")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli image FILE --day DAY [--hex]\n"
-            "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"
-            "FILE to standard output: four bytes for each minute of the day, 00:00 first.\n"
-            "\n"
-            "  --day DAY   the weekday\n"
-            "  --hex       as hex text, 64 bytes a line\n");
+        text = QStringLiteral("Usage: tavrin-cli image FILE --day DAY [--hex]\n"
+                              "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"
+                              "FILE to standard output: four bytes for each minute of the day, 00:00 first.\n"
+                              "\n"
+                              "  --day DAY   the weekday\n"
+                              "  --hex       as hex text, 64 bytes a line\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("compare")) {
-        text = QStringLiteral(
-            "Usage: tavrin-cli compare FILE --port NAME [--days LIST | --all]\n"
-            "Reads weekdays back from the device (nothing is written anywhere) and compares each\n"
-            "with the image the schedule file FILE gives it, minute by minute: what the device\n"
-            "will really do, with entries sharing a minute merged and entries the device cannot\n"
-            "hold left out. Without --days every weekday is read. Standard output gets one line\n"
-            "per weekday, then one per minute that differs:\n"
-            "\n"
-            "  Monday: same\n"
-            "  Wednesday: differs in 2 minutes\n"
-            "  Wednesday 07:05  file: AM 07:05 Melody 3 ON 1 0 0 0  device: (none)\n"
-            "  Wednesday 13:30  file: (none)  device: PM 01:30 Voice 12 - 0 1 0 0\n"
-            "\n"
-            "A minute line has the weekday and the 24-hour time, then each side as \"(none)\" or\n"
-            "eight fields as the list shows them: AM/PM, the 12-hour time, Melody/Voice,\n"
-            "Selection, AC (ON/OFF), CH1 to CH4 as 1/0; \"-\" for no Melody/Voice or no AC.\n"
-            "\n"
-            "  --port NAME   the serial port\n"
-            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-            "  --all         every weekday\n");
+        text = QStringLiteral("Usage: tavrin-cli compare FILE --port NAME [--days LIST | --all]\n"
+                              "Reads weekdays back from the device (nothing is written anywhere) and compares each\n"
+                              "with the image the schedule file FILE gives it, minute by minute: what the device\n"
+                              "will really do, with entries sharing a minute merged and entries the device cannot\n"
+                              "hold left out. Without --days every weekday is read. Standard output gets one line\n"
+                              "per weekday, then one per minute that differs:\n"
+                              "\n"
+                              "  Monday: same\n"
+                              "  Wednesday: differs in 2 minutes\n"
+                              "  Wednesday 07:05  file: AM 07:05 Melody 3 ON 1 0 0 0  device: (none)\n"
+                              "  Wednesday 13:30  file: (none)  device: PM 01:30 Voice 12 - 0 1 0 0\n"
+                              "\n"
+                              "A minute line has the weekday and the 24-hour time, then each side as \"(none)\" or\n"
+                              "eight fields as the list shows them: AM/PM, the 12-hour time, Melody/Voice,\n"
+                              "Selection, AC (ON/OFF), CH1 to CH4 as 1/0; \"-\" for no Melody/Voice or no AC.\n"
+                              "\n"
+                              "  --port NAME   the serial port\n"
+                              "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+                              "  --all         every weekday\n");
         text += QLatin1String(kDayText);
         return text + QLatin1String(kCompareExitText);
     } else {

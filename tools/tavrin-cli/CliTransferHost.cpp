@@ -47,9 +47,15 @@ void CliTransferHost::killTimer(int id)
         m_timers[id].stop();
 }
 
-void CliTransferHost::setProgressRange(int low, int high) { m_progress.setRange(high - low); }
+void CliTransferHost::setProgressRange(int low, int high)
+{
+    m_progress.setRange(high - low);
+}
 
-void CliTransferHost::setProgress(int position) { m_progress.setPosition(position); }
+void CliTransferHost::setProgress(int position)
+{
+    m_progress.setPosition(position);
+}
 
 void CliTransferHost::reportOutcome(const TransferOutcome &outcome, std::function<void()> onAcknowledged)
 {

@@ -16,10 +16,10 @@ class TransferProgress;
 class CliTransferHost : public TransferHost {
 public:
     struct Hooks {
-        std::function<void(const QByteArray &)> write;  // a frame to the port
-        std::function<void(int)> timer;                 // a timer fired: the session's timer(id)
+        std::function<void(const QByteArray &)> write; // a frame to the port
+        std::function<void(int)> timer; // a timer fired: the session's timer(id)
         std::function<void(const TransferOutcome &)> outcome; // how the exchange or a step ended
-        std::function<void(Result)> closed;             // the dialog would close now
+        std::function<void(Result)> closed; // the dialog would close now
     };
 
     CliTransferHost(TransferProgress &progress, Hooks hooks);

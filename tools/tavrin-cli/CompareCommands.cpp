@@ -2,13 +2,13 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
-#include "DeviceLink.h"
-#include "DeviceReading.h"
-#include "ScheduleFileAccess.h"
 #include "device/TransferOutcomeText.h"
 #include "device/WeekComparison.h"
+#include "DeviceLink.h"
+#include "DeviceReading.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
+#include "ScheduleFileAccess.h"
 
 #include <QStringList>
 
@@ -37,7 +37,7 @@ bool printLines(const std::vector<WeekdayComparison> &comparison)
 // compares the images as the device sent them. Empty when
 // some weekday could not be read (which has been said).
 std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, const WeeklySchedule &file,
-                                                              const std::vector<int> &days)
+                                                             const std::vector<int> &days)
 {
     auto scratch = std::make_unique<WeeklySchedule>();
     const WeekdayReading reading = readWeekdays(link, days, *scratch);

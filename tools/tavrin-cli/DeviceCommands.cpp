@@ -4,20 +4,20 @@
 #include "CliOutput.h"
 #include "CliTransferHost.h"
 #include "CompareCommands.h"
-#include "DeviceLink.h"
-#include "JournalCommand.h"
-#include "ScheduleFileAccess.h"
-#include "TransferProgress.h"
 #include "device/ClockOffset.h"
 #include "device/ClockSession.h"
-#include "device/FrameBytes.h"
-#include "device/TransferOutcomeText.h"
 #include "device/DownloadSession.h"
+#include "device/FrameBytes.h"
 #include "device/SummerTimeNotice.h"
+#include "device/TransferOutcomeText.h"
 #include "device/TransferRecorder.h"
 #include "device/UploadSession.h"
+#include "DeviceLink.h"
+#include "JournalCommand.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
+#include "ScheduleFileAccess.h"
+#include "TransferProgress.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -48,7 +48,10 @@ constexpr int kClockReplyTimeoutMs = 5000;
 // Time for a set-clock frame to leave the port before it is closed.
 constexpr int kDrainTimeoutMs = 3000;
 
-QString dayName(int day) { return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size())); }
+QString dayName(int day)
+{
+    return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size()));
+}
 
 bool openLink(DeviceLink &link, const QString &port)
 {
@@ -61,8 +64,7 @@ bool openLink(DeviceLink &link, const QString &port)
 }
 
 // Ticks the boxes the operator would tick: Weekly for all seven weekdays, else each one.
-template<typename Session>
-void tickDays(Session &session, const std::vector<int> &days)
+template <typename Session> void tickDays(Session &session, const std::vector<int> &days)
 {
     if (days.size() == 7) {
         session.boxClicked(Session::kWeekly, true);
@@ -118,7 +120,11 @@ QStringList dayNames(const std::vector<int> &days)
 class JournalOnce {
 public:
     JournalOnce(const CliCommand &command, const WeeklySchedule &week, QString file)
-        : m_command(command), m_week(week), m_file(std::move(file)) {}
+        : m_command(command)
+        , m_week(week)
+        , m_file(std::move(file))
+    {
+    }
     void operator()(const TransferOutcome &outcome)
     {
         if (m_done)
@@ -161,7 +167,8 @@ int runDownload(const CliCommand &command)
     hooks.write = [&](const QByteArray &frame) {
         progress.finish(QStringLiteral("sent"));
         const char code = FrameBytes::codeOf(frame);
-        progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code) : dayName(dayForDayCode(code)));
+        progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code)
+                                        : dayName(dayForDayCode(code)));
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
@@ -329,8 +336,8 @@ private:
 int runClock(const CliCommand &command)
 {
     // Said before the device is asked: the advice holds whatever the device answers.
-    if (const std::optional<OffsetChange> change
-        = upcomingOffsetChange(QTimeZone::systemTimeZone(), QDateTime::currentDateTime())) {
+    if (const std::optional<OffsetChange> change =
+            upcomingOffsetChange(QTimeZone::systemTimeZone(), QDateTime::currentDateTime())) {
         sayRaw(QString::fromStdString(summerTimeNotice(*change)) + QLatin1Char('\n'));
     }
     DeviceLink link;

@@ -51,6 +51,12 @@ void DeviceLink::write(const QByteArray &frame)
     m_comm->Write(reinterpret_cast<const uint8_t *>(frame.constData()), size_t(frame.size()));
 }
 
-bool DeviceLink::drain(int timeoutMs) { return m_comm->Drain(timeoutMs); }
+bool DeviceLink::drain(int timeoutMs)
+{
+    return m_comm->Drain(timeoutMs);
+}
 
-void DeviceLink::close() { m_comm->Shutdown(); }
+void DeviceLink::close()
+{
+    m_comm->Shutdown();
+}

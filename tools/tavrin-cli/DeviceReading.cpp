@@ -2,19 +2,22 @@
 
 #include "CliOutput.h"
 #include "CliTransferHost.h"
-#include "DeviceLink.h"
-#include "TransferProgress.h"
 #include "device/FrameBytes.h"
 #include "device/TransferOutcomeText.h"
 #include "device/UploadSession.h"
+#include "DeviceLink.h"
 #include "schedule/Weekday.h"
+#include "TransferProgress.h"
 
 #include <QEventLoop>
 
 #include <memory>
 
 namespace {
-QString dayName(int day) { return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size())); }
+QString dayName(int day)
+{
+    return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size()));
+}
 } // namespace
 
 WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, WeeklySchedule &week)

@@ -9,10 +9,10 @@ class WeeklySchedule;
 
 // What reading weekdays back from the device brought.
 struct WeekdayReading {
-    std::vector<int> stored;     // weekdays whose image came back and replaced the week's
+    std::vector<int> stored; // weekdays whose image came back and replaced the week's
     std::vector<int> lineErrors; // weekdays whose image failed the line check; kept as before
-    bool completed = false;      // every weekday asked for was answered
-    WeekImages images;           // the images stored, as the device sent them
+    bool completed = false; // every weekday asked for was answered
+    WeekImages images; // the images stored, as the device sent them
 };
 
 // Reads these weekdays from the device on an open link into `week`, as Upload does: one line

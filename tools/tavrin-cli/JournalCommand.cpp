@@ -39,10 +39,11 @@ QString journalLine(const JournalEntry &entry)
     for (const JournalImage &image : entry.images)
         shas << QString::fromLatin1(image.sha256.left(kShortSha));
     QString line = entry.when.toString(Qt::ISODate) + QLatin1Char(' ') + journalKindName(entry.kind) + QLatin1Char(' ')
-                 + (entry.port.isEmpty() ? QStringLiteral("-") : entry.port) + QLatin1Char(' ')
-                 + journalOutcomeName(entry.outcome) + QLatin1Char(' ') + orDash(days) + QLatin1Char(' ') + orDash(shas);
+        + (entry.port.isEmpty() ? QStringLiteral("-") : entry.port) + QLatin1Char(' ')
+        + journalOutcomeName(entry.outcome) + QLatin1Char(' ') + orDash(days) + QLatin1Char(' ') + orDash(shas);
     if (entry.clockOffsetSeconds)
-        line += QStringLiteral(" offset=%1%2s").arg(*entry.clockOffsetSeconds >= 0 ? QStringLiteral("+") : QString())
+        line += QStringLiteral(" offset=%1%2s")
+                    .arg(*entry.clockOffsetSeconds >= 0 ? QStringLiteral("+") : QString())
                     .arg(*entry.clockOffsetSeconds);
     return line;
 }

@@ -2,10 +2,10 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
-#include "ScheduleFileAccess.h"
 #include "device/DayImage.h"
 #include "schedule/ScheduleCsv.h"
 #include "schedule/WeeklySchedule.h"
+#include "ScheduleFileAccess.h"
 
 #include <QFile>
 
@@ -19,7 +19,8 @@ constexpr qint64 kCsvSizeLimit = qint64(kScheduleCsvSizeLimit);
 bool readCsvText(const QString &path, QByteArray &text, QString &error)
 {
     QFile file(path);
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    const bool opened =
+        path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened) {
         error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
@@ -33,7 +34,9 @@ bool readCsvText(const QString &path, QByteArray &text, QString &error)
         text += piece;
     }
     if (text.size() > kCsvSizeLimit) {
-        error = QStringLiteral("%1: larger than %2 MB, far more than a week's schedule").arg(path).arg(kCsvSizeLimit / (1024 * 1024));
+        error = QStringLiteral("%1: larger than %2 MB, far more than a week's schedule")
+                    .arg(path)
+                    .arg(kCsvSizeLimit / (1024 * 1024));
         return false;
     }
     if (file.error() != QFileDevice::NoError) {
@@ -83,7 +86,10 @@ int runShow(const CliCommand &command)
     std::vector<ScheduleCsvError> problems;
     const std::string text = scheduleCsv(*week, command.day, problems);
     for (const ScheduleCsvError &problem : problems)
-        sayRaw(QStringLiteral("%1: CSV line %2: %3\n").arg(command.file).arg(problem.line).arg(QString::fromStdString(problem.message)));
+        sayRaw(QStringLiteral("%1: CSV line %2: %3\n")
+                   .arg(command.file)
+                   .arg(problem.line)
+                   .arg(QString::fromStdString(problem.message)));
     return outputOrFail(writeOut(text));
 }
 
@@ -101,8 +107,9 @@ int runImport(const CliCommand &command)
     if (!readScheduleCsv(std::string_view(text.constData(), size_t(text.size())), *week, errors)) {
         const QString name = command.file == QLatin1String("-") ? QStringLiteral("<stdin>") : command.file;
         for (const ScheduleCsvError &e : errors)
-            sayRaw(e.line > 0 ? QStringLiteral("%1:%2: %3\n").arg(name).arg(e.line).arg(QString::fromStdString(e.message))
-                              : QStringLiteral("%1: %2\n").arg(name, QString::fromStdString(e.message)));
+            sayRaw(e.line > 0
+                       ? QStringLiteral("%1:%2: %3\n").arg(name).arg(e.line).arg(QString::fromStdString(e.message))
+                       : QStringLiteral("%1: %2\n").arg(name, QString::fromStdString(e.message)));
         sayError(QStringLiteral("%1 is not read; nothing written to %2").arg(name, command.to));
         return kExitFailure;
     }

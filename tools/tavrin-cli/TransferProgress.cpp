@@ -29,7 +29,10 @@ void TransferProgress::start(const QString &label)
         draw(0);
 }
 
-void TransferProgress::setRange(int top) { m_top = std::max(1, top); }
+void TransferProgress::setRange(int top)
+{
+    m_top = std::max(1, top);
+}
 
 void TransferProgress::setPosition(int position)
 {

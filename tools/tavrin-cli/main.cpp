@@ -1,11 +1,11 @@
 // tavrin-cli: the schedule files and the device, without a window.
+#include "app/Settings.h"
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "CompareCommands.h"
 #include "DeviceCommands.h"
 #include "JournalCommand.h"
 #include "ScheduleCommands.h"
-#include "app/Settings.h"
 
 #include <QCoreApplication>
 

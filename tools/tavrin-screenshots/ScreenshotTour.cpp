@@ -8,11 +8,11 @@
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CTavrinView.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
 
 namespace {
 
@@ -29,11 +29,17 @@ void settle(int ms = 300)
 } // namespace
 
 ScreenshotTour::ScreenshotTour(CMainFrame &frame, Messages &messages, const QString &folder)
-    : QObject(&frame), m_frame(frame), m_messages(messages), m_folder(folder)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_messages(messages)
+    , m_folder(folder)
 {
 }
 
-void ScreenshotTour::start() { QTimer::singleShot(500, this, &ScreenshotTour::run); }
+void ScreenshotTour::start()
+{
+    QTimer::singleShot(500, this, &ScreenshotTour::run);
+}
 
 bool ScreenshotTour::save(QWidget *widget, const QString &name)
 {

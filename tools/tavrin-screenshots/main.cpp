@@ -1,14 +1,14 @@
 // tavrin-screenshots FOLDER [--port NAME]: the program's window and dialogs as PNGs.
 #include "ScreenshotTour.h"
 
-#include "app/Settings.h"
 #include "app/gui/CTavrinApp.h"
 #include "app/gui/DialogFileChooser.h"
+#include "app/Settings.h"
 #include "ui/gui/BoxMessages.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -24,8 +24,8 @@ int main(int argc, char **argv)
     QTemporaryDir settingsDir;
     auto messages = std::make_unique<BoxMessages>();
     Messages &shownMessages = *messages;
-    CTavrinApp app(std::make_unique<Settings>(settingsDir.filePath(QStringLiteral("settings.ini"))), std::move(messages),
-                   std::make_unique<DialogFileChooser>());
+    CTavrinApp app(std::make_unique<Settings>(settingsDir.filePath(QStringLiteral("settings.ini"))),
+                   std::move(messages), std::make_unique<DialogFileChooser>());
     if (!app.InitInstance(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(app.errorText()));
         return 2;

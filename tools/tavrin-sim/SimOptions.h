@@ -7,8 +7,8 @@
 
 // The simulator's command line.
 struct SimOptions {
-    std::string link;       // symbolic link to the device, if any
-    std::string stateFile;  // images and clock kept here, if any
+    std::string link; // symbolic link to the device, if any
+    std::string stateFile; // images and clock kept here, if any
     bool realtime = false;
     bool verbose = false;
     bool help = false;

@@ -1,9 +1,9 @@
 // tavrin-sim: a Tavrin program timer on a pseudo-terminal, for running the program and its
 // tests without the hardware.
 
+#include "device/DeviceEmulator.h"
 #include "SimOptions.h"
 #include "SimState.h"
-#include "device/DeviceEmulator.h"
 
 #include <algorithm>
 #include <chrono>
@@ -28,7 +28,10 @@ namespace {
 
 volatile sig_atomic_t g_stop = 0;
 
-void onSignal(int) { g_stop = 1; }
+void onSignal(int)
+{
+    g_stop = 1;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -83,7 +86,7 @@ public:
         sigaddset(&blocked, SIGINT);
         sigaddset(&blocked, SIGTERM);
         sigprocmask(SIG_BLOCK, &blocked, &m_signalMask);
-        struct sigaction sa{};
+        struct sigaction sa { };
         sa.sa_handler = onSignal;
         sigaction(SIGINT, &sa, nullptr);
         sigaction(SIGTERM, &sa, nullptr);
@@ -146,7 +149,7 @@ private:
         tcsetattr(m_slave, TCSANOW, &t);
 
         if (!m_options.link.empty()) {
-            struct stat st{};
+            struct stat st { };
             if (lstat(m_options.link.c_str(), &st) == 0) {
                 if (!S_ISLNK(st.st_mode)) {
                     fail(m_options.link + " exists and is not a symbolic link; not replacing it");
@@ -348,11 +351,11 @@ private:
     int m_slave = -1;
     std::string m_slaveName;
     bool m_linked = false;
-    std::deque<uint8_t> m_in;               // received, not yet taken in (--realtime)
+    std::deque<uint8_t> m_in; // received, not yet taken in (--realtime)
     int64_t m_inPaceStart = 0;
     int64_t m_inPaced = 0;
     std::deque<std::vector<uint8_t>> m_out; // answers, piece by piece
-    size_t m_offset = 0;                     // bytes of the front piece already sent
+    size_t m_offset = 0; // bytes of the front piece already sent
     int64_t m_holdUntil = 0;
     int64_t m_paceStart = 0;
     int64_t m_paced = 0;

@@ -7,11 +7,16 @@ namespace {
 QMessageBox::Icon boxIcon(Messages::Icon icon)
 {
     switch (icon) {
-    case Messages::Icon::Information: return QMessageBox::Information;
-    case Messages::Icon::Warning: return QMessageBox::Warning;
-    case Messages::Icon::Error: return QMessageBox::Critical;
-    case Messages::Icon::Question: return QMessageBox::Question;
-    case Messages::Icon::None: break;
+    case Messages::Icon::Information:
+        return QMessageBox::Information;
+    case Messages::Icon::Warning:
+        return QMessageBox::Warning;
+    case Messages::Icon::Error:
+        return QMessageBox::Critical;
+    case Messages::Icon::Question:
+        return QMessageBox::Question;
+    case Messages::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,16 +39,19 @@ Messages::Answer BoxMessages::askSaveChanges(const QString &text, const QString 
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
-    case QMessageBox::Save: return Answer::Save;
-    case QMessageBox::Discard: return Answer::Discard;
-    default: return Answer::Cancel;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
     }
 }
 
 Messages::Answer BoxMessages::askOkCancel(const QString &text, const QString &caption)
 {
-    QMessageBox box(QMessageBox::Warning, captionOrApplicationName(caption), text, QMessageBox::Ok | QMessageBox::Cancel,
-                    m_parent);
+    QMessageBox box(QMessageBox::Warning, captionOrApplicationName(caption), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }

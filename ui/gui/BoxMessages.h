@@ -7,7 +7,10 @@ class QWidget;
 // Messages shown as modal message boxes over a parent window.
 class BoxMessages : public Messages {
 public:
-    explicit BoxMessages(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit BoxMessages(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
 
     void setParent(QWidget *parent) { m_parent = parent; }
 

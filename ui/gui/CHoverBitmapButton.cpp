@@ -3,11 +3,11 @@
 #include "ui/gui/Pictures.h"
 
 #include <QButtonGroup>
+#include <qdrawutil.h>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -38,7 +38,8 @@ QPixmap maskedPicture(const QPixmap &picture, const QImage &mask)
 } // namespace
 
 CHoverBitmapButton::CHoverBitmapButton(Kind kind, QWidget *parent)
-    : QAbstractButton(parent), m_kind(kind)
+    : QAbstractButton(parent)
+    , m_kind(kind)
 {
     setCheckable(kind != Kind::PushButton);
     // the group rule below replaces Qt's own exclusivity
@@ -70,9 +71,8 @@ CHoverBitmapButton::Kind CHoverBitmapButton::kindForButtonStyle(unsigned style)
     return Kind::PushButton;
 }
 
-void CHoverBitmapButton::SetBitmaps(unsigned normal, unsigned selected, unsigned hover,
-                                    unsigned disabled, unsigned focus, unsigned mask,
-                                    qint16 drawMode, qint16 edge, qint16 focusInset)
+void CHoverBitmapButton::SetBitmaps(unsigned normal, unsigned selected, unsigned hover, unsigned disabled,
+                                    unsigned focus, unsigned mask, qint16 drawMode, qint16 edge, qint16 focusInset)
 {
     Images images;
     images.normal = loadPicture(normal);
@@ -91,8 +91,7 @@ void CHoverBitmapButton::SetBitmaps(unsigned normal, unsigned selected, unsigned
     }
 }
 
-void CHoverBitmapButton::setImages(const Images &images, qint16 drawMode, qint16 edge,
-                                   qint16 focusInset)
+void CHoverBitmapButton::setImages(const Images &images, qint16 drawMode, qint16 edge, qint16 focusInset)
 {
     m_images = images;
     if (m_images.disabled.isNull())
@@ -188,8 +187,7 @@ void CHoverBitmapButton::uncheckGroup()
     if (group()) {
         members = group()->buttons();
     } else if (parentWidget()) {
-        const auto siblings = parentWidget()->findChildren<CHoverBitmapButton *>(
-            QString(), Qt::FindDirectChildrenOnly);
+        const auto siblings = parentWidget()->findChildren<CHoverBitmapButton *>(QString(), Qt::FindDirectChildrenOnly);
         for (CHoverBitmapButton *sibling : siblings) {
             if (sibling->kind() == Kind::RadioButton)
                 members.append(sibling);
@@ -290,8 +288,7 @@ void CHoverBitmapButton::drawEdge(QPainter &painter, bool sunken) const
     qDrawWinPanel(&painter, rect(), palette(), sunken);
 }
 
-void CHoverBitmapButton::DrawButtonBitmap(QPainter &painter, const QPixmap &bitmap,
-                                          const QRect &rect) const
+void CHoverBitmapButton::DrawButtonBitmap(QPainter &painter, const QPixmap &bitmap, const QRect &rect) const
 {
     if (bitmap.isNull())
         return;
@@ -358,8 +355,7 @@ void CHoverBitmapButton::DrawItem(QPainter &painter)
         drawEdge(painter, sunken);
     if (hasFocus() && m_focusInset > 0) {
         // the classic dotted focus frame, whatever the style would do
-        const QRect frame = item.adjusted(m_focusInset, m_focusInset, -m_focusInset - 1,
-                                          -m_focusInset - 1);
+        const QRect frame = item.adjusted(m_focusInset, m_focusInset, -m_focusInset - 1, -m_focusInset - 1);
         painter.setPen(QPen(m_textColor, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame);

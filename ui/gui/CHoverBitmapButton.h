@@ -40,9 +40,9 @@ public:
         QPixmap normal;
         QPixmap selected;
         QPixmap hover;
-        QPixmap disabled;   // null: a copy of normal
+        QPixmap disabled; // null: a copy of normal
         QPixmap focus;
-        QImage mask;        // non-white pixels give the button's shape
+        QImage mask; // non-white pixels give the button's shape
     };
 
     explicit CHoverBitmapButton(Kind kind = Kind::CheckBox, QWidget *parent = nullptr);
@@ -59,17 +59,14 @@ public:
     // loaded leaves that picture empty). Draw mode is clamped to 0..2, a negative focus inset
     // taken as 0. A mask, when given, becomes the window's shape; in draw mode 0 the button is
     // then resized to the mask's size. Without a mask, a shape set earlier stays.
-    void SetBitmaps(unsigned normal, unsigned selected = 0, unsigned hover = 0,
-                    unsigned disabled = 0, unsigned focus = 0, unsigned mask = 0,
-                    qint16 drawMode = 0, qint16 edge = 0, qint16 focusInset = 0);
+    void SetBitmaps(unsigned normal, unsigned selected = 0, unsigned hover = 0, unsigned disabled = 0,
+                    unsigned focus = 0, unsigned mask = 0, qint16 drawMode = 0, qint16 edge = 0, qint16 focusInset = 0);
     // The same from pictures in hand.
-    void setImages(const Images &images, qint16 drawMode = 0, qint16 edge = 0,
-                   qint16 focusInset = 0);
+    void setImages(const Images &images, qint16 drawMode = 0, qint16 edge = 0, qint16 focusInset = 0);
 
     // The union of the one-pixel-high runs of pixels whose colour is not exactly `transparent`
     // (alpha ignored). A null mask gives an empty region.
-    static QRegion CreateRegionFromMask(const QImage &mask,
-                                        QRgb transparent = qRgb(255, 255, 255));
+    static QRegion CreateRegionFromMask(const QImage &mask, QRgb transparent = qRgb(255, 255, 255));
 
     // The shape taken from the last mask, if any. An empty shape hides the button and makes it
     // unclickable.
@@ -111,7 +108,7 @@ private:
     Kind m_kind;
     bool m_hovering = false;
     bool m_pressing = false;
-    bool m_keyClick = false;   // a space-bar release: the key-down toggled already
+    bool m_keyClick = false; // a space-bar release: the key-down toggled already
     Images m_images;
     qint16 m_focusInset = 0;
     QColor m_textColor;

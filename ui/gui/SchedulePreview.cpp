@@ -2,8 +2,8 @@
 
 #include "ui/gui/SchedulePrinter.h"
 
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
 
 void previewSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay, QPrinter &printer,
                      const ReportClock &clock)

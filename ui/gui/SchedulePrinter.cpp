@@ -19,8 +19,7 @@ constexpr int kTop = 150;
 // date line with the widest date, time and page number.
 int longestLine(const std::vector<ReportRow> &rows)
 {
-    size_t longest = std::max(ScheduleReport::headingRule().size(),
-                              ScheduleReport::columnHeading().size());
+    size_t longest = std::max(ScheduleReport::headingRule().size(), ScheduleReport::columnHeading().size());
     for (const ReportRow &row : rows)
         longest = std::max(longest, ScheduleReport::entryLine(row).size());
     const ReportTime widest{9999, 12, 31, 23, 59, 59};
@@ -105,8 +104,8 @@ PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &row
     return PrintResult::Printed;
 }
 
-PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
-                          const ReportClock &clock, Messages *messages, QPrinter *setUpPrinter)
+PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay, const ReportClock &clock,
+                          Messages *messages, QPrinter *setUpPrinter)
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter &printer = setUpPrinter ? *setUpPrinter : ownPrinter;

@@ -28,8 +28,8 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // `printer`, when given, is the one Print Setup set up (paper, orientation) and is used instead
 // of a fresh one.
 PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
-                          const ReportClock &clock = localReportTime,
-                          Messages *messages = nullptr, QPrinter *printer = nullptr);
+                          const ReportClock &clock = localReportTime, Messages *messages = nullptr,
+                          QPrinter *printer = nullptr);
 
 // Prints on a printer set up by the caller (a PDF file in tests, the preview's pages), without
 // any dialog; a page range set on the printer is honoured. Returns Failed when the printer

@@ -3,9 +3,9 @@
 #include "view/AutoSetupInterval.h"
 #include "view/AutoSetupTime.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -22,7 +22,9 @@ namespace {
 class TypedTextLimit : public QValidator {
 public:
     TypedTextLimit(int maxLength, bool digitsOnly, QObject *parent)
-        : QValidator(parent), m_maxLength(maxLength), m_digitsOnly(digitsOnly)
+        : QValidator(parent)
+        , m_maxLength(maxLength)
+        , m_digitsOnly(digitsOnly)
     {
     }
 
@@ -49,14 +51,16 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-template<size_t N>
+template <size_t N>
 QComboBox *list(const std::array<std::string_view, N> &items, int selected, const char *name, QWidget *parent)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     // the form reads the chosen index, never the shown text, so the items may be translated
     for (size_t i = 0; i < N; ++i)
-        box->insertItem(int(i), items[i].empty() ? QString() : QCoreApplication::translate("AutoSetup", std::string(items[i]).c_str()));
+        box->insertItem(int(i),
+                        items[i].empty() ? QString()
+                                         : QCoreApplication::translate("AutoSetup", std::string(items[i]).c_str()));
     box->setCurrentIndex(selected);
     return box;
 }
@@ -82,7 +86,9 @@ bool operatorMovedFocus(const QEvent *event)
 } // namespace
 
 CAutoSetupDlg::CAutoSetupDlg(WeeklySchedule &week, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_week(week), m_messages(messages)
+    : QDialog(parent)
+    , m_week(week)
+    , m_messages(messages)
 {
     using namespace AutoSetupLists;
     setWindowTitle(QCoreApplication::translate("CAutoSetupDlg", "Auto Setup"));

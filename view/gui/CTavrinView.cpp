@@ -1,16 +1,16 @@
 #include "view/gui/CTavrinView.h"
 
-#include "view/KeyScreen.h"
-#include "view/ScheduleList.h"
-#include "view/ViewCommandIds.h"
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CellEditor.h"
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
+#include "view/KeyScreen.h"
+#include "view/ScheduleList.h"
+#include "view/ViewCommandIds.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHeaderView>

@@ -4,11 +4,11 @@
 #include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 
+#include <functional>
+#include <memory>
 #include <QList>
 #include <QStringList>
 #include <QTableView>
-#include <functional>
-#include <memory>
 
 class Messages;
 class QAction;

@@ -1,8 +1,8 @@
 #include "view/gui/TableListControl.h"
 
-#include "view/ScheduleList.h"
 #include "view/gui/CellEditor.h"
 #include "view/gui/ScheduleItemModel.h"
+#include "view/ScheduleList.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>

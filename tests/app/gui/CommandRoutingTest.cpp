@@ -1,14 +1,14 @@
-#include "FrameFixture.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "FrameFixture.h"
 
+#include <map>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <map>
 
 namespace {
 
@@ -22,7 +22,7 @@ QMenu *menuHolding(QMenuBar *bar, QAction *action)
 
 } // namespace
 
-class CommandRouting : public FrameFixture {};
+class CommandRouting : public FrameFixture { };
 
 TEST_F(CommandRouting, EveryCommandReachesItsHandlerFromMenuButtonAndKey)
 {
@@ -88,14 +88,16 @@ TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
     QStringList file;
     for (QAction *a : frame->menuBar()->actions().first()->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S", "-",
-                                 "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(file,
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S", "-",
+                           "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
 
     QStringList labels;
     for (QAction *a : frame->toolBar()->actions())
         labels << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
-    EXPECT_EQ(labels, (QStringList{"New", "Open", "Save", "|", "Print", "|", "Time Set", "Auto Set", "Download",
-                                   "Upload", "|", "MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN"}));
+    EXPECT_EQ(labels,
+              (QStringList{"New", "Open", "Save", "|", "Print", "|", "Time Set", "Auto Set", "Download", "Upload", "|",
+                           "MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN"}));
     EXPECT_EQ(frame->toolBar()->iconSize(), QSize(40, 32));
     EXPECT_EQ(frame->toolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     for (QAction *a : frame->toolBar()->actions()) {
@@ -132,13 +134,15 @@ TEST_F(CommandRouting, WeekdayButtonsAreOneCheckGroupWithTheWeeklyMenu)
 {
     EXPECT_TRUE(frame->commandAction(Cmd::Monday)->isChecked());
     for (int day = 7; day >= 1; --day) {
-        auto *button = qobject_cast<QToolButton *>(frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[day - 1])));
+        auto *button = qobject_cast<QToolButton *>(
+            frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[day - 1])));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(frame->view()->shownDay(), day);
         for (int d = 1; d <= 7; ++d) {
             EXPECT_EQ(frame->commandAction(Cmd::Weekdays[d - 1])->isChecked(), d == day) << day << " " << d;
-            auto *b = qobject_cast<QToolButton *>(frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[d - 1])));
+            auto *b = qobject_cast<QToolButton *>(
+                frame->toolBar()->widgetForAction(frame->commandAction(Cmd::Weekdays[d - 1])));
             EXPECT_EQ(b->isChecked(), d == day);
         }
     }

@@ -1,12 +1,12 @@
 // Compare with Device against the emulator on a pseudo-terminal, the operator's hand at F6.
-#include "QueuedFileChooser.h"
-#include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinApp.h"
 #include "app/gui/CTavrinDoc.h"
+#include "app/Settings.h"
 #include "device/DayImage.h"
 #include "device/gui/CCompareDlg.h"
 #include "device/gui/TransferDialog.h"
+#include "QueuedFileChooser.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "support/MakeEntry.h"
@@ -15,8 +15,9 @@
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
-#include <QAction>
+#include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
@@ -26,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -103,8 +103,9 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     hand.stop();
 
     EXPECT_TRUE(boxTexts.contains(QStringLiteral("Uploading complete"))) << boxTexts.join(" | ").toStdString();
-    EXPECT_EQ(dayTexts, QStringList({"Monday: same", "Tuesday: same", "Wednesday: differs in 1 minute",
-                                     "Thursday: same", "Friday: same", "Saturday: same", "Sunday: same"}));
+    EXPECT_EQ(dayTexts,
+              QStringList({"Monday: same", "Tuesday: same", "Wednesday: differs in 1 minute", "Thursday: same",
+                           "Friday: same", "Saturday: same", "Sunday: same"}));
     EXPECT_EQ(minuteTexts, QStringList({"06:43", "(none)", "AM 06:43 Voice 4 ON 0 1 0 1"}));
 
     // The taken weekday is shown, with the device's bell in the list.

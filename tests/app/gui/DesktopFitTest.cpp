@@ -30,7 +30,8 @@ TEST_F(DesktopFit, WholeToolbarShowsAt1280PixelsWithLabelsAndPictures)
         ASSERT_NE(button, nullptr);
         EXPECT_TRUE(button->isVisible()) << a->iconText().toStdString();
         EXPECT_GE(button->width(), 40 + 8) << a->iconText().toStdString();
-        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(a->iconText())) << a->iconText().toStdString();
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(a->iconText()))
+            << a->iconText().toStdString();
     }
 }
 

@@ -1,15 +1,15 @@
-#include "FrameFixture.h"
 #include "app/CommandIds.h"
-#include "device/PortName.h"
 #include "device/gui/CTimeSettingDlg.h"
 #include "device/gui/TransferDialog.h"
+#include "device/PortName.h"
+#include "FrameFixture.h"
 #include "support/PtyDevice.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
-class Dialogs : public FrameFixture {};
+class Dialogs : public FrameFixture { };
 
 TEST_F(Dialogs, AboutBoxShowsVersionAndIcon)
 {
@@ -34,7 +34,9 @@ TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
     EXPECT_EQ(frame->portName(), platformPortName(1));
     {
         DialogCloser closer;
-        closer.onDialog = [](QDialog *d) { d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral(" /dev/ttyUSB7 ")); };
+        closer.onDialog = [](QDialog *d) {
+            d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral(" /dev/ttyUSB7 "));
+        };
         frame->dispatch(Cmd::SerialPort);
         EXPECT_EQ(closer.titles, QStringList{QStringLiteral("Serial Port")});
     }
@@ -47,7 +49,9 @@ TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
     // a cancelled dialog keeps the choice
     {
         DialogCloser closer(true);
-        closer.onDialog = [](QDialog *d) { d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral("COM3")); };
+        closer.onDialog = [](QDialog *d) {
+            d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral("COM3"));
+        };
         frame->dispatch(Cmd::SerialPort);
     }
     EXPECT_EQ(settings->serialPort(), QStringLiteral("/dev/ttyUSB7"));

@@ -1,12 +1,12 @@
 // The whole program offscreen, its port on a pseudo-terminal with the device emulator behind it.
-#include "QueuedFileChooser.h"
 #include "app/CommandIds.h"
-#include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinApp.h"
 #include "app/gui/CTavrinDoc.h"
+#include "app/Settings.h"
 #include "device/DayImage.h"
 #include "device/gui/TransferDialog.h"
+#include "QueuedFileChooser.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
@@ -17,6 +17,7 @@
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -26,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -120,7 +120,7 @@ TEST(EndToEnd, MondaySentWithF4ComesBackWithF5)
     typeTime(view, 0, QStringLiteral("20:05"));
     typeTime(view, 1, QStringLiteral("07:30"));
     clickCell(view, 1, 5, true); // AC on for the morning one
-    view->NormalizeDay();         // in time order, as the device keeps it
+    view->NormalizeDay(); // in time order, as the device keeps it
     const QList<QStringList> monday = view->shownRows();
     ASSERT_EQ(monday.size(), before + 2);
     EXPECT_TRUE(frame->document()->isModified());

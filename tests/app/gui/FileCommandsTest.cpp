@@ -1,6 +1,6 @@
-#include "FrameFixture.h"
 #include "app/CommandIds.h"
 #include "app/gui/CTavrinApp.h"
+#include "FrameFixture.h"
 
 #include <QFile>
 #include <QWindow>
@@ -123,7 +123,8 @@ TEST(StartUp, AFileNamedOnTheCommandLineIsOpened)
     RecordingMessages *messages = owned.get();
     CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("s.ini"))), std::move(owned),
                    std::make_unique<QueuedFileChooser>());
-    ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), path, QStringLiteral("--port"), QStringLiteral("/dev/null")}));
+    ASSERT_TRUE(
+        app.InitInstance({QStringLiteral("tavrin"), path, QStringLiteral("--port"), QStringLiteral("/dev/null")}));
     EXPECT_EQ(app.mainFrame()->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Friday.mdb") + kSuffix);
     EXPECT_EQ(app.mainFrame()->view()->shownRowCount(), 2);
     EXPECT_EQ(app.mainFrame()->portName(), QStringLiteral("/dev/null"));

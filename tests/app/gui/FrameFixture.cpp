@@ -1,6 +1,7 @@
 #include "FrameFixture.h"
 
-DialogCloser::DialogCloser(bool reject) : m_reject(reject)
+DialogCloser::DialogCloser(bool reject)
+    : m_reject(reject)
 {
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &DialogCloser::poll);

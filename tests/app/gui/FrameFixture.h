@@ -1,20 +1,20 @@
 #pragma once
 
-#include "QueuedFileChooser.h"
-#include "app/Settings.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
-#include "view/gui/CTavrinView.h"
+#include "app/Settings.h"
+#include "QueuedFileChooser.h"
 #include "support/RecordingMessages.h"
+#include "view/gui/CTavrinView.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
 #include <functional>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 // A main window offscreen with recorded messages, queued file choices and settings in a
 // temporary file, shown and active so that its keys work.

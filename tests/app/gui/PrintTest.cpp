@@ -1,16 +1,16 @@
-#include "FrameFixture.h"
 #include "app/CommandIds.h"
+#include "FrameFixture.h"
 
 #include <QFile>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QProcess>
 #include <QStandardPaths>
 
-class Printing : public FrameFixture {};
+class Printing : public FrameFixture { };
 
 TEST_F(Printing, PrintCommandPrintsTheShownDayOnThePrinterPrintSetupSetUp)
 {
@@ -108,5 +108,6 @@ TEST_F(Printing, PreviewShowsThePrintedPagesAndThePageRangeIsHonoured)
     ASSERT_TRUE(text.waitForFinished(10000));
     const QString out = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_FALSE(out.contains(QStringLiteral("Page #1")));
-    EXPECT_TRUE(out.contains(QStringLiteral("Page #2")) && out.contains(QStringLiteral("Page #3"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Page #2")) && out.contains(QStringLiteral("Page #3")))
+        << out.toStdString();
 }

@@ -38,7 +38,8 @@ TEST_F(RecentFiles, ListsTheLastFourAndDropsAMissingOneWithAMessage)
     EXPECT_EQ(shown, (QStringList{"&1 e.mdb", "&2 d.mdb", "&3 c.mdb", "&4 b.mdb"}));
 
     choose(2);
-    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")).section(QLatin1Char(' '), 0, 0), QStringLiteral("c.mdb"));
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")).section(QLatin1Char(' '), 0, 0),
+              QStringLiteral("c.mdb"));
     EXPECT_EQ(settings->recentFiles().value(0), paths.at(2));
     EXPECT_TRUE(messages.shown.isEmpty());
 
@@ -47,7 +48,8 @@ TEST_F(RecentFiles, ListsTheLastFourAndDropsAMissingOneWithAMessage)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown.front().contains(QStringLiteral("d.mdb"))) << messages.shown.front().toStdString();
     EXPECT_FALSE(settings->recentFiles().contains(paths.at(1)));
-    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")).section(QLatin1Char(' '), 0, 0), QStringLiteral("c.mdb"));
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")).section(QLatin1Char(' '), 0, 0),
+              QStringLiteral("c.mdb"));
 }
 
 } // namespace

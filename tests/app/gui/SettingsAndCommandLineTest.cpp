@@ -1,11 +1,11 @@
-#include "app/PortLabel.h"
 #include "app/CommandLine.h"
 #include "app/LockKeys.h"
+#include "app/PortLabel.h"
 #include "app/Settings.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(CommandLine, PortAndFileAndMistakes)
 {

@@ -1,5 +1,5 @@
-#include "FrameFixture.h"
 #include "app/CommandIds.h"
+#include "FrameFixture.h"
 
 #include <QAction>
 #include <QComboBox>

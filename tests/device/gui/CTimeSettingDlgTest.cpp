@@ -30,7 +30,8 @@ TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
     QStringList items;
     for (int i = 0; i < dlg.weekdayList()->count(); ++i)
         items << dlg.weekdayList()->itemText(i);
-    EXPECT_EQ(items, (QStringList{" Sunday", " Monday", " Tuesday", " Wednesday", " Thursday", " Friday", " Saturday"}));
+    EXPECT_EQ(items,
+              (QStringList{" Sunday", " Monday", " Tuesday", " Wednesday", " Thursday", " Friday", " Saturday"}));
     EXPECT_EQ(dlg.weekdayList()->currentText(), " Sunday");
     EXPECT_EQ(dlg.timePicker()->time(), QTime(22, 1, 2));
     EXPECT_EQ(dlg.timePicker()->displayFormat(), "HH:mm:ss");

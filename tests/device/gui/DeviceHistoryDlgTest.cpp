@@ -33,7 +33,8 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
         download.when = QDateTime(QDate(2026, 12, 1), QTime(8, 0));
         download.port = QStringLiteral("/dev/ttyUSB0");
         download.weekdays = {3};
-        download.images = {{3, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}}};
+        download.images = {
+            {3, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}}};
         ASSERT_FALSE(journal.record(download).has_value());
         JournalEntry clock;
         clock.when = QDateTime(QDate(2026, 12, 2), QTime(8, 0));

@@ -37,8 +37,9 @@ TEST(CDownloadDlg, ControlsSelectionAndAFailedPort)
     CDownloadDlg dlg(nullptr, week, missingPort());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Download");
-    EXPECT_EQ(boxTexts(dlg, 9), (QStringList{"Monday", "Tuesday", "   Wednesday", "Thursday", "Friday", "Saturday",
-                                             "Sunday", "Weekly", " ALL Clear"}));
+    EXPECT_EQ(boxTexts(dlg, 9),
+              (QStringList{"Monday", "Tuesday", "   Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "Weekly",
+                           " ALL Clear"}));
     EXPECT_EQ(dlg.box(10), nullptr);
     EXPECT_EQ(groupTitles(dlg), (QStringList{"Select the Day", "Status"}));
     EXPECT_EQ(dlg.progressBar()->orientation(), Qt::Vertical);
@@ -87,8 +88,9 @@ TEST(CUploadDlg, ControlsAndEscape)
     CUploadDlg dlg(nullptr, week, missingPort());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Uplaod");
-    EXPECT_EQ(boxTexts(dlg, 8), (QStringList{"   Monday", "   Tuesday", "   Wednesday", "   Thursday", "   Friday",
-                                             "   Saturday", "   Sunday", "   Weekly"}));
+    EXPECT_EQ(boxTexts(dlg, 8),
+              (QStringList{"   Monday", "   Tuesday", "   Wednesday", "   Thursday", "   Friday", "   Saturday",
+                           "   Sunday", "   Weekly"}));
     EXPECT_EQ(dlg.box(9), nullptr);
     EXPECT_EQ(dlg.progressBar()->maximum(), 60);
     EXPECT_EQ(dlg.actionButton()->text(), "Receive");

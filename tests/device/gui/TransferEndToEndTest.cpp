@@ -35,7 +35,11 @@ ScheduleEntry entry(int hour, int minute, const char *kind, const char *number, 
 // Points the dialogs' journal somewhere else for the length of a test.
 class JournalAt {
 public:
-    explicit JournalAt(const QString &path) : m_before(qgetenv("TAVRIN_JOURNAL")) { qputenv("TAVRIN_JOURNAL", path.toLocal8Bit()); }
+    explicit JournalAt(const QString &path)
+        : m_before(qgetenv("TAVRIN_JOURNAL"))
+    {
+        qputenv("TAVRIN_JOURNAL", path.toLocal8Bit());
+    }
     ~JournalAt() { qputenv("TAVRIN_JOURNAL", m_before); }
 
 private:
@@ -103,7 +107,8 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     EXPECT_EQ(download.outcome, JournalOutcome::Completed);
     EXPECT_EQ(download.weekdays, std::vector<int>{3});
     ASSERT_EQ(download.images.size(), 1u);
-    EXPECT_EQ(download.images[0].image, QByteArray(reinterpret_cast<const char *>(sent.bytes().data()), qsizetype(DayImage::kSize)));
+    EXPECT_EQ(download.images[0].image,
+              QByteArray(reinterpret_cast<const char *>(sent.bytes().data()), qsizetype(DayImage::kSize)));
     ASSERT_EQ(upload.images.size(), 1u);
     EXPECT_EQ(upload.images[0].sha256, download.images[0].sha256);
 

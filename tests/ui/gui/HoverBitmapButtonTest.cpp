@@ -1,5 +1,5 @@
-#include "ui/PictureIds.h"
 #include "ui/gui/CHoverBitmapButton.h"
+#include "ui/PictureIds.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -31,17 +31,27 @@ QRgb pixelAt(QWidget &widget, QPoint point)
 
 void sendMouse(QWidget &widget, QEvent::Type type, QPoint pos, Qt::MouseButtons held)
 {
-    const Qt::MouseButton button =
-        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)), button, held,
-                      Qt::NoModifier);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
 
-void press(QWidget &w, QPoint p) { sendMouse(w, QEvent::MouseButtonPress, p, Qt::LeftButton); }
-void release(QWidget &w, QPoint p) { sendMouse(w, QEvent::MouseButtonRelease, p, Qt::NoButton); }
-void drag(QWidget &w, QPoint p) { sendMouse(w, QEvent::MouseMove, p, Qt::LeftButton); }
-void hoverAt(QWidget &w, QPoint p) { sendMouse(w, QEvent::MouseMove, p, Qt::NoButton); }
+void press(QWidget &w, QPoint p)
+{
+    sendMouse(w, QEvent::MouseButtonPress, p, Qt::LeftButton);
+}
+void release(QWidget &w, QPoint p)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, p, Qt::NoButton);
+}
+void drag(QWidget &w, QPoint p)
+{
+    sendMouse(w, QEvent::MouseMove, p, Qt::LeftButton);
+}
+void hoverAt(QWidget &w, QPoint p)
+{
+    sendMouse(w, QEvent::MouseMove, p, Qt::NoButton);
+}
 
 void space(QWidget &w, QEvent::Type type, bool autoRepeat = false)
 {
@@ -181,9 +191,9 @@ TEST(HoverBitmapButton, SpaceBarTogglesOnEveryKeyDown)
     EXPECT_TRUE(box.isChecked());
     space(box, QEvent::KeyPress, true);
     space(box, QEvent::KeyPress, true);
-    EXPECT_TRUE(box.isChecked());   // three toggles
+    EXPECT_TRUE(box.isChecked()); // three toggles
     space(box, QEvent::KeyRelease);
-    EXPECT_TRUE(box.isChecked());   // the release clicks without toggling
+    EXPECT_TRUE(box.isChecked()); // the release clicks without toggling
     EXPECT_EQ(clicks.count(), 1);
 
     CHoverBitmapButton radio(Kind::RadioButton);
@@ -247,8 +257,7 @@ TEST(HoverBitmapButton, RegionFromMask)
     for (int x = 0; x < 8; ++x)
         mask.setPixel(x, 3, qRgb(10, 20, 30));
     const QRegion region = CHoverBitmapButton::CreateRegionFromMask(mask);
-    const QRegion expected =
-        QRegion(2, 1, 2, 1) + QRegion(7, 1, 1, 1) + QRegion(0, 3, 8, 1);
+    const QRegion expected = QRegion(2, 1, 2, 1) + QRegion(7, 1, 1, 1) + QRegion(0, 3, 8, 1);
     EXPECT_TRUE(region.xored(expected).isEmpty());
     EXPECT_FALSE(region.contains(QPoint(7, 0)));
     EXPECT_FALSE(region.contains(QPoint(7, 2)));
@@ -257,8 +266,7 @@ TEST(HoverBitmapButton, RegionFromMask)
     QImage black(3, 1, QImage::Format_RGB32);
     black.fill(Qt::black);
     black.setPixel(1, 0, qRgb(255, 255, 255));
-    EXPECT_TRUE(CHoverBitmapButton::CreateRegionFromMask(black, qRgb(0, 0, 0))
-                    .xored(QRegion(1, 0, 1, 1)).isEmpty());
+    EXPECT_TRUE(CHoverBitmapButton::CreateRegionFromMask(black, qRgb(0, 0, 0)).xored(QRegion(1, 0, 1, 1)).isEmpty());
 }
 
 TEST(HoverBitmapButton, MaskShapesTheButton)
@@ -279,7 +287,7 @@ TEST(HoverBitmapButton, MaskShapesTheButton)
     EXPECT_EQ(button->geometry(), QRect(5, 6, 20, 10));
     EXPECT_TRUE(button->hasWindowRegion());
     EXPECT_TRUE(button->mask().xored(QRegion(0, 0, 10, 10)).isEmpty());
-    press(*button, QPoint(15, 5));   // outside the shape
+    press(*button, QPoint(15, 5)); // outside the shape
     release(*button, QPoint(15, 5));
     EXPECT_FALSE(button->isChecked());
     press(*button, QPoint(5, 5));
@@ -313,7 +321,7 @@ TEST(HoverBitmapButton, DrawModes)
     CHoverBitmapButton button(Kind::PushButton);
     button.resize(40, 20);
 
-    button.setImages(images, 7);   // clamped to tiled
+    button.setImages(images, 7); // clamped to tiled
     EXPECT_EQ(button.drawMode(), CHoverBitmapButton::Tiled);
     EXPECT_EQ(pixelAt(button, QPoint(17, 18)), QColor(Qt::red).rgb());
     EXPECT_EQ(pixelAt(button, QPoint(25, 2)), QColor(Qt::blue).rgb());
@@ -322,12 +330,11 @@ TEST(HoverBitmapButton, DrawModes)
     EXPECT_EQ(pixelAt(button, QPoint(18, 18)), QColor(Qt::red).rgb());
     EXPECT_EQ(pixelAt(button, QPoint(22, 18)), QColor(Qt::blue).rgb());
 
-    button.setImages(images, -3, 0, -1);   // clamped to natural size, inset 0
+    button.setImages(images, -3, 0, -1); // clamped to natural size, inset 0
     EXPECT_EQ(button.drawMode(), CHoverBitmapButton::Natural);
     EXPECT_EQ(button.focusInset(), 0);
     EXPECT_EQ(pixelAt(button, QPoint(12, 12)), QColor(Qt::blue).rgb());
-    EXPECT_EQ(pixelAt(button, QPoint(30, 5)),
-              button.palette().color(QPalette::Active, QPalette::Button).rgb());
+    EXPECT_EQ(pixelAt(button, QPoint(30, 5)), button.palette().color(QPalette::Active, QPalette::Button).rgb());
 
     // a mask lets the background through where it is white
     images.mask = QImage(16, 16, QImage::Format_RGB32);
@@ -344,9 +351,9 @@ TEST(HoverBitmapButton, ProgramPictures)
     box.resize(32, 32);
     box.SetBitmaps(PictureId::kDayNormal, PictureId::kDaySelected, PictureId::kDayHover);
     EXPECT_EQ(box.drawMode(), CHoverBitmapButton::Natural);
-    EXPECT_EQ(pixelAt(box, QPoint(0, 0)), qRgb(255, 255, 255));   // the highlight
+    EXPECT_EQ(pixelAt(box, QPoint(0, 0)), qRgb(255, 255, 255)); // the highlight
     hoverAt(box, kInside);
-    EXPECT_EQ(pixelAt(box, QPoint(0, 0)), qRgb(0, 0, 0));         // the frame
+    EXPECT_EQ(pixelAt(box, QPoint(0, 0)), qRgb(0, 0, 0)); // the frame
     box.setChecked(true);
     const QImage checked = box.grab().toImage();
     bool greenMark = false;

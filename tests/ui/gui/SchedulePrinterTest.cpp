@@ -20,9 +20,8 @@ std::vector<ReportRow> sixtyEntries()
         char time[6];
         std::snprintf(time, sizeof time, "%02d:%02d", hour12, minute % 60);
         // only CH4 says "ON", so every "ON" on the page stands in the CH4 column
-        rows.push_back({std::to_string(id), minute < 720 ? "AM" : "PM", time,
-                        id % 3 ? "Melody" : "Voice", std::to_string(id % 16), "", "", "", "",
-                        "ON"});
+        rows.push_back({std::to_string(id), minute < 720 ? "AM" : "PM", time, id % 3 ? "Melody" : "Voice",
+                        std::to_string(id % 16), "", "", "", "", "ON"});
     }
     return rows;
 }
@@ -47,8 +46,7 @@ QString pdfText(const QString &pdf, const QStringList &options = {})
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString printToPdf(const QString &path, const std::vector<ReportRow> &rows, int shownDay,
-                   const QPageLayout &layout)
+QString printToPdf(const QString &path, const std::vector<ReportRow> &rows, int shownDay, const QPageLayout &layout)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -78,8 +76,8 @@ std::vector<Word> pdfWords(const QString &pdf, QSizeF *page)
     std::vector<Word> words;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble(), m.captured(5)});
     }
     return words;
 }
@@ -91,9 +89,9 @@ TEST(SchedulePrinter, SixtyEntriesOnTwoPages)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::vector<ReportRow> rows = sixtyEntries();
-    const QString pdf = printToPdf(dir.filePath(QStringLiteral("report.pdf")), rows, 3,
-                                   QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                               QMarginsF(10, 10, 10, 10)));
+    const QString pdf =
+        printToPdf(dir.filePath(QStringLiteral("report.pdf")), rows, 3,
+                   QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
     const QStringList pages = pdfText(pdf, {QStringLiteral("-layout")}).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
 

@@ -19,8 +19,7 @@ namespace {
 
 class AutoSetupDialog : public ::testing::Test {
 protected:
-    template<class W>
-    W *child(const char *name)
+    template <class W> W *child(const char *name)
     {
         W *w = dlg.findChild<W *>(QLatin1String(name));
         EXPECT_NE(w, nullptr) << name;
@@ -117,8 +116,8 @@ TEST_F(AutoSetupDialog, OkWritesTheRunAndCloses)
     box("endTime")->setText("9");
     box("interval")->setText("15");
     list("melodyVoice")->setCurrentIndex(2); // Voice
-    list("selection")->setCurrentIndex(2);   // "  3"
-    list("ac")->setCurrentIndex(1);          // ON
+    list("selection")->setCurrentIndex(2); // "  3"
+    list("ac")->setCurrentIndex(1); // ON
     child<QCheckBox>("ch2")->setChecked(true);
 
     // 9 is read as 00:09: the start is not before the end, so nothing happens yet.
@@ -134,8 +133,7 @@ TEST_F(AutoSetupDialog, OkWritesTheRunAndCloses)
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(week.shownDay(), kSunday);
     ASSERT_EQ(week.day(kSunday).count(), 4);
-    EXPECT_EQ(week.day(kSunday).entry(4),
-              (ScheduleEntry{storedTime(8, 45), "Voice", "3", "ON", "0", "1", "0", "0"}));
+    EXPECT_EQ(week.day(kSunday).entry(4), (ScheduleEntry{storedTime(8, 45), "Voice", "3", "ON", "0", "1", "0", "0"}));
 }
 
 TEST_F(AutoSetupDialog, CancelWritesNothing)

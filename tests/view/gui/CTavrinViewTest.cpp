@@ -1,20 +1,20 @@
 #include "support/RecordingMessages.h"
 
-#include "view/ScheduleList.h"
 #include "view/gui/CTavrinView.h"
+#include "view/ScheduleList.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 namespace {
 
@@ -226,7 +226,8 @@ TEST_F(CTavrinViewTest, LooksLikeTheScheduleList)
     QStringList headers;
     for (int c = 0; c < 10; ++c)
         headers << view->model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, (QStringList{"ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"}));
+    EXPECT_EQ(headers,
+              (QStringList{"ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"}));
     EXPECT_EQ(view->model()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(view->model()->index(0, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(170, 230, 255));
     EXPECT_EQ(view->font().pixelSize(), 16);
@@ -279,7 +280,10 @@ TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
     int deletes = 0;
     auto *del = new QAction(&window);
     del->setShortcut(Qt::Key_Delete);
-    QObject::connect(del, &QAction::triggered, [&] { ++deletes; view->editDelete(); });
+    QObject::connect(del, &QAction::triggered, [&] {
+        ++deletes;
+        view->editDelete();
+    });
     window.addAction(del);
 
     doubleClick(0, 4);
@@ -311,7 +315,10 @@ TEST_F(CTavrinViewTest, EditorKeepsShortcutKeysAndAClickCancels)
     int copies = 0;
     auto *copy = new QAction(&window);
     copy->setShortcut(QKeySequence::Copy);
-    QObject::connect(copy, &QAction::triggered, [&] { ++copies; view->editCopy(); });
+    QObject::connect(copy, &QAction::triggered, [&] {
+        ++copies;
+        view->editCopy();
+    });
     window.addAction(copy);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(0, 0));
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
@@ -388,12 +395,15 @@ TEST_F(CTavrinViewTest, ContextMenuItemsAndRememberedColumn)
     QStringList texts;
     for (QAction *a : menu->actions())
         texts << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(texts, (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Select &All\tCtrl+A", "-",
-                                  "Insert\t[Insert]", "Modify", "Delete\t[Delete]", "-", "Auto Set"}));
+    EXPECT_EQ(
+        texts,
+        (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
+                     "Select &All\tCtrl+A", "-", "Insert\t[Insert]", "Modify", "Delete\t[Delete]", "-", "Auto Set"}));
 
     // A right-click remembers its column; Modify then edits it on the marked row.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 4));
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, cellCentre(2, 5), view->viewport()->mapToGlobal(cellCentre(2, 5)));
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, cellCentre(2, 5),
+                                 view->viewport()->mapToGlobal(cellCentre(2, 5)));
     QApplication::sendEvent(view->viewport(), &rightClick);
     QWidget *popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
