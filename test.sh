@@ -15,7 +15,7 @@ else
   build=build
   tavrin_build "$build" -DTAVRIN_WERROR=ON
 fi
-# scripts/check-format.sh   # on once the sources have been formatted in their own commit
+scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 # the tests compare English texts: the programs they start must not pick up a translation
 export LC_ALL=C.UTF-8
