@@ -146,6 +146,33 @@
     </message>
 </context>
 <context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Compare with Device</source>
+        <translation>Comparar con el equipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Send the differing days</source>
+        <translation>Enviar los días distintos</translation>
+    </message>
+    <message>
+        <source>Take the device&apos;s days</source>
+        <translation>Tomar los días del equipo</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
@@ -184,6 +211,14 @@
     <message>
         <source>&quot;%1&quot; no longer exists; it has been removed from the recent files.</source>
         <translation>«%1» ya no existe; se ha quitado de los archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Compare with Device</source>
+        <translation>Comparar con el equipo</translation>
+    </message>
+    <message>
+        <source>Take Device&apos;s Days</source>
+        <translation>Tomar los días del equipo</translation>
     </message>
 </context>
 <context>
@@ -298,6 +333,10 @@
     <message>
         <source>The device&apos;s clock reply is unreadable: %1</source>
         <translation>La respuesta del reloj del equipo no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
     </message>
 </context>
 <context>
@@ -633,6 +672,83 @@ Acerca de</translation>
     <message>
         <source>&amp;About</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Compare with Device	   F6</source>
+        <translation>Comparar con el equipo	   F6</translation>
+    </message>
+    <message>
+        <source>Compare the device&apos;s weekdays with the schedule
+Compare with Device</source>
+        <translation>Compara los días de la semana del equipo con el horario
+Comparar con el equipo</translation>
+    </message>
+    <message>
+        <source>Device History...</source>
+        <translation>Historial del equipo...</translation>
+    </message>
+    <message>
+        <source>Show every transfer to and from the device</source>
+        <translation>Muestra cada envío al equipo y cada recepción desde él</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceHistoryDlg</name>
+    <message>
+        <source>Device History</source>
+        <translation>Historial del equipo</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation>Enviar de nuevo</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>The week as it was sent:</source>
+        <translation>La semana tal como se envió:</translation>
+    </message>
+    <message>
+        <source>The transfer journal cannot be read (%1): %2</source>
+        <translation>No se puede leer el registro de envíos (%1): %2</translation>
+    </message>
+    <message>
+        <source>All ports</source>
+        <translation>Todos los puertos</translation>
     </message>
 </context>
 <context>

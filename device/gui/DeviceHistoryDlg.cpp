@@ -58,18 +58,16 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
     , m_journalPath(journalPath)
     , m_portName(portName)
 {
-    setWindowTitle(QStringLiteral("Device History"));
+    setWindowTitle(tr("Device History"));
     m_ports = new QComboBox(this);
-    m_entries = table(this,
-                      {QStringLiteral("When"), QStringLiteral("What"), QStringLiteral("Port"),
-                       QStringLiteral("Outcome"), QStringLiteral("Weekdays"), QStringLiteral("File")});
-    m_week = table(this, {QStringLiteral("Weekday"), QStringLiteral("Entries"), QStringLiteral("SHA-256")});
-    m_sendAgain = new QPushButton(QStringLiteral("Send Again"), this);
+    m_entries = table(this, {tr("When"), tr("What"), tr("Port"), tr("Outcome"), tr("Weekdays"), tr("File")});
+    m_week = table(this, {tr("Weekday"), tr("Entries"), QStringLiteral("SHA-256")});
+    m_sendAgain = new QPushButton(tr("Send Again"), this);
     m_sendAgain->setEnabled(false);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto *filter = new QHBoxLayout;
-    filter->addWidget(new QLabel(QStringLiteral("Port:"), this));
+    filter->addWidget(new QLabel(tr("Port:"), this));
     filter->addWidget(m_ports, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_sendAgain);
@@ -78,7 +76,7 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filter);
     layout->addWidget(m_entries, 2);
-    layout->addWidget(new QLabel(QStringLiteral("The week as it was sent:"), this));
+    layout->addWidget(new QLabel(tr("The week as it was sent:"), this));
     layout->addWidget(m_week, 1);
     layout->addLayout(buttons);
     resize(760, 520);
@@ -97,15 +95,14 @@ void DeviceHistoryDlg::load()
     query.withImages = true;
     JournalRead read = journal.entries(query);
     if (read.error) {
-        const QString text =
-            QStringLiteral("The transfer journal cannot be read (%1): %2").arg(m_journalPath, read.error->cause);
+        const QString text = tr("The transfer journal cannot be read (%1): %2").arg(m_journalPath, read.error->cause);
         QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });
     }
     m_all = std::move(read.entries);
     std::set<QString> ports;
     for (const JournalEntry &e : m_all)
         ports.insert(e.port);
-    m_ports->addItem(QStringLiteral("All ports"));
+    m_ports->addItem(tr("All ports"));
     for (const QString &p : ports)
         m_ports->addItem(p, p);
     showEntries();
