@@ -21,6 +21,7 @@ void CMainFrame::onCompareWithDevice()
         CUploadDlg reading(this, *scratch, portName());
         reading.setWindowTitle(tr("Compare with Device"));
         reading.session().keepImages(&deviceImages);
+        reading.journalAs(JournalKind::Comparison);
         reading.exec();
     }
     // Nothing came back: the reading dialog has said why.

@@ -170,6 +170,8 @@ void TransferDialog::journal(const TransferOutcome &outcome)
     TransferRecord record = dayTransferRecord(outcome, journalWeek());
     record.port = portName();
     record.file = m_scheduleFile;
+    if (m_journalKind)
+        record.kind = *m_journalKind;
     if (const std::optional<QString> warning = recordTransfer(defaultJournalPath(), record))
         emit journalWarning(*warning);
 }

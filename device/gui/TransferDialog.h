@@ -27,6 +27,8 @@ public:
     QString portName() const { return m_comm.portName(); }
     // The schedule file the journal names; empty when none is open.
     void setScheduleFile(const QString &file) { m_scheduleFile = file; }
+    // Journals the exchange as another kind (a comparison reads through the Upload dialog).
+    void journalAs(JournalKind kind) { m_journalKind = kind; }
     bool isPortOpen() const { return m_comm.isConnected(); }
 
     // For tests and the surrounding program: the boxes (1-based, in their table order), the
@@ -91,6 +93,7 @@ private:
     QTimer *m_progressTimer = nullptr;
     QString m_scheduleFile;
     bool m_journalled = false;
+    std::optional<JournalKind> m_journalKind;
     bool m_closing = false;
     bool m_destroying = false;
 };

@@ -3,9 +3,11 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "device/TransferOutcomeText.h"
+#include "device/TransferRecorder.h"
 #include "device/WeekComparison.h"
 #include "DeviceLink.h"
 #include "DeviceReading.h"
+#include "JournalCommand.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "ScheduleFileAccess.h"
@@ -37,10 +39,28 @@ bool printLines(const std::vector<WeekdayComparison> &comparison)
 // compares the images as the device sent them. Empty when
 // some weekday could not be read (which has been said).
 std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, const WeeklySchedule &file,
-                                                             const std::vector<int> &days)
+                                                             const std::vector<int> &days,
+                                                             const CliCommand *journalled = nullptr)
 {
     auto scratch = std::make_unique<WeeklySchedule>();
     const WeekdayReading reading = readWeekdays(link, days, *scratch);
+    if (journalled) {
+        // What the device was seen to hold goes into the journal as a comparison.
+        TransferRecord record;
+        record.kind = JournalKind::Comparison;
+        record.port = journalled->port;
+        record.file = journalled->file;
+        record.weekdays = days;
+        for (const auto &[day, image] : reading.images)
+            record.images.push_back(
+                {day,
+                 QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)),
+                 {}});
+        record.end = !reading.lineErrors.empty() ? TransferEnd::LineError
+            : reading.completed                  ? TransferEnd::Completed
+                                                 : TransferEnd::NoResponse;
+        cliRecord(*journalled, record);
+    }
     if (!reading.lineErrors.empty()) {
         TransferOutcome lineError;
         lineError.exchange = TransferExchange::Upload;
@@ -71,7 +91,7 @@ int runCompare(const CliCommand &command)
         sayError(transferOutcomeText(portFailed) + QStringLiteral(": ") + (error.isEmpty() ? command.port : error));
         return kExitFailure;
     }
-    const auto comparison = readAndCompare(link, *week, command.days);
+    const auto comparison = readAndCompare(link, *week, command.days, &command);
     link.close();
     if (!comparison)
         return kExitFailure;
