@@ -81,7 +81,7 @@ TEST(ClockSession, ReplyCases)
     EXPECT_EQ(host.second, 3);
     EXPECT_EQ(host.timeSets, 2);
     // Its tail may hold any byte, another "T!" too.
-    session.received(QByteArray("T!C010203T!D\xFF", 15));
+    session.received(QByteArray("T!C010203T!D\xFF", 13));
     EXPECT_EQ(host.weekday, 2);
     EXPECT_EQ(host.timeSets, 3);
 
