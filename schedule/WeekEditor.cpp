@@ -6,25 +6,29 @@
 #include <QStringList>
 #include <QUndoCommand>
 
-// One step: the trimmed edits of its days and the list's place on either side.
+// One step: the trimmed edits of its days, the programs and calendar on either side when the
+// step changed them, and the list's place on either side.
 class WeekStep : public QUndoCommand {
 public:
-    WeekStep(WeekEditor &editor, const QString &text, std::vector<DayEdit> edits, const ListPlace &before,
+    WeekStep(WeekEditor &editor, const QString &text, std::vector<DayEdit> edits,
+             std::optional<SpecialDays> specialBefore, std::optional<SpecialDays> specialAfter, const ListPlace &before,
              const ListPlace &after)
         : QUndoCommand(text)
         , m_editor(editor)
         , m_edits(std::move(edits))
+        , m_specialBefore(std::move(specialBefore))
+        , m_specialAfter(std::move(specialAfter))
         , m_before(before)
         , m_after(after)
     {
     }
 
-    void undo() override { m_editor.restore(m_edits, false, m_before); }
+    void undo() override { m_editor.restore(m_edits, m_specialBefore, false, m_before); }
     void redo() override
     {
         // Pushing redoes the step, which the week already holds.
         if (m_pushed)
-            m_editor.restore(m_edits, true, m_after);
+            m_editor.restore(m_edits, m_specialAfter, true, m_after);
         m_pushed = true;
     }
 
@@ -39,6 +43,8 @@ public:
 private:
     WeekEditor &m_editor;
     std::vector<DayEdit> m_edits;
+    std::optional<SpecialDays> m_specialBefore;
+    std::optional<SpecialDays> m_specialAfter;
     ListPlace m_before;
     ListPlace m_after;
     bool m_pushed = false;
@@ -66,11 +72,20 @@ WeekEditor::~WeekEditor()
 }
 
 bool WeekEditor::change(const QString &text, std::vector<DayChange> days, const ListPlace &placeBefore,
-                        const ListPlace &placeAfter)
+                        const ListPlace &placeAfter, const std::optional<SpecialDays> &special)
 {
+    std::optional<SpecialDays> specialBefore;
+    if (special && *special != m_week.specialDays())
+        specialBefore = m_week.specialDays();
+    // A day may change when it is editable on either side of the step: a program's entries go
+    // with it when it is deleted, and come with it when it is made.
+    auto editable = [&](int day) {
+        return day != kNoBellsDay
+            && (isWeekday(day) || m_week.specialDays().program(day) || (special && special->program(day)));
+    };
     std::vector<DayEdit> edits;
     for (DayChange &d : days) {
-        if (!isWeekday(d.day))
+        if (!editable(d.day))
             continue;
         DayEdit edit(d.day, d.before, d.after);
         if (edit.changesNothing())
@@ -81,11 +96,17 @@ bool WeekEditor::change(const QString &text, std::vector<DayChange> days, const 
             target.append(e);
         edits.push_back(std::move(edit));
     }
-    if (edits.empty())
+    if (edits.empty() && !specialBefore)
         return false;
-    if (m_week.setShownDay(placeAfter.day))
+    std::optional<SpecialDays> specialAfter;
+    if (specialBefore) {
+        specialAfter = *special;
+        m_week.setSpecialDays(*special);
+    }
+    if (m_week.setShownDay(placeAfter.day) || !m_week.hasDay(m_week.shownDay()))
         m_week.LoadWorkingDay();
-    m_stack.push(new WeekStep(*this, text, std::move(edits), placeBefore, placeAfter));
+    m_stack.push(new WeekStep(*this, text, std::move(edits), std::move(specialBefore), std::move(specialAfter),
+                              placeBefore, placeAfter));
     return true;
 }
 
@@ -94,27 +115,32 @@ bool WeekEditor::changeFrom(const WeeklySchedule &before, const QString &text, b
 {
     std::vector<DayChange> days;
     QStringList names;
-    for (int d = kMonday; d <= kSunday; ++d) {
+    for (int d : m_week.allDays()) {
         if (before.day(d).sameEntries(m_week.day(d)))
             continue;
         days.push_back({d, before.day(d).entries(), m_week.day(d).entries()});
-        names << QString::fromLatin1(weekdayName(d).data(), qsizetype(weekdayName(d).size()));
+        names << m_week.dayTitle(d);
     }
     const QString named =
         nameDays && !names.isEmpty() ? QStringLiteral("%1 (%2)").arg(text, names.join(QStringLiteral(", "))) : text;
     return change(named, std::move(days), placeBefore, placeAfter);
 }
 
-void WeekEditor::restore(const std::vector<DayEdit> &edits, bool after, const ListPlace &place)
+void WeekEditor::restore(const std::vector<DayEdit> &edits, const std::optional<SpecialDays> &special, bool after,
+                         const ListPlace &place)
 {
+    if (special)
+        m_week.setSpecialDays(*special);
     for (const DayEdit &e : edits) {
         DaySchedule &day = m_week.day(e.dayNumber());
         after ? e.applyAfter(day) : e.applyBefore(day);
     }
-    m_week.setShownDay(place.day);
+    ListPlace shown = place;
+    if (!m_week.setShownDay(place.day)) // the place's program is gone with this step
+        shown = ListPlace{m_week.shownDay(), {}, -1, -1};
     m_week.LoadWorkingDay();
     if (onRestored)
-        onRestored(place);
+        onRestored(shown);
 }
 
 size_t WeekEditor::heldEntries() const

@@ -3,16 +3,19 @@
 #include "schedule/DayEdit.h"
 #include "schedule/ListPlace.h"
 #include "schedule/ScheduleEntry.h"
+#include "schedule/SpecialDays.h"
 
 #include <QObject>
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class WeeklySchedule;
 
-// The one path every change of the week takes. A change replaces some weekdays' entries and
+// The one path every change of the week takes. A change replaces some days' entries (weekdays
+// and day programs; "No bells" stays empty), and may replace the programs and the calendar, and
 // becomes one step of the undo history; undo and redo write the days back, show the day the
 // step was made on, and hand the list's place to the listener so it can rebuild its rows.
 // The document is modified exactly when the history is away from its clean point (New, Open
@@ -32,12 +35,13 @@ public:
     WeeklySchedule &week() { return m_week; }
     const QUndoStack &history() const { return m_stack; }
 
-    // One step named text: each day takes its after entries, the shown day becomes
-    // placeAfter's. False, and no step, when no day changes.
+    // One step named text: the programs and calendar become special (when given), each day
+    // takes its after entries, the shown day becomes placeAfter's. False, and no step, when
+    // nothing changes.
     bool change(const QString &text, std::vector<DayChange> days, const ListPlace &placeBefore,
-                const ListPlace &placeAfter);
+                const ListPlace &placeAfter, const std::optional<SpecialDays> &special = std::nullopt);
     // The days of the week that differ from before, as one step (a dialog that wrote the week
-    // itself). With nameDays the text gains the weekdays: "Auto Set (Sunday)".
+    // itself). With nameDays the text gains the days: "Auto Set (Sunday)", "Auto Set (Exam day)".
     bool changeFrom(const WeeklySchedule &before, const QString &text, bool nameDays, const ListPlace &placeBefore,
                     const ListPlace &placeAfter);
 
@@ -67,7 +71,8 @@ signals:
 
 private:
     friend class WeekStep;
-    void restore(const std::vector<DayEdit> &edits, bool after, const ListPlace &place);
+    void restore(const std::vector<DayEdit> &edits, const std::optional<SpecialDays> &special, bool after,
+                 const ListPlace &place);
 
     WeeklySchedule &m_week;
     QUndoStack m_stack;

@@ -3,28 +3,77 @@
 #include "schedule/Weekday.h"
 
 #include <algorithm>
-
-int WeeklySchedule::clampDay(int dayNumber)
-{
-    return std::clamp(dayNumber, int(kMonday), int(kSunday));
-}
+#include <string_view>
 
 DaySchedule &WeeklySchedule::day(int dayNumber)
 {
-    return m_days[clampDay(dayNumber) - 1];
+    if (dayNumber <= kSunday)
+        return m_days[std::max(dayNumber, int(kMonday)) - 1];
+    return m_programDays[dayNumber];
 }
 
 const DaySchedule &WeeklySchedule::day(int dayNumber) const
 {
-    return m_days[clampDay(dayNumber) - 1];
+    if (dayNumber <= kSunday)
+        return m_days[std::max(dayNumber, int(kMonday)) - 1];
+    auto it = m_programDays.find(dayNumber);
+    if (it != m_programDays.end())
+        return it->second;
+    static const DaySchedule empty;
+    return empty;
+}
+
+bool WeeklySchedule::hasDay(int dayNumber) const
+{
+    return isWeekday(dayNumber) || m_special.program(dayNumber) != nullptr;
+}
+
+bool WeeklySchedule::isEditableDay(int dayNumber) const
+{
+    return dayNumber != kNoBellsDay && hasDay(dayNumber);
+}
+
+QString WeeklySchedule::dayTitle(int dayNumber) const
+{
+    if (isWeekday(dayNumber)) {
+        const std::string_view name = weekdayName(dayNumber);
+        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    }
+    const DayProgram *program = m_special.program(dayNumber);
+    return program ? program->name : QString();
+}
+
+std::vector<int> WeeklySchedule::allDays() const
+{
+    std::vector<int> days;
+    for (int d = kMonday; d <= kSunday; ++d)
+        days.push_back(d);
+    for (const DayProgram &p : m_special.programs)
+        days.push_back(p.day);
+    return days;
 }
 
 bool WeeklySchedule::setShownDay(int dayNumber)
 {
-    if (!isWeekday(dayNumber))
+    if (!hasDay(dayNumber))
         return false;
     m_shownDay = dayNumber;
     return true;
+}
+
+void WeeklySchedule::setSpecialDays(const SpecialDays &special)
+{
+    m_special = special;
+    for (const DayProgram &p : m_special.programs)
+        m_programDays.try_emplace(p.day);
+    if (!hasDay(m_shownDay))
+        m_shownDay = kMonday;
+}
+
+int WeeklySchedule::nextProgramDay() const
+{
+    const int usedBefore = m_programDays.empty() ? 0 : m_programDays.rbegin()->first;
+    return m_special.nextProgramDay(usedBefore);
 }
 
 void WeeklySchedule::LoadWorkingDay()
@@ -43,11 +92,13 @@ void WeeklySchedule::ClearAllDays()
 {
     for (DaySchedule &d : m_days)
         d.clear();
+    for (auto &[number, d] : m_programDays)
+        d.clear();
 }
 
 bool WeeklySchedule::WriteEntry(int dayNumber, int k, const ScheduleEntry &entry)
 {
-    if (!isWeekday(dayNumber) || k < 0 || k > DaySchedule::kCapacity)
+    if (!isEditableDay(dayNumber) || k < 0 || k > DaySchedule::kCapacity)
         return false;
     m_shownDay = dayNumber;
     WorkingDay.setCount(k);
@@ -61,13 +112,20 @@ void WeeklySchedule::copyFrom(const WeeklySchedule &other)
 {
     for (int d = kMonday; d <= kSunday; ++d)
         day(d).copyFrom(other.day(d));
+    m_special = other.m_special;
+    for (auto &[number, d] : m_programDays)
+        d.clear();
+    for (const auto &[number, d] : other.m_programDays)
+        m_programDays[number].copyFrom(d);
     WorkingDay.copyFrom(other.WorkingDay);
     m_shownDay = other.m_shownDay;
 }
 
 bool WeeklySchedule::sameDays(const WeeklySchedule &other) const
 {
-    for (int d = kMonday; d <= kSunday; ++d) {
+    if (m_special != other.m_special)
+        return false;
+    for (int d : allDays()) {
         if (!day(d).sameEntries(other.day(d)))
             return false;
     }

@@ -1,0 +1,148 @@
+#include "schedule/DayPlan.h"
+#include "schedule/WeekEditor.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ScheduleEntry bellAt(const std::string &hhmm)
+{
+    ScheduleEntry e;
+    e.Time = std::string(11, ' ') + hhmm;
+    e.MelodyVoice = "Melody";
+    e.Selection = "1";
+    e.AC = "ON";
+    e.CH1 = "1";
+    e.CH2 = e.CH3 = e.CH4 = "0";
+    return e;
+}
+
+constexpr int kExam = 9;
+constexpr int kHalf = 10;
+
+SpecialDays examAndHalfDay()
+{
+    SpecialDays special;
+    special.programs.push_back({kExam, "Exam day"});
+    special.programs.push_back({kHalf, "Half day"});
+    return special;
+}
+
+} // namespace
+
+TEST(DayPlan, TheLatestAddedEntryCoveringADateWins)
+{
+    SpecialDays special = examAndHalfDay();
+    // 2026-12-21 is a Monday. Winter holidays cross the year's end; an exam day inside them was
+    // added later and wins; a leap day is a date like any other.
+    special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, ""});
+    special.calendar.push_back({QDate(2028, 2, 29), QDate(2028, 2, 29), kHalf, ""});
+    // An entry whose program is gone gives way to the ones under it.
+    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, ""});
+
+    EXPECT_EQ(planDate(special, QDate(2026, 12, 18)).day, 5); // a regular Friday
+    EXPECT_TRUE(planDate(special, QDate(2026, 12, 18)).isRegular());
+    EXPECT_EQ(planDate(special, QDate(2026, 12, 31)).day, kNoBellsDay);
+    EXPECT_EQ(planDate(special, QDate(2027, 1, 4)).day, kExam);
+    EXPECT_EQ(planDate(special, QDate(2027, 1, 4)).calendarEntry, 1);
+    EXPECT_EQ(planDate(special, QDate(2027, 1, 5)).day, kNoBellsDay);
+    EXPECT_EQ(planDate(special, QDate(2027, 1, 7)).day, 4); // a regular Thursday
+    EXPECT_EQ(planDate(special, QDate(2028, 2, 29)).day, kHalf);
+    EXPECT_EQ(planDate(special, QDate(2028, 2, 28)).day, 1);
+
+    // Moving the exam day under the holidays lets the holidays win.
+    std::swap(special.calendar[0], special.calendar[1]);
+    EXPECT_EQ(planDate(special, QDate(2027, 1, 4)).day, kNoBellsDay);
+    EXPECT_EQ(special.entriesUsing(kNoBellsDay), std::vector<int>{1});
+}
+
+TEST(DayPlan, TheWeekAheadGivesEachWeekdayTheDateThatFallsOnIt)
+{
+    SpecialDays special = examAndHalfDay();
+    special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), kExam, ""}); // a Wednesday
+
+    // From Thursday 10 December: the Wednesday ahead is the 16th, the exam day.
+    const auto week = planWeekAhead(special, QDate(2026, 12, 10));
+    for (int d = 1; d <= 7; ++d) {
+        EXPECT_EQ(week[size_t(d - 1)].weekday, d);
+        EXPECT_GE(week[size_t(d - 1)].date, QDate(2026, 12, 10));
+        EXPECT_LE(week[size_t(d - 1)].date, QDate(2026, 12, 16));
+    }
+    EXPECT_EQ(week[2].day, kExam);
+    EXPECT_EQ(week[3].date, QDate(2026, 12, 10));
+    EXPECT_EQ(week[3].day, 4);
+    // From the day after, Wednesday is the regular one of the 23rd again.
+    EXPECT_EQ(planWeekAhead(special, QDate(2026, 12, 17))[2].day, 3);
+    EXPECT_TRUE(planDates(special, QDate(), 7).empty());
+}
+
+TEST(SpecialDays, NamesAndEntriesAreCheckedBeforeAChange)
+{
+    const SpecialDays special = examAndHalfDay();
+    using F = SpecialDaysFault;
+    EXPECT_EQ(checkProgramName(special, "  "), F::EmptyName);
+    EXPECT_EQ(checkProgramName(special, "exam DAY"), F::NameTaken);
+    EXPECT_EQ(checkProgramName(special, "no bells"), F::NameTaken);
+    EXPECT_EQ(checkProgramName(special, "Exam day", kExam), std::nullopt); // renamed to itself
+    EXPECT_EQ(checkProgramName(special, "Quiet", kNoBellsDay), F::NoBellsIsFixed);
+    EXPECT_EQ(checkProgramName(special, "Sports day"), std::nullopt);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 2), QDate(2027, 1, 1), kExam, ""}), F::LastBeforeFirst);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 1), QDate(2027, 1, 1), 77, ""}), F::NoSuchProgram);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(), QDate(2027, 1, 1), kExam, ""}), F::InvalidDate);
+    EXPECT_EQ(special.nextProgramDay(), kHalf + 1);
+}
+
+TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
+{
+    WeeklySchedule week;
+    WeekEditor editor(week);
+    EXPECT_TRUE(week.hasDay(kNoBellsDay));
+    EXPECT_FALSE(week.isEditableDay(kNoBellsDay));
+
+    // Made and given a bell in one step.
+    SpecialDays withExam = week.specialDays();
+    const int exam = week.nextProgramDay();
+    withExam.programs.push_back({exam, "Exam day"});
+    ASSERT_TRUE(editor.change("New Program", {{exam, {}, {bellAt("08:00")}}}, {1}, {exam}, withExam));
+    EXPECT_EQ(week.shownDay(), exam);
+    EXPECT_EQ(week.dayTitle(exam), "Exam day");
+    EXPECT_EQ(week.day(exam).count(), 1);
+    EXPECT_EQ(week.WorkingDay.count(), 1);
+    // "No bells" takes no entries, not even through the one path.
+    EXPECT_FALSE(editor.change("Insert", {{kNoBellsDay, {}, {bellAt("09:00")}}}, {exam}, {kNoBellsDay}));
+    EXPECT_FALSE(week.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
+
+    // Deleted with its calendar entry and its entries, as one step.
+    SpecialDays withCalendar = week.specialDays();
+    withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
+    ASSERT_TRUE(editor.change("Add Date", {}, {exam}, {exam}, withCalendar));
+    SpecialDays without = week.specialDays();
+    without.programs.pop_back();
+    without.calendar.clear();
+    ASSERT_TRUE(editor.change("Delete Program", {{exam, week.day(exam).entries(), {}}}, {exam}, {1}, without));
+    EXPECT_FALSE(week.hasDay(exam));
+    EXPECT_EQ(week.shownDay(), 1);
+    EXPECT_GT(week.nextProgramDay(), exam); // its number is not given to the next program
+
+    editor.undo();
+    EXPECT_EQ(week.dayTitle(exam), "Exam day");
+    EXPECT_EQ(week.day(exam).count(), 1);
+    EXPECT_EQ(week.specialDays().calendar.size(), 1u);
+    EXPECT_EQ(week.shownDay(), exam);
+    editor.undo();
+    editor.undo();
+    EXPECT_FALSE(week.hasDay(exam));
+    EXPECT_EQ(week.shownDay(), 1);
+    EXPECT_FALSE(editor.isModified());
+    editor.redo();
+    EXPECT_EQ(week.day(exam).count(), 1);
+
+    // A copy holds the programs and the calendar too.
+    WeeklySchedule copy;
+    copy.copyFrom(week);
+    EXPECT_TRUE(copy.sameDays(week));
+    copy.day(exam).clear();
+    EXPECT_FALSE(copy.sameDays(week));
+}
