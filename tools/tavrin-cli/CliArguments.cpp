@@ -17,7 +17,8 @@ struct VerbName {
 constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
                                {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
                                {"clock", CliVerb::Clock},       {"image", CliVerb::Image},
-                               {"compare", CliVerb::Compare},   {"journal", CliVerb::Journal}};
+                               {"compare", CliVerb::Compare},   {"journal", CliVerb::Journal},
+                               {"plan", CliVerb::Plan},         {"sync", CliVerb::Sync}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -64,6 +65,13 @@ bool parseClockSetting(const QString &text, ClockSetting &setting, QString &prob
     return true;
 }
 
+// "YYYY-MM-DD", a date of the calendar.
+QDate dateFromText(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    return form.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
+}
+
 } // namespace
 
 CliParseResult parseCliArguments(const QStringList &arguments)
@@ -101,6 +109,9 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption verifyOption(QStringLiteral("verify"));
     const QCommandLineOption journalOption(QStringLiteral("journal"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption lastOption(QStringLiteral("last"), QString(), QStringLiteral("N"));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -130,6 +141,12 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     case CliVerb::Journal:
         parser.addOptions({portOption, lastOption, journalOption});
         break;
+    case CliVerb::Plan:
+        parser.addOptions({fromOption, countOption, portOption, journalOption});
+        break;
+    case CliVerb::Sync:
+        parser.addOptions({portOption, fromOption, dryRunOption, journalOption});
+        break;
     }
 
     // QCommandLineParser takes the first argument as the program's name: here, the verb.
@@ -144,7 +161,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
-        || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare;
+        || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare
+        || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync;
     if (wantsFile) {
         if (positional.isEmpty())
             return usageError(verbText,
@@ -164,14 +182,16 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     };
 
     const bool readsDays = command.verb == CliVerb::Upload || command.verb == CliVerb::Compare;
-    if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Clock) {
+    if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Clock
+        || command.verb == CliVerb::Sync) {
         command.port = value(portOption);
         if (command.port.trimmed().isEmpty())
             return usageError(verbText, QStringLiteral("no serial port given (--port NAME)"));
     }
 
     const bool journalled = command.verb == CliVerb::Download || command.verb == CliVerb::Upload
-        || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal;
+        || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal || command.verb == CliVerb::Plan
+        || command.verb == CliVerb::Sync;
     if (journalled)
         command.journal = value(journalOption);
     if (command.verb == CliVerb::Journal) {
@@ -182,6 +202,27 @@ CliParseResult parseCliArguments(const QStringList &arguments)
             if (!number || command.last < 1)
                 return usageError(verbText,
                                   QStringLiteral("--last wants a count from 1 up, not \"%1\"").arg(value(lastOption)));
+        }
+    }
+
+    if (command.verb == CliVerb::Plan || command.verb == CliVerb::Sync) {
+        command.from = QDate::currentDate();
+        if (parser.isSet(fromOption)) {
+            command.from = dateFromText(value(fromOption));
+            if (!command.from.isValid())
+                return usageError(verbText,
+                                  QStringLiteral("--from wants a date YYYY-MM-DD, not \"%1\"").arg(value(fromOption)));
+        }
+        command.dryRun = command.verb == CliVerb::Sync && parser.isSet(dryRunOption);
+    }
+    if (command.verb == CliVerb::Plan) {
+        command.port = value(portOption);
+        if (parser.isSet(countOption)) {
+            bool number = false;
+            command.count = value(countOption).toInt(&number);
+            if (!number || command.count < 1 || command.count > 366)
+                return usageError(verbText,
+                                  QStringLiteral("--days wants a count from 1 to 366, not \"%1\"").arg(value(countOption)));
         }
     }
 

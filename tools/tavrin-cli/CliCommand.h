@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,7 @@
 // kExitDiffers: compare, download --verify: the device does not hold what the file does.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -22,9 +23,10 @@ struct ClockSetting {
 // One command line, checked: every field the verb needs is there and valid.
 struct CliCommand {
     CliVerb verb = CliVerb::Show;
-    QString file; // show, image, download, compare: the schedule file; import: the CSV ("-" = stdin)
+    QString file; // show, image, download, compare, plan, sync: the schedule file; import: the CSV ("-" = stdin)
     QString to; // import, upload: the schedule file written
-    QString port; // download, upload, clock, compare; journal --port: only this port
+    QString port; // download, upload, clock, compare, sync; journal --port: only this port; plan --port: tell
+                  // whether that device is ready for the day after the first date
     std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     bool verify = false; // download --verify
@@ -33,8 +35,11 @@ struct CliCommand {
     bool setClock = false; // clock --set / --now
     bool now = false; // clock --now: the computer's clock, read when the frame is made
     ClockSetting setting; // clock --set
-    QString journal; // download, upload, clock, journal --journal: the journal file instead of the usual one
+    QString journal; // download, upload, clock, journal, plan, sync --journal: the journal file instead of the usual one
     int last = 0; // journal --last: at most this many entries (0: all)
+    QDate from; // plan, sync --from: the first date (today when not given)
+    int count = 7; // plan --days: how many dates
+    bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
 };
 
 struct CliParseResult {

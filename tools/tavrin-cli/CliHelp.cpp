@@ -27,6 +27,8 @@ QString cliOverviewHelp()
                "  image FILE --day DAY [--hex]                        a weekday's device image\n"
                "  compare FILE --port NAME [--days LIST|--all]        the device's weekdays against the file\n"
                "  journal [--port NAME] [--last N]                    the journal of transfers\n"
+               "  plan FILE [--from DATE] [--days N] [--port NAME]    the schedule each date plays\n"
+               "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
                "\n"
                "'tavrin-cli COMMAND --help' tells more of each.\n")
         + QLatin1String(kExitText);
@@ -117,6 +119,41 @@ QString cliHelp(const QString &verb)
                               "  --last N        only the newest N entries\n"
                               "  --journal FILE  this journal rather than journal.sqlite in the user's data folder\n"
                               "                  ($TAVRIN_JOURNAL, when set, names it too)\n");
+    } else if (verb == QLatin1String("plan")) {
+        text = QStringLiteral("Usage: tavrin-cli plan FILE [--from DATE] [--days N] [--port NAME] [--journal FILE]\n"
+                              "Prints which schedule each date plays, one line a date:\n"
+                              "  DATE DAY NAME (N events)\n"
+                              "  2027-03-10 Wed Exam day (12 events)\n"
+                              "DATE is YYYY-MM-DD, DAY the weekday's first three letters, NAME the weekday's name\n"
+                              "(\"Wednesday\") or the day program the calendar gives the date (\"Exam day\", \"No\n"
+                              "bells\"), and N its entries (\"1 event\"). NAME is everything up to the last \" (\".\n"
+                              "\n"
+                              "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
+                              "  --days N        this many dates, 1 to 366 (7 when not given)\n"
+                              "  --port NAME     then a last line tells, from the journal of that port, whether the\n"
+                              "                  device holds the day after the first date (tomorrow by default):\n"
+                              "                  \"device NAME for DATE: up to date\", \"not up to date\" or\n"
+                              "                  \"unknown\" (the journal does not tell what it holds)\n"
+                              "  --journal FILE  the journal to read (see 'journal --help')\n");
+    } else if (verb == QLatin1String("sync")) {
+        text = QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"
+                              "The device repeats seven weekday images: for the seven dates from DATE on, each\n"
+                              "weekday's image must be the schedule that date plays (its regular weekday or the day\n"
+                              "program the calendar gives it). sync sends, as download does, the weekdays whose\n"
+                              "image the device does not hold, or may not hold, as far as the journal of that port\n"
+                              "tells (every weekday when it tells nothing), and journals what it sent, so the next\n"
+                              "sync knows. Standard output gets one line per weekday sent, as 'plan' prints the date\n"
+                              "it is sent for, or \"nothing to send\". When afterwards the device is not known to hold\n"
+                              "the day after DATE (a failed send, or --dry-run), standard error says so.\n"
+                              "\n"
+                              "  --port NAME     the serial port\n"
+                              "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
+                              "  --dry-run       print what would be sent, send nothing\n"
+                              "  --journal FILE  the journal to read and record in (see 'journal --help')\n"
+                              "\n"
+                              "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
+                              "2 bad usage.\n");
+        return text;
     } else if (verb == QLatin1String("image")) {
         text = QStringLiteral("Usage: tavrin-cli image FILE --day DAY [--hex]\n"
                               "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"

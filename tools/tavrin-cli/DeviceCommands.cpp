@@ -53,16 +53,6 @@ QString dayName(int day)
     return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size()));
 }
 
-bool openLink(DeviceLink &link, const QString &port)
-{
-    QString error;
-    if (link.open(port, error))
-        return true;
-    // The port's own failure text names the port.
-    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
-    return false;
-}
-
 // Ticks the boxes the operator would tick: Weekly for all seven weekdays, else each one.
 template <typename Session> void tickDays(Session &session, const std::vector<int> &days)
 {
@@ -134,29 +124,33 @@ public:
         record.port = m_command.port;
         record.file = m_file;
         cliRecord(m_command, record);
+        m_recorded = std::move(record);
     }
+
+    const std::optional<TransferRecord> &recorded() const { return m_recorded; }
 
 private:
     const CliCommand &m_command;
     const WeeklySchedule &m_week;
     QString m_file;
     bool m_done = false;
+    std::optional<TransferRecord> m_recorded;
 };
 
 } // namespace
 
-int runDownload(const CliCommand &command)
+bool openLink(DeviceLink &link, const QString &port)
 {
-    auto week = std::make_unique<WeeklySchedule>();
     QString error;
-    if (!loadScheduleFile(command.file, *week, error)) {
-        sayError(error);
-        return kExitFailure;
-    }
-    DeviceLink link;
-    if (!openLink(link, command.port))
-        return kExitFailure;
+    if (link.open(port, error))
+        return true;
+    // The port's own failure text names the port.
+    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
+    return false;
+}
 
+DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file)
+{
     TransferProgress progress(errorIsTerminal());
     QEventLoop loop;
     std::unique_ptr<DownloadSession> session;
@@ -172,7 +166,7 @@ int runDownload(const CliCommand &command)
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
-    JournalOnce journal(command, *week, QFileInfo(command.file).absoluteFilePath());
+    JournalOnce journal(command, week, file);
     hooks.outcome = [&](const TransferOutcome &outcome) {
         journal(outcome);
         const QString text = transferOutcomeText(outcome);
@@ -195,7 +189,7 @@ int runDownload(const CliCommand &command)
     hooks.closed = [&](SessionHost::Result) { loop.quit(); };
 
     CliTransferHost host(progress, hooks);
-    session = std::make_unique<DownloadSession>(host, *week);
+    session = std::make_unique<DownloadSession>(host, week);
     link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
     link.onLost = [&] { session->portLost(); };
 
@@ -207,7 +201,24 @@ int runDownload(const CliCommand &command)
     session->send();
     if (!host.isClosed())
         loop.exec();
-    if (!completed || failed)
+    // The session is gone after this: nothing it left behind may hear the port.
+    link.onReceived = nullptr;
+    link.onLost = nullptr;
+    return {completed && !failed, journal.recorded()};
+}
+
+int runDownload(const CliCommand &command)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (!loadScheduleFile(command.file, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    DeviceLink link;
+    if (!openLink(link, command.port))
+        return kExitFailure;
+    if (!sendWeekdays(link, command, *week, QFileInfo(command.file).absoluteFilePath()).completed)
         return kExitFailure;
     return command.verify ? verifySent(link, *week, command.days) : kExitOk;
 }

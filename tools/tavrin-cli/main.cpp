@@ -5,6 +5,7 @@
 #include "CompareCommands.h"
 #include "DeviceCommands.h"
 #include "JournalCommand.h"
+#include "PlanCommands.h"
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,10 @@ int main(int argc, char *argv[])
         return runCompare(command);
     case CliVerb::Journal:
         return runJournal(command);
+    case CliVerb::Plan:
+        return runPlan(command);
+    case CliVerb::Sync:
+        return runSync(command);
     }
     return kExitUsage;
 }

@@ -1,0 +1,177 @@
+#include "PlanCommands.h"
+
+#include "CliCommand.h"
+#include "CliOutput.h"
+#include "device/JournalOutcomeOf.h"
+#include "DeviceCommands.h"
+#include "DeviceLink.h"
+#include "journal/TransferJournal.h"
+#include "JournalCommand.h"
+#include "plan/DeviceHoldings.h"
+#include "plan/PlannedWeek.h"
+#include "plan/SyncDecision.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+#include "ScheduleFileAccess.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+// The newest entries tell most weekdays; the whole port's history is read only when they do not.
+constexpr int kRecentEntries = 64;
+
+// "2027-03-10 Wed Exam day (2 events)".
+QString planLine(const PlannedDay &day)
+{
+    const std::string_view weekday = weekdayName(day.planned.weekday).substr(0, 3);
+    return QStringLiteral("%1 %2 %3 (%4 %5)")
+        .arg(day.planned.date.toString(Qt::ISODate), QString::fromLatin1(weekday.data(), qsizetype(weekday.size())),
+             day.title)
+        .arg(day.entryCount)
+        .arg(day.entryCount == 1 ? QStringLiteral("event") : QStringLiteral("events"));
+}
+
+bool printLines(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += line.toUtf8() + '\n';
+    return writeOut(out);
+}
+
+// What the journal says the port's device holds; nothing known when it cannot be read.
+std::vector<JournalEntry> journalOfPort(const CliCommand &command, bool &readable)
+{
+    TransferJournal journal(cliJournalPath(command));
+    JournalQuery query;
+    query.port = command.port;
+    query.withImages = true;
+    query.last = kRecentEntries;
+    JournalRead read = journal.entries(query);
+    if (!read.error && int(read.entries.size()) == kRecentEntries) {
+        const DeviceHoldings recent = DeviceHoldings::fromJournal(read.entries);
+        bool allKnown = true;
+        for (int d = kMonday; d <= kSunday; ++d)
+            allKnown = allKnown && recent.image(d).has_value();
+        if (!allKnown) {
+            query.last = 0;
+            read = journal.entries(query);
+        }
+    }
+    readable = !read.error;
+    if (read.error) {
+        sayError(QStringLiteral("the journal %1 cannot be read: %2").arg(journal.path(), read.error->cause));
+        return {};
+    }
+    return std::move(read.entries);
+}
+
+QString tomorrowText(TomorrowState state)
+{
+    switch (state) {
+    case TomorrowState::UpToDate:
+        return QStringLiteral("up to date");
+    case TomorrowState::NotUpToDate:
+        return QStringLiteral("not up to date");
+    case TomorrowState::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
+
+// "device /dev/ttyUSB0 for 2027-03-11: up to date".
+QString tomorrowLine(const CliCommand &command, const PlannedWeek &plan, TomorrowState state)
+{
+    return QStringLiteral("device %1 for %2: %3")
+        .arg(command.port, plan.start().addDays(1).toString(Qt::ISODate), tomorrowText(state));
+}
+
+// The journal's entry for what this run recorded, so what follows from it is known even when
+// the journal could not take it.
+JournalEntry entryOf(const TransferRecord &record)
+{
+    JournalEntry entry;
+    entry.kind = record.kind;
+    entry.port = record.port;
+    entry.weekdays = record.weekdays;
+    entry.images = record.images;
+    entry.outcome = journalOutcomeOf(record.end);
+    return entry;
+}
+
+} // namespace
+
+int runPlan(const CliCommand &command)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (!loadScheduleFile(command.file, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    QStringList lines;
+    for (const PlannedDay &day : planDays(*week, command.from, command.count))
+        lines << planLine(day);
+    if (!command.port.isEmpty()) {
+        bool readable = false;
+        const PlannedWeek plan(*week, command.from);
+        const DeviceHoldings held = DeviceHoldings::fromJournal(journalOfPort(command, readable));
+        lines << tomorrowLine(command, plan, tomorrowState(plan, held));
+    }
+    return printLines(lines) ? kExitOk : kExitFailure;
+}
+
+int runSync(const CliCommand &command)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (!loadScheduleFile(command.file, *week, error)) {
+        sayError(error);
+        return kExitFailure;
+    }
+    const PlannedWeek plan(*week, command.from);
+    bool readable = false;
+    std::vector<JournalEntry> journal = journalOfPort(command, readable);
+    if (!readable)
+        sayError(QStringLiteral("what the device holds is unknown: every weekday is due"));
+    const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
+
+    QStringList lines;
+    for (int d : days)
+        lines << planLine(plan.day(d));
+    if (lines.isEmpty())
+        lines << QStringLiteral("nothing to send");
+    printLines(lines);
+
+    int status = kExitOk;
+    if (!days.empty() && !command.dryRun) {
+        auto planned = std::make_unique<WeeklySchedule>();
+        plan.fillWeekdays(*week, *planned);
+        CliCommand send = command;
+        send.days = days;
+        send.clearAll = false;
+        DeviceLink link;
+        DownloadRun run;
+        if (openLink(link, command.port))
+            run = sendWeekdays(link, send, *planned, QFileInfo(command.file).absoluteFilePath());
+        if (run.recorded)
+            journal.insert(journal.begin(), entryOf(*run.recorded));
+        status = run.completed ? kExitOk : kExitFailure;
+    }
+
+    const TomorrowState tomorrow = tomorrowState(plan, DeviceHoldings::fromJournal(journal));
+    if (tomorrow != TomorrowState::UpToDate) {
+        const PlannedDay &next = plan.day(plan.start().addDays(1).dayOfWeek());
+        const QString date = next.planned.date.toString(Qt::ISODate);
+        if (tomorrow == TomorrowState::NotUpToDate)
+            sayError(QStringLiteral("the device on %1 is not up to date for %2 (%3)").arg(command.port, date, next.title));
+        else
+            sayError(QStringLiteral("the device on %1 may not be up to date for %2 (%3): the journal does not tell "
+                                    "what it holds")
+                         .arg(command.port, date, next.title));
+    }
+    return status;
+}
