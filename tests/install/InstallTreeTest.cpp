@@ -74,7 +74,8 @@ TEST_F(InstallTree, HoldsTheProgramsTemplateAndDesktopFiles)
           "share/applications/org.tavrin.Tavrin.desktop", "share/metainfo/org.tavrin.Tavrin.metainfo.xml",
           "share/mime/packages/tavrin-schedule.xml", "share/icons/hicolor/scalable/apps/tavrin.svg",
           "share/icons/hicolor/32x32/apps/tavrin.png", "share/icons/hicolor/64x64/apps/tavrin.png",
-          "lib/systemd/user/tavrin-clock.service", "lib/systemd/user/tavrin-clock.timer"})
+          "lib/systemd/user/tavrin-clock.service", "lib/systemd/user/tavrin-clock.timer",
+          "lib/systemd/user/tavrin-sync.service", "lib/systemd/user/tavrin-sync.timer"})
         EXPECT_TRUE(QFileInfo(at(QString::fromLatin1(file))).isFile()) << file;
     // the template lives in the data folder only: the program must find it there
     EXPECT_FALSE(QFileInfo::exists(at(QStringLiteral("bin/default.mdb"))));
