@@ -221,8 +221,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
             bool number = false;
             command.count = value(countOption).toInt(&number);
             if (!number || command.count < 1 || command.count > 366)
-                return usageError(verbText,
-                                  QStringLiteral("--days wants a count from 1 to 366, not \"%1\"").arg(value(countOption)));
+                return usageError(
+                    verbText, QStringLiteral("--days wants a count from 1 to 366, not \"%1\"").arg(value(countOption)));
         }
     }
 

@@ -25,8 +25,9 @@ struct CliCommand {
     CliVerb verb = CliVerb::Show;
     QString file; // show, image, download, compare, plan, sync: the schedule file; import: the CSV ("-" = stdin)
     QString to; // import, upload: the schedule file written
-    QString port; // download, upload, clock, compare, sync; journal --port: only this port; plan --port: tell
-                  // whether that device is ready for the day after the first date
+    // download, upload, clock, compare, sync; journal --port: only this port; plan --port: whether
+    // that device is ready for the day after the first date
+    QString port;
     std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     bool verify = false; // download --verify
@@ -35,7 +36,8 @@ struct CliCommand {
     bool setClock = false; // clock --set / --now
     bool now = false; // clock --now: the computer's clock, read when the frame is made
     ClockSetting setting; // clock --set
-    QString journal; // download, upload, clock, journal, plan, sync --journal: the journal file instead of the usual one
+    // download, upload, clock, journal, plan, sync --journal: the journal file instead of the usual one
+    QString journal;
     int last = 0; // journal --last: at most this many entries (0: all)
     QDate from; // plan, sync --from: the first date (today when not given)
     int count = 7; // plan --days: how many dates

@@ -136,23 +136,24 @@ QString cliHelp(const QString &verb)
                               "                  \"unknown\" (the journal does not tell what it holds)\n"
                               "  --journal FILE  the journal to read (see 'journal --help')\n");
     } else if (verb == QLatin1String("sync")) {
-        text = QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"
-                              "The device repeats seven weekday images: for the seven dates from DATE on, each\n"
-                              "weekday's image must be the schedule that date plays (its regular weekday or the day\n"
-                              "program the calendar gives it). sync sends, as download does, the weekdays whose\n"
-                              "image the device does not hold, or may not hold, as far as the journal of that port\n"
-                              "tells (every weekday when it tells nothing), and journals what it sent, so the next\n"
-                              "sync knows. Standard output gets one line per weekday sent, as 'plan' prints the date\n"
-                              "it is sent for, or \"nothing to send\". When afterwards the device is not known to hold\n"
-                              "the day after DATE (a failed send, or --dry-run), standard error says so.\n"
-                              "\n"
-                              "  --port NAME     the serial port\n"
-                              "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
-                              "  --dry-run       print what would be sent, send nothing\n"
-                              "  --journal FILE  the journal to read and record in (see 'journal --help')\n"
-                              "\n"
-                              "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
-                              "2 bad usage.\n");
+        text =
+            QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"
+                           "The device repeats seven weekday images: for the seven dates from DATE on, each\n"
+                           "weekday's image must be the schedule that date plays (its regular weekday or the day\n"
+                           "program the calendar gives it). sync sends, as download does, the weekdays whose\n"
+                           "image the device does not hold, or may not hold, as far as the journal of that port\n"
+                           "tells (every weekday when it tells nothing), and journals what it sent, so the next\n"
+                           "sync knows. Standard output gets one line per weekday sent, as 'plan' prints the date\n"
+                           "it is sent for, or \"nothing to send\". When afterwards the device is not known to hold\n"
+                           "the day after DATE (a failed send, or --dry-run), standard error says so.\n"
+                           "\n"
+                           "  --port NAME     the serial port\n"
+                           "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
+                           "  --dry-run       print what would be sent, send nothing\n"
+                           "  --journal FILE  the journal to read and record in (see 'journal --help')\n"
+                           "\n"
+                           "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
+                           "2 bad usage.\n");
         return text;
     } else if (verb == QLatin1String("image")) {
         text = QStringLiteral("Usage: tavrin-cli image FILE --day DAY [--hex]\n"

@@ -26,5 +26,4 @@ struct DownloadRun {
 
 // Download on an open link as the dialog does it: the command's weekdays (or ALL Clear) of
 // `week`, progress on standard error, the outcome journalled with `file`.
-DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week,
-                         const QString &file);
+DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file);

@@ -167,7 +167,8 @@ int runSync(const CliCommand &command)
         const PlannedDay &next = plan.day(plan.start().addDays(1).dayOfWeek());
         const QString date = next.planned.date.toString(Qt::ISODate);
         if (tomorrow == TomorrowState::NotUpToDate)
-            sayError(QStringLiteral("the device on %1 is not up to date for %2 (%3)").arg(command.port, date, next.title));
+            sayError(
+                QStringLiteral("the device on %1 is not up to date for %2 (%3)").arg(command.port, date, next.title));
         else
             sayError(QStringLiteral("the device on %1 may not be up to date for %2 (%3): the journal does not tell "
                                     "what it holds")
