@@ -31,12 +31,17 @@ void fillSchool(WeeklySchedule &week)
     week.day(kExam).append(makeEntry(11, 30, "Voice", 3, "", "0100"));
 }
 
-JournalEntry entry(JournalKind kind, std::vector<int> days, JournalOutcome outcome = JournalOutcome::Completed)
+// A journal entry carrying the images of these weekdays.
+JournalEntry entry(JournalKind kind, const std::vector<std::pair<int, DayImage>> &images,
+                   JournalOutcome outcome = JournalOutcome::Completed)
 {
     JournalEntry e;
     e.kind = kind;
-    e.weekdays = std::move(days);
     e.outcome = outcome;
+    for (const auto &[day, image] : images) {
+        e.weekdays.push_back(day);
+        e.images.push_back({day, bytesOf(image), {}});
+    }
     return e;
 }
 
@@ -44,16 +49,16 @@ JournalEntry entry(JournalKind kind, std::vector<int> days, JournalOutcome outco
 JournalEntry sent(const PlannedWeek &plan, const std::vector<int> &days,
                   JournalOutcome outcome = JournalOutcome::Completed)
 {
-    JournalEntry e = entry(JournalKind::Download, days, outcome);
+    std::vector<std::pair<int, DayImage>> images;
     for (int d : days)
-        e.images.push_back({d, bytesOf(plan.image(d)), {}});
-    return e;
+        images.emplace_back(d, plan.image(d));
+    return entry(JournalKind::Download, images, outcome);
 }
 
-DayImage imageWith(const ScheduleEntry &e)
+DayImage imageWith(int minute)
 {
     DaySchedule day;
-    day.append(e);
+    day.append(makeEntry(7, minute, "Melody", 1));
     DayImage image;
     image.Encode(day);
     return image;
@@ -61,72 +66,33 @@ DayImage imageWith(const ScheduleEntry &e)
 
 } // namespace
 
-TEST(PlannedWeek, GivesEachWeekdayTheScheduleItsDatePlays)
-{
-    WeeklySchedule week;
-    fillSchool(week);
-    const PlannedWeek plan(week, kMonday);
-    EXPECT_EQ(plan.day(3).planned.date, kExamDate);
-    EXPECT_EQ(plan.day(3).title, "Exam day");
-    EXPECT_EQ(plan.day(3).entryCount, 2);
-    EXPECT_EQ(plan.day(4).title, "Thursday");
-    EXPECT_EQ(plan.day(4).entryCount, 1);
-
-    WeeklySchedule scratch;
-    plan.fillWeekdays(week, scratch);
-    EXPECT_TRUE(scratch.day(3).sameEntries(week.day(kExam)));
-    EXPECT_TRUE(scratch.day(4).sameEntries(week.day(4)));
-    DayImage image;
-    image.Encode(scratch.day(3));
-    EXPECT_EQ(image.bytes(), plan.image(3).bytes());
-
-    // From Thursday on, the Wednesday ahead is a regular one again.
-    EXPECT_EQ(PlannedWeek(week, kExamDate.addDays(1)).day(3).title, "Wednesday");
-}
-
 TEST(DeviceHoldings, TheNewestEntryThatTellsDecidesEachWeekday)
 {
-    const DayImage monday = imageWith(makeEntry(7, 0, "Melody", 1));
-    const DayImage tuesday = imageWith(makeEntry(7, 5, "Melody", 2));
-    const DayImage friday = imageWith(makeEntry(7, 10, "Voice", 4));
-
-    std::vector<JournalEntry> journal; // built oldest first, read newest first
-    journal.push_back(entry(JournalKind::AllClear, {}));
-    JournalEntry download = entry(JournalKind::Download, {1, 2, 3});
-    download.images = {{1, bytesOf(monday), {}}, {2, bytesOf(monday), {}}, {3, bytesOf(monday), {}}};
-    journal.push_back(download);
-    // A later send halted on Tuesday after Monday went out: both in doubt.
-    JournalEntry refused = entry(JournalKind::Download, {1, 2}, JournalOutcome::Refused);
-    refused.images = {{1, bytesOf(tuesday), {}}, {2, bytesOf(tuesday), {}}};
-    journal.push_back(refused);
-    // Reading Tuesday back tells again; a reading that failed tells nothing.
-    JournalEntry upload = entry(JournalKind::Upload, {2});
-    upload.images = {{2, bytesOf(tuesday), {}}};
-    journal.push_back(upload);
-    JournalEntry failedReading = entry(JournalKind::Comparison, {3}, JournalOutcome::LineError);
-    failedReading.images = {{3, bytesOf(friday), {}}};
-    journal.push_back(failedReading);
-    JournalEntry comparison = entry(JournalKind::Comparison, {5});
-    comparison.images = {{5, bytesOf(friday), {}}};
-    journal.push_back(comparison);
-    journal.push_back(entry(JournalKind::ClockSet, {6}));
-    std::reverse(journal.begin(), journal.end());
-
+    const DayImage first = imageWith(0), second = imageWith(5), third = imageWith(10);
+    using K = JournalKind;
+    using O = JournalOutcome;
+    // Newest first. A send that halted after Monday went out leaves Monday and Tuesday in
+    // doubt; reading Tuesday back tells again; a reading that failed tells nothing.
+    std::vector<JournalEntry> journal = {
+        entry(K::ClockSet, {}),
+        entry(K::Comparison, {{5, third}}),
+        entry(K::Comparison, {{3, third}}, O::LineError),
+        entry(K::Upload, {{2, second}}),
+        entry(K::Download, {{1, second}, {2, second}}, O::Refused),
+        entry(K::Download, {{1, first}, {2, first}, {3, first}}),
+        entry(K::AllClear, {}),
+    };
     const DeviceHoldings held = DeviceHoldings::fromJournal(journal);
     EXPECT_FALSE(held.image(1));
-    ASSERT_TRUE(held.image(2));
-    EXPECT_EQ(held.image(2)->bytes(), tuesday.bytes());
-    ASSERT_TRUE(held.image(3));
-    EXPECT_EQ(held.image(3)->bytes(), monday.bytes());
-    ASSERT_TRUE(held.image(5));
-    EXPECT_EQ(held.image(5)->bytes(), friday.bytes());
-    for (int d : {4, 6, 7}) {
+    const std::array<const DayImage *, 7> expected = {nullptr, &second, &first, nullptr, &third, nullptr, nullptr};
+    const DayImage blank;
+    for (int d = 2; d <= 7; ++d) {
         ASSERT_TRUE(held.image(d)) << d;
-        EXPECT_EQ(held.image(d)->bytes(), DayImage().bytes()) << d; // blanked by ALL Clear
+        EXPECT_EQ(held.image(d)->bytes(), (expected[size_t(d - 1)] ? *expected[size_t(d - 1)] : blank).bytes()) << d;
     }
 
-    // An ALL Clear cut short may have blanked any weekday; before it nothing was known.
-    journal.insert(journal.begin(), entry(JournalKind::AllClear, {}, JournalOutcome::NoResponse));
+    // An ALL Clear cut short may have blanked any weekday.
+    journal.insert(journal.begin(), entry(K::AllClear, {}, O::NoResponse));
     for (int d = 1; d <= 7; ++d)
         EXPECT_FALSE(DeviceHoldings::fromJournal(journal).image(d)) << d;
     EXPECT_FALSE(DeviceHoldings::fromJournal({}).image(4));
@@ -138,6 +104,9 @@ TEST(SyncDecision, SendsWhatDiffersOrIsUnknownAndTellsWhetherTomorrowIsReady)
     fillSchool(week);
     const PlannedWeek regular(week, kExamDate.addDays(1));
     const PlannedWeek examWeek(week, kMonday);
+    EXPECT_EQ(examWeek.day(3).title, "Exam day");
+    EXPECT_EQ(examWeek.day(3).entryCount, 2);
+    EXPECT_EQ(regular.day(3).title, "Wednesday");
 
     // A journal that knows nothing: every weekday.
     EXPECT_EQ(weekdaysToSend(examWeek, DeviceHoldings()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
