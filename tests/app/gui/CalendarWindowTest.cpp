@@ -52,11 +52,10 @@ protected:
         SpecialDays special = frame->view()->schedule().specialDays();
         special.programs.push_back({kExam, "Exam day"});
         special.programs.push_back({kHalf, "Half day"});
-        ASSERT_TRUE(frame->view()->changes().change(
-            "Programs",
-            {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
-             {kHalf, {}, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
-            {}, {}, special));
+        ASSERT_TRUE(frame->view()->changes().change("Programs",
+                                                    {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
+                                                     {kHalf, {}, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
+                                                    {}, {}, special));
     }
 
     CalendarDlg *open()
@@ -107,7 +106,8 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
     ASSERT_EQ(window->entryTable()->rowCount(), 1);
     EXPECT_EQ(window->entryTable()->item(0, 2)->text(), "Half day");
     EXPECT_EQ(window->entryTable()->item(0, 3)->text(), "Sports day");
-    EXPECT_EQ(cellOf(window, kTuesday).background().color(), CalendarMonthView::colourOf(CalendarPage::Kind::Program, kHalf));
+    EXPECT_EQ(cellOf(window, kTuesday).background().color(),
+              CalendarMonthView::colourOf(CalendarPage::Kind::Program, kHalf));
     EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nSports day");
     EXPECT_EQ(events(window), QStringList{"PM 12:30  Melody 4  AC ON  ch1"});
     EXPECT_EQ(frame->view()->changes().undoText(), "Add Calendar Entry");
@@ -131,7 +131,8 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
 TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
 {
     SpecialDays special = frame->view()->schedule().specialDays();
-    special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, "Exams"}, {kTuesday, kTuesday, kHalf, "Trip"}};
+    special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, "Exams"},
+                        {kTuesday, kTuesday, kHalf, "Trip"}};
     ASSERT_TRUE(frame->view()->changes().change("Dates", {}, {}, {}, special));
     CalendarDlg *window = open();
     ASSERT_NE(window, nullptr);
@@ -172,7 +173,7 @@ TEST_F(CalendarWindow, AnEntryEndingBeforeItBeginsIsRefusedWithAMessage)
         key(dialog, Qt::Key_Down);
         key(dialog, Qt::Key_Return);
         refused = dialog->isVisible() && dialog->faultLabel()->isVisible()
-               && dialog->faultLabel()->text().contains("before the first date");
+            && dialog->faultLabel()->text().contains("before the first date");
         dialog->reject();
     });
     QTest::mouseClick(window->addButton(), Qt::LeftButton);
