@@ -53,6 +53,8 @@ constexpr int Friday = 32783;
 constexpr int Saturday = 32784;
 constexpr int Sunday = 32785;
 constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
+// the dates of the calendar and the programs they play
+constexpr int Calendar = 32810;
 
 // About
 constexpr int AppAbout = 57664;

@@ -236,6 +236,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::SerialPort, [this] { onSerialPort(); });
     m_handlers.insert(Cmd::CompareWithDevice, [this] { onCompareWithDevice(); });
     m_handlers.insert(Cmd::DeviceHistory, [this] { onDeviceHistory(); });
+    m_handlers.insert(Cmd::Calendar, [this] { onCalendar(); });
     for (int day = 1; day <= 7; ++day)
         m_handlers.insert(Cmd::Weekdays[day - 1], [this, day] { onShowDay(day); });
     m_handlers.insert(Cmd::AppAbout, [this] { onAppAbout(); });

@@ -93,6 +93,7 @@ private:
     void onCompareWithDevice();
     void onSerialPort();
     void onDeviceHistory();
+    void onCalendar();
     void onShowDay(int day);
     void onToggleToolBar();
     void onToggleStatusBar();
