@@ -70,13 +70,8 @@ ProgramChange deleteProgram(const WeeklySchedule &week, int day)
         return refusal(*fault);
     ProgramChange change;
     change.special = week.specialDays();
-    std::vector<DayProgram> &programs = change.special.programs;
-    programs.erase(std::remove_if(programs.begin(), programs.end(), [day](const DayProgram &p) { return p.day == day; }),
-                   programs.end());
-    std::vector<CalendarEntry> &calendar = change.special.calendar;
-    calendar.erase(std::remove_if(calendar.begin(), calendar.end(),
-                                  [day](const CalendarEntry &e) { return e.program == day; }),
-                   calendar.end());
+    std::erase_if(change.special.programs, [day](const DayProgram &p) { return p.day == day; });
+    std::erase_if(change.special.calendar, [day](const CalendarEntry &e) { return e.program == day; });
     change.days.push_back({day, week.day(day).entries(), {}});
     change.text = stepText(QT_TRANSLATE_NOOP("ProgramEdits", "Delete Program"), week.dayTitle(day));
     change.shownDay = kMonday;

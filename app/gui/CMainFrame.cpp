@@ -7,8 +7,8 @@
 #include "app/LockKeys.h"
 #include "app/Settings.h"
 #include "schedule/ScheduleFiles.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/Weekday.h"
+#include "schedule/WeekEditor.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>

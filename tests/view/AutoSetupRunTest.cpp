@@ -164,8 +164,8 @@ TEST_F(AutoSetupRun, AProgramFollowsSaturdayAndNoBellsIsNotOffered)
     SpecialDays special = week->specialDays();
     special.programs.push_back({9, "Exam day"});
     week->setSpecialDays(special);
-    EXPECT_EQ(autoSetupDays(*week), (std::vector<int>{kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday,
-                                                      kSaturday, 9}));
+    EXPECT_EQ(autoSetupDays(*week),
+              (std::vector<int>{kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, 9}));
     AutoSetupForm exam = form("08:00", "08:03", "1");
     exam.dayIndex = 7;
     ASSERT_TRUE(ok(exam));

@@ -157,8 +157,8 @@ TEST_F(DayPrograms, NoBellsIsShownEmptyAndRefusesEdits)
     expectProgramShown(kNoBellsDay);
     const QString undoText = frame->commandAction(Cmd::EditUndo)->text();
 
-    for (int id : {Cmd::EditInsert, Cmd::EditDelete, Cmd::EditCut, Cmd::EditPaste, Cmd::EditModify,
-                   Cmd::RenameProgram, Cmd::DeleteProgram})
+    for (int id : {Cmd::EditInsert, Cmd::EditDelete, Cmd::EditCut, Cmd::EditPaste, Cmd::EditModify, Cmd::RenameProgram,
+                   Cmd::DeleteProgram})
         EXPECT_FALSE(frame->commandAction(id)->isEnabled()) << id;
     view()->setFocus();
     key(Qt::Key_Insert);
@@ -204,9 +204,19 @@ TEST_F(DayPrograms, AutoSetWritesIntoAProgramAndNamesIt)
 
 TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAllBack)
 {
-    const int exam = makeProgram(QStringLiteral("Exam day"));
+    const int exam = makeProgram(QStringLiteral("Exam"));
     view()->setFocus();
     key(Qt::Key_Insert);
+    // Rename shows the new name in the drop-down and the menu at once
+    {
+        auto closer = namesAnswered({QStringLiteral("Exam day")});
+        frame->dispatch(Cmd::RenameProgram);
+    }
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    EXPECT_EQ(box()->currentText(), QStringLiteral("Exam day"));
+    EXPECT_EQ(specialDays()->actions().at(1)->text(), QStringLiteral("Exam day"));
+    expectProgramShown(exam);
     SpecialDays special = view()->schedule().specialDays();
     special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, QString()});
     special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
@@ -215,8 +225,9 @@ TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAll
     // Cancel keeps it
     frame->dispatch(Cmd::DeleteProgram);
     ASSERT_EQ(messages.asked.size(), 1);
-    EXPECT_EQ(messages.asked[0], QStringLiteral("Used on 2027-01-04, 2027-02-01 \u2013 2027-02-05. Delete the program "
-                                                "and these calendar entries?"));
+    EXPECT_EQ(messages.asked[0],
+              QStringLiteral("Used on 2027-01-04, 2027-02-01 \u2013 2027-02-05. Delete the program "
+                             "and these calendar entries?"));
     EXPECT_TRUE(view()->schedule().hasDay(exam));
 
     messages.answers = {Messages::Answer::Ok};

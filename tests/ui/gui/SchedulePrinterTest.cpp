@@ -127,7 +127,8 @@ TEST(SchedulePrinter, ReportFitsThePageWithColumnsAligned)
     int n = 0;
     for (const QPageLayout &layout : layouts) {
         SCOPED_TRACE(n);
-        const QString pdf = printToPdf(dir.filePath(QStringLiteral("fit%1.pdf").arg(n++)), rows, QStringLiteral("Monday"), layout);
+        const QString pdf =
+            printToPdf(dir.filePath(QStringLiteral("fit%1.pdf").arg(n++)), rows, QStringLiteral("Monday"), layout);
         QSizeF page;
         const std::vector<Word> words = pdfWords(pdf, &page);
         ASSERT_FALSE(words.empty());
