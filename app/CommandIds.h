@@ -68,6 +68,12 @@ constexpr int dayOfCommand(int id)
     return 0;
 }
 
+// Weekly > Special Days: the day programs' own commands (the programs themselves are items
+// made as the schedule has them, not commands)
+constexpr int NewProgram = 32800;
+constexpr int RenameProgram = 32801;
+constexpr int DeleteProgram = 32802;
+
 } // namespace Cmd
 
 // Resources
