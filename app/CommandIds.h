@@ -53,6 +53,8 @@ constexpr int Friday = 32783;
 constexpr int Saturday = 32784;
 constexpr int Sunday = 32785;
 constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
+// the dates of the calendar and the programs they play
+constexpr int Calendar = 32810;
 
 // About
 constexpr int AppAbout = 57664;
@@ -65,6 +67,12 @@ constexpr int dayOfCommand(int id)
             return d + 1;
     return 0;
 }
+
+// Weekly > Special Days: the day programs' own commands (the programs themselves are items
+// made as the schedule has them, not commands)
+constexpr int NewProgram = 32800;
+constexpr int RenameProgram = 32801;
+constexpr int DeleteProgram = 32802;
 
 } // namespace Cmd
 

@@ -71,6 +71,8 @@ const std::vector<CommandInfo> kCommands = {
      QT_TRANSLATE_NOOP("CommandTable", "Make a schedule for the Saturday")},
     {Cmd::Sunday, QT_TRANSLATE_NOOP("CommandTable", "Sunday"), QT_TRANSLATE_NOOP("CommandTable", "SUN"), "sun", "",
      QT_TRANSLATE_NOOP("CommandTable", "Make a schedule for the Sunday")},
+    {Cmd::Calendar, QT_TRANSLATE_NOOP("CommandTable", "Calendar...\tCtrl+K"), "", "", "Ctrl+K",
+     QT_TRANSLATE_NOOP("CommandTable", "Give dates to day programs and see what each date plays\nCalendar")},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CommandTable", "&About Tavrin..."), "", "", "",
      QT_TRANSLATE_NOOP("CommandTable", "Display program information, version number and copyright\nAbout")},
 };
@@ -86,7 +88,8 @@ const std::vector<MenuPopup> kMenu = {
     {QT_TRANSLATE_NOOP("CommandTable", "&Tavrin"),
      {Cmd::TimeSetting, Cmd::Download, Cmd::Upload, Cmd::CompareWithDevice, Cmd::DeviceHistory, 0, Cmd::SerialPort}},
     {QT_TRANSLATE_NOOP("CommandTable", "&Weekly"),
-     {Cmd::Monday, Cmd::Tuesday, Cmd::Wednesday, Cmd::Thursday, Cmd::Friday, Cmd::Saturday, Cmd::Sunday}},
+     {Cmd::Monday, Cmd::Tuesday, Cmd::Wednesday, Cmd::Thursday, Cmd::Friday, Cmd::Saturday, Cmd::Sunday, 0,
+      Cmd::Calendar}},
     {QT_TRANSLATE_NOOP("CommandTable", "&About"), {Cmd::AppAbout}},
 };
 

@@ -100,6 +100,33 @@ void StoreLoadFullWeek(benchmark::State &state)
 }
 BENCHMARK(StoreLoadFullWeek)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
+// The full week and 20 full day programs with 200 calendar entries: three weeks' worth of
+// rows more in the same one transaction and one read.
+void StoreSaveAndLoadWeekWithPrograms(benchmark::State &state)
+{
+    WeekFile file;
+    SpecialDays special;
+    for (int p = 0; p < 20; ++p)
+        special.programs.push_back({kFirstProgramDay + 1 + p, QStringLiteral("Program %1").arg(p)});
+    for (int c = 0; c < 200; ++c)
+        special.calendar.push_back(
+            {QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c), kFirstProgramDay + 1 + c % 20, "note"});
+    file.week.setSpecialDays(special);
+    for (const DayProgram &p : special.programs)
+        if (p.day != kNoBellsDay)
+            file.week.day(p.day).copyFrom(file.week.day(1 + p.day % 7));
+    ScheduleStore store;
+    store.RegisterDataSource(file.dir.path(), "week.mdb");
+    auto loaded = std::make_unique<WeeklySchedule>();
+    for (auto _ : state) {
+        if (!store.SaveAllDays(file.week) || !store.LoadAllDays(*loaded))
+            state.SkipWithError("store failed");
+    }
+    if (!loaded->sameDays(file.week))
+        state.SkipWithError("loaded week differs");
+}
+BENCHMARK(StoreSaveAndLoadWeekWithPrograms)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // ---- the row-by-row way ----
 
 const QString kRowConnection = QStringLiteral("row by row");

@@ -180,6 +180,11 @@ void DeviceEmulator::imageFrameDone()
         answer({kStart, kRefused, m_code, kEnd}, "refused: " + refusal);
         return;
     }
+    if (m_faults.forgetCodes.find(char(m_code)) != std::string::npos) {
+        // A memory that fails to write after the device has said yes: only a read-back finds it.
+        answer({kStart, kAccepted, m_code, kEnd}, "accepted, not kept (fault switch)");
+        return;
+    }
     std::copy(m_frame.begin(), m_frame.end(), m_images[size_t(m_code - 'A')].bytes().begin());
     ++m_stats.imagesStored;
     answer({kStart, kAccepted, m_code, kEnd}, "accepted");

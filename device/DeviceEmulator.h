@@ -44,6 +44,7 @@ public:
     // Misbehaviour on demand, for tests and the simulator.
     struct Faults {
         std::string refuseCodes; // image frames with these codes are refused
+        std::string forgetCodes; // image frames with these codes are accepted but not kept
         bool silent = false; // frames are acted on, nothing is answered
         bool corruptUpload = false; // image replies fail the consistency test
         size_t cutReplyAt = 0; // answers stop after this many bytes (0: whole answers)

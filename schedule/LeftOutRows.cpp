@@ -6,11 +6,30 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
+void LeftOutRows::add(const QString &place, Reason reason)
+{
+    auto it = std::find_if(elsewhere.begin(), elsewhere.end(), [&](const auto &p) { return p.first == place; });
+    if (it == elsewhere.end())
+        it = elsewhere.insert(elsewhere.end(), {place, Counts{}});
+    ++it->second[reason];
+}
+
+int LeftOutRows::at(const QString &place, Reason reason) const
+{
+    auto it = std::find_if(elsewhere.begin(), elsewhere.end(), [&](const auto &p) { return p.first == place; });
+    return it == elsewhere.end() ? 0 : it->second[reason];
+}
+
 int LeftOutRows::total() const
 {
     int sum = 0;
     for (const auto &day : counts)
         for (int n : day)
+            sum += n;
+    for (const auto &[place, placeCounts] : elsewhere)
+        for (int n : placeCounts)
             sum += n;
     return sum;
 }
@@ -22,18 +41,33 @@ QString LeftOutRows::describe() const
         QStringLiteral("with an ID that is not a whole number"),
         QStringLiteral("with an ID already used"),
         QStringLiteral("with a field longer than %1 characters").arg(ScheduleFileFormat::kMaxFieldBytes),
+        QStringLiteral("with a program number that is not a whole number from 9"),
+        QStringLiteral("with a program number already used"),
+        QStringLiteral("without a name"),
+        QStringLiteral("with a name already used"),
+        QStringLiteral("for a program the file does not have"),
+        QStringLiteral("for \"No bells\", which has no entries"),
+        QStringLiteral("with a date that is not YYYY-MM-DD"),
+        QStringLiteral("with the last date before the first"),
+        QStringLiteral("beyond the %1 programs or %2 calendar entries a file may hold")
+            .arg(ScheduleFileFormat::kMaxDayPrograms)
+            .arg(ScheduleFileFormat::kMaxCalendarEntries),
     };
     QStringList lines;
-    for (int d = kMonday; d <= kSunday; ++d) {
+    auto describePlace = [&](const QString &place, const Counts &placeCounts) {
         QStringList parts;
         for (int r = 0; r < kReasonCount; ++r) {
-            if (const int n = counts[size_t(d - 1)][r])
+            if (const int n = placeCounts[size_t(r)])
                 parts << QStringLiteral("%1 %2 %3").arg(n).arg(n == 1 ? "row" : "rows", why[r]);
         }
-        if (!parts.isEmpty()) {
-            const std::string_view name = weekdayName(d);
-            lines << QString::fromLatin1(name.data(), qsizetype(name.size())) + QStringLiteral(": ") + parts.join(", ");
-        }
+        if (!parts.isEmpty())
+            lines << place + QStringLiteral(": ") + parts.join(", ");
+    };
+    for (int d = kMonday; d <= kSunday; ++d) {
+        const std::string_view name = weekdayName(d);
+        describePlace(QString::fromLatin1(name.data(), qsizetype(name.size())), counts[size_t(d - 1)]);
     }
+    for (const auto &[place, placeCounts] : elsewhere)
+        describePlace(place, placeCounts);
     return lines.join('\n');
 }

@@ -1,57 +1,48 @@
 #include "schedule/ScheduleCsv.h"
 
+#include "schedule/CalendarCsv.h"
+#include "schedule/CsvFieldText.h"
 #include "schedule/CsvRecords.h"
+#include "schedule/ScheduleFileFormat.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <map>
 #include <memory>
 #include <optional>
 
 const std::vector<std::string> kScheduleCsvColumns = {"day", "id",  "time", "melody_voice", "selection",
                                                       "ac",  "ch1", "ch2",  "ch3",          "ch4"};
+const std::string kScheduleCsvProgramColumn = "program";
+const std::string kScheduleCsvProgramDay = "program";
 
 namespace {
 
-enum Column { kDay, kId, kTime, kMelodyVoice, kSelection, kAc, kCh1, kCh2, kCh3, kCh4, kColumnCount };
+using CsvFieldText::allDigits;
+using CsvFieldText::kVerbatimMark;
+using CsvFieldText::lowerTrimmed;
+using CsvFieldText::quoted;
+using CsvFieldText::startsLikeAFormula;
+using CsvFieldText::verbatim;
 
-std::string lowerTrimmed(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    std::string lower(text);
-    for (char &c : lower)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
-constexpr char kVerbatimMark = '\'';
-
-bool startsLikeAFormula(std::string_view text)
-{
-    return !text.empty() && std::string_view("=+-@\t\r'").find(text.front()) != std::string_view::npos;
-}
-
-std::string verbatim(std::string_view text)
-{
-    return kVerbatimMark + std::string(text);
-}
+// The entry columns, then the optional program column.
+enum Column {
+    kDay,
+    kId,
+    kTime,
+    kMelodyVoice,
+    kSelection,
+    kAc,
+    kCh1,
+    kCh2,
+    kCh3,
+    kCh4,
+    kColumnCount,
+    kProgram = kColumnCount
+};
 
 // "H:MM" or "HH:MM", 00:00 to 23:59, blanks around it allowed.
 std::optional<std::string> parseTime(std::string_view text)
@@ -116,34 +107,72 @@ std::string writtenField(int column, const std::string &text)
     return text;
 }
 
+// The rows of one day: weekday (its name) or program (named in the trailing column).
+void writeDay(const WeeklySchedule &week, int dayNumber, const std::string &dayField, const std::string *program,
+              std::string &text, int &line, std::vector<ScheduleCsvError> &problems)
+{
+    const DaySchedule &day = week.day(dayNumber);
+    const std::string where = program ? "program " + quoted(*program) : std::string(weekdayName(dayNumber));
+    for (int p = 1; p <= day.count(); ++p) {
+        ++line;
+        const ScheduleEntry &e = day.entry(p);
+        std::vector<std::string> fields = {dayField, std::to_string(p)};
+        for (int f = 0; f < ScheduleEntry::kFieldCount; ++f) {
+            std::string stored = e.field(f);
+            if (const std::string problem = textEncodingProblem(stored); !problem.empty()) {
+                problems.push_back({line,
+                                    where + " id " + std::to_string(p) + ": " + kScheduleCsvColumns[kTime + f] + " "
+                                        + problem + ", written without those bytes"});
+                stored = withEncodingRepaired(stored);
+            }
+            fields.push_back(writtenField(kTime + f, stored));
+        }
+        if (program)
+            fields.push_back(*program);
+        text += csvLine(fields);
+    }
+}
+
 } // namespace
 
 std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<ScheduleCsvError> &problems)
 {
-    std::string text = csvLine(kScheduleCsvColumns);
+    const SpecialDays &special = week.specialDays();
+    const bool wholeWeek = !isWeekday(onlyDay);
+    const bool withPrograms = wholeWeek
+        && std::any_of(special.programs.begin(), special.programs.end(),
+                       [](const DayProgram &p) { return p.day != kNoBellsDay; });
+    std::vector<std::string> header = kScheduleCsvColumns;
+    if (withPrograms)
+        header.push_back(kScheduleCsvProgramColumn);
+    std::string text = csvLine(header);
     int line = 1;
+    const std::string none;
     for (int d = kMonday; d <= kSunday; ++d) {
-        if (isWeekday(onlyDay) && d != onlyDay)
-            continue;
-        const DaySchedule &day = week.day(d);
-        for (int p = 1; p <= day.count(); ++p) {
-            ++line;
-            const ScheduleEntry &e = day.entry(p);
-            std::vector<std::string> fields = {std::string(weekdayName(d)), std::to_string(p)};
-            for (int f = 0; f < ScheduleEntry::kFieldCount; ++f) {
-                std::string stored = e.field(f);
-                if (const std::string problem = textEncodingProblem(stored); !problem.empty()) {
-                    problems.push_back({line,
-                                        std::string(weekdayName(d)) + " id " + std::to_string(p) + ": "
-                                            + kScheduleCsvColumns[kTime + f] + " " + problem
-                                            + ", written without those bytes"});
-                    stored = withEncodingRepaired(stored);
-                }
-                fields.push_back(writtenField(kTime + f, stored));
+        if (wholeWeek || d == onlyDay)
+            writeDay(week, d, std::string(weekdayName(d)), withPrograms ? &none : nullptr, text, line, problems);
+    }
+    if (withPrograms) {
+        for (const DayProgram &p : special.programs) {
+            if (p.day == kNoBellsDay)
+                continue;
+            std::vector<std::string> nameProblems;
+            const std::string name = CsvFieldText::written(p.name.toStdString(), "program", nameProblems);
+            for (const std::string &problem : nameProblems)
+                problems.push_back({line + 1, problem + ", written without those bytes"});
+            if (week.day(p.day).count() == 0) {
+                // A program without entries is one row that names it.
+                std::vector<std::string> fields(kColumnCount + 1);
+                fields[kDay] = kScheduleCsvProgramDay;
+                fields[kProgram] = name;
+                text += csvLine(fields);
+                ++line;
             }
-            text += csvLine(fields);
+            writeDay(week, p.day, kScheduleCsvProgramDay, &name, text, line, problems);
         }
     }
+    if (wholeWeek)
+        text += CalendarCsv::written(special, line, problems);
     return text;
 }
 
@@ -155,19 +184,22 @@ std::string scheduleCsv(const WeeklySchedule &week, int onlyDay)
 
 namespace {
 
-// Reads the header into fieldOf (column -> field index); false after listing what is wrong.
-bool readHeader(const CsvRecord &header, std::array<int, kColumnCount> &fieldOf, std::vector<ScheduleCsvError> &errors)
+// Reads the header into fieldOf (column -> field index; the program column -1 when absent);
+// false after listing what is wrong.
+bool readHeader(const CsvRecord &header, std::array<int, kColumnCount + 1> &fieldOf,
+                std::vector<ScheduleCsvError> &errors)
 {
     const size_t errorsBefore = errors.size();
     fieldOf.fill(-1);
     for (size_t f = 0; f < header.fields.size(); ++f) {
         const std::string name = lowerTrimmed(header.fields[f]);
         const auto known = std::find(kScheduleCsvColumns.begin(), kScheduleCsvColumns.end(), name);
-        if (known == kScheduleCsvColumns.end()) {
+        if (known == kScheduleCsvColumns.end() && name != kScheduleCsvProgramColumn) {
             errors.push_back({header.line, "unknown column " + quoted(header.fields[f])});
             continue;
         }
-        int &slot = fieldOf[known - kScheduleCsvColumns.begin()];
+        int &slot = fieldOf[known == kScheduleCsvColumns.end() ? size_t(kProgram)
+                                                               : size_t(known - kScheduleCsvColumns.begin())];
         if (slot >= 0)
             errors.push_back({header.line, "column " + quoted(name) + " given twice"});
         slot = int(f);
@@ -201,6 +233,38 @@ std::string storedField(int column, const std::string &text, std::vector<std::st
     return text;
 }
 
+// The program a program row names, added when new; 0 after adding to problems why none.
+int programOfRow(const std::string &field, SpecialDays &special, std::vector<std::string> &problems)
+{
+    const std::string name = CsvFieldText::read(field, "program", problems);
+    const QString shown = QString::fromStdString(name);
+    if (shown.trimmed().isEmpty()) {
+        problems.push_back("a program row without a program name");
+        return 0;
+    }
+    if (name.size() > size_t(ScheduleFileFormat::kMaxFieldBytes)) {
+        problems.push_back("program name longer than " + std::to_string(ScheduleFileFormat::kMaxFieldBytes) + " bytes");
+        return 0;
+    }
+    if (const DayProgram *known = special.programNamed(shown))
+        return known->day;
+    if (special.programs.size() > size_t(ScheduleFileFormat::kMaxDayPrograms)) {
+        problems.push_back("more than " + std::to_string(ScheduleFileFormat::kMaxDayPrograms) + " programs");
+        return 0;
+    }
+    const int day = special.nextProgramDay();
+    special.programs.push_back({day, shown});
+    return day;
+}
+
+std::string dayName(const SpecialDays &special, int day)
+{
+    if (isWeekday(day))
+        return std::string(weekdayName(day));
+    const DayProgram *program = special.program(day);
+    return "program " + quoted(program ? program->name.toStdString() : std::string());
+}
+
 } // namespace
 
 bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<ScheduleCsvError> &errors)
@@ -220,26 +284,62 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
                                          : ScheduleCsvError{1, "no header line"});
         return false;
     }
-    std::array<int, kColumnCount> fieldOf;
+    std::array<int, kColumnCount + 1> fieldOf;
     if (!readHeader(header, fieldOf, errors))
         return false;
 
     auto read = std::make_unique<WeeklySchedule>();
+    SpecialDays special;
+    std::optional<CalendarCsv::Reader> calendar;
     std::map<std::pair<int, int>, int> lineOfId; // (day, id) -> line
     CsvRecord record;
     while (!full() && reader.next(record)) {
+        if (CalendarCsv::isHeader(record)) {
+            if (calendar)
+                errors.push_back({record.line, "a second calendar header"});
+            calendar.emplace(record);
+            continue;
+        }
+        if (calendar) {
+            calendar->read(record, special, errors);
+            continue;
+        }
         if (record.fields.size() != header.fields.size()) {
             errors.push_back({record.line,
                               std::to_string(record.fields.size()) + " fields, the header has "
                                   + std::to_string(header.fields.size())});
             continue;
         }
-        auto field = [&](int column) -> const std::string & { return record.fields[fieldOf[column]]; };
+        auto field = [&](int column) -> const std::string & { return record.fields[size_t(fieldOf[column])]; };
         std::vector<std::string> problems;
 
-        const int day = weekdayFromName(lowerTrimmed(field(kDay)));
-        if (day == 0)
-            problems.push_back("unknown weekday " + quoted(field(kDay)));
+        int day = 0;
+        const std::string dayText = lowerTrimmed(field(kDay));
+        if (dayText == kScheduleCsvProgramDay) {
+            if (fieldOf[kProgram] < 0)
+                problems.push_back("a program row, and the header has no program column");
+            else
+                day = programOfRow(field(kProgram), special, problems);
+        } else {
+            day = weekdayFromName(dayText);
+            if (day == 0)
+                problems.push_back("unknown weekday " + quoted(field(kDay)));
+            if (fieldOf[kProgram] >= 0 && !lowerTrimmed(field(kProgram)).empty())
+                problems.push_back("a weekday row names the program " + quoted(field(kProgram)));
+        }
+
+        // A program's row with no id and no fields names the program and gives it no entry.
+        if (dayText == kScheduleCsvProgramDay
+            && std::all_of(fieldOf.begin() + kId, fieldOf.begin() + kColumnCount,
+                           [&](int f) { return record.fields[size_t(f)].empty(); })) {
+            if (!problems.empty())
+                errors.push_back({record.line, CsvFieldText::joined(problems)});
+            continue;
+        }
+        if (day == kNoBellsDay) {
+            problems.push_back("\"No bells\" has no entries");
+            day = 0;
+        }
 
         int id = 0;
         const std::string idText = lowerTrimmed(field(kId));
@@ -252,8 +352,8 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         if (day != 0 && id != 0) {
             const auto [it, added] = lineOfId.emplace(std::make_pair(day, id), record.line);
             if (!added)
-                problems.push_back(std::string(weekdayName(day)) + " id " + std::to_string(id)
-                                   + " already given on line " + std::to_string(it->second));
+                problems.push_back(dayName(special, day) + " id " + std::to_string(id) + " already given on line "
+                                   + std::to_string(it->second));
         }
 
         ScheduleEntry entry;
@@ -261,10 +361,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
             entry.field(c - kTime) = storedField(c, field(c), problems);
 
         if (!problems.empty()) {
-            std::string message = problems.front();
-            for (size_t p = 1; p < problems.size(); ++p)
-                message += "; " + problems[p];
-            errors.push_back({record.line, message});
+            errors.push_back({record.line, CsvFieldText::joined(problems)});
             continue;
         }
         DaySchedule &target = read->day(day);
@@ -283,7 +380,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         }
         if (key.second != expectedId) {
             errors.push_back({line,
-                              std::string(weekdayName(key.first)) + " id " + std::to_string(key.second)
+                              dayName(special, key.first) + " id " + std::to_string(key.second)
                                   + " but no row gives id " + std::to_string(expectedId)});
         }
         expectedId = key.second + 1;
@@ -298,6 +395,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
                 {errors.back().line, "stopped after " + std::to_string(kScheduleCsvErrorLimit) + " errors"});
         return false;
     }
+    read->setSpecialDays(special);
     read->setShownDay(kMonday);
     read->LoadWorkingDay();
     week.copyFrom(*read);

@@ -1,6 +1,7 @@
 #include "schedule/ScheduleDatabase.h"
 
 #include "schedule/ScheduleFileFormat.h"
+#include "schedule/SpecialDayTables.h"
 #include "schedule/SqliteFile.h"
 #include "schedule/Weekday.h"
 
@@ -33,6 +34,7 @@ bool create(const QString &path, QString *error)
                 columns << name + (name == QLatin1String("ID") ? " INTEGER" : " TEXT");
             sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(tableName(d), columns.join(", ")).toStdString();
         }
+        sql += SpecialDayTables::createStatements();
         sql += "PRAGMA application_id=" + std::to_string(ScheduleFileFormat::kApplicationId) + ";";
         sql += "PRAGMA user_version=" + std::to_string(ScheduleFileFormat::kSchemaVersion) + ";";
         sql += "COMMIT;";
@@ -91,7 +93,7 @@ StoreOutcome check(sqlite3 *db)
                 StoreError::NotSchedule,
                 QStringLiteral("the table %1 has %2 columns, not %3").arg(table).arg(columns).arg(kColumnCount));
     }
-    return {};
+    return SpecialDayTables::check(db);
 }
 
 } // namespace ScheduleDatabase

@@ -1,7 +1,9 @@
 #include "schedule/ScheduleStore.h"
 
 #include "schedule/ScheduleDatabase.h"
+#include "schedule/SpecialDayTables.h"
 #include "schedule/SqliteFile.h"
+#include "schedule/SqliteRows.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "schedule/WeekTables.h"
@@ -62,21 +64,30 @@ StoreOutcome ScheduleStore::LoadAllDays(WeeklySchedule &week)
     if (!outcome)
         return finish(outcome, path);
 
-    // Read into a scratch week first, so a table that fails halfway loses nothing; one read
-    // transaction, so the seven tables come from one save.
+    // Read into scratch days first, so a table that fails halfway loses nothing; one read
+    // transaction, so every table comes from one save.
     auto days = std::make_unique<WeekTables::Days>();
+    SpecialDays special;
+    SpecialDayTables::ProgramDays programDays;
     outcome = file.exec("BEGIN");
     if (outcome) {
         LeftOutRows leftOut;
         outcome = WeekTables::read(file.get(), *days, leftOut);
+        if (outcome)
+            outcome = SpecialDayTables::read(file.get(), special, programDays, leftOut);
         file.exec("COMMIT");
         outcome.leftOut = leftOut;
     }
     if (!outcome)
         return finish(outcome, path);
 
+    // Programs an earlier document had keep their numbers but none of their entries.
+    week.ClearAllDays();
     for (int d = kMonday; d <= kSunday; ++d)
         week.day(d).copyFrom((*days)[d - 1]);
+    week.setSpecialDays(special);
+    for (const auto &[number, day] : programDays)
+        week.day(number).copyFrom(day);
     return finish(outcome, path);
 }
 
@@ -87,8 +98,12 @@ StoreOutcome ScheduleStore::ClearAllTables()
     const QString path = m_location.path();
     StoreOutcome outcome;
     SqliteFile file = openChecked(path, outcome);
-    if (outcome)
-        outcome = WeekTables::clear(file.get());
+    if (outcome) {
+        outcome = SqliteRows::inTransaction(file.get(), [&]() {
+            StoreOutcome cleared = WeekTables::clear(file.get());
+            return cleared ? SpecialDayTables::clear(file.get()) : cleared;
+        });
+    }
     return finish(outcome, path);
 }
 
@@ -99,8 +114,18 @@ StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week)
     const QString path = m_location.path();
     StoreOutcome outcome;
     SqliteFile file = openChecked(path, outcome);
-    if (outcome)
-        outcome = WeekTables::write(file.get(), week);
+    if (outcome) {
+        // An older file gets the tables of the programs and the calendar, and its new version,
+        // in the same transaction as the week: a failed save leaves it as old as it was.
+        outcome = SqliteRows::inTransaction(file.get(), [&]() {
+            StoreOutcome written = SpecialDayTables::upgrade(file.get());
+            if (written)
+                written = WeekTables::write(file.get(), week);
+            if (written)
+                written = SpecialDayTables::write(file.get(), week);
+            return written;
+        });
+    }
     return finish(outcome, path);
 }
 

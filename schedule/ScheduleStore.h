@@ -39,19 +39,23 @@ public:
     // the registration), without checking the file again: for undoing a step that failed.
     void restoreRegistration(const DatabaseLocation &location) { m_location = location; }
 
-    // Reads all seven weekdays in one read transaction, one query per table. Position i of a
-    // day receives the first row whose ID is i; the day's count is the highest such ID, a
-    // missing ID leaving an empty entry. Rows it cannot show (see LeftOutRows) are counted in
-    // the outcome; NULLs read as empty texts, columns past the ninth are ignored. Only the
-    // days are touched (not the shown day or WorkingDay), and only when every table was read.
+    // Reads all seven weekdays, the day programs with their entries and the calendar in one
+    // read transaction, one query per table. Position i of a day receives the first row whose
+    // ID is i; the day's count is the highest such ID, a missing ID leaving an empty entry.
+    // Rows it cannot show (see LeftOutRows) are counted in the outcome; NULLs read as empty
+    // texts, columns past the ninth are ignored. A file without the programs' tables has only
+    // "No bells" and no calendar. Only the days, programs and calendar are touched (not
+    // WorkingDay, nor the shown day unless it was a program the file lacks), and only when
+    // every table was read.
     StoreOutcome LoadAllDays(WeeklySchedule &week);
 
-    // Empties the seven tables, all or none.
+    // Empties every table, all or none.
     StoreOutcome ClearAllTables();
 
-    // Replaces every table's rows with its day's entries, IDs 1..count in position order,
-    // in one transaction with every value bound as a parameter. On failure nothing in the
-    // file changes.
+    // Replaces every table's rows with the week's entries (IDs 1..count in position order),
+    // programs and calendar, in one transaction with every value bound as a parameter; a
+    // file of an older version gets the tables it lacks and this program's version in it.
+    // On failure nothing in the file changes.
     StoreOutcome SaveAllDays(const WeeklySchedule &week);
 
     // Copies the registered file, as it is committed, to path through SQLite's backup API.

@@ -27,11 +27,11 @@ using Days = std::array<DaySchedule, 7>;
 // are counted in leftOut instead; NULL reads as an empty text.
 StoreOutcome read(sqlite3 *db, Days &days, LeftOutRows &leftOut);
 
-// Replaces every table's rows with the week's days (IDs 1..count in position order), all in
-// one transaction: on failure it is rolled back and the file keeps what it held.
+// Replaces every table's rows with the week's days (IDs 1..count in position order). Runs
+// inside the caller's write transaction, which rolls back whatever a failure left.
 StoreOutcome write(sqlite3 *db, const WeeklySchedule &week);
 
-// Empties the seven tables in one transaction.
+// Empties the seven tables, inside the caller's write transaction.
 StoreOutcome clear(sqlite3 *db);
 
 } // namespace WeekTables

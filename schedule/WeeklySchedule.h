@@ -59,7 +59,7 @@ public:
     // The rule every writer of decoded or generated entries follows: writing entry k of day d
     // makes d the shown day, sets WorkingDay's and day d's counts to k and puts the entry at
     // position k. k = 0 with an empty entry leaves the day empty. Refused (false, nothing
-    // changed) when d is not a weekday or k lies outside 0..capacity.
+    // changed) when d takes no entries (see isEditableDay) or k lies outside 0..capacity.
     bool WriteEntry(int dayNumber, int k, const ScheduleEntry &entry);
 
     // Day-by-day copy of another week (programs, calendar, shown day and WorkingDay included).

@@ -49,12 +49,16 @@ std::string dateLine(const ReportTime &time, int pageIndex)
         + to_string(time.second) + "     Page #" + to_string(pageIndex + 1);
 }
 
+std::string titleLine(const std::string &dayName)
+{
+    if (dayName.empty())
+        return std::string();
+    return "  *****   Schedule of " + dayName + "   ***** ";
+}
+
 std::string dayTitle(int shownDay)
 {
-    const std::string_view name = weekdayName(shownDay);
-    if (name.empty())
-        return std::string();
-    return "  *****   Schedule of " + std::string(name) + "   ***** ";
+    return titleLine(std::string(weekdayName(shownDay)));
 }
 
 std::string entryLine(const ReportRow &row)
@@ -71,9 +75,14 @@ std::string entryLine(const ReportRow &row)
     return line;
 }
 
+std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, const std::string &dayName)
+{
+    return {dateLine(time, pageIndex), std::string(), titleLine(dayName), std::string(), std::string()};
+}
+
 std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, int shownDay)
 {
-    return {dateLine(time, pageIndex), std::string(), dayTitle(shownDay), std::string(), std::string()};
+    return pageHeader(time, pageIndex, std::string(weekdayName(shownDay)));
 }
 
 std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageIndex)
@@ -97,12 +106,18 @@ std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageI
     return lines;
 }
 
-std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex, const ReportTime &time)
+std::vector<std::string> page(const std::vector<ReportRow> &rows, const std::string &dayName, int pageIndex,
+                              const ReportTime &time)
 {
-    std::vector<std::string> lines = pageHeader(time, pageIndex, shownDay);
+    std::vector<std::string> lines = pageHeader(time, pageIndex, dayName);
     std::vector<std::string> table = pageTable(rows, pageIndex);
     lines.insert(lines.end(), table.begin(), table.end());
     return lines;
+}
+
+std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex, const ReportTime &time)
+{
+    return page(rows, std::string(weekdayName(shownDay)), pageIndex, time);
 }
 
 } // namespace ScheduleReport

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The printed schedule report of the shown weekday, composed as plain text lines in fixed
+// The printed schedule report of the shown weekday or day program, composed as plain text lines in fixed
 // 12-character columns. Nothing here draws: the printing shell draws line r of a page at
 // y = top + r x line height.
 
@@ -52,21 +52,26 @@ int pageCount(int entryCount);
 // "DATE :  2005/3/7   14:5:9     Page #2" after 77 blanks: no leading zeros anywhere.
 std::string dateLine(const ReportTime &time, int pageIndex);
 
-// "  *****   Schedule of Monday   ***** "; empty for a day number outside 1..7.
+// "  *****   Schedule of Exam day   ***** " for a day's name (UTF-8); empty for an empty name.
+std::string titleLine(const std::string &dayName);
+// The title of weekday 1..7, "  *****   Schedule of Monday   ***** "; empty for any other number.
 std::string dayTitle(int shownDay);
 
 // The cells in 12-character slots; a longer cell pushes the next one right, nothing is cut.
 // An empty ID cell gives an empty line.
 std::string entryLine(const ReportRow &row);
 
-// Lines 0..4 of a page: date line, empty, title, empty, empty.
+// Lines 0..4 of a page: date line, empty, title, empty, empty; the title names the day.
+std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, const std::string &dayName);
 std::vector<std::string> pageHeader(const ReportTime &time, int pageIndex, int shownDay);
 
 // Lines 5.. of a page: heading, "=" rule, empty line, then the page's entries (rows
 // 55 x pageIndex .. 55 x pageIndex + 54) with the dashed rules between groups of five.
 std::vector<std::string> pageTable(const std::vector<ReportRow> &rows, int pageIndex);
 
-// A whole page, line r at index r.
+// A whole page, line r at index r, of the day named dayName or of weekday shownDay.
+std::vector<std::string> page(const std::vector<ReportRow> &rows, const std::string &dayName, int pageIndex,
+                              const ReportTime &time);
 std::vector<std::string> page(const std::vector<ReportRow> &rows, int shownDay, int pageIndex, const ReportTime &time);
 
 } // namespace ScheduleReport

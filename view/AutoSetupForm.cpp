@@ -1,7 +1,7 @@
 #include "view/AutoSetupForm.h"
 
 #include "device/DayImage.h"
-#include "schedule/Weekday.h"
+#include "view/AutoSetupDays.h"
 #include "view/AutoSetupInterval.h"
 #include "view/AutoSetupMerge.h"
 #include "view/AutoSetupSlots.h"
@@ -15,7 +15,6 @@ bool acceptAutoSetup(AutoSetupForm &form, WeeklySchedule &week, Messages &messag
     if (!n.spanValid())
         return false;
 
-    const int position = form.dayIndex >= 0 && form.dayIndex < int(AutoSetupLists::kDays.size()) ? form.dayIndex : 0;
     AutoSetupEvent event;
     event.acIndex = form.acIndex;
     event.melodyVoiceIndex = form.melodyVoiceIndex;
@@ -24,6 +23,6 @@ bool acceptAutoSetup(AutoSetupForm &form, WeeklySchedule &week, Messages &messag
 
     DayImage generated; // blank
     GenerateSlots(generated, n.start.minuteOfDay(), n.end.minuteOfDay(), n.minutes, event);
-    MergeAndStore(week, dayForAutoSetupPosition(position), generated);
+    MergeAndStore(week, autoSetupDayAt(week, form.dayIndex), generated);
     return true;
 }

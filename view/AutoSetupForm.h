@@ -11,7 +11,7 @@ class WeeklySchedule;
 // Everything the Auto Setup dialog holds, with its defaults: the box texts as typed and the
 // list positions.
 struct AutoSetupForm {
-    int dayIndex = 0; // AutoSetupLists::kDays position, Sunday first
+    int dayIndex = 0; // autoSetupDays position: Sunday first, the programs after Saturday
     std::string startText{AutoSetupLists::kDefaultTime};
     std::string endText{AutoSetupLists::kDefaultTime};
     std::string intervalText{AutoSetupLists::kDefaultInterval};
@@ -22,7 +22,7 @@ struct AutoSetupForm {
 };
 
 // The OK step: normalises the three boxes (the form then holds what they show), and when the
-// start lies before the end generates the run and merges it into the chosen weekday. True when
+// start lies before the end generates the run and merges it into the chosen day. True when
 // the run was stored and the dialog may close; false when it must stay open (the operator has
 // already been told why) - nothing is written then.
 bool acceptAutoSetup(AutoSetupForm &form, WeeklySchedule &week, Messages &messages);

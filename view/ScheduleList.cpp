@@ -5,7 +5,6 @@
 #include "device/WeekdayStore.h"
 #include "schedule/Messages.h"
 #include "schedule/TimeText.h"
-#include "schedule/Weekday.h"
 #include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/ShownText.h"
@@ -145,6 +144,9 @@ void ScheduleList::StoreList()
 
 void ScheduleList::writeRows()
 {
+    // "No bells" holds nothing, whatever a list might show.
+    if (!canEdit())
+        return;
     // The list decides how many entries the day has, whatever drifted before.
     setWorkingCount();
     DaySchedule &working = m_week.WorkingDay;
@@ -175,11 +177,29 @@ void ScheduleList::reloadShownDay()
 
 void ScheduleList::ShowDay(int dayNumber)
 {
-    if (!isWeekday(dayNumber))
+    if (!m_week.hasDay(dayNumber))
         return;
     StoreList();
     m_week.setShownDay(dayNumber);
     reloadShownDay();
+}
+
+bool ScheduleList::canEdit() const
+{
+    return m_week.isEditableDay(m_week.shownDay());
+}
+
+bool ScheduleList::changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days,
+                                     const SpecialDays &special, int shownDay)
+{
+    StoreList();
+    const ListPlace before = place();
+    const ListPlace after = shownDay == before.day ? before : ListPlace{shownDay, {}, -1, -1};
+    if (!m_changes.change(text, std::move(days), before, after, special))
+        return false;
+    restorePlace(after);
+    changed();
+    return true;
 }
 
 void ScheduleList::clearAllDays()
@@ -288,6 +308,8 @@ bool ScheduleList::normalizeInto(const std::vector<ScheduleEntry> &existing, con
 void ScheduleList::NormalizeDay()
 {
     StoreList();
+    if (!canEdit())
+        return;
     const StepStart start = beginStep();
     normalizeShownDay();
     endStep(start, QCoreApplication::translate("ScheduleList", "Sort by Time"));
@@ -312,6 +334,8 @@ void ScheduleList::normalizeShownDay()
 
 bool ScheduleList::insertRow()
 {
+    if (!canEdit())
+        return false;
     const StepStart start = beginStep();
     const int n = m_list.rowCount();
     if (n >= kMaxRows) {
@@ -347,6 +371,8 @@ bool ScheduleList::insertRow()
 void ScheduleList::modify()
 {
     CancelCellEdit();
+    if (!canEdit())
+        return;
     if (m_rememberedColumn < 0) {
         // No column remembered yet: the keyboard's current cell.
         activateCurrentCell();
@@ -382,7 +408,7 @@ void ScheduleList::rowsRemovedAt(int row)
 void ScheduleList::deleteRows()
 {
     commitOpenEdit();
-    if (!m_list.hasSelectedRows())
+    if (!canEdit() || !m_list.hasSelectedRows())
         return;
     const StepStart start = beginStep();
     int deleted = 0;
@@ -419,6 +445,8 @@ void ScheduleList::copyRows()
 void ScheduleList::cutRows()
 {
     commitOpenEdit();
+    if (!canEdit())
+        return;
     const StepStart start = beginStep();
     m_clipboard.clear();
     int cut = 0;
@@ -441,6 +469,8 @@ void ScheduleList::cutRows()
 void ScheduleList::pasteRows()
 {
     StoreList(); // commits an open edit first
+    if (!canEdit())
+        return;
     const StepStart start = beginStep();
     pasteClipboard();
     endStep(start, QCoreApplication::translate("ScheduleList", "Paste"));
@@ -552,7 +582,7 @@ void ScheduleList::contextMenuAt(int column)
 void ScheduleList::BeginCellEdit()
 {
     const int row = m_editedRow;
-    if (row < 0 || row >= m_list.rowCount())
+    if (!canEdit() || row < 0 || row >= m_list.rowCount())
         return;
     const std::string text = m_list.cellText(row, m_editedColumn);
     std::string toggled;

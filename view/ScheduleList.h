@@ -2,6 +2,8 @@
 
 #include "schedule/ListPlace.h"
 #include "schedule/ScheduleEntry.h"
+#include "schedule/SpecialDays.h"
+#include "schedule/WeekEditor.h"
 #include "view/KeyScreen.h"
 #include "view/ListControl.h"
 #include "view/RowClipboard.h"
@@ -13,14 +15,14 @@
 #include <vector>
 
 class Messages;
-class WeekEditor;
 class WeeklySchedule;
 
 // The editing behaviour of the schedule list, over any ListControl. Every change the list
 // makes is one step through the WeekEditor, which writes the shown day into the week at once,
 // so the list and the week agree after every step; StoreList at a store point writes what is
 // already there (and commits an open edit). The reloads rebuild the list from the week. Rows
-// never exceed a full day (1440).
+// never exceed a full day (1440). The shown day is a weekday or a day program; "No bells" is
+// shown empty and every command that would change it is refused (see canEdit).
 class ScheduleList {
 public:
     static constexpr int kMaxRows = 1440;
@@ -46,8 +48,15 @@ public:
     void StoreList();
     // Empties the list, closes the editor, loads WorkingDay from the shown day and fills.
     void reloadShownDay();
-    // Stores the list, then shows day d (1..7; other numbers are ignored).
+    // Stores the list, then shows day d (a weekday or a program; other numbers are ignored).
     void ShowDay(int dayNumber);
+    // The shown day takes entries: false while "No bells" is shown.
+    bool canEdit() const;
+    // A step that changes the programs or the calendar (and the entries that go or come with
+    // a program), made at a store point: the list is stored first, and afterwards shows
+    // shownDay (the same place when the day stays). False, and no step, when nothing changes.
+    bool changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days, const SpecialDays &special,
+                           int shownDay);
     // Empties all seven days and the list.
     void clearAllDays();
     // Stores the list, sorts the shown day by time through its device image and shows it

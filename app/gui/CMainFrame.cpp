@@ -3,15 +3,18 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/gui/CTavrinDoc.h"
+#include "app/gui/DayProgramChooser.h"
 #include "app/LockKeys.h"
 #include "app/Settings.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/Weekday.h"
 #include "schedule/WeekEditor.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -61,6 +64,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
 
     createActions();
     createMenus();
+    createSpecialDaysMenu();
     createRecentFilesMenu();
     createToolBar();
     createStatusBar();
@@ -152,6 +156,9 @@ void CMainFrame::createToolBar()
         if (QWidget *button = m_toolBar->widgetForAction(action))
             button->setMinimumWidth(kButtonMinWidth);
     }
+    // the day programs after the weekdays
+    if (m_programs)
+        m_toolBar->addWidget(m_programs->box())->setText(tr("Day program"));
     // The View menu's check follows the toolbar, however it was hidden.
     connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!m_closing && isVisible())
@@ -201,9 +208,20 @@ void CMainFrame::updateLockIndicators()
 
 void CMainFrame::followShownDay(int day)
 {
-    if (day < 1 || day > 7)
-        return;
-    m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
+    const WeeklySchedule &week = m_view->schedule();
+    if (m_programs)
+        m_programs->follow(week.specialDays(), day);
+    if (isWeekday(day))
+        m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
+    // "No bells" is shown but takes no entries
+    const bool editable = week.isEditableDay(day);
+    for (int id : {Cmd::EditCut, Cmd::EditPaste, Cmd::EditInsert, Cmd::EditModify, Cmd::EditDelete})
+        m_actions.value(id)->setEnabled(editable);
+    const bool program = editable && !isWeekday(day);
+    for (int id : {Cmd::RenameProgram, Cmd::DeleteProgram}) {
+        if (QAction *action = m_actions.value(id))
+            action->setEnabled(program);
+    }
 }
 
 void CMainFrame::dispatch(int id)
@@ -236,8 +254,12 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::SerialPort, [this] { onSerialPort(); });
     m_handlers.insert(Cmd::CompareWithDevice, [this] { onCompareWithDevice(); });
     m_handlers.insert(Cmd::DeviceHistory, [this] { onDeviceHistory(); });
+    m_handlers.insert(Cmd::Calendar, [this] { onCalendar(); });
     for (int day = 1; day <= 7; ++day)
         m_handlers.insert(Cmd::Weekdays[day - 1], [this, day] { onShowDay(day); });
+    m_handlers.insert(Cmd::NewProgram, [this] { onNewProgram(); });
+    m_handlers.insert(Cmd::RenameProgram, [this] { onRenameProgram(); });
+    m_handlers.insert(Cmd::DeleteProgram, [this] { onDeleteProgram(); });
     m_handlers.insert(Cmd::AppAbout, [this] { onAppAbout(); });
 }
 

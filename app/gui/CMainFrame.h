@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QHash>
 #include <QMainWindow>
 
 class CTavrinDoc;
+class DayProgramChooser;
 class CTavrinView;
 class FileChooser;
 class LockKeys;
@@ -59,6 +61,8 @@ protected:
 private:
     void createActions();
     void createMenus();
+    // Weekly > Special Days and the toolbar's drop-down of day programs.
+    void createSpecialDaysMenu();
     void createToolBar();
     void createStatusBar();
     void createRecentFilesMenu();
@@ -93,7 +97,14 @@ private:
     void onCompareWithDevice();
     void onSerialPort();
     void onDeviceHistory();
+    void onCalendar();
     void onShowDay(int day);
+    void onNewProgram();
+    void onRenameProgram();
+    void onDeleteProgram();
+    // A name for a program, asked until checkProgramName takes it; nullopt when cancelled.
+    std::optional<QString> askProgramName(const QString &title, const QString &label, const QString &initial,
+                                          int renamedDay);
     void onToggleToolBar();
     void onToggleStatusBar();
     void onAppAbout();
@@ -109,6 +120,7 @@ private:
     QHash<int, QAction *> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     QActionGroup *m_weekdays = nullptr;
+    DayProgramChooser *m_programs = nullptr;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_recentMenu = nullptr;
     QLabel *m_lockPanes[3] = {};

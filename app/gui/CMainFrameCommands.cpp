@@ -114,8 +114,8 @@ bool CMainFrame::onFileSave()
 void CMainFrame::onFilePrint()
 {
     // The report is made of the rows exactly as the list shows them.
-    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->shownDay(), localReportTime, &m_messages,
-                  printer());
+    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->schedule().dayTitle(m_view->shownDay()),
+                  localReportTime, &m_messages, printer());
 }
 
 QPrinter *CMainFrame::printer()

@@ -3,6 +3,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/Settings.h"
 #include "schedule/Messages.h"
+#include "schedule/WeeklySchedule.h"
 #include "ui/gui/SchedulePreview.h"
 #include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
@@ -15,7 +16,8 @@
 
 void CMainFrame::onFilePrintPreview()
 {
-    previewSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->shownDay(), *printer());
+    previewSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->schedule().dayTitle(m_view->shownDay()),
+                    *printer());
 }
 
 void CMainFrame::createRecentFilesMenu()

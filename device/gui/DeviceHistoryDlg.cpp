@@ -3,6 +3,7 @@
 #include "device/DayImage.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/DeviceMessage.h"
+#include "device/WeekComparison.h"
 #include "journal/TransferJournal.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -13,10 +14,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -62,6 +65,7 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
     m_ports = new QComboBox(this);
     m_entries = table(this, {tr("When"), tr("What"), tr("Port"), tr("Outcome"), tr("Weekdays"), tr("File")});
     m_week = table(this, {tr("Weekday"), tr("Entries"), QStringLiteral("SHA-256")});
+    m_events = table(this, {tr("Time"), tr("Event")});
     m_sendAgain = new QPushButton(tr("Send Again"), this);
     m_sendAgain->setEnabled(false);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -77,12 +81,16 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
     layout->addLayout(filter);
     layout->addWidget(m_entries, 2);
     layout->addWidget(new QLabel(tr("The week as it was sent:"), this));
-    layout->addWidget(m_week, 1);
+    auto *week = new QHBoxLayout;
+    week->addWidget(m_week, 3);
+    week->addWidget(m_events, 2);
+    layout->addLayout(week, 1);
     layout->addLayout(buttons);
     resize(760, 520);
 
     connect(m_ports, &QComboBox::currentIndexChanged, this, [this] { showEntries(); });
     connect(m_entries, &QTableWidget::itemSelectionChanged, this, [this] { showWeek(); });
+    connect(m_week, &QTableWidget::itemSelectionChanged, this, [this] { showEvents(); });
     connect(m_sendAgain, &QPushButton::clicked, this, [this] { sendAgain(); });
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     load();
@@ -102,9 +110,14 @@ void DeviceHistoryDlg::load()
     std::set<QString> ports;
     for (const JournalEntry &e : m_all)
         ports.insert(e.port);
+    // A reload keeps the port the operator filtered on.
+    const QVariant filtered = m_ports->currentData();
+    const QSignalBlocker quiet(m_ports);
+    m_ports->clear();
     m_ports->addItem(tr("All ports"));
     for (const QString &p : ports)
         m_ports->addItem(p, p);
+    m_ports->setCurrentIndex(std::max(0, m_ports->findData(filtered)));
     showEntries();
 }
 
@@ -155,6 +168,34 @@ void DeviceHistoryDlg::showWeek()
                {dayText(image.day), QString::number(decoded(image.image).count()), QString::fromLatin1(image.sha256)});
     }
     m_week->resizeColumnsToContents();
+    m_week->selectRow(0);
+}
+
+void DeviceHistoryDlg::showEvents()
+{
+    m_events->setRowCount(0);
+    const JournalEntry *e = selectedEntry();
+    const int row = m_week->currentRow();
+    if (!e || m_week->selectedItems().isEmpty() || row < 0 || row >= int(e->images.size()))
+        return;
+    const QByteArray &bytes = e->images[size_t(row)].image;
+    if (bytes.size() != qsizetype(DayImage::kSize))
+        return;
+    DayImage image;
+    std::copy(bytes.begin(), bytes.end(), image.bytes().begin());
+    for (int minute = 0; minute < DayImage::kSlots; ++minute) {
+        const std::optional<SlotEvent> event = SlotEvent::of(image.slot(minute), minute);
+        if (!event)
+            continue;
+        const int r = m_events->rowCount();
+        m_events->insertRow(r);
+        setRow(m_events, r,
+               {QStringLiteral("%1:%2")
+                    .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                    .arg(minute % 60, 2, 10, QLatin1Char('0')),
+                QString::fromStdString(eventWords(event))});
+    }
+    m_events->resizeColumnsToContents();
 }
 
 void DeviceHistoryDlg::sendAgain()
@@ -176,4 +217,5 @@ void DeviceHistoryDlg::sendAgain()
     connect(&dialog, &TransferDialog::journalWarning, this, &DeviceHistoryDlg::journalWarning);
     dialog.preselect(days);
     dialog.exec();
+    load(); // the send is in the journal now
 }

@@ -11,8 +11,9 @@ class QPushButton;
 class QTableWidget;
 
 // "Device History": the journal of transfers, newest first, filterable by port. For a past
-// Download the lower table shows the week as it was sent, and "Send Again" opens the Download
-// dialog on the current port with those images, their weekdays ticked.
+// Download the lower tables show the week as it was sent (each weekday's image, and the events
+// of the chosen one in the comparison's words), and "Send Again" opens the Download dialog on
+// the current port with those images, their weekdays ticked; the history then shows the send.
 class DeviceHistoryDlg : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     QComboBox *portFilter() const { return m_ports; }
     QTableWidget *entryTable() const { return m_entries; }
     QTableWidget *weekTable() const { return m_week; }
+    QTableWidget *eventTable() const { return m_events; }
     QPushButton *sendAgainButton() const { return m_sendAgain; }
 
 signals:
@@ -30,6 +32,7 @@ private:
     void load();
     void showEntries();
     void showWeek();
+    void showEvents();
     void sendAgain();
     const JournalEntry *selectedEntry() const;
 
@@ -40,5 +43,6 @@ private:
     QComboBox *m_ports = nullptr;
     QTableWidget *m_entries = nullptr;
     QTableWidget *m_week = nullptr;
+    QTableWidget *m_events = nullptr;
     QPushButton *m_sendAgain = nullptr;
 };

@@ -18,6 +18,13 @@ ScheduleEntry bellAt(const std::string &hhmm)
     return e;
 }
 
+ListPlace on(int day)
+{
+    ListPlace place;
+    place.day = day;
+    return place;
+}
+
 constexpr int kExam = 9;
 constexpr int kHalf = 10;
 
@@ -105,23 +112,23 @@ TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
     SpecialDays withExam = week.specialDays();
     const int exam = week.nextProgramDay();
     withExam.programs.push_back({exam, "Exam day"});
-    ASSERT_TRUE(editor.change("New Program", {{exam, {}, {bellAt("08:00")}}}, {1}, {exam}, withExam));
+    ASSERT_TRUE(editor.change("New Program", {{exam, {}, {bellAt("08:00")}}}, on(1), on(exam), withExam));
     EXPECT_EQ(week.shownDay(), exam);
     EXPECT_EQ(week.dayTitle(exam), "Exam day");
     EXPECT_EQ(week.day(exam).count(), 1);
     EXPECT_EQ(week.WorkingDay.count(), 1);
     // "No bells" takes no entries, not even through the one path.
-    EXPECT_FALSE(editor.change("Insert", {{kNoBellsDay, {}, {bellAt("09:00")}}}, {exam}, {kNoBellsDay}));
+    EXPECT_FALSE(editor.change("Insert", {{kNoBellsDay, {}, {bellAt("09:00")}}}, on(exam), on(kNoBellsDay)));
     EXPECT_FALSE(week.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
 
     // Deleted with its calendar entry and its entries, as one step.
     SpecialDays withCalendar = week.specialDays();
     withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
-    ASSERT_TRUE(editor.change("Add Date", {}, {exam}, {exam}, withCalendar));
+    ASSERT_TRUE(editor.change("Add Date", {}, on(exam), on(exam), withCalendar));
     SpecialDays without = week.specialDays();
     without.programs.pop_back();
     without.calendar.clear();
-    ASSERT_TRUE(editor.change("Delete Program", {{exam, week.day(exam).entries(), {}}}, {exam}, {1}, without));
+    ASSERT_TRUE(editor.change("Delete Program", {{exam, week.day(exam).entries(), {}}}, on(exam), on(1), without));
     EXPECT_FALSE(week.hasDay(exam));
     EXPECT_EQ(week.shownDay(), 1);
     EXPECT_GT(week.nextProgramDay(), exam); // its number is not given to the next program

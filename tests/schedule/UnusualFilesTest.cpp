@@ -93,7 +93,7 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     ASSERT_TRUE(files.Open(good));
 
     // a file of a newer schema version, and another program's file, are neither read nor written
-    const QString newer = withRows("newer.mdb", {"PRAGMA user_version = 2"});
+    const QString newer = withRows("newer.mdb", {"PRAGMA user_version = 3"});
     const QString foreign = withRows("foreign.mdb", {"PRAGMA application_id = 7"});
     const QString today = withRows("today.mdb", {"PRAGMA user_version = 0", "PRAGMA application_id = 0"});
     EXPECT_EQ(files.Open(newer).error, StoreError::NewerVersion);
@@ -108,7 +108,7 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     // the template carries the program's marks
     EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA application_id"),
               QStringList{QString::number(ScheduleFileFormat::kApplicationId)});
-    EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA user_version"), QStringList{"1"});
+    EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA user_version"), QStringList{"2"});
 
     // a file another program holds locked is busy, not "not a schedule database"
     sqlite3 *holder = nullptr;

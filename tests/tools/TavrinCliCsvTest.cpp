@@ -255,3 +255,103 @@ TEST(ScheduleCsv, RefusesHugeTextsAndStopsAfterFiftyErrors)
     EXPECT_EQ(errors[kScheduleCsvErrorLimit - 1].line, 51);
     EXPECT_NE(errors.back().message.find("stopped after 50 errors"), std::string::npos);
 }
+
+TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
+{
+    WeeklySchedule week;
+    week.day(kMonday).append(entry(storedTime(7, 5), "Melody", "3", "ON", "1010"));
+    SpecialDays special;
+    special.programs.push_back({9, "Exam day"});
+    special.programs.push_back({12, "Half day"}); // no entries
+    special.programs.push_back({10, "=Trips"});
+    special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), 9, ""});
+    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, "its program is gone"});
+    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), 12, "Week, with comma"});
+    week.setSpecialDays(special);
+    week.day(9).append(entry(storedTime(8, 0), "Melody", "1", "ON", "1000"));
+    week.day(9).append(entry(storedTime(12, 30), "Voice", "2", "OFF", "0100"));
+    week.day(10).append(entry(storedTime(9, 0), "Melody", "1", "ON", "1000"));
+
+    const std::string text = scheduleCsv(week);
+    EXPECT_EQ(text,
+              "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4,program\r\n"
+              "Monday,1,07:05,Melody,3,ON,1,0,1,0,\r\n"
+              "program,1,08:00,Melody,1,ON,1,0,0,0,Exam day\r\n"
+              "program,2,12:30,Voice,2,OFF,0,1,0,0,Exam day\r\n"
+              "program,,,,,,,,,,Half day\r\n"
+              "program,1,09:00,Melody,1,ON,1,0,0,0,'=Trips\r\n"
+              "\r\n"
+              "first,last,program,note\r\n"
+              "2026-12-19,2027-01-06,No bells,Winter holidays\r\n"
+              "2027-01-04,2027-01-04,Exam day,\r\n"
+              "2027-02-01,2027-02-05,Half day,\"Week, with comma\"\r\n");
+    // One weekday is the ten columns alone.
+    EXPECT_EQ(scheduleCsv(week, kMonday), std::string(kHeader) + "Monday,1,07:05,Melody,3,ON,1,0,1,0\r\n");
+
+    WeeklySchedule back;
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(text, back, errors)) << (errors.empty() ? "" : errors[0].message);
+    const SpecialDays &read = back.specialDays();
+    ASSERT_EQ(read.programs.size(), 4u);
+    EXPECT_EQ(read.programs[1].name, "Exam day");
+    EXPECT_EQ(read.programs[2].name, "Half day");
+    EXPECT_EQ(read.programs[3].name, "=Trips");
+    EXPECT_TRUE(back.day(read.programs[1].day).sameEntries(week.day(9)));
+    EXPECT_EQ(back.day(read.programs[2].day).count(), 0);
+    EXPECT_TRUE(back.day(read.programs[3].day).sameEntries(week.day(10)));
+    ASSERT_EQ(read.calendar.size(), 3u);
+    EXPECT_EQ(read.calendar[1].program, read.programs[1].day);
+    EXPECT_EQ(read.calendar[2].note, "Week, with comma");
+    EXPECT_EQ(scheduleCsv(back), text);
+
+    // The calendar without programs keeps the ten columns; a last date left empty is the first.
+    const std::string holidays = std::string(kHeader) + "\r\nfirst,last,program,note\r\n2026-12-24,,no bells,Eve\r\n";
+    ASSERT_TRUE(readScheduleCsv(holidays, back, errors));
+    EXPECT_EQ(back.specialDays().programs.size(), 1u);
+    ASSERT_EQ(back.specialDays().calendar.size(), 1u);
+    EXPECT_EQ(back.specialDays().calendar[0].last, QDate(2026, 12, 24));
+    EXPECT_EQ(scheduleCsv(back),
+              std::string(kHeader) + "\r\nfirst,last,program,note\r\n2026-12-24,2026-12-24,No bells,Eve\r\n");
+}
+
+TEST(ScheduleCsv, BadProgramAndCalendarRowsAreReportedByLine)
+{
+    WeeklySchedule week;
+    const std::string text = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4,program\r\n"
+                             "Monday,1,07:00,Melody,1,ON,1,0,0,0,\r\n" // 2 fine
+                             "program,1,08:00,Melody,1,ON,1,0,0,0,No bells\r\n" // 3
+                             "program,1,08:00,Melody,1,ON,1,0,0,0,\r\n" // 4
+                             "Tuesday,1,08:00,Melody,1,ON,1,0,0,0,Exam\r\n" // 5
+                             "program,2,08:00,Melody,1,ON,1,0,0,0,Exam\r\n" // 6 no id 1
+                             "\r\n"
+                             "first,last,program,note\r\n"
+                             "2027-01-04,,exam,\r\n" // 9 fine
+                             "2027-02-30,2027-03-01,Exam,\r\n" // 10
+                             "2027-03-05,2027-03-01,Exam,\r\n" // 11
+                             "2027-03-05,2027-03-06,Holidays,\r\n" // 12
+                             "2027-03-05,2027-03-06,Exam\r\n"; // 13
+    const auto errors = readErrors(text, week);
+    const std::vector<std::pair<int, std::string>> expected = {
+        {3, "\"No bells\" has no entries"},
+        {4, "a program row without a program name"},
+        {5, "a weekday row names the program \"Exam\""},
+        {6, "program \"Exam\" id 2 but no row gives id 1"},
+        {10, "first \"2027-02-30\" is not a date"},
+        {11, "last 2027-03-01 is before first 2027-03-05"},
+        {12, "unknown program \"Holidays\""},
+        {13, "3 fields, the calendar header has 4"},
+    };
+    ASSERT_EQ(errors.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(errors[i].line, expected[i].first) << errors[i].message;
+        EXPECT_NE(errors[i].message.find(expected[i].second), std::string::npos) << errors[i].message;
+    }
+    EXPECT_TRUE(week.specialDays().calendar.empty());
+
+    // A program row needs the program column.
+    const auto noColumn = readErrors(std::string(kHeader) + "program,1,08:00,Melody,1,ON,1,0,0,0\r\n", week);
+    ASSERT_EQ(noColumn.size(), 1u);
+    EXPECT_EQ(noColumn[0].line, 2);
+    EXPECT_NE(noColumn[0].message.find("no program column"), std::string::npos) << noColumn[0].message;
+}

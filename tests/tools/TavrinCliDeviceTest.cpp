@@ -265,6 +265,14 @@ TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
     EXPECT_TRUE(run.err.contains("Communication error")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(runCli({"compare", file}).status, 2);
+
+    // A device that says yes to Monday but keeps its old one is found out by --verify.
+    Simulator forgetful({"--forget", "B"});
+    ASSERT_FALSE(forgetful.port().isEmpty());
+    run = runCli({"download", file, "--port", forgetful.port(), "--all", "--verify"});
+    EXPECT_EQ(run.status, 3) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("does not hold what was sent: Monday")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("Monday: differs in")) << run.out.toStdString();
 }
 
 TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNothing)

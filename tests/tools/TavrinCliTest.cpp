@@ -50,6 +50,32 @@ TEST(TavrinCli, ShowAfterImportGivesTheSameCsv)
     EXPECT_EQ(runCli({"show", file}).out, friday);
 }
 
+TEST(TavrinCli, ProgramsAndTheCalendarGoThroughTheFileAsTheyCame)
+{
+    const QByteArray csv = "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4,program\r\n"
+                           "Monday,1,08:30,Voice,3,ON,1,0,1,0,\r\n"
+                           "program,1,09:00,Melody,1,ON,1,0,0,0,Exam day\r\n"
+                           "program,,,,,,,,,,Half day\r\n"
+                           "\r\n"
+                           "first,last,program,note\r\n"
+                           "2026-12-19,2027-01-06,No bells,Winter holidays\r\n"
+                           "2027-01-04,2027-01-04,Exam day,\r\n";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    const CliRun imported = runCli({"import", writeFile(dir, "week.csv", csv), "--to", file});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    const CliRun shown = runCli({"show", file});
+    ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
+    EXPECT_EQ(shown.out, csv);
+
+    // A calendar row the program cannot show is left out, and said where it was.
+    storetest::runSql(file, {"INSERT INTO Calendar VALUES(3,'2027-13-01','2027-13-01',8,'')"});
+    const CliRun odd = runCli({"show", file});
+    EXPECT_EQ(odd.status, 0);
+    EXPECT_EQ(odd.out, csv);
+    EXPECT_TRUE(odd.err.contains("Calendar: 1 row with a date that is not YYYY-MM-DD")) << odd.err.toStdString();
+}
+
 TEST(TavrinCli, ImageIsTheDayImageOfTheWeekday)
 {
     QTemporaryDir dir;

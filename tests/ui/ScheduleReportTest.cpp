@@ -64,6 +64,17 @@ TEST(ScheduleReport, FixedTexts)
     EXPECT_EQ(dayTitle(8), "");
 }
 
+TEST(ScheduleReport, AProgramsTitleLineNamesIt)
+{
+    EXPECT_EQ(titleLine("Exam day"), "  *****   Schedule of Exam day   ***** ");
+    EXPECT_EQ(page(entries(2), std::string("Exam day"), 0, kMarch7)[2], "  *****   Schedule of Exam day   ***** ");
+    EXPECT_EQ(pageHeader(kMarch7, 1, std::string("D\u00eda de examen"))[2],
+              "  *****   Schedule of D\u00eda de examen   ***** ");
+    // a weekday's page is the page of its name
+    EXPECT_EQ(page(entries(2), std::string("Tuesday"), 0, kMarch7), page(entries(2), 2, 0, kMarch7));
+    EXPECT_EQ(titleLine(""), "");
+}
+
 TEST(ScheduleReport, EntryLineColumns)
 {
     // 20:05, Melody 3, CH1 on: every cell on the 12-character grid, 120 characters in all

@@ -1,3 +1,4 @@
+#include "view/AutoSetupDays.h"
 #include "view/AutoSetupForm.h"
 #include "view/AutoSetupMerge.h"
 
@@ -156,6 +157,28 @@ TEST_F(AutoSetupRun, ChosenWeekdayBecomesTheShownDay)
     EXPECT_EQ(week->day(kSunday).count(), 2);
     EXPECT_EQ(week->WorkingDay.count(), 2);
     EXPECT_EQ(week->day(kMonday).count(), 0);
+}
+
+TEST_F(AutoSetupRun, AProgramFollowsSaturdayAndNoBellsIsNotOffered)
+{
+    SpecialDays special = week->specialDays();
+    special.programs.push_back({9, "Exam day"});
+    week->setSpecialDays(special);
+    EXPECT_EQ(autoSetupDays(*week),
+              (std::vector<int>{kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, 9}));
+    AutoSetupForm exam = form("08:00", "08:03", "1");
+    exam.dayIndex = 7;
+    ASSERT_TRUE(ok(exam));
+    EXPECT_EQ(week->shownDay(), 9);
+    EXPECT_EQ(times(9), (std::vector<std::string>{"08:00", "08:01", "08:02"}));
+    EXPECT_EQ(week->day(kMonday).count(), 0);
+
+    // a position the list does not have is Sunday, as it always was
+    AutoSetupForm beyond = form("09:00", "09:01", "1");
+    beyond.dayIndex = 8;
+    ASSERT_TRUE(ok(beyond));
+    EXPECT_EQ(week->day(kSunday).count(), 1);
+    EXPECT_EQ(week->day(kNoBellsDay).count(), 0);
 }
 
 TEST_F(AutoSetupRun, BlankRunChangesNothingOnAnEmptyDay)

@@ -53,6 +53,7 @@ const char *SimOptions::usage()
            "\n"
            "Faults:\n"
            "  --refuse CODES     refuse images with these day codes (letters A to H)\n"
+           "  --forget CODES     accept images with these day codes but keep what was there\n"
            "  --silent           act on frames but never answer\n"
            "  --corrupt-upload   send images that fail the line check\n"
            "  --cut N            stop every answer after N bytes\n"
@@ -106,16 +107,16 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
             if (!needValue() || value.empty())
                 return name + " needs a path";
             (name == "--link" ? link : stateFile) = value;
-        } else if (name == "--refuse") {
+        } else if (name == "--refuse" || name == "--forget") {
             if (!needValue() || value.empty())
-                return "--refuse needs day codes, letters A to H";
+                return name + " needs day codes, letters A to H";
             for (char &c : value) {
                 if (c >= 'a' && c <= 'h')
                     c = char(c - 'a' + 'A');
                 if (c < 'A' || c > 'H')
-                    return "--refuse takes day codes A to H, not \"" + value + "\"";
+                    return name + " takes day codes A to H, not \"" + value + "\"";
             }
-            faults.refuseCodes = value;
+            (name == "--refuse" ? faults.refuseCodes : faults.forgetCodes) = value;
         } else if (name == "--noise" || name == "--trail") {
             if (!needValue() || !readHex(value, name == "--noise" ? faults.noise : faults.trail))
                 return name + " needs bytes in hexadecimal, e.g. 000d";

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
-void previewSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay, QPrinter &printer,
+void previewSchedule(QWidget *parent, const std::vector<ReportRow> &rows, const QString &dayName, QPrinter &printer,
                      const ReportClock &clock)
 {
     printer.setDocName(QStringLiteral("Tavrin Schedule"));
@@ -15,6 +15,6 @@ void previewSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int sh
     dialog.setWindowTitle(QObject::tr("Print Preview"));
     dialog.setObjectName(QStringLiteral("printPreview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter *target) { printScheduleTo(*target, rows, shownDay, clock); });
+                     [&](QPrinter *target) { printScheduleTo(*target, rows, dayName, clock); });
     dialog.exec();
 }

@@ -15,13 +15,14 @@ namespace {
 constexpr int kLeft = 50;
 constexpr int kTop = 150;
 
-// The longest line any page of this document can have: entry lines and rules, and the
-// date line with the widest date, time and page number.
-int longestLine(const std::vector<ReportRow> &rows)
+// The longest line any page of this document can have: entry lines and rules, the title (a
+// program's name may be long), and the date line with the widest date, time and page number.
+int longestLine(const std::vector<ReportRow> &rows, const std::string &title)
 {
     size_t longest = std::max(ScheduleReport::headingRule().size(), ScheduleReport::columnHeading().size());
     for (const ReportRow &row : rows)
         longest = std::max(longest, ScheduleReport::entryLine(row).size());
+    longest = std::max(longest, size_t(QString::fromStdString(title).size()));
     const ReportTime widest{9999, 12, 31, 23, 59, 59};
     const int lastPage = ScheduleReport::pageCount(int(rows.size())) - 1;
     longest = std::max(longest, ScheduleReport::dateLine(widest, lastPage).size());
@@ -73,16 +74,17 @@ PageSpan pagesToPrint(const QPrinter &printer, int pageCount)
     return span;
 }
 
-PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, int shownDay,
+PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, const QString &dayName,
                             const ReportClock &clock)
 {
+    const std::string name = dayName.toStdString();
     printer.setDocName(QStringLiteral("Tavrin Schedule"));
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintResult::Failed;
 
     const QRect printable = painter.viewport();
-    painter.setFont(reportFont(&printer, printable, longestLine(rows)));
+    painter.setFont(reportFont(&printer, printable, longestLine(rows, ScheduleReport::titleLine(name))));
     const QFontMetrics metrics(painter.font(), &printer);
     const int lineHeight = metrics.lineSpacing();
 
@@ -91,7 +93,7 @@ PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &row
         if (pageIndex > span.first)
             printer.newPage();
         const ReportTime now = clock ? clock() : localReportTime();
-        const std::vector<std::string> lines = ScheduleReport::page(rows, shownDay, pageIndex, now);
+        const std::vector<std::string> lines = ScheduleReport::page(rows, name, pageIndex, now);
         for (size_t r = 0; r < lines.size(); ++r) {
             if (lines[r].empty())
                 continue;
@@ -104,8 +106,8 @@ PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &row
     return PrintResult::Printed;
 }
 
-PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay, const ReportClock &clock,
-                          Messages *messages, QPrinter *setUpPrinter)
+PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, const QString &dayName,
+                          const ReportClock &clock, Messages *messages, QPrinter *setUpPrinter)
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter &printer = setUpPrinter ? *setUpPrinter : ownPrinter;
@@ -122,7 +124,7 @@ PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, i
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;
 
-    const PrintResult result = printScheduleTo(printer, rows, shownDay, clock);
+    const PrintResult result = printScheduleTo(printer, rows, dayName, clock);
     if (result == PrintResult::Failed && messages)
         messages->show(printFailedText(), QStringLiteral("Tavrin"), Messages::Icon::Error);
     return result;

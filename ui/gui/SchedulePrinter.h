@@ -9,7 +9,7 @@ class Messages;
 class QPrinter;
 class QWidget;
 
-// Printing the shown weekday's report (the Print command).
+// Printing the report of the shown weekday or day program (the Print command).
 //
 // Every page is composed by ScheduleReport and drawn one text call per line, line r at
 // x = 50, y = 150 + r x line height in the printer's device pixels. The lines are set in a
@@ -17,9 +17,10 @@ class QWidget;
 // full page its height), so the 12-character columns stay aligned on any printer.
 //
 //     // from the Print command handler:
-//     printSchedule(this, reportRowsFromTexts(rowTexts), schedule.shownDay());
+//     printSchedule(this, reportRowsFromTexts(rowTexts), schedule.dayTitle(schedule.shownDay()));
 //
-// The clock is asked for the time once per page; it defaults to the local time.
+// dayName is what the title line names ("Monday", "Exam day"). The clock is asked for the
+// time once per page; it defaults to the local time.
 enum class PrintResult { Printed, Cancelled, Failed };
 
 // Shows the print dialog over `parent` (document name "Tavrin Schedule") and prints. Cancelled
@@ -27,14 +28,14 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // (when given) and Failed is returned.
 // `printer`, when given, is the one Print Setup set up (paper, orientation) and is used instead
 // of a fresh one.
-PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, int shownDay,
+PrintResult printSchedule(QWidget *parent, const std::vector<ReportRow> &rows, const QString &dayName,
                           const ReportClock &clock = localReportTime, Messages *messages = nullptr,
                           QPrinter *printer = nullptr);
 
 // Prints on a printer set up by the caller (a PDF file in tests, the preview's pages), without
 // any dialog; a page range set on the printer is honoured. Returns Failed when the printer
 // can't be started.
-PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, int shownDay,
+PrintResult printScheduleTo(QPrinter &printer, const std::vector<ReportRow> &rows, const QString &dayName,
                             const ReportClock &clock = localReportTime);
 
 // The pages a job prints, 0-based and inclusive: all of them, or the printer's page range.

@@ -1,5 +1,7 @@
 #include "view/gui/CAutoSetupDlg.h"
 
+#include "schedule/WeeklySchedule.h"
+#include "view/AutoSetupDays.h"
 #include "view/AutoSetupInterval.h"
 #include "view/AutoSetupTime.h"
 
@@ -95,6 +97,10 @@ CAutoSetupDlg::CAutoSetupDlg(WeeklySchedule &week, Messages &messages, QWidget *
 
     auto *timeGroup = new QGroupBox(QCoreApplication::translate("CAutoSetupDlg", "Time"), this);
     m_day = list(kDays, 0, "day", timeGroup);
+    // the day programs follow Saturday under the names the operator gave them
+    const std::vector<int> days = autoSetupDays(week);
+    for (size_t i = kDays.size(); i < days.size(); ++i)
+        m_day->addItem(QLatin1Char(' ') + week.dayTitle(days[i]));
     m_start = edit(kDefaultTime, kTimeTypedLength, false, "startTime", timeGroup);
     m_end = edit(kDefaultTime, kTimeTypedLength, false, "endTime", timeGroup);
     m_interval = edit(kDefaultInterval, kIntervalTypedLength, true, "interval", timeGroup);

@@ -13,11 +13,12 @@ class QPushButton;
 class Messages;
 class WeeklySchedule;
 
-// "Auto Setup": fills one weekday with a run of identical events, from a start time up to an
-// end time every N minutes, merged into what that weekday already holds.
+// "Auto Setup": fills one weekday or day program with a run of identical events, from a start
+// time up to an end time every N minutes, merged into what that day already holds. The day list
+// shows Sunday .. Saturday, then the programs ("No bells" takes no entries and is not offered).
 //
 // How the view uses it: on Auto Set it constructs the dialog on its own WeeklySchedule and runs
-// it modally (exec) without storing the list first. On QDialog::Accepted the chosen weekday has
+// it modally (exec) without storing the list first. On QDialog::Accepted the chosen day has
 // been rewritten in time order and is now the shown day, so the view empties its list, cancels
 // any cell edit, runs LoadWorkingDay and FillList. On Rejected (Cancel, Escape, the close
 // button) nothing has been written.

@@ -128,6 +128,17 @@ void CTavrinView::changeWeekThrough(const QString &stepText, bool nameDays, cons
         emit scheduleChanged();
 }
 
+bool CTavrinView::canEdit() const
+{
+    return m_core->canEdit();
+}
+
+bool CTavrinView::changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days,
+                                    const SpecialDays &special, int shownDay)
+{
+    return m_core->changeSpecialDays(text, std::move(days), special, shownDay);
+}
+
 void CTavrinView::StoreList()
 {
     m_core->StoreList();
@@ -178,20 +189,23 @@ QMenu *CTavrinView::createContextMenu(QWidget *parent)
     menu->addAction(m_undoAction);
     menu->addAction(m_redoAction);
     menu->addSeparator();
-    auto add = [&](const QString &text, int command, void (CTavrinView::*slot)()) {
+    // the commands that change the list are off while the shown day takes no entries
+    const bool editable = canEdit();
+    auto add = [&](const QString &text, int command, void (CTavrinView::*slot)(), bool enabled = true) {
         QAction *a = menu->addAction(text);
         a->setData(command);
+        a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, slot);
     };
-    add(tr("Cu&t\tCtrl+X"), ViewCommand::Cut, &CTavrinView::editCut);
+    add(tr("Cu&t\tCtrl+X"), ViewCommand::Cut, &CTavrinView::editCut, editable);
     add(tr("&Copy\tCtrl+C"), ViewCommand::Copy, &CTavrinView::editCopy);
-    add(tr("&Paste\tCtrl+V"), ViewCommand::Paste, &CTavrinView::editPaste);
+    add(tr("&Paste\tCtrl+V"), ViewCommand::Paste, &CTavrinView::editPaste, editable);
     menu->addSeparator();
     add(tr("Select &All\tCtrl+A"), ViewCommand::SelectAll, &CTavrinView::editSelectAll);
     menu->addSeparator();
-    add(tr("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert);
-    add(tr("Modify"), ViewCommand::Modify, &CTavrinView::editModify);
-    add(tr("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete);
+    add(tr("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert, editable);
+    add(tr("Modify"), ViewCommand::Modify, &CTavrinView::editModify, editable);
+    add(tr("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete, editable);
     menu->addSeparator();
     add(tr("Auto Set"), ViewCommand::AutoSet, &CTavrinView::autoSet);
     return menu;

@@ -17,7 +17,7 @@ class ScheduleItemModel;
 class ScheduleList;
 class TableListControl;
 
-// The schedule list: the events of the shown weekday, edited in place. The view owns the
+// The schedule list: the events of the shown weekday or day program, edited in place. The view owns the
 // WeeklySchedule and its WeekEditor (the undo history every change passes) for the whole run;
 // the application shell reaches the schedule only through this class.
 //
@@ -30,7 +30,8 @@ class TableListControl;
 //  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops an
 //    uncommitted edit). Call it after New, Open and Save have changed the schedule; a dialog
 //    that writes the week goes through changeWeekThrough instead, which reloads and records.
-//  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday) the shown day and shows it.
+//  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday, or a program's day number)
+//    the shown day and shows it. "No bells" shows empty and refuses every edit (canEdit()).
 //
 // Signals:
 //  - scheduleChanged(): the operator changed the schedule (a cell toggle or edit, Insert,
@@ -61,6 +62,12 @@ public:
     // stepText (with the weekdays when nameDays).
     void changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool()> &dialog);
     int shownDay() const { return m_week.shownDay(); }
+    // False while the shown day takes no entries ("No bells").
+    bool canEdit() const;
+    // A step that changes the programs or the calendar, made at a store point; afterwards the
+    // list shows shownDay. False when nothing changed.
+    bool changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days, const SpecialDays &special,
+                           int shownDay);
 
     void StoreList();
     void reloadShownDay();

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -97,11 +98,12 @@ TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
         labels << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
     EXPECT_EQ(labels,
               (QStringList{"New", "Open", "Save", "|", "Print", "|", "Time Set", "Auto Set", "Download", "Upload", "|",
-                           "MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN"}));
+                           "MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN", "Day program"}));
     EXPECT_EQ(frame->toolBar()->iconSize(), QSize(40, 32));
     EXPECT_EQ(frame->toolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     for (QAction *a : frame->toolBar()->actions()) {
-        if (!a->isSeparator()) {
+        // the day programs' drop-down has no picture
+        if (!a->isSeparator() && !qobject_cast<QComboBox *>(frame->toolBar()->widgetForAction(a))) {
             EXPECT_FALSE(a->icon().isNull()) << a->iconText().toStdString();
         }
     }

@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -26,6 +27,11 @@ TEST_F(DesktopFit, WholeToolbarShowsAt1280PixelsWithLabelsAndPictures)
     for (QAction *a : bar->actions()) {
         if (a->isSeparator())
             continue;
+        if (auto *programs = qobject_cast<QComboBox *>(bar->widgetForAction(a))) {
+            EXPECT_TRUE(programs->isVisible());
+            EXPECT_GE(programs->width(), programs->fontMetrics().horizontalAdvance(programs->placeholderText()));
+            continue;
+        }
         auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a));
         ASSERT_NE(button, nullptr);
         EXPECT_TRUE(button->isVisible()) << a->iconText().toStdString();
@@ -38,9 +44,15 @@ TEST_F(DesktopFit, WholeToolbarShowsAt1280PixelsWithLabelsAndPictures)
 TEST_F(DesktopFit, WeeklyMenuChecksTheShownDayWithoutPictures)
 {
     QMenu *weekly = frame->menuBar()->actions().at(4)->menu();
-    ASSERT_EQ(weekly->actions().size(), 7);
+<<<<<<< HEAD
     frame->commandAction(Cmd::Thursday)->trigger();
-    for (QAction *a : weekly->actions()) {
+    // the seven weekdays open the menu; the commands after them are no days
+    ASSERT_GE(weekly->actions().size(), 7);
+=======
+    ASSERT_GE(weekly->actions().size(), 7);
+    frame->commandAction(Cmd::Thursday)->trigger();
+>>>>>>> programs17
+    for (QAction *a : weekly->actions().mid(0, 7)) {
         EXPECT_TRUE(a->isCheckable()) << a->text().toStdString();
         EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
         EXPECT_EQ(a->isChecked(), a == frame->commandAction(Cmd::Thursday)) << a->text().toStdString();

@@ -55,6 +55,10 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     EXPECT_EQ(dlg.weekTable()->item(0, 0)->text(), "Wednesday");
     EXPECT_EQ(dlg.weekTable()->item(0, 1)->text(), "1");
     EXPECT_EQ(dlg.weekTable()->item(0, 2)->text().size(), 64);
+    // The weekday's events, in the comparison's words.
+    ASSERT_EQ(dlg.eventTable()->rowCount(), 1);
+    EXPECT_TRUE(dlg.eventTable()->item(0, 1)->text().contains("Melody"))
+        << dlg.eventTable()->item(0, 1)->text().toStdString();
 
     // "Send Again": the Download dialog, Wednesday ticked, holding that image.
     bool ticked = false, sameImage = false;
@@ -72,4 +76,6 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     QTest::mouseClick(dlg.sendAgainButton(), Qt::LeftButton);
     EXPECT_TRUE(ticked);
     EXPECT_TRUE(sameImage);
+    // The cancelled send is in the history at once, under the port still filtered on.
+    EXPECT_EQ(dlg.portFilter()->currentText(), "/dev/ttyUSB0");
 }

@@ -46,13 +46,14 @@ QString pdfText(const QString &pdf, const QStringList &options = {})
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString printToPdf(const QString &path, const std::vector<ReportRow> &rows, int shownDay, const QPageLayout &layout)
+QString printToPdf(const QString &path, const std::vector<ReportRow> &rows, const QString &dayName,
+                   const QPageLayout &layout)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageLayout(layout);
-    EXPECT_EQ(printScheduleTo(printer, rows, shownDay, tickingClock()), PrintResult::Printed);
+    EXPECT_EQ(printScheduleTo(printer, rows, dayName, tickingClock()), PrintResult::Printed);
     return path;
 }
 
@@ -90,7 +91,7 @@ TEST(SchedulePrinter, SixtyEntriesOnTwoPages)
     ASSERT_TRUE(dir.isValid());
     const std::vector<ReportRow> rows = sixtyEntries();
     const QString pdf =
-        printToPdf(dir.filePath(QStringLiteral("report.pdf")), rows, 3,
+        printToPdf(dir.filePath(QStringLiteral("report.pdf")), rows, QStringLiteral("Wednesday"),
                    QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
     const QStringList pages = pdfText(pdf, {QStringLiteral("-layout")}).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
@@ -126,7 +127,8 @@ TEST(SchedulePrinter, ReportFitsThePageWithColumnsAligned)
     int n = 0;
     for (const QPageLayout &layout : layouts) {
         SCOPED_TRACE(n);
-        const QString pdf = printToPdf(dir.filePath(QStringLiteral("fit%1.pdf").arg(n++)), rows, 1, layout);
+        const QString pdf =
+            printToPdf(dir.filePath(QStringLiteral("fit%1.pdf").arg(n++)), rows, QStringLiteral("Monday"), layout);
         QSizeF page;
         const std::vector<Word> words = pdfWords(pdf, &page);
         ASSERT_FALSE(words.empty());

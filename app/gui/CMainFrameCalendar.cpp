@@ -1,0 +1,15 @@
+// Calendar: a window beside the main one, one at a time; Ctrl+K again brings it forward.
+#include "app/gui/CMainFrame.h"
+#include "view/gui/CalendarDlg.h"
+
+void CMainFrame::onCalendar()
+{
+    auto *window = findChild<CalendarDlg *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window) {
+        window = new CalendarDlg(*m_view, this);
+        connect(window, &QDialog::finished, window, &QObject::deleteLater);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

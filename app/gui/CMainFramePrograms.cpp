@@ -1,0 +1,136 @@
+// Weekly > Special Days: choosing, making, renaming and deleting day programs. Each change is
+// one step of the history, made through the list so that it is a store point like a day switch.
+#include "app/CommandIds.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/DayProgramChooser.h"
+#include "schedule/Messages.h"
+#include "schedule/WeeklySchedule.h"
+#include "view/gui/CTavrinView.h"
+#include "view/ProgramEdits.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QString faultText(SpecialDaysFault fault, const QString &name)
+{
+    switch (fault) {
+    case SpecialDaysFault::EmptyName:
+        return CMainFrame::tr("A day program needs a name.");
+    case SpecialDaysFault::NameTaken:
+        return CMainFrame::tr("There is already a day program named \"%1\".").arg(name.trimmed());
+    case SpecialDaysFault::NoBellsIsFixed:
+        return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(SpecialDays::kNoBellsName);
+    default:
+        return CMainFrame::tr("There is no such day program.");
+    }
+}
+
+} // namespace
+
+void CMainFrame::createSpecialDaysMenu()
+{
+    QMenu *weekly = nullptr;
+    for (QAction *top : menuBar()->actions()) {
+        if (top->menu() && top->menu()->actions().contains(m_actions.value(Cmd::Monday)))
+            weekly = top->menu();
+    }
+    if (!weekly)
+        return;
+    weekly->addSeparator();
+    QMenu *special = weekly->addMenu(tr("Special Days"));
+    special->setObjectName(QStringLiteral("specialDays"));
+    QAction *commands = special->addSeparator();
+    const struct {
+        int id;
+        QString text;
+        QString prompt;
+    } items[] = {
+        {Cmd::NewProgram, tr("New Program..."), tr("Make a new day program")},
+        {Cmd::RenameProgram, tr("Rename Program..."), tr("Rename the day program the list shows")},
+        {Cmd::DeleteProgram, tr("Delete Program..."), tr("Delete the day program the list shows")},
+    };
+    for (const auto &item : items) {
+        QAction *action = special->addAction(item.text);
+        action->setData(item.id);
+        action->setObjectName(QStringLiteral("command%1").arg(item.id));
+        action->setStatusTip(item.prompt);
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
+        m_actions.insert(id, action);
+    }
+    m_programs = new DayProgramChooser(special, commands, m_weekdays, this);
+    connect(m_programs, &DayProgramChooser::chosen, this, &CMainFrame::onShowDay);
+}
+
+std::optional<QString> CMainFrame::askProgramName(const QString &title, const QString &label, const QString &initial,
+                                                  int renamedDay)
+{
+    QString name = initial;
+    for (;;) {
+        QInputDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("programName"));
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(label);
+        dialog.setTextValue(name);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        name = dialog.textValue();
+        const auto fault = checkProgramName(m_view->schedule().specialDays(), name, renamedDay);
+        if (!fault)
+            return name;
+        m_messages.show(faultText(*fault, name), title, Messages::Icon::Warning);
+    }
+}
+
+void CMainFrame::onNewProgram()
+{
+    m_view->StoreList();
+    const std::optional<QString> name = askProgramName(tr("New Program"), tr("Name of the new day program:"), {}, 0);
+    if (!name)
+        return;
+    const ProgramChange change = newProgram(m_view->schedule(), *name);
+    if (!change.refused)
+        m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+}
+
+void CMainFrame::onRenameProgram()
+{
+    m_view->StoreList();
+    const int day = m_view->shownDay();
+    const WeeklySchedule &week = m_view->schedule();
+    if (!week.isEditableDay(day) || week.specialDays().program(day) == nullptr)
+        return;
+    const std::optional<QString> name =
+        askProgramName(tr("Rename Program"), tr("New name of the day program \"%1\":").arg(week.dayTitle(day)),
+                       week.dayTitle(day), day);
+    if (!name)
+        return;
+    const ProgramChange change = renameProgram(week, day, *name);
+    if (!change.refused)
+        m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+}
+
+void CMainFrame::onDeleteProgram()
+{
+    m_view->StoreList();
+    const int day = m_view->shownDay();
+    const WeeklySchedule &week = m_view->schedule();
+    const ProgramChange change = deleteProgram(week, day);
+    if (change.refused) {
+        // a weekday shown: the command is off and there is nothing to say
+        if (*change.refused == SpecialDaysFault::NoBellsIsFixed)
+            m_messages.show(faultText(*change.refused, QString()), tr("Delete Program"), Messages::Icon::Warning);
+        return;
+    }
+    const QString dates = calendarDatesOf(week.specialDays(), day);
+    const QString question = dates.isEmpty()
+        ? tr("Delete the day program \"%1\" and its entries?").arg(week.dayTitle(day))
+        : tr("Used on %1. Delete the program and these calendar entries?").arg(dates);
+    if (m_messages.askOkCancel(question, tr("Delete Program")) != Messages::Answer::Ok)
+        return;
+    m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+}

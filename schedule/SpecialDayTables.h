@@ -1,0 +1,48 @@
+#pragma once
+
+#include "schedule/DaySchedule.h"
+#include "schedule/SpecialDays.h"
+#include "schedule/StoreOutcome.h"
+
+#include <map>
+#include <string>
+
+struct sqlite3;
+class WeeklySchedule;
+
+// The day programs, their entries and the calendar (the tables of ScheduleFileFormat.h),
+// read and written straight through SQLite on the handle of an open connection, all values
+// bound. A file may lack any of the three tables (a file of version 1 lacks all): what a
+// missing table would hold is empty.
+namespace SpecialDayTables {
+
+using ProgramDays = std::map<int, DaySchedule>;
+
+// The statements that create the three tables, for a new file.
+std::string createStatements();
+
+// NotSchedule when one of the names is taken by something that is not a table, or a table
+// of that name lacks a column this program reads and writes; else success.
+StoreOutcome check(sqlite3 *db);
+
+// Fills special (which holds only "No bells") and the programs' days. Rows that cannot be
+// shown are counted in leftOut under "Day programs", "Calendar" or the program they belong
+// to: program rows with a number that is not 9 or above, a repeated number, an empty,
+// repeated or overlong name, or past kMaxDayPrograms; entries as a weekday's are checked,
+// and entries of "No bells" or of no program read; calendar rows with a date that is not
+// YYYY-MM-DD, the last before the first, an unknown program, an overlong note, or past
+// kMaxCalendarEntries.
+StoreOutcome read(sqlite3 *db, SpecialDays &special, ProgramDays &days, LeftOutRows &leftOut);
+
+// Creates the tables the file lacks and marks it as of this program's version. Inside the
+// caller's write transaction.
+StoreOutcome upgrade(sqlite3 *db);
+
+// Replaces the three tables' rows with the week's programs (IDs 1..count of each), and its
+// calendar. Inside the caller's write transaction, after upgrade.
+StoreOutcome write(sqlite3 *db, const WeeklySchedule &week);
+
+// Empties the tables the file has, inside the caller's write transaction.
+StoreOutcome clear(sqlite3 *db);
+
+} // namespace SpecialDayTables

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "schedule/DaySchedule.h"
+#include "schedule/LeftOutRows.h"
+#include "schedule/StoreOutcome.h"
+
+#include <sqlite3.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the readers and writers of the schedule tables share: a prepared statement that
+// finalizes itself, the reading of IDs and texts as the loader takes them, and one write
+// transaction around several tables.
+namespace SqliteRows {
+
+class Statement {
+public:
+    Statement(sqlite3 *db, const std::string &sql);
+    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    explicit operator bool() const { return m_statement != nullptr; }
+    sqlite3_stmt *get() const { return m_statement; }
+
+private:
+    sqlite3_stmt *m_statement = nullptr;
+};
+
+// A name as SQL quotes an identifier.
+std::string quoted(const std::string &name);
+
+// A value as the row filter "ID = i" would match it: a whole number, stored as a number or
+// as its digits.
+bool wholeNumber(sqlite3_stmt *row, int column, sqlite3_int64 &out);
+
+// The column's text; NULL reads as empty.
+std::string columnText(sqlite3_stmt *row, int column);
+
+// Takes the ID in column idColumn and the eight entry fields after it into day at that
+// position (filled marks the positions taken, sized when empty; the count grows to the
+// highest). Why not, when the row cannot be shown.
+std::optional<LeftOutRows::Reason> takeEntry(sqlite3_stmt *row, int idColumn, DaySchedule &day,
+                                             std::vector<bool> &filled);
+
+StoreOutcome run(sqlite3 *db, const char *sql);
+
+// Whether the database has a table of that name (in any letter case).
+bool hasTable(sqlite3 *db, const std::string &name);
+
+// Runs body inside one write transaction; rolls back when it fails, so the file keeps what it
+// held.
+template <typename Body> StoreOutcome inTransaction(sqlite3 *db, Body body)
+{
+    StoreOutcome problem = run(db, "BEGIN IMMEDIATE");
+    if (!problem)
+        return problem;
+    problem = body();
+    if (problem)
+        problem = run(db, "COMMIT");
+    if (!problem && !sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return problem;
+}
+
+} // namespace SqliteRows

@@ -1,0 +1,183 @@
+#include "FrameFixture.h"
+#include "support/MakeEntry.h"
+
+#include "app/CommandIds.h"
+#include "view/gui/CalendarDlg.h"
+#include "view/gui/CalendarEntryDlg.h"
+#include "view/gui/CalendarMonthView.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kExam = 9;
+constexpr int kHalf = 10;
+const QDate kTuesday(2030, 3, 12);
+
+// Runs step on the entry dialog once it is open (the button that opens it does not return
+// until it is closed).
+void whenEntryDialogOpens(std::function<void(CalendarEntryDlg *)> step)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        auto *dialog = qobject_cast<CalendarEntryDlg *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QApplication::setActiveWindow(dialog);
+        step(dialog);
+    });
+    timer->start(10);
+}
+
+void key(QWidget *window, int k, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *focused = window->focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, Qt::Key(k), modifiers);
+}
+
+class CalendarWindow : public FrameFixture {
+protected:
+    void SetUp() override
+    {
+        FrameFixture::SetUp();
+        SpecialDays special = frame->view()->schedule().specialDays();
+        special.programs.push_back({kExam, "Exam day"});
+        special.programs.push_back({kHalf, "Half day"});
+        ASSERT_TRUE(frame->view()->changes().change("Programs",
+                                                    {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
+                                                     {kHalf, {}, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
+                                                    {}, {}, special));
+    }
+
+    CalendarDlg *open()
+    {
+        QTest::keyClick(frame.get(), Qt::Key_K, Qt::ControlModifier);
+        auto *window = frame->findChild<CalendarDlg *>();
+        if (window && window->isVisible())
+            window->monthView()->setSelectedDate(kTuesday);
+        return window;
+    }
+
+    QTextCharFormat cellOf(CalendarDlg *window, const QDate &date) const
+    {
+        return window->monthView()->dateTextFormat(date);
+    }
+
+    QStringList events(CalendarDlg *window) const
+    {
+        QStringList lines;
+        for (int i = 0; i < window->eventList()->count(); ++i)
+            lines << window->eventList()->item(i)->text();
+        return lines;
+    }
+};
+
+} // namespace
+
+TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMainWindowTakesItBack)
+{
+    CalendarDlg *window = open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(cellOf(window, kTuesday).background().style(), Qt::NoBrush);
+    EXPECT_TRUE(window->dateTitle()->text().contains("regular Tuesday")) << window->dateTitle()->text().toStdString();
+    const QStringList tuesday = events(window);
+
+    whenEntryDialogOpens([](CalendarEntryDlg *dialog) {
+        EXPECT_EQ(dialog->firstEdit()->date(), kTuesday);
+        EXPECT_EQ(dialog->programBox()->currentText(), "Exam day");
+        QTest::mouseClick(dialog->noteEdit(), Qt::LeftButton);
+        QTest::keyClicks(dialog->noteEdit(), "Sports day");
+        key(dialog, Qt::Key_Tab, Qt::ShiftModifier); // back to the program
+        key(dialog, Qt::Key_Down);
+        key(dialog, Qt::Key_Return);
+    });
+    QTest::mouseClick(window->addButton(), Qt::LeftButton);
+
+    ASSERT_EQ(window->entryTable()->rowCount(), 1);
+    EXPECT_EQ(window->entryTable()->item(0, 2)->text(), "Half day");
+    EXPECT_EQ(window->entryTable()->item(0, 3)->text(), "Sports day");
+    EXPECT_EQ(cellOf(window, kTuesday).background().color(),
+              CalendarMonthView::colourOf(CalendarPage::Kind::Program, kHalf));
+    EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nSports day");
+    EXPECT_EQ(events(window), QStringList{"PM 12:30  Melody 4  AC ON  ch1"});
+    EXPECT_EQ(frame->view()->changes().undoText(), "Add Calendar Entry");
+
+    // Undo from the main window: the window follows while it stays open.
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame->view(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->entryTable()->rowCount(), 0);
+    EXPECT_EQ(cellOf(window, kTuesday).background().style(), Qt::NoBrush);
+    EXPECT_EQ(events(window), tuesday);
+    QTest::keyClick(frame->view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->entryTable()->rowCount(), 1);
+
+    // Ctrl+K again brings the same window forward.
+    EXPECT_EQ(open(), window);
+    EXPECT_EQ(frame->findChildren<CalendarDlg *>().size(), 1);
+}
+
+TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
+{
+    SpecialDays special = frame->view()->schedule().specialDays();
+    special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, "Exams"},
+                        {kTuesday, kTuesday, kHalf, "Trip"}};
+    ASSERT_TRUE(frame->view()->changes().change("Dates", {}, {}, {}, special));
+    CalendarDlg *window = open();
+    ASSERT_NE(window, nullptr);
+    QTableWidget *table = window->entryTable();
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nTrip");
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 3)).center());
+    whenEntryDialogOpens([](CalendarEntryDlg *dialog) {
+        EXPECT_EQ(dialog->noteEdit()->text(), "Exams");
+        QTest::mouseClick(dialog->noteEdit(), Qt::LeftButton);
+        key(dialog, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(dialog->noteEdit(), "Mock exams");
+        key(dialog, Qt::Key_Return);
+    });
+    QTest::mouseClick(window->editButton(), Qt::LeftButton);
+
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 3)->text(), "Mock exams");
+    EXPECT_EQ(table->item(1, 3)->text(), "Trip");
+    // The later entry still wins where the two overlap.
+    EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nTrip");
+    EXPECT_EQ(cellOf(window, kTuesday.addDays(1)).toolTip(), "Exam day\nMock exams");
+    EXPECT_EQ(frame->view()->changes().undoText(), "Edit Calendar Entry");
+
+    QTest::mouseClick(window->deleteButton(), Qt::LeftButton);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 3)->text(), "Trip");
+}
+
+TEST_F(CalendarWindow, AnEntryEndingBeforeItBeginsIsRefusedWithAMessage)
+{
+    CalendarDlg *window = open();
+    ASSERT_NE(window, nullptr);
+    bool refused = false;
+    whenEntryDialogOpens([&refused](CalendarEntryDlg *dialog) {
+        QTest::mouseClick(dialog->lastEdit(), Qt::LeftButton);
+        key(dialog, Qt::Key_Down);
+        key(dialog, Qt::Key_Return);
+        refused = dialog->isVisible() && dialog->faultLabel()->isVisible()
+            && dialog->faultLabel()->text().contains("before the first date");
+        dialog->reject();
+    });
+    QTest::mouseClick(window->addButton(), Qt::LeftButton);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(window->entryTable()->rowCount(), 0);
+    EXPECT_EQ(frame->view()->changes().undoText(), "Programs");
+}

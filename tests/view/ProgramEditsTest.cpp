@@ -1,0 +1,128 @@
+#include "MemoryListControl.h"
+#include "support/RecordingMessages.h"
+
+#include "schedule/Weekday.h"
+#include "schedule/WeekEditor.h"
+#include "schedule/WeeklySchedule.h"
+#include "view/ProgramEdits.h"
+#include "view/ScheduleList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgramEditsTest : public testing::Test {
+protected:
+    bool apply(const ProgramChange &c)
+    {
+        EXPECT_FALSE(c.refused.has_value());
+        return list.changeSpecialDays(c.text, c.days, c.special, c.shownDay);
+    }
+
+    int make(const QString &name)
+    {
+        const ProgramChange c = newProgram(week, name);
+        EXPECT_TRUE(apply(c));
+        return c.shownDay;
+    }
+
+    WeeklySchedule week;
+    WeekEditor changes{week};
+    MemoryListControl control;
+    RecordingMessages messages;
+    ScheduleList list{changes, control, messages};
+};
+
+} // namespace
+
+TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeekday)
+{
+    EXPECT_EQ(newProgram(week, "  ").refused, SpecialDaysFault::EmptyName);
+    EXPECT_EQ(newProgram(week, "NO BELLS").refused, SpecialDaysFault::NameTaken);
+
+    const int exam = make("  Exam day ");
+    EXPECT_GT(exam, kNoBellsDay);
+    EXPECT_EQ(week.dayTitle(exam), "Exam day");
+    EXPECT_EQ(week.shownDay(), exam);
+    EXPECT_EQ(changes.undoText(), "New Program (Exam day)");
+
+    // Insert on the program: the row is the program's, Monday has none after a switch
+    ASSERT_TRUE(list.insertRow());
+    list.ShowDay(kMonday);
+    EXPECT_EQ(week.day(kMonday).count(), 0);
+    list.ShowDay(exam);
+    EXPECT_EQ(control.rowCount(), 1);
+    EXPECT_EQ(week.day(exam).count(), 1);
+
+    EXPECT_EQ(renameProgram(week, exam, "no bells").refused, SpecialDaysFault::NameTaken);
+    EXPECT_EQ(renameProgram(week, kNoBellsDay, "Quiet").refused, SpecialDaysFault::NoBellsIsFixed);
+    EXPECT_EQ(renameProgram(week, 42, "Quiet").refused, SpecialDaysFault::NoSuchProgram);
+    control.selectOnlyRow(0);
+    ASSERT_TRUE(apply(renameProgram(week, exam, "Exams")));
+    EXPECT_EQ(week.dayTitle(exam), "Exams");
+    EXPECT_EQ(control.rowCount(), 1);
+    EXPECT_TRUE(control.isRowSelected(0)); // renaming keeps the operator's place
+}
+
+TEST_F(ProgramEditsTest, DeleteTakesTheEntriesAndTheCalendarEntriesThatUsedIt)
+{
+    const int exam = make("Exam day");
+    const int half = make("Half day");
+    list.ShowDay(exam);
+    list.insertRow();
+    list.insertRow();
+
+    SpecialDays special = week.specialDays();
+    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, "exams"});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
+    special.calendar.push_back({QDate(2027, 3, 1), QDate(2027, 3, 1), half, ""});
+    ASSERT_TRUE(list.changeSpecialDays("Add Dates", {}, special, exam));
+
+    // earliest first, a range with an en dash
+    EXPECT_EQ(calendarDatesOf(week.specialDays(), exam), QStringLiteral("2027-01-04, 2027-02-01 \u2013 2027-02-05"));
+    EXPECT_EQ(calendarDatesOf(week.specialDays(), exam, 1), QStringLiteral("2027-01-04 and 1 more"));
+    EXPECT_EQ(calendarDatesOf(week.specialDays(), kNoBellsDay), QString());
+
+    EXPECT_EQ(deleteProgram(week, kNoBellsDay).refused, SpecialDaysFault::NoBellsIsFixed);
+    EXPECT_EQ(deleteProgram(week, kMonday).refused, SpecialDaysFault::NoSuchProgram);
+    const ProgramChange gone = deleteProgram(week, exam);
+    EXPECT_EQ(gone.text, "Delete Program (Exam day)");
+    ASSERT_TRUE(apply(gone));
+    EXPECT_FALSE(week.hasDay(exam));
+    EXPECT_EQ(week.shownDay(), kMonday);
+    ASSERT_EQ(week.specialDays().calendar.size(), 1u);
+    EXPECT_EQ(week.specialDays().calendar[0].program, half);
+    // its number is not given again
+    EXPECT_GT(newProgram(week, "Sports day").shownDay, half);
+
+    changes.undo();
+    EXPECT_EQ(control.rowCount(), 2);
+    EXPECT_EQ(week.specialDays().calendar[0].note, "exams");
+}
+
+TEST_F(ProgramEditsTest, NoBellsTakesNoRowsWhateverCommandTries)
+{
+    list.ShowDay(kMonday);
+    list.insertRow();
+    list.selectAll();
+    list.copyRows();
+    const size_t steps = size_t(changes.history().count());
+
+    list.ShowDay(kNoBellsDay);
+    EXPECT_EQ(week.shownDay(), kNoBellsDay);
+    EXPECT_FALSE(list.canEdit());
+    EXPECT_FALSE(list.insertRow());
+    list.pasteRows();
+    list.NormalizeDay();
+    // a row that got into the list some other way is never stored
+    control.insertRow(0, ListRow{"1", "AM", "08:00", "Melody", "1", "", "ON", "", "", ""});
+    control.selectOnlyRow(0);
+    control.setCurrentCell(0, kColumnAc);
+    list.toggleCurrentCell();
+    list.cutRows();
+    list.deleteRows();
+    list.StoreList();
+    EXPECT_EQ(week.day(kNoBellsDay).count(), 0);
+    EXPECT_EQ(size_t(changes.history().count()), steps);
+    EXPECT_EQ(control.rows[0][kColumnAc], ""); // the toggle was refused too
+}

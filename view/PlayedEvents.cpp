@@ -1,0 +1,43 @@
+#include "view/PlayedEvents.h"
+
+#include "device/DayImage.h"
+#include "view/ShownText.h"
+
+#include <QStringList>
+
+namespace {
+// Decoded as the list writes them: no sound is an empty Melody/Voice, Melody 0 reads "0".
+const SlotTexts kListTexts{"", "", "0"};
+} // namespace
+
+std::vector<ListRow> playedRows(const DaySchedule &day)
+{
+    DayImage image;
+    image.Encode(day);
+    std::vector<ListRow> rows;
+    for (int minute = 0; minute < DayImage::kSlots; ++minute) {
+        const MinuteSlot slot = image.slot(minute);
+        if (!slot.isEmpty())
+            rows.push_back(shownRow(decodeSlot(minute, slot, kListTexts), int(rows.size()) + 1));
+    }
+    return rows;
+}
+
+QString shownEventLine(const ListRow &row)
+{
+    auto cell = [&row](int column) { return shownCellText(column, row[size_t(column)]); };
+    QStringList parts;
+    parts << cell(kColumnAmPm) + QLatin1Char(' ') + cell(kColumnTime);
+    if (!row[kColumnMelodyVoice].empty())
+        parts << (cell(kColumnMelodyVoice) + QLatin1Char(' ') + cell(kColumnSelection)).trimmed();
+    if (!row[kColumnAc].empty())
+        parts << shownColumnHeader(kColumnAc) + QLatin1Char(' ') + cell(kColumnAc);
+    QStringList channels;
+    for (int c = kColumnCh1; c <= kColumnCh4; ++c) {
+        if (!row[size_t(c)].empty())
+            channels << shownColumnHeader(c);
+    }
+    if (!channels.isEmpty())
+        parts << channels.join(QLatin1Char(' '));
+    return parts.join(QStringLiteral("  "));
+}
