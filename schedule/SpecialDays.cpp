@@ -1,5 +1,7 @@
 #include "schedule/SpecialDays.h"
 
+#include "schedule/ScheduleFileFormat.h"
+
 #include <algorithm>
 
 const QString SpecialDays::kNoBellsName = QStringLiteral("No bells");
@@ -54,6 +56,9 @@ std::optional<SpecialDaysFault> checkProgramName(const SpecialDays &special, con
         return SpecialDaysFault::NoBellsIsFixed;
     if (renamedDay != 0 && !special.program(renamedDay))
         return SpecialDaysFault::NoSuchProgram;
+    // "No bells" is not one of the programs a file holds
+    if (renamedDay == 0 && special.programs.size() > size_t(ScheduleFileFormat::kMaxDayPrograms))
+        return SpecialDaysFault::TooManyPrograms;
     if (name.trimmed().isEmpty())
         return SpecialDaysFault::EmptyName;
     const DayProgram *same = special.programNamed(name);
@@ -70,5 +75,7 @@ std::optional<SpecialDaysFault> checkCalendarEntry(const SpecialDays &special, c
         return SpecialDaysFault::LastBeforeFirst;
     if (!special.program(entry.program))
         return SpecialDaysFault::NoSuchProgram;
+    if (special.calendar.size() > size_t(ScheduleFileFormat::kMaxCalendarEntries))
+        return SpecialDaysFault::TooManyCalendarEntries;
     return std::nullopt;
 }

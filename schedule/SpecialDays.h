@@ -67,8 +67,12 @@ enum class SpecialDaysFault {
     NoSuchProgram,
     LastBeforeFirst,
     InvalidDate,
+    TooManyPrograms, // a file keeps no more than it can load again
+    TooManyCalendarEntries,
 };
 
-// The checks every editor of programs and calendar entries makes before a change.
+// The checks every editor of programs and calendar entries makes before a change. A new program
+// (renamedDay 0) is refused when the file could not hold one more; the calendar entry is checked
+// within the calendar it will be part of.
 std::optional<SpecialDaysFault> checkProgramName(const SpecialDays &special, const QString &name, int renamedDay = 0);
 std::optional<SpecialDaysFault> checkCalendarEntry(const SpecialDays &special, const CalendarEntry &entry);

@@ -4,6 +4,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DayProgramChooser.h"
 #include "schedule/Messages.h"
+#include "schedule/ScheduleFileFormat.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/gui/CTavrinView.h"
 #include "view/ProgramEdits.h"
@@ -24,6 +25,8 @@ QString faultText(SpecialDaysFault fault, const QString &name)
         return CMainFrame::tr("There is already a day program named \"%1\".").arg(name.trimmed());
     case SpecialDaysFault::NoBellsIsFixed:
         return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(SpecialDays::kNoBellsName);
+    case SpecialDaysFault::TooManyPrograms:
+        return CMainFrame::tr("A schedule file holds at most %1 day programs.").arg(ScheduleFileFormat::kMaxDayPrograms);
     default:
         return CMainFrame::tr("There is no such day program.");
     }

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -210,8 +211,11 @@ void CalendarDlg::deleteEntry()
 
 void CalendarDlg::apply(const QString &stepText, const CalendarPage::Edit &edit, int row)
 {
-    if (!edit.special)
+    if (!edit.special) {
+        if (edit.fault)
+            QMessageBox::warning(this, windowTitle(), CalendarEntryDlg::faultText(*edit.fault));
         return;
+    }
     // An open cell edit is written first, so the step leaves the list as the week holds it.
     m_view.StoreList();
     const ListPlace place = m_view.editing().place();

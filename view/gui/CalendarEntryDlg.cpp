@@ -1,5 +1,7 @@
 #include "view/gui/CalendarEntryDlg.h"
 
+#include "schedule/ScheduleFileFormat.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -96,6 +98,8 @@ QString CalendarEntryDlg::faultText(SpecialDaysFault fault)
         return tr("Both dates must be dates of the calendar.");
     case SpecialDaysFault::NoSuchProgram:
         return tr("The program of these dates no longer exists. Choose another program.");
+    case SpecialDaysFault::TooManyCalendarEntries:
+        return tr("A schedule file holds at most %1 calendar entries.").arg(ScheduleFileFormat::kMaxCalendarEntries);
     default:
         return tr("These dates cannot be given to that program.");
     }

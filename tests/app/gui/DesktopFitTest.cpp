@@ -44,14 +44,9 @@ TEST_F(DesktopFit, WholeToolbarShowsAt1280PixelsWithLabelsAndPictures)
 TEST_F(DesktopFit, WeeklyMenuChecksTheShownDayWithoutPictures)
 {
     QMenu *weekly = frame->menuBar()->actions().at(4)->menu();
-<<<<<<< HEAD
     frame->commandAction(Cmd::Thursday)->trigger();
     // the seven weekdays open the menu; the commands after them are no days
     ASSERT_GE(weekly->actions().size(), 7);
-=======
-    ASSERT_GE(weekly->actions().size(), 7);
-    frame->commandAction(Cmd::Thursday)->trigger();
->>>>>>> programs17
     for (QAction *a : weekly->actions().mid(0, 7)) {
         EXPECT_TRUE(a->isCheckable()) << a->text().toStdString();
         EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
