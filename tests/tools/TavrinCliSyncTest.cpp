@@ -1,0 +1,141 @@
+// tavrin-cli sync and plan against tavrin-sim: the week ahead follows the calendar.
+#include "TavrinCliRun.h"
+
+#include "device/DayImage.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+#include "support/MakeEntry.h"
+#include "support/RecordingMessages.h"
+#include "support/SimProcess.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kExam = 9;
+
+QByteArray imageBytes(const DaySchedule &day)
+{
+    DayImage image;
+    image.Encode(day);
+    return QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize));
+}
+
+// The image the simulator keeps for a weekday in its state file.
+QByteArray heldImage(const QString &state, int weekday)
+{
+    QFile file(state);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray prefix = QByteArray(1, dayCodeForDay(weekday)) + ' ';
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(2);
+    }
+    return {};
+}
+
+QString isoDate(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+// A line as plan prints it: the date, then the rest.
+std::string planLine(const QDate &date, const char *rest)
+{
+    return isoDate(date).toStdString() + ' ' + rest + '\n';
+}
+
+} // namespace
+
+TEST(TavrinCliSync, SendsOnlyTheWeekdaysTheCalendarChangesAndBringsTheRegularOneBack)
+{
+    // Next Wednesday is an exam day with a program of its own.
+    QDate exam = QDate::currentDate().addDays(1);
+    while (exam.dayOfWeek() != kWednesday)
+        exam = exam.addDays(1);
+    const QDate mondayBefore = exam.addDays(-2), dayAfter = exam.addDays(1);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("school.mdb");
+    const QString journal = dir.filePath("journal.sqlite");
+    const QString state = dir.filePath("sim.state");
+    WeeklySchedule week;
+    for (int d = kMonday; d <= kSunday; ++d)
+        week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
+    SpecialDays special;
+    special.programs.push_back({kExam, "Exam day"});
+    special.calendar.push_back({exam, exam, kExam, "maths"});
+    week.setSpecialDays(special);
+    week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
+    week.day(kExam).append(makeEntry(11, 30, "Voice", 3, "", "0100"));
+    RecordingMessages messages;
+    ASSERT_TRUE(ScheduleFiles(week, messages).Save(file)) << messages.shown.join(' ').toStdString();
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--state", state}));
+    const QStringList port = {"--port", sim.device(), "--journal", journal};
+
+    // A fresh journal knows nothing: the whole regular week goes.
+    CliRun run = runCli(QStringList{"sync", file, "--from", isoDate(dayAfter)} + port);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 7) << run.out.constData();
+    EXPECT_TRUE(run.err.contains("Downloading complete")) << run.err.toStdString();
+    EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kWednesday)));
+
+    // The week of the exam: Wednesday alone, with the exam's image.
+    run = runCli(QStringList{"sync", file, "--from", isoDate(mondayBefore), "--dry-run"} + port);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.toStdString(), planLine(exam, "Wed Exam day (2 events)"));
+    EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kWednesday)));
+    EXPECT_FALSE(run.err.contains("up to date")) << run.err.toStdString(); // tomorrow, Tuesday, is held
+    run = runCli(QStringList{"plan", file, "--from", isoDate(exam.addDays(-1)), "--days", "2"} + port);
+    EXPECT_EQ(run.out.toStdString(), planLine(exam.addDays(-1), "Tue Tuesday (1 event)")
+                                         + planLine(exam, "Wed Exam day (2 events)") + "device "
+                                         + sim.device().toStdString() + " for " + isoDate(exam).toStdString()
+                                         + ": not up to date\n");
+
+    run = runCli(QStringList{"sync", file, "--from", isoDate(mondayBefore)} + port);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), planLine(exam, "Wed Exam day (2 events)"));
+    EXPECT_TRUE(run.err.contains("Wednesday: sent")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Tuesday")) << run.err.toStdString();
+    EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kExam)));
+    EXPECT_TRUE(heldImage(state, kTuesday) == imageBytes(week.day(kTuesday)));
+
+    // From the day after, the regular Wednesday goes back; then nothing is left to send.
+    run = runCli(QStringList{"sync", file, "--from", isoDate(dayAfter)} + port);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), planLine(exam.addDays(7), "Wed Wednesday (1 event)"));
+    EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kWednesday)));
+    run = runCli(QStringList{"sync", file, "--from", isoDate(dayAfter)} + port);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "nothing to send\n");
+    EXPECT_FALSE(run.err.contains("sent")) << run.err.toStdString();
+}
+
+TEST(TavrinCliSync, ASendCutShortFailsAndWarnsThatTomorrowMayNotBeReady)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    ASSERT_EQ(runCli({"import",
+                      writeFile(dir, "week.csv",
+                                "day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4\r\n"
+                                "Tuesday,1,08:00,Melody,1,ON,1,0,0,0\r\n"),
+                      "--to", file})
+                  .status,
+              0);
+    // Tuesday goes out, then the device refuses Wednesday: the send did not complete.
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--refuse", "D"}));
+    const CliRun run = runCli({"sync", file, "--port", sim.device(), "--journal", dir.filePath("journal.sqlite"),
+                               "--from", "2027-03-08"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.count('\n'), 7);
+    EXPECT_TRUE(run.err.contains("the device refused Wednesday")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("may not be up to date for 2027-03-09 (Tuesday)")) << run.err.toStdString();
+}
