@@ -94,10 +94,10 @@ TEST(TavrinCliSync, SendsOnlyTheWeekdaysTheCalendarChangesAndBringsTheRegularOne
     EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kWednesday)));
     EXPECT_FALSE(run.err.contains("up to date")) << run.err.toStdString(); // tomorrow, Tuesday, is held
     run = runCli(QStringList{"plan", file, "--from", isoDate(exam.addDays(-1)), "--days", "2"} + port);
-    EXPECT_EQ(run.out.toStdString(), planLine(exam.addDays(-1), "Tue Tuesday (1 event)")
-                                         + planLine(exam, "Wed Exam day (2 events)") + "device "
-                                         + sim.device().toStdString() + " for " + isoDate(exam).toStdString()
-                                         + ": not up to date\n");
+    EXPECT_EQ(run.out.toStdString(),
+              planLine(exam.addDays(-1), "Tue Tuesday (1 event)") + planLine(exam, "Wed Exam day (2 events)")
+                  + "device " + sim.device().toStdString() + " for " + isoDate(exam).toStdString()
+                  + ": not up to date\n");
 
     run = runCli(QStringList{"sync", file, "--from", isoDate(mondayBefore)} + port);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
@@ -132,8 +132,8 @@ TEST(TavrinCliSync, ASendCutShortFailsAndWarnsThatTomorrowMayNotBeReady)
     // Tuesday goes out, then the device refuses Wednesday: the send did not complete.
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--refuse", "D"}));
-    const CliRun run = runCli({"sync", file, "--port", sim.device(), "--journal", dir.filePath("journal.sqlite"),
-                               "--from", "2027-03-08"});
+    const CliRun run = runCli(
+        {"sync", file, "--port", sim.device(), "--journal", dir.filePath("journal.sqlite"), "--from", "2027-03-08"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out.count('\n'), 7);
     EXPECT_TRUE(run.err.contains("the device refused Wednesday")) << run.err.toStdString();
