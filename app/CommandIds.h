@@ -43,6 +43,8 @@ constexpr int SerialPort = 32790;
 constexpr int CompareWithDevice = 32791;
 // the journal of transfers
 constexpr int DeviceHistory = 32792;
+// the week ahead, as the calendar plans it
+constexpr int BringDeviceUpToDate = 32793;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;

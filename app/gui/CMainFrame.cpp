@@ -6,6 +6,7 @@
 #include "app/gui/DayProgramChooser.h"
 #include "app/LockKeys.h"
 #include "app/Settings.h"
+#include "plan/DeviceHoldings.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeekEditor.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     createRecentFilesMenu();
     createToolBar();
     createStatusBar();
+    createDeviceStatus();
     registerHandlers();
     followShownDay(m_view->shownDay());
 
@@ -229,11 +231,25 @@ void CMainFrame::dispatch(int id)
     const auto it = m_handlers.constFind(id);
     if (it != m_handlers.constEnd() && *it)
         (*it)();
+    // What the device holds may have changed, or the port the status speaks of.
+    switch (id) {
+    case Cmd::Download:
+    case Cmd::Upload:
+    case Cmd::CompareWithDevice:
+    case Cmd::DeviceHistory:
+    case Cmd::BringDeviceUpToDate:
+    case Cmd::SerialPort:
+        readDeviceHoldings();
+        break;
+    default:
+        break;
+    }
 }
 
 void CMainFrame::registerHandlers()
 {
     m_handlers.insert(Cmd::FileNew, [this] { onFileNew(); });
+    m_handlers.insert(Cmd::BringDeviceUpToDate, [this] { onBringDeviceUpToDate(); });
     m_handlers.insert(Cmd::FileOpen, [this] { onFileOpen(); });
     m_handlers.insert(Cmd::FileSave, [this] { onFileSave(); });
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 class CTavrinDoc;
+class DeviceHoldings;
+class QDate;
 class DayProgramChooser;
 class CTavrinView;
 class FileChooser;
@@ -55,6 +57,11 @@ public:
     // File > Open Recent, the last four schedule files.
     QMenu *recentFilesMenu() const { return m_recentMenu; }
 
+    // The date the week ahead starts from (tests set their own).
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    // The status bar's word on tomorrow; empty when the device is ready for it.
+    QString deviceStatusText() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -65,6 +72,11 @@ private:
     void createSpecialDaysMenu();
     void createToolBar();
     void createStatusBar();
+    void createDeviceStatus();
+    QDate today() const;
+    // What the device holds, from the journal of the port; then the status follows.
+    void readDeviceHoldings();
+    void updateDeviceStatus();
     void createRecentFilesMenu();
     void fillRecentFilesMenu();
     // A file that is gone is dropped from the list with a message; Open reports other failures.
@@ -95,6 +107,7 @@ private:
     void onDownload();
     void onUpload();
     void onCompareWithDevice();
+    void onBringDeviceUpToDate();
     void onSerialPort();
     void onDeviceHistory();
     void onCalendar();
@@ -124,6 +137,9 @@ private:
     QToolBar *m_toolBar = nullptr;
     QMenu *m_recentMenu = nullptr;
     QLabel *m_lockPanes[3] = {};
+    QLabel *m_deviceStatus = nullptr;
+    std::unique_ptr<DeviceHoldings> m_deviceHoldings;
+    std::function<QDate()> m_today;
     std::unique_ptr<LockKeys> m_lockKeys;
     std::unique_ptr<QPrinter> m_printer;
     bool m_closing = false;

@@ -26,7 +26,8 @@ QString faultText(SpecialDaysFault fault, const QString &name)
     case SpecialDaysFault::NoBellsIsFixed:
         return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(SpecialDays::kNoBellsName);
     case SpecialDaysFault::TooManyPrograms:
-        return CMainFrame::tr("A schedule file holds at most %1 day programs.").arg(ScheduleFileFormat::kMaxDayPrograms);
+        return CMainFrame::tr("A schedule file holds at most %1 day programs.")
+            .arg(ScheduleFileFormat::kMaxDayPrograms);
     default:
         return CMainFrame::tr("There is no such day program.");
     }

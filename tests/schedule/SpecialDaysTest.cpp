@@ -99,6 +99,13 @@ TEST(SpecialDays, NamesAndEntriesAreCheckedBeforeAChange)
     EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 1), QDate(2027, 1, 1), 77, ""}), F::NoSuchProgram);
     EXPECT_EQ(checkCalendarEntry(special, {QDate(), QDate(2027, 1, 1), kExam, ""}), F::InvalidDate);
     EXPECT_EQ(special.nextProgramDay(), kHalf + 1);
+
+    // No more programs than a file loads again; renaming one is still fine.
+    SpecialDays full;
+    for (int i = 0; i < 100; ++i)
+        full.programs.push_back({full.nextProgramDay(), QString::number(i)});
+    EXPECT_EQ(checkProgramName(full, "One more"), F::TooManyPrograms);
+    EXPECT_EQ(checkProgramName(full, "Renamed", full.programs.back().day), std::nullopt);
 }
 
 TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)

@@ -9,6 +9,7 @@
 #include "JournalCommand.h"
 #include "plan/DeviceHoldings.h"
 #include "plan/PlannedWeek.h"
+#include "plan/PortHistory.h"
 #include "plan/SyncDecision.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -19,9 +20,6 @@
 #include <memory>
 
 namespace {
-
-// The newest entries tell most weekdays; the whole port's history is read only when they do not.
-constexpr int kRecentEntries = 64;
 
 // "2027-03-10 Wed Exam day (2 events)".
 QString planLine(const PlannedDay &day)
@@ -46,27 +44,11 @@ bool printLines(const QStringList &lines)
 std::vector<JournalEntry> journalOfPort(const CliCommand &command, bool &readable)
 {
     TransferJournal journal(cliJournalPath(command));
-    JournalQuery query;
-    query.port = command.port;
-    query.withImages = true;
-    query.last = kRecentEntries;
-    JournalRead read = journal.entries(query);
-    if (!read.error && int(read.entries.size()) == kRecentEntries) {
-        const DeviceHoldings recent = DeviceHoldings::fromJournal(read.entries);
-        bool allKnown = true;
-        for (int d = kMonday; d <= kSunday; ++d)
-            allKnown = allKnown && recent.image(d).has_value();
-        if (!allKnown) {
-            query.last = 0;
-            read = journal.entries(query);
-        }
-    }
-    readable = !read.error;
-    if (read.error) {
-        sayError(QStringLiteral("the journal %1 cannot be read: %2").arg(journal.path(), read.error->cause));
-        return {};
-    }
-    return std::move(read.entries);
+    PortHistory history = readPortHistory(journal, command.port);
+    readable = !history.error;
+    if (history.error)
+        sayError(QStringLiteral("the journal %1 cannot be read: %2").arg(journal.path(), history.error->cause));
+    return std::move(history.entries);
 }
 
 QString tomorrowText(TomorrowState state)

@@ -29,10 +29,10 @@ public:
 
     // The operator's words for a program: "No bells" translated, the others as named.
     static QString programTitle(const DayProgram &program);
-
-private:
+    // Why an entry is refused, in the operator's words.
     static QString faultText(SpecialDaysFault fault);
 
+private:
     SpecialDays m_special;
     QDateEdit *m_first = nullptr;
     QDateEdit *m_last = nullptr;

@@ -1,0 +1,100 @@
+// What the device needs for the week ahead: Bring Device Up to Date, and the status bar's word
+// on whether the device is ready for tomorrow. The plan follows every change of the schedule;
+// what the device holds is read from the journal only when a transfer may have changed it.
+#include "app/gui/CMainFrame.h"
+#include "device/gui/CDownloadDlg.h"
+#include "device/TransferRecorder.h"
+#include "journal/TransferJournal.h"
+#include "plan/DeviceHoldings.h"
+#include "plan/PlannedWeek.h"
+#include "plan/PortHistory.h"
+#include "plan/SyncDecision.h"
+#include "schedule/Messages.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/WeeklySchedule.h"
+#include "view/gui/CTavrinView.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <memory>
+
+void CMainFrame::createDeviceStatus()
+{
+    m_deviceStatus = new QLabel(statusBar());
+    m_deviceStatus->setObjectName(QStringLiteral("deviceStatus"));
+    statusBar()->insertPermanentWidget(0, m_deviceStatus);
+    connect(&m_view->changes(), &WeekEditor::historyChanged, this, [this] { updateDeviceStatus(); });
+    // Tomorrow moves at midnight; the journal may have been written by tavrin-cli meanwhile.
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] { readDeviceHoldings(); });
+    timer->start(5 * 60 * 1000);
+    readDeviceHoldings();
+}
+
+QDate CMainFrame::today() const
+{
+    return m_today ? m_today() : QDate::currentDate();
+}
+
+void CMainFrame::readDeviceHoldings()
+{
+    TransferJournal journal(defaultJournalPath());
+    const PortHistory history = readPortHistory(journal, portName());
+    m_deviceHoldings = std::make_unique<DeviceHoldings>(DeviceHoldings::fromJournal(history.entries));
+    updateDeviceStatus();
+}
+
+void CMainFrame::updateDeviceStatus()
+{
+    if (!m_deviceStatus || !m_deviceHoldings)
+        return;
+    const PlannedWeek plan(m_view->schedule(), today());
+    const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
+    const QString day =
+        QStringLiteral("%1: %2").arg(QLocale().dayName(tomorrow.planned.weekday, QLocale::LongFormat), tomorrow.title);
+    switch (tomorrowState(plan, *m_deviceHoldings)) {
+    case TomorrowState::UpToDate:
+        m_deviceStatus->clear();
+        m_deviceStatus->setToolTip(QString());
+        break;
+    case TomorrowState::NotUpToDate:
+        m_deviceStatus->setText(tr("Device not up to date for tomorrow (%1)").arg(day));
+        m_deviceStatus->setToolTip(tr("Tavrin > Bring Device Up to Date sends what the week ahead plays"));
+        break;
+    case TomorrowState::Unknown:
+        m_deviceStatus->setText(tr("Device may not be up to date for tomorrow (%1)").arg(day));
+        m_deviceStatus->setToolTip(tr("The journal holds no completed send of tomorrow's weekday to %1").arg(portName()));
+        break;
+    }
+}
+
+QString CMainFrame::deviceStatusText() const
+{
+    return m_deviceStatus ? m_deviceStatus->text() : QString();
+}
+
+void CMainFrame::onBringDeviceUpToDate()
+{
+    m_view->StoreList();
+    readDeviceHoldings();
+    const PlannedWeek plan(m_view->schedule(), today());
+    const std::vector<int> days = weekdaysToSend(plan, *m_deviceHoldings);
+    if (days.empty()) {
+        m_messages.show(tr("The device holds what the coming seven days play: there is nothing to send."),
+                        tr("Bring Device Up to Date"), Messages::Icon::Information);
+        return;
+    }
+    // The week ahead, not the regular one: each weekday plays its date's schedule.
+    auto planned = std::make_unique<WeeklySchedule>();
+    plan.fillWeekdays(m_view->schedule(), *planned);
+    CDownloadDlg dialog(this, *planned, portName());
+    dialog.setWindowTitle(tr("Bring Device Up to Date"));
+    dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    connect(&dialog, &TransferDialog::journalWarning, this,
+            [this](const QString &line) { statusBar()->showMessage(line); });
+    dialog.preselect(days);
+    dialog.exec();
+}

@@ -1,0 +1,114 @@
+// Bring Device Up to Date against the emulator on a pseudo-terminal: the week ahead goes out,
+// an exam day's Wednesday in place of the regular one, and the status bar follows the journal.
+#include "app/CommandIds.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/CTavrinApp.h"
+#include "app/Settings.h"
+#include "device/DayImage.h"
+#include "device/gui/TransferDialog.h"
+#include "QueuedFileChooser.h"
+#include "schedule/WeekEditor.h"
+#include "schedule/Weekday.h"
+#include "schedule/WeeklySchedule.h"
+#include "support/MakeEntry.h"
+#include "support/PtyDevice.h"
+#include "support/RecordingMessages.h"
+#include "ui/gui/CHoverBitmapButton.h"
+#include "view/gui/CTavrinView.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
+{
+    PtyDevice device;
+    ASSERT_TRUE(device.pty.isOpen());
+    QTemporaryDir dir;
+    const QByteArray journalBefore = qgetenv("TAVRIN_JOURNAL");
+    qputenv("TAVRIN_JOURNAL", dir.filePath(QStringLiteral("journal.sqlite")).toLocal8Bit());
+    auto messages = std::make_unique<RecordingMessages>();
+    RecordingMessages *told = messages.get();
+    CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini"))), std::move(messages),
+                   std::make_unique<QueuedFileChooser>());
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
+    CMainFrame *frame = app.mainFrame();
+    CTavrinView *view = frame->view();
+    WeeklySchedule &week = view->schedule();
+    frame->setToday([] { return QDate(2026, 12, 14); }); // a Monday
+
+    // An exam day on Wednesday the 16th, with a bell of its own.
+    SpecialDays special = week.specialDays();
+    const int exam = week.nextProgramDay();
+    special.programs.push_back({exam, QStringLiteral("Exam day")});
+    special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), exam, QString()});
+    ListPlace monday;
+    ASSERT_TRUE(view->changes().change(QStringLiteral("New Program"), {{exam, {}, {makeEntry(9, 15, "Voice", 2)}}},
+                                       monday, monday, special));
+    // Nothing sent yet: the journal cannot tell what the device holds.
+    EXPECT_TRUE(frame->deviceStatusText().startsWith("Device may not be up to date for tomorrow (Tuesday: Tuesday)"))
+        << frame->deviceStatusText().toStdString();
+
+    QList<bool> boxes; // the dialog's boxes 1..8 as it opened
+    QStringList boxTexts;
+    QPointer<TransferDialog> driven;
+    QTimer hand;
+    QObject::connect(&hand, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                boxTexts << box->text();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                return;
+            }
+        }
+        auto *transfer = qobject_cast<TransferDialog *>(QApplication::activeModalWidget());
+        if (transfer && transfer != driven) {
+            driven = transfer;
+            boxes.clear();
+            for (int b = 1; b <= 8; ++b)
+                boxes << transfer->box(b)->isChecked();
+            QTest::mouseClick(transfer->actionButton(), Qt::LeftButton);
+        }
+    });
+    auto bring = [&] {
+        hand.start(20);
+        frame->commandAction(Cmd::BringDeviceUpToDate)->trigger();
+        hand.stop();
+    };
+
+    bring();
+    EXPECT_EQ(boxes, QList<bool>(8, true)); // Weekly ticks the seven
+    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
+    DayImage image;
+    image.Encode(week.day(exam));
+    EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
+    image.Encode(week.day(kMonday));
+    EXPECT_EQ(device.emulator.image(dayCodeForDay(kMonday)).bytes(), image.bytes());
+    EXPECT_EQ(frame->deviceStatusText(), QString());
+
+    // The exam is called off on the Tuesday: tomorrow's Wednesday is the regular one again.
+    frame->setToday([] { return QDate(2026, 12, 15); });
+    special.calendar.clear();
+    ASSERT_TRUE(view->changes().change(QStringLiteral("Delete Calendar Entry"), {}, monday, monday, special));
+    EXPECT_EQ(frame->deviceStatusText(), "Device not up to date for tomorrow (Wednesday: Wednesday)");
+    bring();
+    EXPECT_EQ(boxes, QList<bool>({false, false, true, false, false, false, false, false}));
+    image.Encode(week.day(kWednesday));
+    EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
+    EXPECT_EQ(frame->deviceStatusText(), QString());
+
+    // Nothing left to send: the operator is told so, and no dialog opens.
+    driven = nullptr;
+    bring();
+    EXPECT_EQ(driven, nullptr);
+    EXPECT_TRUE(told->shown.join(" ").contains("nothing to send")) << told->shown.join(" | ").toStdString();
+
+    qputenv("TAVRIN_JOURNAL", journalBefore);
+}
