@@ -220,6 +220,110 @@
         <source>Take Device&apos;s Days</source>
         <translation>Tomar los días del equipo</translation>
     </message>
+    <message>
+        <source>Day program</source>
+        <translation>Programa del día</translation>
+    </message>
+    <message>
+        <source>A day program needs a name.</source>
+        <translation>Un programa del día necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is already a day program named &quot;%1&quot;.</source>
+        <translation>Ya hay un programa del día llamado «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be renamed or deleted.</source>
+        <translation>«%1» no se puede renombrar ni eliminar.</translation>
+    </message>
+    <message>
+        <source>A schedule file holds at most %1 day programs.</source>
+        <translation>Un archivo de horario guarda como máximo %1 programas del día.</translation>
+    </message>
+    <message>
+        <source>There is no such day program.</source>
+        <translation>No existe ese programa del día.</translation>
+    </message>
+    <message>
+        <source>Special Days</source>
+        <translation>Días especiales</translation>
+    </message>
+    <message>
+        <source>New Program...</source>
+        <translation>Nuevo programa...</translation>
+    </message>
+    <message>
+        <source>Make a new day program</source>
+        <translation>Crea un programa del día nuevo</translation>
+    </message>
+    <message>
+        <source>Rename Program...</source>
+        <translation>Renombrar programa...</translation>
+    </message>
+    <message>
+        <source>Rename the day program the list shows</source>
+        <translation>Renombra el programa del día que muestra la lista</translation>
+    </message>
+    <message>
+        <source>Delete Program...</source>
+        <translation>Eliminar programa...</translation>
+    </message>
+    <message>
+        <source>Delete the day program the list shows</source>
+        <translation>Elimina el programa del día que muestra la lista</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nuevo programa</translation>
+    </message>
+    <message>
+        <source>Name of the new day program:</source>
+        <translation>Nombre del nuevo programa del día:</translation>
+    </message>
+    <message>
+        <source>Rename Program</source>
+        <translation>Renombrar programa</translation>
+    </message>
+    <message>
+        <source>New name of the day program &quot;%1&quot;:</source>
+        <translation>Nuevo nombre del programa del día «%1»:</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Eliminar programa</translation>
+    </message>
+    <message>
+        <source>Delete the day program &quot;%1&quot; and its entries?</source>
+        <translation>¿Eliminar el programa del día «%1» y sus eventos?</translation>
+    </message>
+    <message>
+        <source>Used on %1. Delete the program and these calendar entries?</source>
+        <translation>Se usa el %1. ¿Eliminar el programa y estas entradas del calendario?</translation>
+    </message>
+    <message>
+        <source>Device not up to date for tomorrow (%1)</source>
+        <translation>El equipo no está al día para mañana (%1)</translation>
+    </message>
+    <message>
+        <source>Tavrin &gt; Bring Device Up to Date sends what the week ahead plays</source>
+        <translation>Tavrin &gt; Poner el equipo al día envía lo que suena en la semana próxima</translation>
+    </message>
+    <message>
+        <source>Device may not be up to date for tomorrow (%1)</source>
+        <translation>Puede que el equipo no esté al día para mañana (%1)</translation>
+    </message>
+    <message>
+        <source>The journal holds no completed send of tomorrow&apos;s weekday to %1</source>
+        <translation>El registro no tiene ningún envío completo del día de mañana a %1</translation>
+    </message>
+    <message>
+        <source>The device holds what the coming seven days play: there is nothing to send.</source>
+        <translation>El equipo tiene lo que suena en los próximos siete días: no hay nada que enviar.</translation>
+    </message>
+    <message>
+        <source>Bring Device Up to Date</source>
+        <translation>Poner el equipo al día</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -337,6 +441,124 @@
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDlg</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Bold and framed: the week ahead from today. Underlined: today. Coloured: a day program, grey: no bells.</source>
+        <translation>En negrita y con marco: la semana próxima desde hoy. Subrayado: hoy. En color: un programa del día; en gris: sin timbres.</translation>
+    </message>
+    <message>
+        <source>Where entries overlap, the later one wins: a row wins over the rows above it.</source>
+        <translation>Donde las entradas se solapan, gana la posterior: una fila gana a las filas de encima.</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>(deleted program)</source>
+        <translation>(programa eliminado)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the regular %2</source>
+        <translation>%1: el %2 habitual</translation>
+    </message>
+    <message>
+        <source>No events on this date.</source>
+        <translation>No hay eventos en esta fecha.</translation>
+    </message>
+    <message>
+        <source>Add Calendar Entry</source>
+        <translation>Añadir entrada del calendario</translation>
+    </message>
+    <message>
+        <source>Edit Calendar Entry</source>
+        <translation>Editar entrada del calendario</translation>
+    </message>
+    <message>
+        <source>Delete Calendar Entry</source>
+        <translation>Eliminar entrada del calendario</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarEntryDlg</name>
+    <message>
+        <source>(deleted program)</source>
+        <translation>(programa eliminado)</translation>
+    </message>
+    <message>
+        <source>&amp;First date:</source>
+        <translation>&amp;Primera fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Last date:</source>
+        <translation>Ú&amp;ltima fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>Pro&amp;grama:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Sin timbres</translation>
+    </message>
+    <message>
+        <source>The last date lies before the first date. Choose a last date on or after the first.</source>
+        <translation>La última fecha es anterior a la primera. Elija una última fecha igual o posterior a la primera.</translation>
+    </message>
+    <message>
+        <source>Both dates must be dates of the calendar.</source>
+        <translation>Las dos fechas deben ser fechas del calendario.</translation>
+    </message>
+    <message>
+        <source>The program of these dates no longer exists. Choose another program.</source>
+        <translation>El programa de estas fechas ya no existe. Elija otro programa.</translation>
+    </message>
+    <message>
+        <source>A schedule file holds at most %1 calendar entries.</source>
+        <translation>Un archivo de horario guarda como máximo %1 entradas del calendario.</translation>
+    </message>
+    <message>
+        <source>These dates cannot be given to that program.</source>
+        <translation>Estas fechas no se pueden dar a ese programa.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +913,43 @@ Comparar con el equipo</translation>
         <source>Show every transfer to and from the device</source>
         <translation>Muestra cada envío al equipo y cada recepción desde él</translation>
     </message>
+    <message>
+        <source>Bring Device Up to Date</source>
+        <translation>Poner el equipo al día</translation>
+    </message>
+    <message>
+        <source>Send the weekdays whose images the coming seven days need</source>
+        <translation>Envía los días de la semana cuyas imágenes necesitan los próximos siete días</translation>
+    </message>
+    <message>
+        <source>Calendar...	Ctrl+K</source>
+        <translation>Calendario...	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Give dates to day programs and see what each date plays
+Calendar</source>
+        <translation>Da fechas a los programas del día y muestra lo que suena cada fecha
+Calendario</translation>
+    </message>
+</context>
+<context>
+    <name>DayProgramChooser</name>
+    <message>
+        <source>Day program</source>
+        <translation>Programa del día</translation>
+    </message>
+    <message>
+        <source>Show a day program</source>
+        <translation>Mostrar un programa del día</translation>
+    </message>
+    <message>
+        <source>Show a day program in the list</source>
+        <translation>Muestra un programa del día en la lista</translation>
+    </message>
+    <message>
+        <source>Show the day program &quot;%1&quot;</source>
+        <translation>Muestra el programa del día «%1»</translation>
+    </message>
 </context>
 <context>
     <name>DeviceHistoryDlg</name>
@@ -750,6 +1009,14 @@ Comparar con el equipo</translation>
         <source>All ports</source>
         <translation>Todos los puertos</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
 </context>
 <context>
     <name>DialogFileChooser</name>
@@ -803,6 +1070,25 @@ Comparar con el equipo</translation>
     <message>
         <source>ch4</source>
         <translation>c4</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEdits</name>
+    <message>
+        <source>New Program</source>
+        <translation>Nuevo programa</translation>
+    </message>
+    <message>
+        <source>Rename Program</source>
+        <translation>Renombrar programa</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Eliminar programa</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
     </message>
 </context>
 <context>
