@@ -66,7 +66,8 @@ void CMainFrame::updateDeviceStatus()
         break;
     case TomorrowState::Unknown:
         m_deviceStatus->setText(tr("Device may not be up to date for tomorrow (%1)").arg(day));
-        m_deviceStatus->setToolTip(tr("The journal holds no completed send of tomorrow's weekday to %1").arg(portName()));
+        m_deviceStatus->setToolTip(
+            tr("The journal holds no completed send of tomorrow's weekday to %1").arg(portName()));
         break;
     }
 }

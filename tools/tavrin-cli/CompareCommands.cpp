@@ -77,13 +77,11 @@ std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, c
 
 int runCompare(const CliCommand &command)
 {
-    auto week = std::make_unique<WeeklySchedule>();
-    QString error;
-    if (!loadScheduleFile(command.file, *week, error)) {
-        sayError(error);
+    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    if (!week)
         return kExitFailure;
-    }
     DeviceLink link;
+    QString error;
     if (!link.open(command.port, error)) {
         TransferOutcome portFailed;
         portFailed.exchange = TransferExchange::Upload;

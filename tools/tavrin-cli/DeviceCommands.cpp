@@ -209,12 +209,9 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
 
 int runDownload(const CliCommand &command)
 {
-    auto week = std::make_unique<WeeklySchedule>();
-    QString error;
-    if (!loadScheduleFile(command.file, *week, error)) {
-        sayError(error);
+    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    if (!week)
         return kExitFailure;
-    }
     DeviceLink link;
     if (!openLink(link, command.port))
         return kExitFailure;

@@ -88,12 +88,9 @@ JournalEntry entryOf(const TransferRecord &record)
 
 int runPlan(const CliCommand &command)
 {
-    auto week = std::make_unique<WeeklySchedule>();
-    QString error;
-    if (!loadScheduleFile(command.file, *week, error)) {
-        sayError(error);
+    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    if (!week)
         return kExitFailure;
-    }
     QStringList lines;
     for (const PlannedDay &day : planDays(*week, command.from, command.count))
         lines << planLine(day);
@@ -108,12 +105,9 @@ int runPlan(const CliCommand &command)
 
 int runSync(const CliCommand &command)
 {
-    auto week = std::make_unique<WeeklySchedule>();
-    QString error;
-    if (!loadScheduleFile(command.file, *week, error)) {
-        sayError(error);
+    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    if (!week)
         return kExitFailure;
-    }
     const PlannedWeek plan(*week, command.from);
     bool readable = false;
     std::vector<JournalEntry> journal = journalOfPort(command, readable);

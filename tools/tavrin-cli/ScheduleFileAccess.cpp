@@ -64,3 +64,13 @@ bool loadTemplate(WeeklySchedule &week, QString &error)
     }
     return true;
 }
+
+std::unique_ptr<WeeklySchedule> loadScheduleOrSay(const QString &path)
+{
+    auto week = std::make_unique<WeeklySchedule>();
+    QString error;
+    if (loadScheduleFile(path, *week, error))
+        return week;
+    sayError(error);
+    return nullptr;
+}

@@ -7,8 +7,8 @@
 #include "device/DayImage.h"
 #include "device/gui/TransferDialog.h"
 #include "QueuedFileChooser.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/Weekday.h"
+#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
@@ -21,8 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
