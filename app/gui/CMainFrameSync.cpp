@@ -53,8 +53,9 @@ void CMainFrame::updateDeviceStatus()
         return;
     const PlannedWeek plan(m_view->schedule(), today());
     const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
-    const QString day =
-        QStringLiteral("%1: %2").arg(QLocale().dayName(tomorrow.planned.weekday, QLocale::LongFormat), tomorrow.title);
+    // "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program
+    const QString weekday = QLocale().dayName(tomorrow.planned.weekday, QLocale::LongFormat);
+    const QString day = tomorrow.planned.isRegular() ? weekday : QStringLiteral("%1: %2").arg(weekday, tomorrow.title);
     switch (tomorrowState(plan, *m_deviceHoldings)) {
     case TomorrowState::UpToDate:
         m_deviceStatus->clear();
