@@ -13,6 +13,7 @@
 #include "device/TransferRecorder.h"
 #include "device/UploadSession.h"
 #include "DeviceLink.h"
+#include "DeviceReading.h"
 #include "JournalCommand.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -235,64 +236,18 @@ int runUpload(const CliCommand &command)
     if (!openLink(link, command.port))
         return kExitFailure;
 
-    TransferProgress progress(errorIsTerminal());
-    QEventLoop loop;
-    std::unique_ptr<UploadSession> session;
-    bool completed = false;
-    int requested = 0; // the weekday whose reply is awaited
-    std::vector<int> stored, lineErrors;
-
-    auto storedCurrent = [&] {
-        if (requested != 0) {
-            progress.finish(QStringLiteral("received"));
-            stored.push_back(requested);
-            requested = 0;
-        }
-    };
-
-    CliTransferHost::Hooks hooks;
-    hooks.write = [&](const QByteArray &frame) {
-        storedCurrent();
-        requested = dayForDayCode(FrameBytes::codeOf(frame));
-        progress.start(dayName(requested));
-        link.write(frame);
-    };
-    hooks.timer = [&](int id) { session->timer(id); };
     JournalOnce journal(command, *week, QFileInfo(command.to).absoluteFilePath());
-    hooks.outcome = [&](const TransferOutcome &outcome) {
-        // A line error leaves one weekday and the upload goes on: its end is journalled.
+    // A line error leaves one weekday and the upload goes on: only its end is journalled.
+    const WeekdayReading reading = readWeekdays(link, command.days, *week, [&](const TransferOutcome &outcome) {
         if (outcome.end != TransferEnd::LineError)
             journal(outcome);
-        const QString text = transferOutcomeText(outcome);
-        if (outcome.end == TransferEnd::Cancelled) {
-            // The command never cancels an upload.
-        } else if (outcome.end == TransferEnd::LineError) {
-            // The weekday keeps what it held, and the next one is asked for.
-            progress.finish(kLineError);
-            lineErrors.push_back(requested);
-            requested = 0;
-        } else if (outcome.end == TransferEnd::Completed) {
-            storedCurrent();
-            completed = true;
-            sayRaw(text + QLatin1Char('\n'));
-        } else {
-            requested = 0;
-            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not received")));
-        }
-    };
-    hooks.closed = [&](SessionHost::Result) { loop.quit(); };
-
-    CliTransferHost host(progress, hooks);
-    session = std::make_unique<UploadSession>(host, *week);
-    link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
-    link.onLost = [&] { session->portLost(); };
-
-    session->open();
-    tickDays(*session, command.days);
-    session->receive();
-    if (!host.isClosed())
-        loop.exec();
+    });
     link.close();
+    const std::vector<int> &stored = reading.stored;
+    const std::vector<int> &lineErrors = reading.lineErrors;
+    const bool completed = reading.completed;
+    if (completed)
+        sayRaw(reading.completedText + QLatin1Char('\n'));
 
     if (!lineErrors.empty())
         sayError(kLineError + QStringLiteral(": ") + dayNames(lineErrors).join(QStringLiteral(", "))

@@ -20,7 +20,8 @@ QString dayName(int day)
 }
 } // namespace
 
-WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, WeeklySchedule &week)
+WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, WeeklySchedule &week,
+                            const std::function<void(const TransferOutcome &)> &onOutcome)
 {
     WeekdayReading reading;
     TransferProgress progress(errorIsTerminal());
@@ -45,6 +46,8 @@ WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, Week
     };
     hooks.timer = [&](int id) { session->timer(id); };
     hooks.outcome = [&](const TransferOutcome &outcome) {
+        if (onOutcome)
+            onOutcome(outcome);
         if (outcome.end == TransferEnd::Cancelled)
             return;
         if (outcome.end == TransferEnd::LineError) {
@@ -54,6 +57,7 @@ WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, Week
         } else if (outcome.end == TransferEnd::Completed) {
             storedCurrent();
             reading.completed = true;
+            reading.completedText = transferOutcomeText(outcome);
         } else {
             requested = 0;
             const QString label = progress.abandon();

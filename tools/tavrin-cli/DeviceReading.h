@@ -2,9 +2,13 @@
 
 #include "device/WeekComparison.h"
 
+#include <QString>
+
+#include <functional>
 #include <vector>
 
 class DeviceLink;
+struct TransferOutcome;
 class WeeklySchedule;
 
 // What reading weekdays back from the device brought.
@@ -13,8 +17,11 @@ struct WeekdayReading {
     std::vector<int> lineErrors; // weekdays whose image failed the line check; kept as before
     bool completed = false; // every weekday asked for was answered
     WeekImages images; // the images stored, as the device sent them
+    QString completedText; // the session's word when every weekday came ("Uploading complete")
 };
 
 // Reads these weekdays from the device on an open link into `week`, as Upload does: one line
-// of progress per weekday on standard error, and the text of a silent device there too.
-WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, WeeklySchedule &week);
+// of progress per weekday on standard error, and the text of a silent device there too. Each
+// outcome the session reports (a weekday's line error too) goes to onOutcome first.
+WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, WeeklySchedule &week,
+                            const std::function<void(const TransferOutcome &)> &onOutcome = {});
