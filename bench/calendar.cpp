@@ -11,12 +11,12 @@ namespace {
 // Calendar window plans the 56 dates around a month on every step of the history.
 void setUpCalendar(WeeklySchedule &week, int entries)
 {
-    SpecialDays special;
+    ProgramCalendar special;
     special.programs.push_back({9, "Exam day"});
     special.calendar.push_back({QDate(2027, 1, 1), QDate(2027, 1, 7), kNoBellsDay, "Holiday"});
     for (int i = 0; i < entries; ++i)
         special.calendar.push_back({QDate(2027, 1, 1).addDays(i), QDate(2027, 1, 1).addDays(i), 9, ""});
-    week.setSpecialDays(special);
+    week.setProgramCalendar(special);
 }
 
 void MonthGridOfDates(benchmark::State &state)

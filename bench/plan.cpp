@@ -14,7 +14,7 @@ const QDate kFirst(2027, 1, 1);
 // weeks, overlapping, spread over the year; every program and weekday full to the minute.
 void fillSchoolYear(WeeklySchedule &week)
 {
-    SpecialDays special;
+    ProgramCalendar special;
     for (int p = 1; p <= kPrograms; ++p)
         special.programs.push_back({kFirstProgramDay + p, QStringLiteral("Program %1").arg(p)});
     for (int i = 0; i < kCalendarEntries; ++i) {
@@ -23,7 +23,7 @@ void fillSchoolYear(WeeklySchedule &week)
         const int program = i % 11 == 0 ? kNoBellsDay : kFirstProgramDay + 1 + i % kPrograms;
         special.calendar.push_back({first, last, program, QString()});
     }
-    week.setSpecialDays(special);
+    week.setProgramCalendar(special);
     for (int d = 1; d <= 7; ++d)
         fillFullDay(week, d);
     for (int p = 1; p <= kPrograms; ++p)

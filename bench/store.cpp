@@ -105,13 +105,13 @@ BENCHMARK(StoreLoadFullWeek)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 void StoreSaveAndLoadWeekWithPrograms(benchmark::State &state)
 {
     WeekFile file;
-    SpecialDays special;
+    ProgramCalendar special;
     for (int p = 0; p < 20; ++p)
         special.programs.push_back({kFirstProgramDay + 1 + p, QStringLiteral("Program %1").arg(p)});
     for (int c = 0; c < 200; ++c)
         special.calendar.push_back(
             {QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c), kFirstProgramDay + 1 + c % 20, "note"});
-    file.week.setSpecialDays(special);
+    file.week.setProgramCalendar(special);
     for (const DayProgram &p : special.programs)
         if (p.day != kNoBellsDay)
             file.week.day(p.day).copyFrom(file.week.day(1 + p.day % 7));

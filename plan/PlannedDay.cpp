@@ -13,13 +13,13 @@ PlannedDay described(const WeeklySchedule &week, const PlannedDate &planned)
 
 PlannedDay planDay(const WeeklySchedule &week, const QDate &date)
 {
-    return described(week, planDate(week.specialDays(), date));
+    return described(week, planDate(week.programCalendar(), date));
 }
 
 std::vector<PlannedDay> planDays(const WeeklySchedule &week, const QDate &first, int count)
 {
     std::vector<PlannedDay> days;
-    const std::vector<PlannedDate> dates = planDates(week.specialDays(), first, count);
+    const std::vector<PlannedDate> dates = planDates(week.programCalendar(), first, count);
     days.reserve(dates.size());
     for (const PlannedDate &planned : dates)
         days.push_back(described(week, planned));

@@ -30,7 +30,7 @@ QDate parseDate(const std::string &field)
 
 } // namespace
 
-std::string written(const SpecialDays &special, int &lastLine, std::vector<ScheduleCsvError> &problems)
+std::string written(const ProgramCalendar &special, int &lastLine, std::vector<ScheduleCsvError> &problems)
 {
     std::string text;
     for (const CalendarEntry &entry : special.calendar) {
@@ -72,7 +72,7 @@ Reader::Reader(const CsvRecord &header)
     }
 }
 
-bool Reader::read(const CsvRecord &record, SpecialDays &special, std::vector<ScheduleCsvError> &errors) const
+bool Reader::read(const CsvRecord &record, ProgramCalendar &special, std::vector<ScheduleCsvError> &errors) const
 {
     if (record.fields.size() != kColumns.size()) {
         errors.push_back({record.line,

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "schedule/CsvRecords.h"
+#include "schedule/ProgramCalendar.h"
 #include "schedule/ScheduleCsv.h"
-#include "schedule/SpecialDays.h"
 
 #include <array>
 #include <string>
@@ -21,7 +21,7 @@ extern const std::vector<std::string> kColumns;
 // The section; empty when no calendar entry names an existing program (one that names none
 // gives no date to anything). lastLine is the line written last, counted on; a text with NUL
 // bytes or bytes that are not UTF-8 is written without them and listed in problems.
-std::string written(const SpecialDays &special, int &lastLine, std::vector<ScheduleCsvError> &problems);
+std::string written(const ProgramCalendar &special, int &lastLine, std::vector<ScheduleCsvError> &problems);
 
 // Whether the record names the four columns, in any order and letter case, and nothing else.
 bool isHeader(const CsvRecord &record);
@@ -32,7 +32,7 @@ public:
 
     // Adds the row's entry to special's calendar; false after adding its problems to errors as
     // one message on its line.
-    bool read(const CsvRecord &record, SpecialDays &special, std::vector<ScheduleCsvError> &errors) const;
+    bool read(const CsvRecord &record, ProgramCalendar &special, std::vector<ScheduleCsvError> &errors) const;
 
 private:
     enum Column { kFirst, kLast, kProgram, kNote, kColumnCount };

@@ -1,6 +1,6 @@
 #include "schedule/DayPlan.h"
 
-PlannedDate planDate(const SpecialDays &special, const QDate &date)
+PlannedDate planDate(const ProgramCalendar &special, const QDate &date)
 {
     PlannedDate planned;
     planned.date = date;
@@ -10,7 +10,7 @@ PlannedDate planDate(const SpecialDays &special, const QDate &date)
     return planned;
 }
 
-std::vector<PlannedDate> planDates(const SpecialDays &special, const QDate &first, int count)
+std::vector<PlannedDate> planDates(const ProgramCalendar &special, const QDate &first, int count)
 {
     std::vector<PlannedDate> dates;
     if (!first.isValid() || count < 1)
@@ -21,7 +21,7 @@ std::vector<PlannedDate> planDates(const SpecialDays &special, const QDate &firs
     return dates;
 }
 
-std::array<PlannedDate, 7> planWeekAhead(const SpecialDays &special, const QDate &start)
+std::array<PlannedDate, 7> planWeekAhead(const ProgramCalendar &special, const QDate &start)
 {
     std::array<PlannedDate, 7> week;
     for (const PlannedDate &planned : planDates(special, start, 7))

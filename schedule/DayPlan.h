@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 
 #include <QDate>
 
@@ -19,10 +19,10 @@ struct PlannedDate {
     bool isRegular() const { return calendarEntry < 0; }
 };
 
-PlannedDate planDate(const SpecialDays &special, const QDate &date);
+PlannedDate planDate(const ProgramCalendar &special, const QDate &date);
 
 // count dates from first on (none for a count below 1 or an invalid date).
-std::vector<PlannedDate> planDates(const SpecialDays &special, const QDate &first, int count);
+std::vector<PlannedDate> planDates(const ProgramCalendar &special, const QDate &first, int count);
 
 // The seven dates start .. start+6 by weekday: element d-1 is the date that falls on weekday d.
-std::array<PlannedDate, 7> planWeekAhead(const SpecialDays &special, const QDate &start);
+std::array<PlannedDate, 7> planWeekAhead(const ProgramCalendar &special, const QDate &start);

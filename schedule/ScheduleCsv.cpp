@@ -137,7 +137,7 @@ void writeDay(const WeeklySchedule &week, int dayNumber, const std::string &dayF
 
 std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<ScheduleCsvError> &problems)
 {
-    const SpecialDays &special = week.specialDays();
+    const ProgramCalendar &special = week.programCalendar();
     const bool wholeWeek = !isWeekday(onlyDay);
     const bool withPrograms = wholeWeek
         && std::any_of(special.programs.begin(), special.programs.end(),
@@ -234,7 +234,7 @@ std::string storedField(int column, const std::string &text, std::vector<std::st
 }
 
 // The program a program row names, added when new; 0 after adding to problems why none.
-int programOfRow(const std::string &field, SpecialDays &special, std::vector<std::string> &problems)
+int programOfRow(const std::string &field, ProgramCalendar &special, std::vector<std::string> &problems)
 {
     const std::string name = CsvFieldText::read(field, "program", problems);
     const QString shown = QString::fromStdString(name);
@@ -257,7 +257,7 @@ int programOfRow(const std::string &field, SpecialDays &special, std::vector<std
     return day;
 }
 
-std::string dayName(const SpecialDays &special, int day)
+std::string dayName(const ProgramCalendar &special, int day)
 {
     if (isWeekday(day))
         return std::string(weekdayName(day));
@@ -289,7 +289,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         return false;
 
     auto read = std::make_unique<WeeklySchedule>();
-    SpecialDays special;
+    ProgramCalendar special;
     std::optional<CalendarCsv::Reader> calendar;
     std::map<std::pair<int, int>, int> lineOfId; // (day, id) -> line
     CsvRecord record;
@@ -395,7 +395,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
                 {errors.back().line, "stopped after " + std::to_string(kScheduleCsvErrorLimit) + " errors"});
         return false;
     }
-    read->setSpecialDays(special);
+    read->setProgramCalendar(special);
     read->setShownDay(kMonday);
     read->LoadWorkingDay();
     week.copyFrom(*read);

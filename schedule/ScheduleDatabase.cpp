@@ -1,7 +1,7 @@
 #include "schedule/ScheduleDatabase.h"
 
+#include "schedule/ProgramCalendarTables.h"
 #include "schedule/ScheduleFileFormat.h"
-#include "schedule/SpecialDayTables.h"
 #include "schedule/SqliteFile.h"
 #include "schedule/Weekday.h"
 
@@ -34,7 +34,7 @@ bool create(const QString &path, QString *error)
                 columns << name + (name == QLatin1String("ID") ? " INTEGER" : " TEXT");
             sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(tableName(d), columns.join(", ")).toStdString();
         }
-        sql += SpecialDayTables::createStatements();
+        sql += ProgramCalendarTables::createStatements();
         sql += "PRAGMA application_id=" + std::to_string(ScheduleFileFormat::kApplicationId) + ";";
         sql += "PRAGMA user_version=" + std::to_string(ScheduleFileFormat::kSchemaVersion) + ";";
         sql += "COMMIT;";
@@ -93,7 +93,7 @@ StoreOutcome check(sqlite3 *db)
                 StoreError::NotSchedule,
                 QStringLiteral("the table %1 has %2 columns, not %3").arg(table).arg(columns).arg(kColumnCount));
     }
-    return SpecialDayTables::check(db);
+    return ProgramCalendarTables::check(db);
 }
 
 } // namespace ScheduleDatabase

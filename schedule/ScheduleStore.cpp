@@ -1,7 +1,7 @@
 #include "schedule/ScheduleStore.h"
 
+#include "schedule/ProgramCalendarTables.h"
 #include "schedule/ScheduleDatabase.h"
-#include "schedule/SpecialDayTables.h"
 #include "schedule/SqliteFile.h"
 #include "schedule/SqliteRows.h"
 #include "schedule/Weekday.h"
@@ -67,14 +67,14 @@ StoreOutcome ScheduleStore::LoadAllDays(WeeklySchedule &week)
     // Read into scratch days first, so a table that fails halfway loses nothing; one read
     // transaction, so every table comes from one save.
     auto days = std::make_unique<WeekTables::Days>();
-    SpecialDays special;
-    SpecialDayTables::ProgramDays programDays;
+    ProgramCalendar special;
+    ProgramCalendarTables::ProgramDays programDays;
     outcome = file.exec("BEGIN");
     if (outcome) {
         LeftOutRows leftOut;
         outcome = WeekTables::read(file.get(), *days, leftOut);
         if (outcome)
-            outcome = SpecialDayTables::read(file.get(), special, programDays, leftOut);
+            outcome = ProgramCalendarTables::read(file.get(), special, programDays, leftOut);
         file.exec("COMMIT");
         outcome.leftOut = leftOut;
     }
@@ -85,7 +85,7 @@ StoreOutcome ScheduleStore::LoadAllDays(WeeklySchedule &week)
     week.ClearAllDays();
     for (int d = kMonday; d <= kSunday; ++d)
         week.day(d).copyFrom((*days)[d - 1]);
-    week.setSpecialDays(special);
+    week.setProgramCalendar(special);
     for (const auto &[number, day] : programDays)
         week.day(number).copyFrom(day);
     return finish(outcome, path);
@@ -101,7 +101,7 @@ StoreOutcome ScheduleStore::ClearAllTables()
     if (outcome) {
         outcome = SqliteRows::inTransaction(file.get(), [&]() {
             StoreOutcome cleared = WeekTables::clear(file.get());
-            return cleared ? SpecialDayTables::clear(file.get()) : cleared;
+            return cleared ? ProgramCalendarTables::clear(file.get()) : cleared;
         });
     }
     return finish(outcome, path);
@@ -118,11 +118,11 @@ StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week)
         // An older file gets the tables of the programs and the calendar, and its new version,
         // in the same transaction as the week: a failed save leaves it as old as it was.
         outcome = SqliteRows::inTransaction(file.get(), [&]() {
-            StoreOutcome written = SpecialDayTables::upgrade(file.get());
+            StoreOutcome written = ProgramCalendarTables::upgrade(file.get());
             if (written)
                 written = WeekTables::write(file.get(), week);
             if (written)
-                written = SpecialDayTables::write(file.get(), week);
+                written = ProgramCalendarTables::write(file.get(), week);
             return written;
         });
     }

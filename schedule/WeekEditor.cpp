@@ -11,8 +11,8 @@
 class WeekStep : public QUndoCommand {
 public:
     WeekStep(WeekEditor &editor, const QString &text, std::vector<DayEdit> edits,
-             std::optional<SpecialDays> specialBefore, std::optional<SpecialDays> specialAfter, const ListPlace &before,
-             const ListPlace &after)
+             std::optional<ProgramCalendar> specialBefore, std::optional<ProgramCalendar> specialAfter,
+             const ListPlace &before, const ListPlace &after)
         : QUndoCommand(text)
         , m_editor(editor)
         , m_edits(std::move(edits))
@@ -43,8 +43,8 @@ public:
 private:
     WeekEditor &m_editor;
     std::vector<DayEdit> m_edits;
-    std::optional<SpecialDays> m_specialBefore;
-    std::optional<SpecialDays> m_specialAfter;
+    std::optional<ProgramCalendar> m_specialBefore;
+    std::optional<ProgramCalendar> m_specialAfter;
     ListPlace m_before;
     ListPlace m_after;
     bool m_pushed = false;
@@ -72,16 +72,16 @@ WeekEditor::~WeekEditor()
 }
 
 bool WeekEditor::change(const QString &text, std::vector<DayChange> days, const ListPlace &placeBefore,
-                        const ListPlace &placeAfter, const std::optional<SpecialDays> &special)
+                        const ListPlace &placeAfter, const std::optional<ProgramCalendar> &special)
 {
-    std::optional<SpecialDays> specialBefore;
-    if (special && *special != m_week.specialDays())
-        specialBefore = m_week.specialDays();
+    std::optional<ProgramCalendar> specialBefore;
+    if (special && *special != m_week.programCalendar())
+        specialBefore = m_week.programCalendar();
     // A day may change when it is editable on either side of the step: a program's entries go
     // with it when it is deleted, and come with it when it is made.
     auto editable = [&](int day) {
         return day != kNoBellsDay
-            && (isWeekday(day) || m_week.specialDays().program(day) || (special && special->program(day)));
+            && (isWeekday(day) || m_week.programCalendar().program(day) || (special && special->program(day)));
     };
     std::vector<DayEdit> edits;
     for (DayChange &d : days) {
@@ -98,10 +98,10 @@ bool WeekEditor::change(const QString &text, std::vector<DayChange> days, const 
     }
     if (edits.empty() && !specialBefore)
         return false;
-    std::optional<SpecialDays> specialAfter;
+    std::optional<ProgramCalendar> specialAfter;
     if (specialBefore) {
         specialAfter = *special;
-        m_week.setSpecialDays(*special);
+        m_week.setProgramCalendar(*special);
     }
     if (m_week.setShownDay(placeAfter.day) || !m_week.hasDay(m_week.shownDay()))
         m_week.LoadWorkingDay();
@@ -126,11 +126,11 @@ bool WeekEditor::changeFrom(const WeeklySchedule &before, const QString &text, b
     return change(named, std::move(days), placeBefore, placeAfter);
 }
 
-void WeekEditor::restore(const std::vector<DayEdit> &edits, const std::optional<SpecialDays> &special, bool after,
+void WeekEditor::restore(const std::vector<DayEdit> &edits, const std::optional<ProgramCalendar> &special, bool after,
                          const ListPlace &place)
 {
     if (special)
-        m_week.setSpecialDays(*special);
+        m_week.setProgramCalendar(*special);
     for (const DayEdit &e : edits) {
         DaySchedule &day = m_week.day(e.dayNumber());
         after ? e.applyAfter(day) : e.applyBefore(day);

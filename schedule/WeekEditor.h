@@ -2,8 +2,8 @@
 
 #include "schedule/DayEdit.h"
 #include "schedule/ListPlace.h"
+#include "schedule/ProgramCalendar.h"
 #include "schedule/ScheduleEntry.h"
-#include "schedule/SpecialDays.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -39,7 +39,7 @@ public:
     // takes its after entries, the shown day becomes placeAfter's. False, and no step, when
     // nothing changes.
     bool change(const QString &text, std::vector<DayChange> days, const ListPlace &placeBefore,
-                const ListPlace &placeAfter, const std::optional<SpecialDays> &special = std::nullopt);
+                const ListPlace &placeAfter, const std::optional<ProgramCalendar> &special = std::nullopt);
     // The days of the week that differ from before, as one step (a dialog that wrote the week
     // itself). With nameDays the text gains the days: "Auto Set (Sunday)", "Auto Set (Exam day)".
     bool changeFrom(const WeeklySchedule &before, const QString &text, bool nameDays, const ListPlace &placeBefore,
@@ -71,7 +71,7 @@ signals:
 
 private:
     friend class WeekStep;
-    void restore(const std::vector<DayEdit> &edits, const std::optional<SpecialDays> &special, bool after,
+    void restore(const std::vector<DayEdit> &edits, const std::optional<ProgramCalendar> &special, bool after,
                  const ListPlace &place);
 
     WeeklySchedule &m_week;

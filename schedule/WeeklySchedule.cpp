@@ -61,7 +61,7 @@ bool WeeklySchedule::setShownDay(int dayNumber)
     return true;
 }
 
-void WeeklySchedule::setSpecialDays(const SpecialDays &special)
+void WeeklySchedule::setProgramCalendar(const ProgramCalendar &special)
 {
     m_special = special;
     for (const DayProgram &p : m_special.programs)

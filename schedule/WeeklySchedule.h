@@ -1,7 +1,7 @@
 #pragma once
 
 #include "schedule/DaySchedule.h"
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 
 #include <QString>
 
@@ -36,11 +36,11 @@ public:
     // False (and nothing changes) for a number that is neither a weekday nor a program.
     bool setShownDay(int dayNumber);
 
-    const SpecialDays &specialDays() const { return m_special; }
+    const ProgramCalendar &programCalendar() const { return m_special; }
     // Takes the programs and calendar; the entries of every day stay as they are. A program
     // left out keeps its entries where undo can find them; a shown program left out makes
     // Monday the shown day.
-    void setSpecialDays(const SpecialDays &special);
+    void setProgramCalendar(const ProgramCalendar &special);
     // Above every program number this document has used.
     int nextProgramDay() const;
 
@@ -71,7 +71,7 @@ public:
 
 private:
     std::array<DaySchedule, 7> m_days;
-    SpecialDays m_special;
+    ProgramCalendar m_special;
     // Every program day this document has had, present or deleted, so undo finds its entries.
     std::map<int, DaySchedule> m_programDays;
     int m_shownDay = 1;

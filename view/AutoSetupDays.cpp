@@ -8,7 +8,7 @@ std::vector<int> autoSetupDays(const WeeklySchedule &week)
     std::vector<int> days;
     for (int position = 0; position < 7; ++position)
         days.push_back(dayForAutoSetupPosition(position));
-    for (const DayProgram &program : week.specialDays().programs) {
+    for (const DayProgram &program : week.programCalendar().programs) {
         if (week.isEditableDay(program.day))
             days.push_back(program.day);
     }

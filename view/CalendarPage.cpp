@@ -19,7 +19,7 @@ CalendarPage::CalendarPage(const WeeklySchedule &week)
 
 CalendarPage::Cell CalendarPage::cell(const QDate &date, const QDate &today) const
 {
-    const SpecialDays &special = m_week.specialDays();
+    const ProgramCalendar &special = m_week.programCalendar();
     const PlannedDate planned = planDate(special, date);
     Cell c;
     c.date = date;
@@ -54,7 +54,7 @@ std::vector<CalendarPage::Cell> CalendarPage::month(int year, int month, const Q
 
 std::vector<CalendarPage::EntryRow> CalendarPage::entryRows() const
 {
-    const SpecialDays &special = m_week.specialDays();
+    const ProgramCalendar &special = m_week.programCalendar();
     std::vector<EntryRow> rows;
     rows.reserve(special.calendar.size());
     for (const CalendarEntry &e : special.calendar) {
@@ -73,7 +73,7 @@ CalendarPage::DateEvents CalendarPage::dateEvents(const QDate &date, const QDate
     return events;
 }
 
-CalendarPage::Edit CalendarPage::checked(const SpecialDays &special, const CalendarEntry &entry) const
+CalendarPage::Edit CalendarPage::checked(const ProgramCalendar &special, const CalendarEntry &entry) const
 {
     Edit edit;
     edit.fault = checkCalendarEntry(special, entry);
@@ -84,7 +84,7 @@ CalendarPage::Edit CalendarPage::checked(const SpecialDays &special, const Calen
 
 CalendarPage::Edit CalendarPage::added(const CalendarEntry &entry) const
 {
-    SpecialDays special = m_week.specialDays();
+    ProgramCalendar special = m_week.programCalendar();
     special.calendar.push_back(tidied(entry));
     return checked(special, special.calendar.back());
 }
@@ -93,7 +93,7 @@ CalendarPage::Edit CalendarPage::edited(int row, const CalendarEntry &entry) con
 {
     if (!isRow(row))
         return {};
-    SpecialDays special = m_week.specialDays();
+    ProgramCalendar special = m_week.programCalendar();
     special.calendar[size_t(row)] = tidied(entry);
     return checked(special, special.calendar[size_t(row)]);
 }
@@ -102,12 +102,12 @@ CalendarPage::Edit CalendarPage::deleted(int row) const
 {
     if (!isRow(row))
         return {};
-    SpecialDays special = m_week.specialDays();
+    ProgramCalendar special = m_week.programCalendar();
     special.calendar.erase(special.calendar.begin() + row);
     return {special, std::nullopt};
 }
 
 bool CalendarPage::isRow(int row) const
 {
-    return row >= 0 && size_t(row) < m_week.specialDays().calendar.size();
+    return row >= 0 && size_t(row) < m_week.programCalendar().calendar.size();
 }

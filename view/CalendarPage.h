@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 #include "view/ListColumns.h"
 
 #include <QDate>
@@ -46,8 +46,8 @@ public:
     // The programs and calendar after an edit, or why the edit is refused. Both are empty for a
     // row that does not exist.
     struct Edit {
-        std::optional<SpecialDays> special;
-        std::optional<SpecialDaysFault> fault;
+        std::optional<ProgramCalendar> special;
+        std::optional<ProgramCalendarFault> fault;
     };
 
     explicit CalendarPage(const WeeklySchedule &week);
@@ -71,7 +71,7 @@ public:
 
 private:
     bool isRow(int row) const;
-    Edit checked(const SpecialDays &special, const CalendarEntry &entry) const;
+    Edit checked(const ProgramCalendar &special, const CalendarEntry &entry) const;
 
     const WeeklySchedule &m_week;
 };

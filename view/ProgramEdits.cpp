@@ -10,7 +10,7 @@
 
 namespace {
 
-ProgramChange refusal(SpecialDaysFault fault)
+ProgramChange refusal(ProgramCalendarFault fault)
 {
     ProgramChange change;
     change.refused = fault;
@@ -23,12 +23,12 @@ QString stepText(const char *verb, const QString &name)
 }
 
 // A program the operator may rename or delete: one that exists and is not "No bells".
-std::optional<SpecialDaysFault> checkChangeable(const WeeklySchedule &week, int day)
+std::optional<ProgramCalendarFault> checkChangeable(const WeeklySchedule &week, int day)
 {
     if (day == kNoBellsDay)
-        return SpecialDaysFault::NoBellsIsFixed;
-    if (!week.specialDays().program(day))
-        return SpecialDaysFault::NoSuchProgram;
+        return ProgramCalendarFault::NoBellsIsFixed;
+    if (!week.programCalendar().program(day))
+        return ProgramCalendarFault::NoSuchProgram;
     return std::nullopt;
 }
 
@@ -36,10 +36,10 @@ std::optional<SpecialDaysFault> checkChangeable(const WeeklySchedule &week, int 
 
 ProgramChange newProgram(const WeeklySchedule &week, const QString &name)
 {
-    if (const auto fault = checkProgramName(week.specialDays(), name))
+    if (const auto fault = checkProgramName(week.programCalendar(), name))
         return refusal(*fault);
     ProgramChange change;
-    change.special = week.specialDays();
+    change.special = week.programCalendar();
     const DayProgram program{week.nextProgramDay(), name.trimmed()};
     change.special.programs.push_back(program);
     change.text = stepText(QT_TRANSLATE_NOOP("ProgramEdits", "New Program"), program.name);
@@ -51,10 +51,10 @@ ProgramChange renameProgram(const WeeklySchedule &week, int day, const QString &
 {
     if (const auto fault = checkChangeable(week, day))
         return refusal(*fault);
-    if (const auto fault = checkProgramName(week.specialDays(), name, day))
+    if (const auto fault = checkProgramName(week.programCalendar(), name, day))
         return refusal(*fault);
     ProgramChange change;
-    change.special = week.specialDays();
+    change.special = week.programCalendar();
     for (DayProgram &p : change.special.programs) {
         if (p.day == day)
             p.name = name.trimmed();
@@ -69,7 +69,7 @@ ProgramChange deleteProgram(const WeeklySchedule &week, int day)
     if (const auto fault = checkChangeable(week, day))
         return refusal(*fault);
     ProgramChange change;
-    change.special = week.specialDays();
+    change.special = week.programCalendar();
     std::erase_if(change.special.programs, [day](const DayProgram &p) { return p.day == day; });
     std::erase_if(change.special.calendar, [day](const CalendarEntry &e) { return e.program == day; });
     change.days.push_back({day, week.day(day).entries(), {}});
@@ -78,7 +78,7 @@ ProgramChange deleteProgram(const WeeklySchedule &week, int day)
     return change;
 }
 
-QString calendarDatesOf(const SpecialDays &special, int program, int shown)
+QString calendarDatesOf(const ProgramCalendar &special, int program, int shown)
 {
     std::vector<CalendarEntry> entries;
     for (int i : special.entriesUsing(program))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 #include "schedule/WeekEditor.h"
 
 #include <QString>
@@ -11,12 +11,12 @@
 class WeeklySchedule;
 
 // New, Rename and Delete of a day program as one step each, worked out from the week without
-// changing it: what ScheduleList::changeSpecialDays makes the step of.
+// changing it: what ScheduleList::changeProgramCalendar makes the step of.
 struct ProgramChange {
-    std::optional<SpecialDaysFault> refused; // the step is not made; the rest is empty
+    std::optional<ProgramCalendarFault> refused; // the step is not made; the rest is empty
     QString text; // "New Program (Exam day)"
     std::vector<WeekEditor::DayChange> days; // the entries that go with a deleted program
-    SpecialDays special; // the programs and the calendar after the step
+    ProgramCalendar special; // the programs and the calendar after the step
     int shownDay = 0; // the day the list shows after it
 };
 
@@ -29,4 +29,4 @@ ProgramChange deleteProgram(const WeeklySchedule &week, int day);
 
 // The dates the calendar gives program, earliest first: "2027-01-04, 2027-02-01 – 2027-02-05";
 // after `shown` of them, "and N more". Empty when the calendar does not use it.
-QString calendarDatesOf(const SpecialDays &special, int program, int shown = 10);
+QString calendarDatesOf(const ProgramCalendar &special, int program, int shown = 10);

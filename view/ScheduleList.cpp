@@ -189,8 +189,8 @@ bool ScheduleList::canEdit() const
     return m_week.isEditableDay(m_week.shownDay());
 }
 
-bool ScheduleList::changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days,
-                                     const SpecialDays &special, int shownDay)
+bool ScheduleList::changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
+                                         const ProgramCalendar &special, int shownDay)
 {
     StoreList();
     const ListPlace before = place();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "schedule/ListPlace.h"
+#include "schedule/ProgramCalendar.h"
 #include "schedule/ScheduleEntry.h"
-#include "schedule/SpecialDays.h"
 #include "schedule/WeekEditor.h"
 #include "view/KeyScreen.h"
 #include "view/ListControl.h"
@@ -55,8 +55,8 @@ public:
     // A step that changes the programs or the calendar (and the entries that go or come with
     // a program), made at a store point: the list is stored first, and afterwards shows
     // shownDay (the same place when the day stays). False, and no step, when nothing changes.
-    bool changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days, const SpecialDays &special,
-                           int shownDay);
+    bool changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
+                               const ProgramCalendar &special, int shownDay);
     // Empties all seven days and the list.
     void clearAllDays();
     // Stores the list, sorts the shown day by time through its device image and shows it

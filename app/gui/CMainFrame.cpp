@@ -65,7 +65,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
 
     createActions();
     createMenus();
-    createSpecialDaysMenu();
+    createProgramCalendarMenu();
     createRecentFilesMenu();
     createToolBar();
     createStatusBar();
@@ -212,7 +212,7 @@ void CMainFrame::followShownDay(int day)
 {
     const WeeklySchedule &week = m_view->schedule();
     if (m_programs)
-        m_programs->follow(week.specialDays(), day);
+        m_programs->follow(week.programCalendar(), day);
     if (isWeekday(day))
         m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
     // "No bells" is shown but takes no entries

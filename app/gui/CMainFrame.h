@@ -69,7 +69,7 @@ private:
     void createActions();
     void createMenus();
     // Weekly > Special Days and the toolbar's drop-down of day programs.
-    void createSpecialDaysMenu();
+    void createProgramCalendarMenu();
     void createToolBar();
     void createStatusBar();
     void createDeviceStatus();

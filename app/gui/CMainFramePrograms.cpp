@@ -16,16 +16,16 @@
 
 namespace {
 
-QString faultText(SpecialDaysFault fault, const QString &name)
+QString faultText(ProgramCalendarFault fault, const QString &name)
 {
     switch (fault) {
-    case SpecialDaysFault::EmptyName:
+    case ProgramCalendarFault::EmptyName:
         return CMainFrame::tr("A day program needs a name.");
-    case SpecialDaysFault::NameTaken:
+    case ProgramCalendarFault::NameTaken:
         return CMainFrame::tr("There is already a day program named \"%1\".").arg(name.trimmed());
-    case SpecialDaysFault::NoBellsIsFixed:
-        return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(SpecialDays::kNoBellsName);
-    case SpecialDaysFault::TooManyPrograms:
+    case ProgramCalendarFault::NoBellsIsFixed:
+        return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(ProgramCalendar::kNoBellsName);
+    case ProgramCalendarFault::TooManyPrograms:
         return CMainFrame::tr("A schedule file holds at most %1 day programs.")
             .arg(ScheduleFileFormat::kMaxDayPrograms);
     default:
@@ -35,7 +35,7 @@ QString faultText(SpecialDaysFault fault, const QString &name)
 
 } // namespace
 
-void CMainFrame::createSpecialDaysMenu()
+void CMainFrame::createProgramCalendarMenu()
 {
     QMenu *weekly = nullptr;
     for (QAction *top : menuBar()->actions()) {
@@ -83,7 +83,7 @@ std::optional<QString> CMainFrame::askProgramName(const QString &title, const QS
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         name = dialog.textValue();
-        const auto fault = checkProgramName(m_view->schedule().specialDays(), name, renamedDay);
+        const auto fault = checkProgramName(m_view->schedule().programCalendar(), name, renamedDay);
         if (!fault)
             return name;
         m_messages.show(faultText(*fault, name), title, Messages::Icon::Warning);
@@ -98,7 +98,7 @@ void CMainFrame::onNewProgram()
         return;
     const ProgramChange change = newProgram(m_view->schedule(), *name);
     if (!change.refused)
-        m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+        m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
 }
 
 void CMainFrame::onRenameProgram()
@@ -106,7 +106,7 @@ void CMainFrame::onRenameProgram()
     m_view->StoreList();
     const int day = m_view->shownDay();
     const WeeklySchedule &week = m_view->schedule();
-    if (!week.isEditableDay(day) || week.specialDays().program(day) == nullptr)
+    if (!week.isEditableDay(day) || week.programCalendar().program(day) == nullptr)
         return;
     const std::optional<QString> name =
         askProgramName(tr("Rename Program"), tr("New name of the day program \"%1\":").arg(week.dayTitle(day)),
@@ -115,7 +115,7 @@ void CMainFrame::onRenameProgram()
         return;
     const ProgramChange change = renameProgram(week, day, *name);
     if (!change.refused)
-        m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+        m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
 }
 
 void CMainFrame::onDeleteProgram()
@@ -126,15 +126,15 @@ void CMainFrame::onDeleteProgram()
     const ProgramChange change = deleteProgram(week, day);
     if (change.refused) {
         // a weekday shown: the command is off and there is nothing to say
-        if (*change.refused == SpecialDaysFault::NoBellsIsFixed)
+        if (*change.refused == ProgramCalendarFault::NoBellsIsFixed)
             m_messages.show(faultText(*change.refused, QString()), tr("Delete Program"), Messages::Icon::Warning);
         return;
     }
-    const QString dates = calendarDatesOf(week.specialDays(), day);
+    const QString dates = calendarDatesOf(week.programCalendar(), day);
     const QString question = dates.isEmpty()
         ? tr("Delete the day program \"%1\" and its entries?").arg(week.dayTitle(day))
         : tr("Used on %1. Delete the program and these calendar entries?").arg(dates);
     if (m_messages.askOkCancel(question, tr("Delete Program")) != Messages::Answer::Ok)
         return;
-    m_view->changeSpecialDays(change.text, change.days, change.special, change.shownDay);
+    m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
 }

@@ -31,7 +31,7 @@ DayProgramChooser::DayProgramChooser(QMenu *menu, QAction *before, QActionGroup 
     });
 }
 
-void DayProgramChooser::follow(const SpecialDays &special, int shownDay)
+void DayProgramChooser::follow(const ProgramCalendar &special, int shownDay)
 {
     if (special.programs != m_programs)
         rebuild(special.programs);

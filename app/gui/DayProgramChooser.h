@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 
 #include <QObject>
 
@@ -26,7 +26,7 @@ public:
     QComboBox *box() const { return m_box; }
 
     // The programs of special, with shownDay marked when it is one of them.
-    void follow(const SpecialDays &special, int shownDay);
+    void follow(const ProgramCalendar &special, int shownDay);
 
 signals:
     // The operator chose the program with this day number (also the one shown).

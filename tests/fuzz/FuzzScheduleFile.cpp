@@ -3,9 +3,9 @@
 // calendar) read by the loader and checked as a schedule file.
 // Built and run by scripts/fuzz.sh under AddressSanitizer and UndefinedBehaviorSanitizer.
 
+#include "schedule/ProgramCalendarTables.h"
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/ScheduleFileFormat.h"
-#include "schedule/SpecialDayTables.h"
 #include "schedule/WeekTables.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fillRows(in, db, day, columns, in.ConsumeIntegralInRange(0, 40));
     }
     if (in.ConsumeBool()) {
-        sqlite3_exec(db, SpecialDayTables::createStatements().c_str(), nullptr, nullptr, nullptr);
+        sqlite3_exec(db, ProgramCalendarTables::createStatements().c_str(), nullptr, nullptr, nullptr);
         fillRows(in, db, ScheduleFileFormat::kProgramsTable, 3, in.ConsumeIntegralInRange(0, 120));
         fillRows(in, db, ScheduleFileFormat::kProgramEntriesTable, 10, in.ConsumeIntegralInRange(0, 80));
         fillRows(in, db, ScheduleFileFormat::kCalendarTable, 5, in.ConsumeIntegralInRange(0, 40));
@@ -102,14 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (day.count() < 0 || day.count() > DaySchedule::kCapacity)
                 std::abort();
     }
-    SpecialDays special;
-    SpecialDayTables::ProgramDays programDays;
-    if (SpecialDayTables::read(db, special, programDays, leftOut)) {
+    ProgramCalendar special;
+    ProgramCalendarTables::ProgramDays programDays;
+    if (ProgramCalendarTables::read(db, special, programDays, leftOut)) {
         std::set<int> numbers;
         if (special.programs.size() > size_t(ScheduleFileFormat::kMaxDayPrograms) + 1)
             std::abort();
         for (const DayProgram &p : special.programs)
-            if (!numbers.insert(p.day).second || (p.day <= kNoBellsDay && p.name != SpecialDays::kNoBellsName))
+            if (!numbers.insert(p.day).second || (p.day <= kNoBellsDay && p.name != ProgramCalendar::kNoBellsName))
                 std::abort();
         for (const auto &[number, day] : programDays)
             if (!special.program(number) || number == kNoBellsDay || day.count() > DaySchedule::kCapacity)

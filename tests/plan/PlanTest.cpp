@@ -23,10 +23,10 @@ void fillSchool(WeeklySchedule &week)
 {
     for (int d = 1; d <= 7; ++d)
         week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
-    SpecialDays special;
+    ProgramCalendar special;
     special.programs.push_back({kExam, "Exam day"});
     special.calendar.push_back({kExamDate, kExamDate, kExam, "maths"});
-    week.setSpecialDays(special);
+    week.setProgramCalendar(special);
     week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
     week.day(kExam).append(makeEntry(11, 30, "Voice", 3, "", "0100"));
 }

@@ -260,7 +260,7 @@ TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
 {
     WeeklySchedule week;
     week.day(kMonday).append(entry(storedTime(7, 5), "Melody", "3", "ON", "1010"));
-    SpecialDays special;
+    ProgramCalendar special;
     special.programs.push_back({9, "Exam day"});
     special.programs.push_back({12, "Half day"}); // no entries
     special.programs.push_back({10, "=Trips"});
@@ -268,7 +268,7 @@ TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
     special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), 9, ""});
     special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, "its program is gone"});
     special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), 12, "Week, with comma"});
-    week.setSpecialDays(special);
+    week.setProgramCalendar(special);
     week.day(9).append(entry(storedTime(8, 0), "Melody", "1", "ON", "1000"));
     week.day(9).append(entry(storedTime(12, 30), "Voice", "2", "OFF", "0100"));
     week.day(10).append(entry(storedTime(9, 0), "Melody", "1", "ON", "1000"));
@@ -292,7 +292,7 @@ TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
     WeeklySchedule back;
     std::vector<ScheduleCsvError> errors;
     ASSERT_TRUE(readScheduleCsv(text, back, errors)) << (errors.empty() ? "" : errors[0].message);
-    const SpecialDays &read = back.specialDays();
+    const ProgramCalendar &read = back.programCalendar();
     ASSERT_EQ(read.programs.size(), 4u);
     EXPECT_EQ(read.programs[1].name, "Exam day");
     EXPECT_EQ(read.programs[2].name, "Half day");
@@ -308,9 +308,9 @@ TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
     // The calendar without programs keeps the ten columns; a last date left empty is the first.
     const std::string holidays = std::string(kHeader) + "\r\nfirst,last,program,note\r\n2026-12-24,,no bells,Eve\r\n";
     ASSERT_TRUE(readScheduleCsv(holidays, back, errors));
-    EXPECT_EQ(back.specialDays().programs.size(), 1u);
-    ASSERT_EQ(back.specialDays().calendar.size(), 1u);
-    EXPECT_EQ(back.specialDays().calendar[0].last, QDate(2026, 12, 24));
+    EXPECT_EQ(back.programCalendar().programs.size(), 1u);
+    ASSERT_EQ(back.programCalendar().calendar.size(), 1u);
+    EXPECT_EQ(back.programCalendar().calendar[0].last, QDate(2026, 12, 24));
     EXPECT_EQ(scheduleCsv(back),
               std::string(kHeader) + "\r\nfirst,last,program,note\r\n2026-12-24,2026-12-24,No bells,Eve\r\n");
 }
@@ -347,7 +347,7 @@ TEST(ScheduleCsv, BadProgramAndCalendarRowsAreReportedByLine)
         EXPECT_EQ(errors[i].line, expected[i].first) << errors[i].message;
         EXPECT_NE(errors[i].message.find(expected[i].second), std::string::npos) << errors[i].message;
     }
-    EXPECT_TRUE(week.specialDays().calendar.empty());
+    EXPECT_TRUE(week.programCalendar().calendar.empty());
 
     // A program row needs the program column.
     const auto noColumn = readErrors(std::string(kHeader) + "program,1,08:00,Melody,1,ON,1,0,0,0\r\n", week);

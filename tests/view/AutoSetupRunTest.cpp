@@ -161,9 +161,9 @@ TEST_F(AutoSetupRun, ChosenWeekdayBecomesTheShownDay)
 
 TEST_F(AutoSetupRun, AProgramFollowsSaturdayAndNoBellsIsNotOffered)
 {
-    SpecialDays special = week->specialDays();
+    ProgramCalendar special = week->programCalendar();
     special.programs.push_back({9, "Exam day"});
-    week->setSpecialDays(special);
+    week->setProgramCalendar(special);
     EXPECT_EQ(autoSetupDays(*week),
               (std::vector<int>{kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, 9}));
     AutoSetupForm exam = form("08:00", "08:03", "1");

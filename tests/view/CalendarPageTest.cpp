@@ -18,7 +18,7 @@ class CalendarPageTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        SpecialDays special;
+        ProgramCalendar special;
         special.programs.push_back({kExam, "Exam day"});
         special.programs.push_back({kHalf, "Half day"});
         // Winter holidays; an exam day inside them and a half-day run across their end, both
@@ -119,7 +119,7 @@ TEST_F(CalendarPageTest, AddingGoesLastEditingKeepsTheRowAndRefusedEntriesSayWhy
 
     const CalendarPage::Edit backwards = page.edited(1, {QDate(2027, 1, 6), QDate(2027, 1, 5), kExam, ""});
     EXPECT_FALSE(backwards.special);
-    EXPECT_EQ(backwards.fault, SpecialDaysFault::LastBeforeFirst);
+    EXPECT_EQ(backwards.fault, ProgramCalendarFault::LastBeforeFirst);
     EXPECT_EQ(page.deleted(1).special->calendar[1].program, kHalf);
     EXPECT_FALSE(page.deleted(4).special);
     EXPECT_FALSE(page.edited(-1, sports).fault);

@@ -16,7 +16,7 @@ protected:
     bool apply(const ProgramChange &c)
     {
         EXPECT_FALSE(c.refused.has_value());
-        return list.changeSpecialDays(c.text, c.days, c.special, c.shownDay);
+        return list.changeProgramCalendar(c.text, c.days, c.special, c.shownDay);
     }
 
     int make(const QString &name)
@@ -37,8 +37,8 @@ protected:
 
 TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeekday)
 {
-    EXPECT_EQ(newProgram(week, "  ").refused, SpecialDaysFault::EmptyName);
-    EXPECT_EQ(newProgram(week, "NO BELLS").refused, SpecialDaysFault::NameTaken);
+    EXPECT_EQ(newProgram(week, "  ").refused, ProgramCalendarFault::EmptyName);
+    EXPECT_EQ(newProgram(week, "NO BELLS").refused, ProgramCalendarFault::NameTaken);
 
     const int exam = make("  Exam day ");
     EXPECT_GT(exam, kNoBellsDay);
@@ -54,9 +54,9 @@ TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeek
     EXPECT_EQ(control.rowCount(), 1);
     EXPECT_EQ(week.day(exam).count(), 1);
 
-    EXPECT_EQ(renameProgram(week, exam, "no bells").refused, SpecialDaysFault::NameTaken);
-    EXPECT_EQ(renameProgram(week, kNoBellsDay, "Quiet").refused, SpecialDaysFault::NoBellsIsFixed);
-    EXPECT_EQ(renameProgram(week, 42, "Quiet").refused, SpecialDaysFault::NoSuchProgram);
+    EXPECT_EQ(renameProgram(week, exam, "no bells").refused, ProgramCalendarFault::NameTaken);
+    EXPECT_EQ(renameProgram(week, kNoBellsDay, "Quiet").refused, ProgramCalendarFault::NoBellsIsFixed);
+    EXPECT_EQ(renameProgram(week, 42, "Quiet").refused, ProgramCalendarFault::NoSuchProgram);
     control.selectOnlyRow(0);
     ASSERT_TRUE(apply(renameProgram(week, exam, "Exams")));
     EXPECT_EQ(week.dayTitle(exam), "Exams");
@@ -72,32 +72,33 @@ TEST_F(ProgramEditsTest, DeleteTakesTheEntriesAndTheCalendarEntriesThatUsedIt)
     list.insertRow();
     list.insertRow();
 
-    SpecialDays special = week.specialDays();
+    ProgramCalendar special = week.programCalendar();
     special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, "exams"});
     special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
     special.calendar.push_back({QDate(2027, 3, 1), QDate(2027, 3, 1), half, ""});
-    ASSERT_TRUE(list.changeSpecialDays("Add Dates", {}, special, exam));
+    ASSERT_TRUE(list.changeProgramCalendar("Add Dates", {}, special, exam));
 
     // earliest first, a range with an en dash
-    EXPECT_EQ(calendarDatesOf(week.specialDays(), exam), QStringLiteral("2027-01-04, 2027-02-01 \u2013 2027-02-05"));
-    EXPECT_EQ(calendarDatesOf(week.specialDays(), exam, 1), QStringLiteral("2027-01-04 and 1 more"));
-    EXPECT_EQ(calendarDatesOf(week.specialDays(), kNoBellsDay), QString());
+    EXPECT_EQ(calendarDatesOf(week.programCalendar(), exam),
+              QStringLiteral("2027-01-04, 2027-02-01 \u2013 2027-02-05"));
+    EXPECT_EQ(calendarDatesOf(week.programCalendar(), exam, 1), QStringLiteral("2027-01-04 and 1 more"));
+    EXPECT_EQ(calendarDatesOf(week.programCalendar(), kNoBellsDay), QString());
 
-    EXPECT_EQ(deleteProgram(week, kNoBellsDay).refused, SpecialDaysFault::NoBellsIsFixed);
-    EXPECT_EQ(deleteProgram(week, kMonday).refused, SpecialDaysFault::NoSuchProgram);
+    EXPECT_EQ(deleteProgram(week, kNoBellsDay).refused, ProgramCalendarFault::NoBellsIsFixed);
+    EXPECT_EQ(deleteProgram(week, kMonday).refused, ProgramCalendarFault::NoSuchProgram);
     const ProgramChange gone = deleteProgram(week, exam);
     EXPECT_EQ(gone.text, "Delete Program (Exam day)");
     ASSERT_TRUE(apply(gone));
     EXPECT_FALSE(week.hasDay(exam));
     EXPECT_EQ(week.shownDay(), kMonday);
-    ASSERT_EQ(week.specialDays().calendar.size(), 1u);
-    EXPECT_EQ(week.specialDays().calendar[0].program, half);
+    ASSERT_EQ(week.programCalendar().calendar.size(), 1u);
+    EXPECT_EQ(week.programCalendar().calendar[0].program, half);
     // its number is not given again
     EXPECT_GT(newProgram(week, "Sports day").shownDay, half);
 
     changes.undo();
     EXPECT_EQ(control.rowCount(), 2);
-    EXPECT_EQ(week.specialDays().calendar[0].note, "exams");
+    EXPECT_EQ(week.programCalendar().calendar[0].note, "exams");
 }
 
 TEST_F(ProgramEditsTest, NoBellsTakesNoRowsWhateverCommandTries)

@@ -133,10 +133,10 @@ bool CTavrinView::canEdit() const
     return m_core->canEdit();
 }
 
-bool CTavrinView::changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days,
-                                    const SpecialDays &special, int shownDay)
+bool CTavrinView::changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
+                                        const ProgramCalendar &special, int shownDay)
 {
-    return m_core->changeSpecialDays(text, std::move(days), special, shownDay);
+    return m_core->changeProgramCalendar(text, std::move(days), special, shownDay);
 }
 
 void CTavrinView::StoreList()

@@ -66,8 +66,8 @@ public:
     bool canEdit() const;
     // A step that changes the programs or the calendar, made at a store point; afterwards the
     // list shows shownDay. False when nothing changed.
-    bool changeSpecialDays(const QString &text, std::vector<WeekEditor::DayChange> days, const SpecialDays &special,
-                           int shownDay);
+    bool changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
+                               const ProgramCalendar &special, int shownDay);
 
     void StoreList();
     void reloadShownDay();

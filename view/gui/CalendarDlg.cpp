@@ -178,7 +178,7 @@ int CalendarDlg::selectedRow() const
 
 void CalendarDlg::addEntry()
 {
-    const SpecialDays &special = m_view.schedule().specialDays();
+    const ProgramCalendar &special = m_view.schedule().programCalendar();
     const QDate date = m_month->selectedDate();
     // The first program the operator made is the likely one; "No bells" when there is none.
     const int program = special.programs.size() > 1 ? special.programs[1].day : kNoBellsDay;
@@ -192,7 +192,7 @@ void CalendarDlg::addEntry()
 void CalendarDlg::editEntry()
 {
     const int row = selectedRow();
-    const SpecialDays &special = m_view.schedule().specialDays();
+    const ProgramCalendar &special = m_view.schedule().programCalendar();
     if (row < 0 || size_t(row) >= special.calendar.size())
         return;
     CalendarEntryDlg dialog(this, special, special.calendar[size_t(row)]);

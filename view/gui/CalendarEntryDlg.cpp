@@ -25,7 +25,7 @@ QDateEdit *dateEdit(QWidget *parent, const QDate &date)
 }
 } // namespace
 
-CalendarEntryDlg::CalendarEntryDlg(QWidget *parent, const SpecialDays &special, const CalendarEntry &initial)
+CalendarEntryDlg::CalendarEntryDlg(QWidget *parent, const ProgramCalendar &special, const CalendarEntry &initial)
     : QDialog(parent)
     , m_special(special)
 {
@@ -76,7 +76,7 @@ CalendarEntry CalendarEntryDlg::entry() const
 
 void CalendarEntryDlg::accept()
 {
-    if (const std::optional<SpecialDaysFault> fault = checkCalendarEntry(m_special, entry())) {
+    if (const std::optional<ProgramCalendarFault> fault = checkCalendarEntry(m_special, entry())) {
         m_fault->setText(faultText(*fault));
         m_fault->show();
         return;
@@ -89,16 +89,16 @@ QString CalendarEntryDlg::programTitle(const DayProgram &program)
     return program.day == kNoBellsDay ? tr("No bells") : program.name;
 }
 
-QString CalendarEntryDlg::faultText(SpecialDaysFault fault)
+QString CalendarEntryDlg::faultText(ProgramCalendarFault fault)
 {
     switch (fault) {
-    case SpecialDaysFault::LastBeforeFirst:
+    case ProgramCalendarFault::LastBeforeFirst:
         return tr("The last date lies before the first date. Choose a last date on or after the first.");
-    case SpecialDaysFault::InvalidDate:
+    case ProgramCalendarFault::InvalidDate:
         return tr("Both dates must be dates of the calendar.");
-    case SpecialDaysFault::NoSuchProgram:
+    case ProgramCalendarFault::NoSuchProgram:
         return tr("The program of these dates no longer exists. Choose another program.");
-    case SpecialDaysFault::TooManyCalendarEntries:
+    case ProgramCalendarFault::TooManyCalendarEntries:
         return tr("A schedule file holds at most %1 calendar entries.").arg(ScheduleFileFormat::kMaxCalendarEntries);
     default:
         return tr("These dates cannot be given to that program.");

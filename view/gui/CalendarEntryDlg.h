@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 
 #include <QDialog>
 
@@ -14,7 +14,7 @@ class QLineEdit;
 class CalendarEntryDlg : public QDialog {
     Q_OBJECT
 public:
-    CalendarEntryDlg(QWidget *parent, const SpecialDays &special, const CalendarEntry &initial);
+    CalendarEntryDlg(QWidget *parent, const ProgramCalendar &special, const CalendarEntry &initial);
 
     CalendarEntry entry() const;
 
@@ -30,10 +30,10 @@ public:
     // The operator's words for a program: "No bells" translated, the others as named.
     static QString programTitle(const DayProgram &program);
     // Why an entry is refused, in the operator's words.
-    static QString faultText(SpecialDaysFault fault);
+    static QString faultText(ProgramCalendarFault fault);
 
 private:
-    SpecialDays m_special;
+    ProgramCalendar m_special;
     QDateEdit *m_first = nullptr;
     QDateEdit *m_last = nullptr;
     QComboBox *m_program = nullptr;

@@ -57,7 +57,7 @@ QString CalendarMonthView::scheduleTitle(const CalendarPage::Cell &cell)
 {
     switch (cell.kind) {
     case CalendarPage::Kind::NoBells:
-        return CalendarEntryDlg::programTitle({kNoBellsDay, SpecialDays::kNoBellsName});
+        return CalendarEntryDlg::programTitle({kNoBellsDay, ProgramCalendar::kNoBellsName});
     case CalendarPage::Kind::Program:
         return cell.programName;
     default:

@@ -45,7 +45,7 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     frame->setToday([] { return QDate(2026, 12, 15); }); // a Tuesday
 
     // An exam day on Wednesday the 16th, with a bell of its own.
-    SpecialDays special = week.specialDays();
+    ProgramCalendar special = week.programCalendar();
     const int exam = week.nextProgramDay();
     special.programs.push_back({exam, QStringLiteral("Exam day")});
     special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), exam, QString()});

@@ -49,7 +49,7 @@ protected:
     void SetUp() override
     {
         FrameFixture::SetUp();
-        SpecialDays special = frame->view()->schedule().specialDays();
+        ProgramCalendar special = frame->view()->schedule().programCalendar();
         special.programs.push_back({kExam, "Exam day"});
         special.programs.push_back({kHalf, "Half day"});
         ASSERT_TRUE(frame->view()->changes().change("Programs",
@@ -130,7 +130,7 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
 
 TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
 {
-    SpecialDays special = frame->view()->schedule().specialDays();
+    ProgramCalendar special = frame->view()->schedule().programCalendar();
     special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, "Exams"},
                         {kTuesday, kTuesday, kHalf, "Trip"}};
     ASSERT_TRUE(frame->view()->changes().change("Dates", {}, {}, {}, special));

@@ -29,13 +29,13 @@ protected:
     }
 
     QComboBox *box() const { return frame->toolBar()->findChild<QComboBox *>(QStringLiteral("dayProgram")); }
-    QMenu *specialDays() const { return frame->findChild<QMenu *>(QStringLiteral("specialDays")); }
+    QMenu *programsMenu() const { return frame->findChild<QMenu *>(QStringLiteral("specialDays")); }
     CTavrinView *view() const { return frame->view(); }
 
     int makeProgram(const QString &name)
     {
         const ProgramChange c = newProgram(view()->schedule(), name);
-        EXPECT_TRUE(view()->changeSpecialDays(c.text, c.days, c.special, c.shownDay));
+        EXPECT_TRUE(view()->changeProgramCalendar(c.text, c.days, c.special, c.shownDay));
         return c.shownDay;
     }
 
@@ -63,7 +63,7 @@ protected:
         }
         EXPECT_EQ(box()->currentData().toInt(), day);
         int checked = 0;
-        for (QAction *a : specialDays()->actions())
+        for (QAction *a : programsMenu()->actions())
             checked += a->isChecked() && a->data().toInt() == day;
         EXPECT_EQ(checked, 1);
     }
@@ -149,7 +149,7 @@ TEST_F(DayPrograms, NoBellsIsShownEmptyAndRefusesEdits)
     key(Qt::Key_Insert); // Monday's row, for Paste
     key(Qt::Key_C, Qt::ControlModifier);
     QAction *noBells = nullptr;
-    for (QAction *a : specialDays()->actions())
+    for (QAction *a : programsMenu()->actions())
         noBells = a->data().toInt() == kNoBellsDay ? a : noBells;
     ASSERT_NE(noBells, nullptr);
     EXPECT_EQ(noBells->text(), QStringLiteral("No bells"));
@@ -215,12 +215,12 @@ TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAll
     QApplication::setActiveWindow(frame.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     EXPECT_EQ(box()->currentText(), QStringLiteral("Exam day"));
-    EXPECT_EQ(specialDays()->actions().at(1)->text(), QStringLiteral("Exam day"));
+    EXPECT_EQ(programsMenu()->actions().at(1)->text(), QStringLiteral("Exam day"));
     expectProgramShown(exam);
-    SpecialDays special = view()->schedule().specialDays();
+    ProgramCalendar special = view()->schedule().programCalendar();
     special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, QString()});
     special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
-    ASSERT_TRUE(view()->changeSpecialDays(QStringLiteral("Add Dates"), {}, special, exam));
+    ASSERT_TRUE(view()->changeProgramCalendar(QStringLiteral("Add Dates"), {}, special, exam));
 
     // Cancel keeps it
     frame->dispatch(Cmd::DeleteProgram);
@@ -231,9 +231,9 @@ TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAll
     EXPECT_TRUE(view()->schedule().hasDay(exam));
 
     messages.answers = {Messages::Answer::Ok};
-    specialDays()->actions().last()->trigger(); // Delete Program...
+    programsMenu()->actions().last()->trigger(); // Delete Program...
     EXPECT_FALSE(view()->schedule().hasDay(exam));
-    EXPECT_TRUE(view()->schedule().specialDays().calendar.empty());
+    EXPECT_TRUE(view()->schedule().programCalendar().calendar.empty());
     EXPECT_EQ(view()->shownDay(), 1);
     EXPECT_TRUE(frame->commandAction(Cmd::Monday)->isChecked());
     EXPECT_EQ(box()->findData(exam), -1);
@@ -243,5 +243,5 @@ TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAll
     key(Qt::Key_Z, Qt::ControlModifier);
     expectProgramShown(exam);
     EXPECT_EQ(view()->shownRowCount(), 1);
-    EXPECT_EQ(view()->schedule().specialDays().calendar.size(), 2u);
+    EXPECT_EQ(view()->schedule().programCalendar().calendar.size(), 2u);
 }

@@ -1,18 +1,18 @@
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 
 #include "schedule/ScheduleFileFormat.h"
 
 #include <algorithm>
 
-const QString SpecialDays::kNoBellsName = QStringLiteral("No bells");
+const QString ProgramCalendar::kNoBellsName = QStringLiteral("No bells");
 
-const DayProgram *SpecialDays::program(int day) const
+const DayProgram *ProgramCalendar::program(int day) const
 {
     auto it = std::find_if(programs.begin(), programs.end(), [day](const DayProgram &p) { return p.day == day; });
     return it == programs.end() ? nullptr : &*it;
 }
 
-const DayProgram *SpecialDays::programNamed(const QString &name) const
+const DayProgram *ProgramCalendar::programNamed(const QString &name) const
 {
     const QString wanted = name.trimmed();
     auto it = std::find_if(programs.begin(), programs.end(),
@@ -20,7 +20,7 @@ const DayProgram *SpecialDays::programNamed(const QString &name) const
     return it == programs.end() ? nullptr : &*it;
 }
 
-int SpecialDays::nextProgramDay(int usedBefore) const
+int ProgramCalendar::nextProgramDay(int usedBefore) const
 {
     int highest = std::max(usedBefore, kNoBellsDay);
     for (const DayProgram &p : programs)
@@ -30,7 +30,7 @@ int SpecialDays::nextProgramDay(int usedBefore) const
     return highest + 1;
 }
 
-std::vector<int> SpecialDays::entriesUsing(int program) const
+std::vector<int> ProgramCalendar::entriesUsing(int program) const
 {
     std::vector<int> found;
     for (size_t i = 0; i < calendar.size(); ++i) {
@@ -40,7 +40,7 @@ std::vector<int> SpecialDays::entriesUsing(int program) const
     return found;
 }
 
-int SpecialDays::entryFor(const QDate &date) const
+int ProgramCalendar::entryFor(const QDate &date) const
 {
     for (size_t i = calendar.size(); i-- > 0;) {
         const CalendarEntry &e = calendar[i];
@@ -50,32 +50,33 @@ int SpecialDays::entryFor(const QDate &date) const
     return -1;
 }
 
-std::optional<SpecialDaysFault> checkProgramName(const SpecialDays &special, const QString &name, int renamedDay)
+std::optional<ProgramCalendarFault> checkProgramName(const ProgramCalendar &special, const QString &name,
+                                                     int renamedDay)
 {
     if (renamedDay == kNoBellsDay)
-        return SpecialDaysFault::NoBellsIsFixed;
+        return ProgramCalendarFault::NoBellsIsFixed;
     if (renamedDay != 0 && !special.program(renamedDay))
-        return SpecialDaysFault::NoSuchProgram;
+        return ProgramCalendarFault::NoSuchProgram;
     // "No bells" is not one of the programs a file holds
     if (renamedDay == 0 && special.programs.size() > size_t(ScheduleFileFormat::kMaxDayPrograms))
-        return SpecialDaysFault::TooManyPrograms;
+        return ProgramCalendarFault::TooManyPrograms;
     if (name.trimmed().isEmpty())
-        return SpecialDaysFault::EmptyName;
+        return ProgramCalendarFault::EmptyName;
     const DayProgram *same = special.programNamed(name);
     if (same && same->day != renamedDay)
-        return SpecialDaysFault::NameTaken;
+        return ProgramCalendarFault::NameTaken;
     return std::nullopt;
 }
 
-std::optional<SpecialDaysFault> checkCalendarEntry(const SpecialDays &special, const CalendarEntry &entry)
+std::optional<ProgramCalendarFault> checkCalendarEntry(const ProgramCalendar &special, const CalendarEntry &entry)
 {
     if (!entry.first.isValid() || !entry.last.isValid())
-        return SpecialDaysFault::InvalidDate;
+        return ProgramCalendarFault::InvalidDate;
     if (entry.last < entry.first)
-        return SpecialDaysFault::LastBeforeFirst;
+        return ProgramCalendarFault::LastBeforeFirst;
     if (!special.program(entry.program))
-        return SpecialDaysFault::NoSuchProgram;
+        return ProgramCalendarFault::NoSuchProgram;
     if (special.calendar.size() > size_t(ScheduleFileFormat::kMaxCalendarEntries))
-        return SpecialDaysFault::TooManyCalendarEntries;
+        return ProgramCalendarFault::TooManyCalendarEntries;
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "schedule/DaySchedule.h"
-#include "schedule/SpecialDays.h"
+#include "schedule/ProgramCalendar.h"
 #include "schedule/StoreOutcome.h"
 
 #include <map>
@@ -14,7 +14,7 @@ class WeeklySchedule;
 // read and written straight through SQLite on the handle of an open connection, all values
 // bound. A file may lack any of the three tables (a file of version 1 lacks all): what a
 // missing table would hold is empty.
-namespace SpecialDayTables {
+namespace ProgramCalendarTables {
 
 using ProgramDays = std::map<int, DaySchedule>;
 
@@ -32,7 +32,7 @@ StoreOutcome check(sqlite3 *db);
 // and entries of "No bells" or of no program read; calendar rows with a date that is not
 // YYYY-MM-DD, the last before the first, an unknown program, an overlong note, or past
 // kMaxCalendarEntries.
-StoreOutcome read(sqlite3 *db, SpecialDays &special, ProgramDays &days, LeftOutRows &leftOut);
+StoreOutcome read(sqlite3 *db, ProgramCalendar &special, ProgramDays &days, LeftOutRows &leftOut);
 
 // Creates the tables the file lacks and marks it as of this program's version. Inside the
 // caller's write transaction.
@@ -45,4 +45,4 @@ StoreOutcome write(sqlite3 *db, const WeeklySchedule &week);
 // Empties the tables the file has, inside the caller's write transaction.
 StoreOutcome clear(sqlite3 *db);
 
-} // namespace SpecialDayTables
+} // namespace ProgramCalendarTables

@@ -28,9 +28,9 @@ ListPlace on(int day)
 constexpr int kExam = 9;
 constexpr int kHalf = 10;
 
-SpecialDays examAndHalfDay()
+ProgramCalendar examAndHalfDay()
 {
-    SpecialDays special;
+    ProgramCalendar special;
     special.programs.push_back({kExam, "Exam day"});
     special.programs.push_back({kHalf, "Half day"});
     return special;
@@ -40,7 +40,7 @@ SpecialDays examAndHalfDay()
 
 TEST(DayPlan, TheLatestAddedEntryCoveringADateWins)
 {
-    SpecialDays special = examAndHalfDay();
+    ProgramCalendar special = examAndHalfDay();
     // 2026-12-21 is a Monday. Winter holidays cross the year's end; an exam day inside them was
     // added later and wins; a leap day is a date like any other.
     special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
@@ -67,7 +67,7 @@ TEST(DayPlan, TheLatestAddedEntryCoveringADateWins)
 
 TEST(DayPlan, TheWeekAheadGivesEachWeekdayTheDateThatFallsOnIt)
 {
-    SpecialDays special = examAndHalfDay();
+    ProgramCalendar special = examAndHalfDay();
     special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), kExam, ""}); // a Wednesday
 
     // From Thursday 10 December: the Wednesday ahead is the 16th, the exam day.
@@ -85,10 +85,10 @@ TEST(DayPlan, TheWeekAheadGivesEachWeekdayTheDateThatFallsOnIt)
     EXPECT_TRUE(planDates(special, QDate(), 7).empty());
 }
 
-TEST(SpecialDays, NamesAndEntriesAreCheckedBeforeAChange)
+TEST(ProgramCalendar, NamesAndEntriesAreCheckedBeforeAChange)
 {
-    const SpecialDays special = examAndHalfDay();
-    using F = SpecialDaysFault;
+    const ProgramCalendar special = examAndHalfDay();
+    using F = ProgramCalendarFault;
     EXPECT_EQ(checkProgramName(special, "  "), F::EmptyName);
     EXPECT_EQ(checkProgramName(special, "exam DAY"), F::NameTaken);
     EXPECT_EQ(checkProgramName(special, "no bells"), F::NameTaken);
@@ -101,14 +101,14 @@ TEST(SpecialDays, NamesAndEntriesAreCheckedBeforeAChange)
     EXPECT_EQ(special.nextProgramDay(), kHalf + 1);
 
     // No more programs than a file loads again; renaming one is still fine.
-    SpecialDays full;
+    ProgramCalendar full;
     for (int i = 0; i < 100; ++i)
         full.programs.push_back({full.nextProgramDay(), QString::number(i)});
     EXPECT_EQ(checkProgramName(full, "One more"), F::TooManyPrograms);
     EXPECT_EQ(checkProgramName(full, "Renamed", full.programs.back().day), std::nullopt);
 }
 
-TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
+TEST(ProgramCalendar, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
 {
     WeeklySchedule week;
     WeekEditor editor(week);
@@ -116,7 +116,7 @@ TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
     EXPECT_FALSE(week.isEditableDay(kNoBellsDay));
 
     // Made and given a bell in one step.
-    SpecialDays withExam = week.specialDays();
+    ProgramCalendar withExam = week.programCalendar();
     const int exam = week.nextProgramDay();
     withExam.programs.push_back({exam, "Exam day"});
     ASSERT_TRUE(editor.change("New Program", {{exam, {}, {bellAt("08:00")}}}, on(1), on(exam), withExam));
@@ -129,10 +129,10 @@ TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
     EXPECT_FALSE(week.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
 
     // Deleted with its calendar entry and its entries, as one step.
-    SpecialDays withCalendar = week.specialDays();
+    ProgramCalendar withCalendar = week.programCalendar();
     withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
     ASSERT_TRUE(editor.change("Add Date", {}, on(exam), on(exam), withCalendar));
-    SpecialDays without = week.specialDays();
+    ProgramCalendar without = week.programCalendar();
     without.programs.pop_back();
     without.calendar.clear();
     ASSERT_TRUE(editor.change("Delete Program", {{exam, week.day(exam).entries(), {}}}, on(exam), on(1), without));
@@ -143,7 +143,7 @@ TEST(SpecialDays, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
     editor.undo();
     EXPECT_EQ(week.dayTitle(exam), "Exam day");
     EXPECT_EQ(week.day(exam).count(), 1);
-    EXPECT_EQ(week.specialDays().calendar.size(), 1u);
+    EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
     EXPECT_EQ(week.shownDay(), exam);
     editor.undo();
     editor.undo();

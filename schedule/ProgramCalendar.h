@@ -36,7 +36,7 @@ struct CalendarEntry {
     bool operator==(const CalendarEntry &) const = default;
 };
 
-struct SpecialDays {
+struct ProgramCalendar {
     static const QString kNoBellsName; // "No bells"
 
     // In the order the operator sees them, "No bells" first.
@@ -44,7 +44,7 @@ struct SpecialDays {
     // In the order they were added: a later entry wins over an earlier one.
     std::vector<CalendarEntry> calendar;
 
-    bool operator==(const SpecialDays &) const = default;
+    bool operator==(const ProgramCalendar &) const = default;
 
     const DayProgram *program(int day) const;
     // The program of that name, compared without regard to case; nullptr when none.
@@ -60,7 +60,7 @@ struct SpecialDays {
 };
 
 // Why a program or calendar change is refused; the shell says it in the operator's words.
-enum class SpecialDaysFault {
+enum class ProgramCalendarFault {
     EmptyName,
     NameTaken,
     NoBellsIsFixed, // "No bells" cannot be renamed, deleted or given entries
@@ -73,6 +73,7 @@ enum class SpecialDaysFault {
 
 // The checks every editor of programs and calendar entries makes before a change. A new program
 // (renamedDay 0) is refused when the file could not hold one more; the calendar entry is checked
-// within the calendar it will be part of.
-std::optional<SpecialDaysFault> checkProgramName(const SpecialDays &special, const QString &name, int renamedDay = 0);
-std::optional<SpecialDaysFault> checkCalendarEntry(const SpecialDays &special, const CalendarEntry &entry);
+// within the calendar it will belong to.
+std::optional<ProgramCalendarFault> checkProgramName(const ProgramCalendar &special, const QString &name,
+                                                     int renamedDay = 0);
+std::optional<ProgramCalendarFault> checkCalendarEntry(const ProgramCalendar &special, const CalendarEntry &entry);

@@ -30,7 +30,7 @@ QStringList tablesOf(const QString &path)
     return queryRows(path, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
 }
 
-class SpecialDaysFileTest : public ::testing::Test {
+class ProgramCalendarFileTest : public ::testing::Test {
 protected:
     void SetUp() override { makeVersion1File(path("default.mdb")); }
     QString path(const QString &name) const { return dir.path() + "/" + name; }
@@ -39,13 +39,13 @@ protected:
     void fill(WeeklySchedule &w)
     {
         setDay(w, 1, {entry(7 * 60), entry(8 * 60)});
-        SpecialDays special;
+        ProgramCalendar special;
         special.programs.push_back({kHalf, "Half day"});
         special.programs.push_back({kExam, "Exam day"});
         special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
         special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, "Maths"});
         special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), kHalf, ""});
-        w.setSpecialDays(special);
+        w.setProgramCalendar(special);
         setDay(w, kExam, {entry(9 * 60, "Voice", "12"), entry(10 * 60), entry(11 * 60 + 15)});
     }
 
@@ -55,7 +55,7 @@ protected:
     ScheduleFiles files{week, messages, dir.path()};
 };
 
-TEST_F(SpecialDaysFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSaved)
+TEST_F(ProgramCalendarFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSaved)
 {
     // A new file, made from the version-1 template, is of the new version once saved.
     fill(week);
@@ -73,14 +73,14 @@ TEST_F(SpecialDaysFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSaved)
     ASSERT_TRUE(other.Open(path("week.mdb")));
     EXPECT_TRUE(quiet.shown.isEmpty()) << quiet.shown.join('\n').toStdString();
     EXPECT_TRUE(reopened.sameDays(week));
-    EXPECT_EQ(reopened.specialDays(), week.specialDays()); // numbers and order as stored
+    EXPECT_EQ(reopened.programCalendar(), week.programCalendar()); // numbers and order as stored
     EXPECT_EQ(reopened.day(kExam).entry(1), entry(9 * 60, "Voice", "12"));
 
     // Saving onto it replaces the programs and calendar; the backup keeps what was there.
-    SpecialDays fewer = reopened.specialDays();
+    ProgramCalendar fewer = reopened.programCalendar();
     fewer.programs.pop_back();
     fewer.calendar.erase(fewer.calendar.begin() + 1);
-    reopened.setSpecialDays(fewer);
+    reopened.setProgramCalendar(fewer);
     ASSERT_TRUE(other.Save(path("week.mdb")));
     EXPECT_EQ(queryRows(path("week.mdb"), "SELECT count(*) FROM DayPrograms"), QStringList{"1"});
     EXPECT_EQ(queryRows(path("week.mdb"), "SELECT count(*) FROM ProgramEntries"), QStringList{"0"});
@@ -89,17 +89,17 @@ TEST_F(SpecialDaysFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSaved)
 
     // Opening another file leaves nothing of the programs of the one before.
     ASSERT_TRUE(files.Open(path("week.mdb")));
-    EXPECT_EQ(week.specialDays(), fewer);
+    EXPECT_EQ(week.programCalendar(), fewer);
     EXPECT_EQ(week.day(kExam).count(), 0);
 }
 
-TEST_F(SpecialDaysFileTest, AVersion1FileLoadsAsBeforeAndIsUpgradedOnlyByASaveThatSucceeds)
+TEST_F(ProgramCalendarFileTest, AVersion1FileLoadsAsBeforeAndIsUpgradedOnlyByASaveThatSucceeds)
 {
     makeVersion1File(path("old.mdb"),
                      {"INSERT INTO Monday VALUES(1,'           07:05','Melody',3,'ON',1,0,0,0)",
                       "INSERT INTO Friday VALUES(1,'           15:30','Voice',2,'OFF',0,1,0,0)"});
     ASSERT_TRUE(files.Open(path("old.mdb")));
-    EXPECT_EQ(week.specialDays(), SpecialDays());
+    EXPECT_EQ(week.programCalendar(), ProgramCalendar());
     EXPECT_EQ(week.day(1).count(), 1);
     EXPECT_EQ(week.day(5).entry(1).Time, "           15:30");
 
@@ -123,7 +123,7 @@ TEST_F(SpecialDaysFileTest, AVersion1FileLoadsAsBeforeAndIsUpgradedOnlyByASaveTh
     EXPECT_FALSE(tablesOf(path("old.mdb.bak")).contains("Calendar"));
 }
 
-TEST_F(SpecialDaysFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhereTheyBelong)
+TEST_F(ProgramCalendarFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhereTheyBelong)
 {
     const QString bell = "'           08:00','Melody',1,'ON',1,0,0,0";
     makeScheduleFile(path("odd.mdb"));
@@ -153,7 +153,7 @@ TEST_F(SpecialDaysFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhereThey
     const StoreOutcome outcome = files.Open(path("odd.mdb"));
     ASSERT_TRUE(outcome) << messages.shown.join('\n').toStdString();
 
-    const SpecialDays &special = week.specialDays();
+    const ProgramCalendar &special = week.programCalendar();
     ASSERT_EQ(special.programs.size(), 3u);
     EXPECT_EQ(special.programs[1], (DayProgram{9, "Exam day"}));
     EXPECT_EQ(special.programs[2], (DayProgram{13, "Half day"}));

@@ -1,4 +1,4 @@
-#include "schedule/SpecialDayTables.h"
+#include "schedule/ProgramCalendarTables.h"
 
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/ScheduleFileFormat.h"
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace SpecialDayTables {
+namespace ProgramCalendarTables {
 namespace {
 
 using SqliteRows::quoted;
@@ -117,7 +117,7 @@ QString programPlace(const QString &name)
     return QStringLiteral("Program \"%1\"").arg(name);
 }
 
-StoreOutcome readPrograms(sqlite3 *db, SpecialDays &special, LeftOutRows &leftOut)
+StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &leftOut)
 {
     const QString place = QStringLiteral("Day programs");
     Statement select(db, selectAll(programsTable(), "\"Position\", \"Program\""));
@@ -159,7 +159,7 @@ StoreOutcome readPrograms(sqlite3 *db, SpecialDays &special, LeftOutRows &leftOu
     return step == SQLITE_DONE ? StoreOutcome() : StoreOutcome::fromDatabase(db);
 }
 
-StoreOutcome readEntries(sqlite3 *db, const SpecialDays &special, ProgramDays &days, LeftOutRows &leftOut)
+StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDays &days, LeftOutRows &leftOut)
 {
     // Entries of no program share one place, however many numbers they name.
     const QString nowhere = QStringLiteral("Program entries");
@@ -175,7 +175,7 @@ StoreOutcome readEntries(sqlite3 *db, const SpecialDays &special, ProgramDays &d
             continue;
         }
         if (number == kNoBellsDay) {
-            leftOut.add(programPlace(SpecialDays::kNoBellsName), LeftOutRows::NoBellsEntry);
+            leftOut.add(programPlace(ProgramCalendar::kNoBellsName), LeftOutRows::NoBellsEntry);
             continue;
         }
         const DayProgram *program =
@@ -190,7 +190,7 @@ StoreOutcome readEntries(sqlite3 *db, const SpecialDays &special, ProgramDays &d
     return step == SQLITE_DONE ? StoreOutcome() : StoreOutcome::fromDatabase(db);
 }
 
-StoreOutcome readCalendar(sqlite3 *db, SpecialDays &special, LeftOutRows &leftOut)
+StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &leftOut)
 {
     const QString place = QStringLiteral("Calendar");
     Statement select(db, selectAll(calendarTable(), "\"Entry\", \"First\", \"Last\", \"Program\""));
@@ -280,7 +280,7 @@ StoreOutcome check(sqlite3 *db)
     return {};
 }
 
-StoreOutcome read(sqlite3 *db, SpecialDays &special, ProgramDays &days, LeftOutRows &leftOut)
+StoreOutcome read(sqlite3 *db, ProgramCalendar &special, ProgramDays &days, LeftOutRows &leftOut)
 {
     StoreOutcome outcome;
     if (SqliteRows::hasTable(db, programsTable().name))
@@ -312,7 +312,7 @@ StoreOutcome write(sqlite3 *db, const WeeklySchedule &week)
     if (!program || !entry || !dates)
         return StoreOutcome::fromDatabase(db);
 
-    const SpecialDays &special = week.specialDays();
+    const ProgramCalendar &special = week.programCalendar();
     for (size_t i = 0; i < special.programs.size(); ++i) {
         const DayProgram &p = special.programs[i];
         if (p.day == kNoBellsDay)
@@ -358,4 +358,4 @@ StoreOutcome clear(sqlite3 *db)
     return {};
 }
 
-} // namespace SpecialDayTables
+} // namespace ProgramCalendarTables
