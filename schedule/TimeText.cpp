@@ -24,6 +24,13 @@ std::string storedTime(int hour, int minute)
     return buffer;
 }
 
+std::string minuteText(int minuteOfDay)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", minuteOfDay / 60 % 100, minuteOfDay % 60);
+    return buffer;
+}
+
 std::optional<int> minuteOfDay(std::string_view stored)
 {
     std::string_view time;

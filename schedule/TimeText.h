@@ -23,6 +23,9 @@ std::string storedTime(int hour, int minute);
 // through this.
 std::optional<int> minuteOfDay(std::string_view stored);
 
+// "HH:MM" of a minute of the day (0..1439).
+std::string minuteText(int minuteOfDay);
+
 // "HH:MM" of the minute a stored time names, or empty when it names none.
 std::string timeOfDayText(std::string_view stored);
 

@@ -1,5 +1,7 @@
 #include "device/gui/CCompareDlg.h"
 
+#include "schedule/TimeText.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,13 +14,6 @@ namespace {
 QString text(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-QString timeText(int minuteOfDay)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
-        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
@@ -84,7 +79,7 @@ void CCompareDlg::showMinutes(int row)
     m_minutes->setRowCount(int(differences.size()));
     for (int r = 0; r < int(differences.size()); ++r) {
         const MinuteDifference &d = differences[size_t(r)];
-        m_minutes->setItem(r, 0, new QTableWidgetItem(timeText(d.minuteOfDay)));
+        m_minutes->setItem(r, 0, new QTableWidgetItem(text(minuteText(d.minuteOfDay))));
         m_minutes->setItem(r, 1, new QTableWidgetItem(text(eventWords(d.file))));
         m_minutes->setItem(r, 2, new QTableWidgetItem(text(eventWords(d.device))));
     }

@@ -5,6 +5,7 @@
 #include "device/gui/DeviceMessage.h"
 #include "device/WeekComparison.h"
 #include "journal/TransferJournal.h"
+#include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -189,11 +190,7 @@ void DeviceHistoryDlg::showEvents()
             continue;
         const int r = m_events->rowCount();
         m_events->insertRow(r);
-        setRow(m_events, r,
-               {QStringLiteral("%1:%2")
-                    .arg(minute / 60, 2, 10, QLatin1Char('0'))
-                    .arg(minute % 60, 2, 10, QLatin1Char('0')),
-                QString::fromStdString(eventWords(event))});
+        setRow(m_events, r, {QString::fromStdString(minuteText(minute)), QString::fromStdString(eventWords(event))});
     }
     m_events->resizeColumnsToContents();
 }
