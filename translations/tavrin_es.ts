@@ -62,6 +62,10 @@
         <source>Tavrin Version %1</source>
         <translation>Tavrin versión %1</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
+    </message>
 </context>
 <context>
     <name>CAutoSetupDlg</name>

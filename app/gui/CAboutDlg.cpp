@@ -20,6 +20,9 @@ CAboutDlg::CAboutDlg(QWidget *parent)
 
     auto *version = new QLabel(tr("Tavrin Version %1").arg(QStringLiteral(TAVRIN_VERSION)), this);
     version->setObjectName(QStringLiteral("version"));
+    auto *licence = new QLabel(tr("Free software under the GNU General Public License, version 3 or later."), this);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -28,9 +31,14 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     auto *row = new QHBoxLayout;
     row->addWidget(icon);
     row->addSpacing(12);
-    row->addWidget(version, 1, Qt::AlignVCenter);
+    auto *texts = new QVBoxLayout;
+    texts->addStretch(1);
+    texts->addWidget(version);
+    texts->addWidget(licence);
+    texts->addStretch(1);
+    row->addLayout(texts, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(300, 110)));
+    setFixedSize(sizeHint().expandedTo(QSize(360, 130)));
 }

@@ -11,13 +11,17 @@
 
 class Dialogs : public FrameFixture { };
 
-TEST_F(Dialogs, AboutBoxShowsVersionAndIcon)
+TEST_F(Dialogs, AboutBoxShowsVersionLicenceAndIcon)
 {
     DialogCloser closer;
     closer.onDialog = [](QDialog *d) {
         auto *version = d->findChild<QLabel *>(QStringLiteral("version"));
         ASSERT_NE(version, nullptr);
         EXPECT_EQ(version->text(), QStringLiteral("Tavrin Version 1.1"));
+        auto *licence = d->findChild<QLabel *>(QStringLiteral("licence"));
+        ASSERT_NE(licence, nullptr);
+        EXPECT_EQ(licence->text(),
+                  QStringLiteral("Free software under the GNU General Public License, version 3 or later."));
         auto *icon = d->findChild<QLabel *>(QStringLiteral("icon"));
         ASSERT_NE(icon, nullptr);
         EXPECT_FALSE(icon->pixmap().isNull());
