@@ -127,12 +127,17 @@ TEST_F(InstallTree, MimeTypeClaimsMarkedScheduleFilesOnly)
               "application/x-tavrin-schedule");
 }
 
-TEST_F(InstallTree, InstalledProgramAnswersAndStartsOnTheInstalledTemplate)
+TEST_F(InstallTree, InstalledProgramsAnswerAndTheProgramStartsOnTheInstalledTemplate)
 {
     const QString program = at(QStringLiteral("bin/tavrin"));
     const ProcessRun version = run(program, {QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.output.trimmed(), QStringLiteral("tavrin " TAVRIN_VERSION));
+    for (const QString &tool : {QStringLiteral("tavrin-cli"), QStringLiteral("tavrin-sim")}) {
+        const ProcessRun answer = run(at(QStringLiteral("bin/") + tool), {QStringLiteral("--version")});
+        EXPECT_EQ(answer.exitCode, 0) << tool.toStdString();
+        EXPECT_EQ(answer.output.trimmed(), tool + QStringLiteral(" " TAVRIN_VERSION));
+    }
 
     const ProcessRun help = run(program, {QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);

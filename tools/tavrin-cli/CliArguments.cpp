@@ -79,6 +79,12 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     if (arguments.isEmpty())
         return usageError(QString(), QStringLiteral("no command given"));
     const QString verbText = arguments.front();
+    if (verbText == QLatin1String("--version")) {
+        CliParseResult result;
+        result.outcome = CliParseResult::Help;
+        result.text = cliVersionText() + QLatin1Char('\n');
+        return result;
+    }
     if (verbText == QLatin1String("--help") || verbText == QLatin1String("-h") || verbText == QLatin1String("help")) {
         CliParseResult result;
         result.outcome = CliParseResult::Help;

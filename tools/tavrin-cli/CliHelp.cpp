@@ -1,5 +1,9 @@
 #include "CliHelp.h"
 
+#ifndef TAVRIN_VERSION
+#define TAVRIN_VERSION "0"
+#endif
+
 namespace {
 
 const char kExitText[] = "\nExit status: 0 done, 1 a device or file failure, 2 bad usage.\n";
@@ -11,6 +15,11 @@ const char kCompareExitText[] =
 const char kDayText[] = "DAY is a weekday's name or its first three letters, in any case (Monday, mon, MON).\n";
 
 } // namespace
+
+QString cliVersionText()
+{
+    return QStringLiteral("tavrin-cli " TAVRIN_VERSION);
+}
 
 QString cliOverviewHelp()
 {
@@ -29,6 +38,10 @@ QString cliOverviewHelp()
                "  journal [--port NAME] [--last N]                    the journal of transfers\n"
                "  plan FILE [--from DATE] [--days N] [--port NAME]    the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
+               "\n"
+               "Options:\n"
+               "  --help     show this text\n"
+               "  --version  show the version\n"
                "\n"
                "'tavrin-cli COMMAND --help' tells more of each.\n")
         + QLatin1String(kExitText);

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// "tavrin-cli 1.1", the answer to "tavrin-cli --version".
+QString cliVersionText();
+
 // The text of "tavrin-cli --help".
 QString cliOverviewHelp();
 

@@ -4,6 +4,10 @@
 #include <cerrno>
 #include <cstdlib>
 
+#ifndef TAVRIN_VERSION
+#define TAVRIN_VERSION "0"
+#endif
+
 namespace {
 
 bool readCount(const std::string &text, long long max, long long &out)
@@ -50,6 +54,7 @@ const char *SimOptions::usage()
            "  --state FILE       keep the eight images and the clock in FILE across runs\n"
            "  --verbose          print one line per frame received and sent\n"
            "  --help             print this text\n"
+           "  --version          print the version\n"
            "\n"
            "Faults:\n"
            "  --refuse CODES     refuse images with these day codes (letters A to H)\n"
@@ -62,6 +67,11 @@ const char *SimOptions::usage()
            "  --noise HEX        send these bytes before every answer (e.g. 000d)\n"
            "  --trail HEX        send these bytes after every answer\n"
            "  --flip N           byte N (from 0) of the next image reply reads 0xFF\n";
+}
+
+const char *SimOptions::versionText()
+{
+    return "tavrin-sim " TAVRIN_VERSION;
 }
 
 std::string SimOptions::parse(const std::vector<std::string> &args)
@@ -95,6 +105,8 @@ std::string SimOptions::parse(const std::vector<std::string> &args)
         long long n = 0;
         if (name == "--help" || name == "-h") {
             error = flag(help);
+        } else if (name == "--version") {
+            error = flag(version);
         } else if (name == "--realtime") {
             error = flag(realtime);
         } else if (name == "--verbose") {

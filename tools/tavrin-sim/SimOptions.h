@@ -12,10 +12,13 @@ struct SimOptions {
     bool realtime = false;
     bool verbose = false;
     bool help = false;
+    bool version = false;
     DeviceEmulator::Faults faults;
 
     // Empty when the arguments are fine, else what is wrong with them.
     std::string parse(const std::vector<std::string> &args);
 
     static const char *usage();
+    // "tavrin-sim 1.1"
+    static const char *versionText();
 };

@@ -378,6 +378,10 @@ int main(int argc, char **argv)
         std::fputs(SimOptions::usage(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::printf("%s\n", SimOptions::versionText());
+        return 0;
+    }
     Simulator simulator(options);
     return simulator.run();
 }
