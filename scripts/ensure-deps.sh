@@ -9,6 +9,7 @@ tavrin_packages=(
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth x11-utils fonts-dejavu-core tzdata
   desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot
+  help2man lintian man-db systemd
 )
 
 tavrin_ensure_deps() {
