@@ -130,7 +130,8 @@ package-units)
 lintian)
     command -v lintian >/dev/null || skip "lintian is not installed"
     deb=$(ls "$2"/tavrin_*.deb)
-    said=$(lintian --fail-on none "$deb" 2>/dev/null)
+    # (its complaint about running as root goes to stderr, with any failure of its own)
+    said=$(lintian --fail-on none "$deb" 2>"$2/lintian.err") || problem "lintian failed: $(cat "$2/lintian.err")"
     [ -z "$said" ] || problem "lintian: $said"
     ;;
 prefix)
