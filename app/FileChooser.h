@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FileDialogStart.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,10 @@ public:
 
     virtual ~FileChooser() = default;
 
-    // The files to open, in the dialog's order; empty when cancelled.
-    virtual QStringList chooseFilesToOpen() = 0;
-    // The file to save into; empty when cancelled.
-    virtual QString chooseFileToSave() = 0;
+    // The files to open, in the dialog's order; empty when cancelled. The dialog starts as
+    // start says (fileDialogStart).
+    virtual QStringList chooseFilesToOpen(const FileDialogStart &start) = 0;
+    // The file to save into; empty when cancelled. A proposed name is only proposed: the
+    // operator still confirms or changes it.
+    virtual QString chooseFileToSave(const FileDialogStart &start) = 0;
 };

@@ -2,8 +2,9 @@
 
 // While a cell is being edited every key is screened before menus and shortcuts see it:
 // digits, ":", Delete, Shift, Num Lock and the other modifier keys (Ctrl, Alt, which a
-// command key such as Ctrl+S needs held first) reach the edit box, Enter commits, Backspace drops
-// the last character, and any other key ends the edit without writing.
+// command key such as Ctrl+S needs held first) reach the edit box, Enter commits, Backspace
+// drops the last character and selects what is left (the next digit replaces it), and any
+// other key ends the edit without writing.
 enum class KeyAction { Pass, Commit, Backspace, Cancel };
 
 // key: a Qt::Key code (keypad digits carry the same codes as the main keyboard's).

@@ -61,9 +61,11 @@ public:
     // Makes (row, column) the current cell, without changing the selection, and scrolls it
     // into view.
     virtual void setCurrentCell(int row, int column) = 0;
+    // Scrolls row into view, leaving the current cell and the selection as they are.
+    virtual void scrollToRow(int /*row*/) { }
 
     // The cell editor: opened over one cell with its text all selected and the focus, read,
-    // rewritten, moved when rows shift, and closed without writing anything to the cell.
+    // rewritten (its new text all selected again, with the focus), moved when rows shift, and closed without writing anything to the cell.
     virtual void openCellEditor(int row, int column, const std::string &text) = 0;
     virtual std::string cellEditorText() const = 0;
     virtual void setCellEditorText(const std::string &text) = 0;

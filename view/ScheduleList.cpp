@@ -411,16 +411,20 @@ void ScheduleList::deleteRows()
     if (!canEdit() || !m_list.hasSelectedRows())
         return;
     const StepStart start = beginStep();
+    const int column = m_list.currentColumn();
     int deleted = 0;
+    int first = -1;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
         if (m_list.isRowSelected(r)) {
             m_list.deleteRow(r);
             rowsRemovedAt(r);
             ++deleted;
+            first = r;
         }
     }
     setWorkingCount();
     m_list.renumberRows();
+    selectAfterRemoval(first, column);
     endStep(start, rowsText(QCoreApplication::translate("ScheduleList", "Delete"), deleted));
 }
 
@@ -440,6 +444,32 @@ void ScheduleList::copyRows()
             texts[size_t(c)] = m_list.cellText(r, c + 1);
         m_clipboard.append(texts);
     }
+    showSelection();
+}
+
+void ScheduleList::showSelection()
+{
+    const int current = m_list.currentRow();
+    if (current >= 0 && m_list.isRowSelected(current)) {
+        m_list.scrollToRow(current);
+        return;
+    }
+    for (int r = 0; r < m_list.rowCount(); ++r) {
+        if (m_list.isRowSelected(r)) {
+            m_list.scrollToRow(r);
+            return;
+        }
+    }
+}
+
+void ScheduleList::selectAfterRemoval(int firstRemoved, int column)
+{
+    const int n = m_list.rowCount();
+    if (firstRemoved < 0 || n == 0)
+        return;
+    const int row = std::min(firstRemoved, n - 1);
+    m_list.selectOnlyRow(row);
+    m_list.setCurrentCell(row, column >= 0 ? column : kColumnTime);
 }
 
 void ScheduleList::cutRows()
@@ -448,8 +478,10 @@ void ScheduleList::cutRows()
     if (!canEdit())
         return;
     const StepStart start = beginStep();
+    const int column = m_list.currentColumn();
     m_clipboard.clear();
     int cut = 0;
+    int first = -1;
     for (int r = m_list.rowCount() - 1; r >= 0; --r) {
         if (!m_list.isRowSelected(r))
             continue;
@@ -460,9 +492,11 @@ void ScheduleList::cutRows()
         m_list.deleteRow(r);
         rowsRemovedAt(r);
         ++cut;
+        first = r;
     }
     setWorkingCount();
     m_list.renumberRows();
+    selectAfterRemoval(first, column);
     endStep(start, rowsText(QCoreApplication::translate("ScheduleList", "Cut"), cut));
 }
 

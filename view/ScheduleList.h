@@ -79,7 +79,9 @@ public:
     void redo();
 
     // --- commands ---
-    // False when the list already holds a full day.
+    // Insert, Delete, Cut and Copy act on the selection (Insert above its mark) and leave it
+    // in view; after Delete and Cut the row that took the first removed row's place is
+    // selected and current. False when the list already holds a full day.
     bool insertRow();
     void modify();
     void deleteRows();
@@ -129,6 +131,11 @@ private:
     void pasteClipboard();
     void setWorkingCount();
     void rowsRemovedAt(int row);
+    // Scrolls to the selection: the current row when it is selected, else the first selected.
+    void showSelection();
+    // After rows were deleted from firstRemoved on (-1: none), the row now in its place (or the
+    // last row) is the one selected and current: the frame and the selection stay one.
+    void selectAfterRemoval(int firstRemoved, int column);
     ListRow rowTexts(int row) const;
     void editCell(int row, int column);
     // The day becomes entries sorted and merged through the device image, unless some entry

@@ -156,5 +156,8 @@ std::optional<std::string> committedSelection(const std::string &typed, const st
         return std::nullopt;
     if (melodyVoice.empty())
         return std::string("0");
+    // Kept as typed ("07" stays "07"); a ":" typed into this editor is no part of a number.
+    if (typed.find_first_not_of("0123456789") == std::string::npos)
+        return typed;
     return std::to_string(n);
 }

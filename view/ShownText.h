@@ -41,5 +41,7 @@ struct TimeCommit {
 };
 TimeCommit committedTime(const std::string &typed, const std::string &amPm);
 
-// The Selection cell after committing typed text; nothing when the value is refused.
+// The Selection cell after committing typed text: the text as typed when it is a number from
+// 1 to 15 (digits only, "07" included), "0" on a row without Melody/Voice; nothing when the
+// value is refused.
 std::optional<std::string> committedSelection(const std::string &typed, const std::string &melodyVoice);

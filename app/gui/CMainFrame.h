@@ -12,10 +12,12 @@ class QDate;
 class DayProgramChooser;
 class CTavrinView;
 class FileChooser;
+struct FileDialogStart;
 class LockKeys;
 class Messages;
 class QAction;
 class QActionGroup;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -81,6 +83,10 @@ private:
     void fillRecentFilesMenu();
     // A file that is gone is dropped from the list with a message; Open reports other failures.
     void openRecentFile(const QString &path);
+    // Where Open and Save start: the open file's folder and name (fileDialogStart).
+    FileDialogStart fileDialogStartHere() const;
+    // When a device dialog closes, the main window is made active again with the list focused.
+    void takeKeyboardBackAfter(QDialog &dialog);
     void registerHandlers();
     void updateLockIndicators();
     void followShownDay(int day);

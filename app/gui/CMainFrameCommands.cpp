@@ -79,6 +79,12 @@ void CMainFrame::openFile(const QString &path)
     documentReplaced();
 }
 
+FileDialogStart CMainFrame::fileDialogStartHere() const
+{
+    const QString open = m_scheduleFiles->location().path();
+    return fileDialogStart(open, open == m_scheduleFiles->templatePath(), m_settings.recentFiles());
+}
+
 void CMainFrame::onFileNew()
 {
     if (!saveModified())
@@ -91,7 +97,7 @@ void CMainFrame::onFileOpen()
 {
     if (!saveModified())
         return;
-    const QStringList paths = m_chooser.chooseFilesToOpen();
+    const QStringList paths = m_chooser.chooseFilesToOpen(fileDialogStartHere());
     if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
@@ -100,7 +106,7 @@ void CMainFrame::onFileOpen()
 
 bool CMainFrame::onFileSave()
 {
-    const QString path = m_chooser.chooseFileToSave();
+    const QString path = m_chooser.chooseFileToSave(fileDialogStartHere());
     if (path.isEmpty())
         return false;
     m_view->StoreList();
@@ -176,6 +182,7 @@ void CMainFrame::onTimeSetting()
     CTimeSettingDlg dialog(this, portName());
     connect(&dialog, &CTimeSettingDlg::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
+    takeKeyboardBackAfter(dialog);
     dialog.exec();
 }
 
@@ -195,6 +202,7 @@ void CMainFrame::onDownload()
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
+    takeKeyboardBackAfter(dialog);
     dialog.exec();
 }
 
@@ -211,8 +219,20 @@ void CMainFrame::onUpload()
         dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
         connect(&dialog, &TransferDialog::journalWarning, this,
                 [this](const QString &line) { statusBar()->showMessage(line); });
+        takeKeyboardBackAfter(dialog);
         dialog.exec();
         return true;
+    });
+}
+
+void CMainFrame::takeKeyboardBackAfter(QDialog &dialog)
+{
+    // A device dialog ends with a message box over it; once both have closed, a window manager
+    // may leave the focus on no window at all, and the keys (F4, Ctrl+Z) would do nothing
+    // until a click. The main window takes the focus back, on the list.
+    connect(&dialog, &QDialog::finished, this, [this] {
+        activateWindow();
+        m_view->setFocus(Qt::ActiveWindowFocusReason);
     });
 }
 

@@ -22,6 +22,7 @@ void CMainFrame::onCompareWithDevice()
         reading.setWindowTitle(tr("Compare with Device"));
         reading.session().keepImages(&deviceImages);
         reading.journalAs(JournalKind::Comparison);
+        takeKeyboardBackAfter(reading);
         reading.exec();
     }
     // Nothing came back: the reading dialog has said why.
@@ -41,6 +42,7 @@ void CMainFrame::onCompareWithDevice()
         // Ticked as the operator's hand would tick them, so Weekly follows when all seven are.
         for (int day : differing)
             sending.box(day)->click();
+        takeKeyboardBackAfter(sending);
         sending.exec();
     } else if (comparison.choice() == CCompareDlg::Choice::TakeDevice) {
         m_view->changeWeekThrough(tr("Take Device's Days"), false, [&] {

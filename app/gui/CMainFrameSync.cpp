@@ -98,5 +98,6 @@ void CMainFrame::onBringDeviceUpToDate()
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.preselect(days);
+    takeKeyboardBackAfter(dialog);
     dialog.exec();
 }

@@ -3,7 +3,17 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
-QStringList DialogFileChooser::chooseFilesToOpen()
+namespace {
+void startAt(QFileDialog &dialog, const FileDialogStart &start)
+{
+    if (!start.directory.isEmpty())
+        dialog.setDirectory(start.directory);
+    if (!start.fileName.isEmpty())
+        dialog.selectFile(start.fileName);
+}
+} // namespace
+
+QStringList DialogFileChooser::chooseFilesToOpen(const FileDialogStart &start)
 {
     QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -12,12 +22,13 @@ QStringList DialogFileChooser::chooseFilesToOpen()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(QString::fromLatin1(kFilter));
     dialog.setDefaultSuffix(QString::fromLatin1(kDefaultSuffix));
+    startAt(dialog, start);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
 }
 
-QString DialogFileChooser::chooseFileToSave()
+QString DialogFileChooser::chooseFileToSave(const FileDialogStart &start)
 {
     QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -26,6 +37,7 @@ QString DialogFileChooser::chooseFileToSave()
     dialog.setDefaultSuffix(QString::fromLatin1(kDefaultSuffix));
     // Saving onto an existing schedule file replaces it without a second question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    startAt(dialog, start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

@@ -13,8 +13,8 @@ public:
     }
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    QStringList chooseFilesToOpen() override;
-    QString chooseFileToSave() override;
+    QStringList chooseFilesToOpen(const FileDialogStart &start) override;
+    QString chooseFileToSave(const FileDialogStart &start) override;
 
 private:
     QWidget *m_parent;

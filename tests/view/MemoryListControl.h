@@ -53,6 +53,7 @@ public:
         currentCol = column;
         shown = row;
     }
+    void scrollToRow(int row) override { shown = row; }
 
     // A click on a row: it alone is selected and becomes the mark.
     void click(int row)

@@ -121,10 +121,15 @@ TEST_F(ScheduleListTest, DeleteAndCutStoreAndRenumber)
     EXPECT_EQ(column(kColumnId), (Texts{"1", "2"}));
     EXPECT_EQ(week.day(3).count(), 2);
     EXPECT_EQ(week.day(3).entry(2).Time, "           04:00");
+    // The row now in the first deleted one's place is selected, current and in view.
+    EXPECT_EQ(control.selected, (std::set<int>{0}));
+    EXPECT_EQ(control.current, 0);
+    EXPECT_EQ(control.shown, 0);
 
     control.selected = {1};
     list.cutRows();
     EXPECT_EQ(column(kColumnTime), (Texts{"02:00"}));
+    EXPECT_EQ(control.selected, (std::set<int>{0})) << "the last row, when the cut ones were the last";
     EXPECT_EQ(week.day(3).count(), 1);
     ASSERT_EQ(list.clipboard().count(), 1);
     EXPECT_EQ(list.clipboard().row(0)[1], "04:00");

@@ -124,7 +124,8 @@ TEST(ShownText, SelectionCommitRules)
     EXPECT_FALSE(committedSelection("", "Melody"));
     EXPECT_EQ(committedSelection("15", "Voice"), "15");
     EXPECT_EQ(committedSelection("1", "Melody"), "1");
-    EXPECT_EQ(committedSelection("07", "Melody"), "7");
+    EXPECT_EQ(committedSelection("07", "Melody"), "07") << "kept as typed";
+    EXPECT_EQ(committedSelection("7:", "Melody"), "7");
     EXPECT_EQ(committedSelection("7", ""), "0");
     EXPECT_EQ(committedSelection("7", " "), "7");
 }

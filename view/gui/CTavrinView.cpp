@@ -5,6 +5,7 @@
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
 #include "view/KeyScreen.h"
+#include "view/ListMoves.h"
 #include "view/ScheduleList.h"
 #include "view/ViewCommandIds.h"
 
@@ -27,6 +28,7 @@ CTavrinView::CTavrinView(Messages &messages, QWidget *parent)
     m_control = std::make_unique<TableListControl>(*this, *m_model);
     m_core = std::make_unique<ScheduleList>(m_changes, *m_control, messages);
     m_control->setCore(m_core.get());
+    m_control->moveFrame = [this](const QModelIndex &index) { moveFrame(index); };
     m_core->onChanged = [this] { emit scheduleChanged(); };
     m_core->onShownDayChanged = [this](int d) { emit shownDayChanged(d); };
 
@@ -346,14 +348,44 @@ void CTavrinView::updateEditorGeometries()
 
 QItemSelectionModel::SelectionFlags CTavrinView::selectionCommand(const QModelIndex &index, const QEvent *event) const
 {
-    const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    // The core moves the frame alone; it selects rows itself.
+    if (m_movingFrame)
+        return QItemSelectionModel::NoUpdate;
+    QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    if (event && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        switch (selectionForMove(key->key(), key->modifiers() & Qt::ShiftModifier,
+                                 key->modifiers() & Qt::ControlModifier)) {
+        case MoveSelection::NotAMove:
+            break;
+        case MoveSelection::SelectRow:
+            flags = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+            break;
+        case MoveSelection::Extend:
+            flags = QItemSelectionModel::SelectCurrent | QItemSelectionModel::Rows;
+            break;
+        case MoveSelection::FrameOnly:
+            flags = QItemSelectionModel::NoUpdate;
+            break;
+        }
+    }
     // A selection that starts afresh or toggles a row marks that row; one extended with Shift
     // (the Current flag) keeps the mark where the range began, as does a bare move of the
-    // current row (focus, Ctrl+arrow).
+    // frame (Ctrl+arrow).
     if (index.isValid() && m_control && !(flags & QItemSelectionModel::Current)
         && (flags & (QItemSelectionModel::Select | QItemSelectionModel::Toggle)))
         m_control->setSelectionMark(index);
     return flags;
+}
+
+void CTavrinView::moveFrame(const QModelIndex &index)
+{
+    // Through the view rather than its selection model, so that a Shift+move or Shift+click
+    // that follows extends from here.
+    m_movingFrame = true;
+    setCurrentIndex(index);
+    m_movingFrame = false;
+    scrollTo(index);
 }
 
 void CTavrinView::mousePressEvent(QMouseEvent *e)

@@ -39,8 +39,10 @@ class TableListControl;
 //    really changed. Store points and reloads themselves do not emit it, except for the open
 //    edit a store point commits. The modified state follows the history (changes()), not this.
 //
-// Keys: arrows, Home/End, Ctrl+Home/End and Page Up/Down move the current cell; Enter on it
-// does what a double-click does, Space toggles a toggle cell. With the cell editor open every
+// Keys: arrows, Home/End, Ctrl+Home/End and Page Up/Down move the current cell and select its
+// row (Shift extends the selection, Ctrl+arrow moves the frame alone and Ctrl+Space toggles
+// its row, see view/ListMoves.h); Enter on it does what a double-click does, Space toggles a
+// toggle cell. With the cell editor open every
 // key is screened once by the editor (view/KeyScreen.h) and never handed back.
 //  - shownDayChanged(d): the list has been rebuilt for day d (also when d did not change), for
 //    the weekday check marks.
@@ -121,6 +123,8 @@ private:
     void setUpColumns();
     void setUpLook();
     void setUpHistory();
+    // Makes index the current cell without touching the selection, and scrolls to it.
+    void moveFrame(const QModelIndex &index);
 
     WeeklySchedule m_week;
     WeekEditor m_changes{m_week};
@@ -131,4 +135,5 @@ private:
     std::unique_ptr<TableListControl> m_control;
     std::unique_ptr<ScheduleList> m_core;
     bool m_forwardingKey = false;
+    bool m_movingFrame = false;
 };

@@ -16,9 +16,19 @@ namespace {
 // A note is a reminder beside the dates, not a document.
 constexpr int kNoteLength = 200;
 
+// A date is one stop of Tab, as every other field: its year, month and day are reached with
+// the arrow keys (QDateEdit's own Tab would first walk through them).
+class DateField : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 QDateEdit *dateEdit(QWidget *parent, const QDate &date)
 {
-    auto *edit = new QDateEdit(date, parent);
+    auto *edit = new DateField(date, parent);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     return edit;
@@ -67,6 +77,12 @@ CalendarEntryDlg::CalendarEntryDlg(QWidget *parent, const ProgramCalendar &speci
     layout->addLayout(form);
     layout->addWidget(m_fault);
     layout->addWidget(buttons);
+
+    // Tab: the fields from top to bottom, then the buttons.
+    QWidget::setTabOrder(m_first, m_last);
+    QWidget::setTabOrder(m_last, m_program);
+    QWidget::setTabOrder(m_program, m_note);
+    QWidget::setTabOrder(m_note, buttons);
 }
 
 CalendarEntry CalendarEntryDlg::entry() const

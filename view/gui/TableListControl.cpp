@@ -7,6 +7,8 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include <algorithm>
+
 TableListControl::TableListControl(QTableView &view, ScheduleItemModel &model)
     : m_view(view)
     , m_model(model)
@@ -102,8 +104,20 @@ void TableListControl::setCurrentCell(int row, int column)
     const QModelIndex index = m_model.index(row, column);
     if (!index.isValid())
         return;
+    if (moveFrame) {
+        moveFrame(index);
+        return;
+    }
     m_view.selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     m_view.scrollTo(index);
+}
+
+void TableListControl::scrollToRow(int row)
+{
+    const int column = std::max(m_view.currentIndex().column(), 0);
+    const QModelIndex index = m_model.index(row, column);
+    if (index.isValid())
+        m_view.scrollTo(index);
 }
 
 void TableListControl::openCellEditor(int row, int column, const std::string &text)
@@ -132,10 +146,9 @@ void TableListControl::setCellEditorText(const std::string &text)
 {
     if (!m_editor)
         return;
-    // Backspace's result: caret at the end, nothing selected, so the next digit appends.
+    // Backspace's result: the shortened text all selected, so the next digit replaces it.
     m_editor->setText(QString::fromStdString(text));
-    m_editor->end(false);
-    m_editor->setFocus(Qt::OtherFocusReason);
+    m_editor->selectAllAndFocus();
 }
 
 void TableListControl::moveCellEditor(int row, int column)

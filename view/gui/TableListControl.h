@@ -5,6 +5,8 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 
+#include <functional>
+
 class CellEditor;
 class QTableView;
 class ScheduleItemModel;
@@ -19,6 +21,9 @@ public:
     // Where the editor's keys and clicks go.
     void setCore(ScheduleList *core) { m_core = core; }
     CellEditor *editor() const { return m_editor; }
+    // Makes a cell current without changing the selection and scrolls it into view; the
+    // selection model's own move when not set.
+    std::function<void(const QModelIndex &)> moveFrame;
     // The row a selection starts from: set by a click, Ctrl+click or plain arrow key, kept by
     // Shift+click and Shift+arrow (which extend from it). It moves with its row as rows are
     // inserted or deleted above it, and is gone when its row is deleted or the list emptied.
@@ -41,6 +46,7 @@ public:
     int currentRow() const override;
     int currentColumn() const override;
     void setCurrentCell(int row, int column) override;
+    void scrollToRow(int row) override;
     void openCellEditor(int row, int column, const std::string &text) override;
     std::string cellEditorText() const override;
     void setCellEditorText(const std::string &text) override;

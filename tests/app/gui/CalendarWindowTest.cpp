@@ -83,6 +83,40 @@ protected:
 
 } // namespace
 
+TEST_F(CalendarWindow, TabWalksTheEntryDialogsFieldsAndButtonsOnceEach)
+{
+    CalendarDlg *window = open();
+    ASSERT_NE(window, nullptr);
+    QStringList stops;
+    whenEntryDialogOpens([&](CalendarEntryDlg *dialog) {
+        const auto buttons = dialog->findChildren<QPushButton *>();
+        auto name = [&](QWidget *w) {
+            const QList<QPair<QWidget *, QString>> fields{{dialog->firstEdit(), "first"},
+                                                          {dialog->lastEdit(), "last"},
+                                                          {dialog->programBox(), "program"},
+                                                          {dialog->noteEdit(), "note"}};
+            for (const auto &f : fields) {
+                if (w == f.first || f.first->isAncestorOf(w))
+                    return f.second;
+            }
+            auto *button = qobject_cast<QPushButton *>(w);
+            return button ? button->text().remove('&') : QStringLiteral("?");
+        };
+        for (int i = 0; i < 7; ++i) {
+            stops << name(dialog->focusWidget());
+            key(dialog, Qt::Key_Tab);
+        }
+        dialog->reject();
+    });
+    QTest::mouseClick(window->addButton(), Qt::LeftButton);
+    ASSERT_EQ(stops.size(), 7);
+    EXPECT_EQ(stops.mid(0, 4), (QStringList{"first", "last", "program", "note"})) << stops.join(' ').toStdString();
+    QStringList buttons = stops.mid(4, 2);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Cancel", "OK"})) << stops.join(' ').toStdString();
+    EXPECT_EQ(stops.at(6), "first");
+}
+
 TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMainWindowTakesItBack)
 {
     CalendarDlg *window = open();

@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QWindow>
 
 namespace {
@@ -31,6 +32,7 @@ TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
     files.saveAnswers = {week};
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(files.saveAsked, 1);
+    EXPECT_EQ(files.saveStart, FileDialogStart{}) << "the template is open: no folder or name of its own";
     EXPECT_TRUE(QFile::exists(week));
     EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
     EXPECT_FALSE(frame->document()->isModified());
@@ -40,6 +42,8 @@ TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
     // a cancelled Save changes nothing
     frame->dispatch(Cmd::FileSave);
     EXPECT_EQ(files.saveAsked, 2);
+    // in the open file's folder, its name proposed
+    EXPECT_EQ(files.saveStart, (FileDialogStart{QFileInfo(week).absolutePath(), QStringLiteral("Week.mdb")}));
     EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
 
     // New: the template again, "Untitled", asked nothing (nothing changed)
@@ -52,6 +56,8 @@ TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
     // Open: the saved Tuesday is back under the file's name
     files.openAnswers = {{week}};
     QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(files.openStart, (FileDialogStart{QFileInfo(week).absolutePath(), QString()}))
+        << "after New: the last file's folder";
     EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Week.mdb") + kSuffix);
     EXPECT_EQ(frame->view()->shownDay(), 1);
     frame->view()->ShowDay(2);

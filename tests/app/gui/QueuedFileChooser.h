@@ -4,13 +4,14 @@
 
 #include <deque>
 
-// Answers the Open and Save choices from queues (cancelled when a queue is empty) and counts
-// how often each was asked.
+// Answers the Open and Save choices from queues (cancelled when a queue is empty), counts
+// how often each was asked and keeps where the last dialog of each would have started.
 class QueuedFileChooser : public FileChooser {
 public:
-    QStringList chooseFilesToOpen() override
+    QStringList chooseFilesToOpen(const FileDialogStart &start) override
     {
         ++openAsked;
+        openStart = start;
         if (openAnswers.empty())
             return {};
         QStringList a = openAnswers.front();
@@ -18,9 +19,10 @@ public:
         return a;
     }
 
-    QString chooseFileToSave() override
+    QString chooseFileToSave(const FileDialogStart &start) override
     {
         ++saveAsked;
+        saveStart = start;
         if (saveAnswers.empty())
             return {};
         QString a = saveAnswers.front();
@@ -32,4 +34,6 @@ public:
     std::deque<QString> saveAnswers;
     int openAsked = 0;
     int saveAsked = 0;
+    FileDialogStart openStart;
+    FileDialogStart saveStart;
 };

@@ -3,6 +3,7 @@
 #include "view/gui/CTavrinView.h"
 #include "view/ScheduleList.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
@@ -220,6 +221,69 @@ TEST_F(KeyboardTest, TheCurrentCellMovesAndEnterOrSpaceActOnIt)
     EXPECT_EQ(view->horizontalHeader()->font(), view->font());
 }
 
+TEST_F(KeyboardTest, TheFrameAndTheSelectionAreOne)
+{
+    // A day longer than the window: row 1 is out of sight from the last.
+    DaySchedule &monday = view->schedule().day(1);
+    for (int h = 10; h < 24; ++h) {
+        monday.append(event(std::to_string(h) + ":00"));
+        monday.append(event(std::to_string(h) + ":30"));
+    }
+    view->reloadShownDay();
+    const int n = view->shownRowCount();
+    auto selected = [&] {
+        QList<int> rows;
+        for (const QModelIndex &i : view->selectionModel()->selectedRows())
+            rows << i.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    auto inView = [&](int row) {
+        return view->viewport()->rect().intersects(view->visualRect(view->model()->index(row, 2)));
+    };
+
+    // Click row 1, Ctrl+End, Delete: the last row goes, the one framed and in view.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(0, 2));
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(selected(), QList<int>{n - 1});
+    EXPECT_FALSE(inView(0));
+    key(Qt::Key_Delete);
+    ASSERT_EQ(view->shownRowCount(), n - 1);
+    EXPECT_EQ(cell(0, 2), "09:00");
+    EXPECT_EQ(cell(n - 2, 2), "11:00");
+    EXPECT_EQ(view->schedule().day(1).count(), n - 1);
+    EXPECT_EQ(selected(), QList<int>{n - 2}) << "the new last row is selected, framed and in view";
+    EXPECT_EQ(view->currentIndex().row(), n - 2);
+    EXPECT_TRUE(inView(n - 2));
+
+    // Shift extends from where the selection began; a plain move selects its row alone.
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(selected(), QList<int>{0});
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), (QList<int>{0, 1}));
+    key(Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(selected().size(), n - 1);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(selected(), QList<int>{view->currentIndex().row()});
+    key(Qt::Key_Home, Qt::ControlModifier);
+    key(Qt::Key_Down);
+    EXPECT_EQ(selected(), QList<int>{1});
+
+    // Ctrl+arrow moves the frame alone, Ctrl+Space and Ctrl+click toggle rows; Delete takes
+    // what is selected.
+    key(Qt::Key_Down, Qt::ControlModifier);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(selected(), QList<int>{1});
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(selected(), (QList<int>{1, 3}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(0, 2));
+    EXPECT_EQ(selected(), (QList<int>{0, 1, 3}));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(cell(0, 2), "07:00");
+    EXPECT_EQ(cell(1, 2), "10:30");
+    EXPECT_EQ(selected(), QList<int>{0});
+}
+
 TEST_F(CTavrinViewTest, LooksLikeTheScheduleList)
 {
     ASSERT_EQ(view->model()->columnCount(), 10);
@@ -261,12 +325,13 @@ TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "17:066");
     QTest::keyClick(editor, Qt::Key_Backspace);
-    // Backspace leaves the caret at the end with nothing selected: the next digit appends.
+    // Backspace drops the last character and selects what is left: the next digit replaces it.
     EXPECT_EQ(static_cast<QLineEdit *>(editor)->text(), "17:06");
-    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "");
-    EXPECT_EQ(static_cast<QLineEdit *>(editor)->cursorPosition(), 5);
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->selectedText(), "17:06");
+    QTest::keyClick(editor, Qt::Key_9);
+    EXPECT_EQ(static_cast<QLineEdit *>(editor)->text(), "9");
     QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClick(editor, Qt::Key_6);
+    QTest::keyClicks(editor, "17:06");
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(1, 2), "05:06");
