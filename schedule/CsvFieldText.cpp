@@ -1,5 +1,6 @@
 #include "schedule/CsvFieldText.h"
 
+#include "schedule/ControlCharacters.h"
 #include "schedule/CsvRecords.h"
 
 #include <algorithm>
@@ -55,14 +56,21 @@ std::string read(const std::string &field, const std::string &column, std::vecto
         problems.push_back(column + " " + problem);
         return {};
     }
+    if (holdsControlCharacter(field)) {
+        problems.push_back(column + " holds a control character");
+        return {};
+    }
     return !field.empty() && field.front() == kVerbatimMark ? field.substr(1) : field;
 }
 
-std::string joined(const std::vector<std::string> &problems)
+std::string joined(const std::vector<std::string> &problems, std::string_view separator)
 {
     std::string message;
-    for (const std::string &p : problems)
-        message += (message.empty() ? "" : "; ") + p;
+    for (const std::string &p : problems) {
+        if (!message.empty())
+            message += separator;
+        message += p;
+    }
     return message;
 }
 

@@ -23,11 +23,11 @@ std::string verbatim(std::string_view text);
 // are not UTF-8, and NUL bytes, are left out and "COLUMN holds ..." is added to problems.
 std::string written(std::string_view text, const std::string &column, std::vector<std::string> &problems);
 
-// The stored text of a free-text field: the verbatim mark taken off. A field with a NUL byte
-// or bytes that are not UTF-8 adds "COLUMN holds ..." to problems.
+// The stored text of a free-text field: the verbatim mark taken off. A field with a NUL byte,
+// bytes that are not UTF-8 or a control character adds "COLUMN holds ..." to problems.
 std::string read(const std::string &field, const std::string &column, std::vector<std::string> &problems);
 
-// The problems of one row as one message, joined by "; ".
-std::string joined(const std::vector<std::string> &problems);
+// The problems of one row as one message, joined by "; " (or another separator).
+std::string joined(const std::vector<std::string> &problems, std::string_view separator = "; ");
 
 } // namespace CsvFieldText

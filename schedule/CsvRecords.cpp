@@ -1,6 +1,7 @@
 #include "schedule/CsvRecords.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -19,8 +20,9 @@ size_t skipLineBreak(std::string_view text, size_t i)
 
 } // namespace
 
-CsvReader::CsvReader(std::string_view text)
+CsvReader::CsvReader(std::string_view text, size_t maxFields)
     : m_text(text)
+    , m_maxFields(maxFields)
 {
     if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
         m_text.remove_prefix(3);
@@ -59,6 +61,15 @@ bool CsvReader::readQuoted(std::string &field)
     return false;
 }
 
+bool CsvReader::fieldsFull(const CsvRecord &record)
+{
+    if (record.fields.size() < m_maxFields)
+        return false;
+    m_error = {record.line, "more than " + std::to_string(m_maxFields) + " fields on one line"};
+    m_failed = true;
+    return true;
+}
+
 bool CsvReader::next(CsvRecord &record)
 {
     if (m_failed)
@@ -72,6 +83,8 @@ bool CsvReader::next(CsvRecord &record)
     record.line = m_line;
     record.fields.clear();
     for (;;) {
+        if (fieldsFull(record))
+            return false;
         std::string field;
         if (m_text[m_at] == '"') {
             if (!readQuoted(field)) {
@@ -88,6 +101,8 @@ bool CsvReader::next(CsvRecord &record)
             ++m_at;
             if (m_at < m_text.size())
                 continue;
+            if (fieldsFull(record))
+                return false;
             record.fields.emplace_back();
         } else if (m_at < m_text.size()) {
             m_at = skipLineBreak(m_text, m_at);
@@ -167,8 +182,6 @@ std::string withEncodingRepaired(std::string_view text)
         const size_t n = utf8Length(text, i);
         if (n > 0)
             repaired.append(text.substr(i, n));
-        else if (text[i] != '\0')
-            repaired += "\xEF\xBF\xBD";
         i += std::max<size_t>(n, 1);
     }
     return repaired;

@@ -52,6 +52,7 @@ QString LeftOutRows::describe() const
         QStringLiteral("beyond the %1 programs or %2 calendar entries a file may hold")
             .arg(ScheduleFileFormat::kMaxDayPrograms)
             .arg(ScheduleFileFormat::kMaxCalendarEntries),
+        QStringLiteral("with a control character in a text"),
     };
     QStringList lines;
     auto describePlace = [&](const QString &place, const Counts &placeCounts) {

@@ -23,6 +23,7 @@ struct LeftOutRows {
         DateInvalid, // a calendar date that is not YYYY-MM-DD
         LastBeforeFirst,
         TooMany, // beyond the most programs or calendar entries a load takes
+        ControlCharacter, // a field, program name or note holding a control character
         kReasonCount
     };
     using Counts = std::array<int, kReasonCount>;

@@ -19,4 +19,12 @@ public:
 
     // A warning to go on or not: Ok or Cancel.
     virtual Answer askOkCancel(const QString &text, const QString &caption = QString()) = 0;
+
+    // The same with the going-on button named for what it does ("Remove them and save"):
+    // Ok or Cancel.
+    virtual Answer askToConfirm(const QString &text, const QString &caption, const QString &confirmText)
+    {
+        (void)confirmText;
+        return askOkCancel(text, caption);
+    }
 };

@@ -1,29 +1,16 @@
 #include "schedule/NewScheduleFile.h"
 
+#include "schedule/DurableRename.h"
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/SqliteFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <sqlite3.h>
 
 namespace NewScheduleFile {
-
-QString temporaryPathFor(const QString &finalPath)
-{
-    const QFileInfo info(finalPath);
-    QString path;
-    do {
-        path = info.dir().filePath(QStringLiteral(".%1.%2.saving")
-                                       .arg(info.fileName())
-                                       .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-    } while (QFileInfo::exists(path));
-    return path;
-}
 
 StoreOutcome copyTemplate(const QString &templatePath, const QString &path)
 {
@@ -64,12 +51,7 @@ void remove(const QString &path)
 
 StoreOutcome moveIntoPlace(const QString &temporaryPath, const QString &finalPath)
 {
-    if (QFileInfo::exists(finalPath))
-        return StoreOutcome::failure(StoreError::Failed, QStringLiteral("a file of that name appeared meanwhile"));
-    QFile file(temporaryPath);
-    if (!file.rename(finalPath))
-        return StoreOutcome::failure(StoreError::Failed, file.errorString());
-    return {};
+    return durableRename(temporaryPath, finalPath, false);
 }
 
 } // namespace NewScheduleFile

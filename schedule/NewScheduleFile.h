@@ -9,9 +9,6 @@
 // file under the name the operator chose.
 namespace NewScheduleFile {
 
-// A name beside finalPath that no other file uses, for building the new file under.
-QString temporaryPathFor(const QString &finalPath);
-
 // Makes a new file at path as a copy of the template database through SQLite (its pages,
 // not its bytes: a template with a save cut short is rolled back first). A template that is
 // missing, damaged or no schedule database fails as TemplateMissing or TemplateDamaged.
@@ -20,8 +17,8 @@ StoreOutcome copyTemplate(const QString &templatePath, const QString &path);
 // Removes the file at path and the journal SQLite may have left beside it.
 void remove(const QString &path);
 
-// Gives the complete file at temporaryPath the name finalPath; fails when something lies
-// there already.
+// Gives the complete file at temporaryPath the name finalPath, durably; fails when something
+// lies there already.
 StoreOutcome moveIntoPlace(const QString &temporaryPath, const QString &finalPath);
 
 } // namespace NewScheduleFile

@@ -1,5 +1,7 @@
 #include "schedule/ProgramCalendar.h"
 
+#include "schedule/ControlCharacters.h"
+
 #include "schedule/ScheduleFileFormat.h"
 
 #include <algorithm>
@@ -62,6 +64,8 @@ std::optional<ProgramCalendarFault> checkProgramName(const ProgramCalendar &spec
         return ProgramCalendarFault::TooManyPrograms;
     if (name.trimmed().isEmpty())
         return ProgramCalendarFault::EmptyName;
+    if (holdsControlCharacter(name))
+        return ProgramCalendarFault::ControlCharacter;
     const DayProgram *same = special.programNamed(name);
     if (same && same->day != renamedDay)
         return ProgramCalendarFault::NameTaken;
@@ -76,6 +80,8 @@ std::optional<ProgramCalendarFault> checkCalendarEntry(const ProgramCalendar &sp
         return ProgramCalendarFault::LastBeforeFirst;
     if (!special.program(entry.program))
         return ProgramCalendarFault::NoSuchProgram;
+    if (holdsControlCharacter(entry.note))
+        return ProgramCalendarFault::ControlCharacter;
     if (special.calendar.size() > size_t(ScheduleFileFormat::kMaxCalendarEntries))
         return ProgramCalendarFault::TooManyCalendarEntries;
     return std::nullopt;

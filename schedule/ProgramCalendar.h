@@ -69,6 +69,7 @@ enum class ProgramCalendarFault {
     InvalidDate,
     TooManyPrograms, // a file keeps no more than it can load again
     TooManyCalendarEntries,
+    ControlCharacter, // in a program's name or a calendar entry's note
 };
 
 // The checks every editor of programs and calendar entries makes before a change. A new program

@@ -1,5 +1,6 @@
 #include "schedule/ProgramCalendarTables.h"
 
+#include "schedule/ControlCharacters.h"
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/SqliteRows.h"
@@ -140,6 +141,10 @@ StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
             leftOut.add(place, LeftOutRows::FieldTooLong);
             continue;
         }
+        if (holdsControlCharacter(name)) {
+            leftOut.add(place, LeftOutRows::ControlCharacter);
+            continue;
+        }
         const QString shownName = QString::fromStdString(name);
         if (shownName.trimmed().isEmpty()) {
             leftOut.add(place, LeftOutRows::NameEmpty);
@@ -163,12 +168,12 @@ StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDay
 {
     // Entries of no program share one place, however many numbers they name.
     const QString nowhere = QStringLiteral("Program entries");
-    Statement select(db, selectAll(entriesTable()));
+    SqliteRows::RowScan select(db, selectAll(entriesTable()));
     if (!select)
         return StoreOutcome::fromDatabase(db);
     std::map<int, std::vector<bool>> filled;
     int step;
-    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    while ((step = select.step()) == SQLITE_ROW) {
         sqlite3_int64 number = 0;
         if (!SqliteRows::wholeNumber(select.get(), 0, number)) {
             leftOut.add(nowhere, LeftOutRows::ProgramNumberBad);
@@ -187,6 +192,8 @@ StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDay
         if (const auto reason = SqliteRows::takeEntry(select.get(), 1, days[program->day], filled[program->day]))
             leftOut.add(programPlace(program->name), *reason);
     }
+    for (int n = 0; n < select.tooLong(); ++n)
+        leftOut.add(nowhere, LeftOutRows::FieldTooLong);
     return step == SQLITE_DONE ? StoreOutcome() : StoreOutcome::fromDatabase(db);
 }
 
@@ -213,6 +220,8 @@ StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
             reason = LeftOutRows::NoSuchProgram;
         else if (note.size() > size_t(ScheduleFileFormat::kMaxFieldBytes))
             reason = LeftOutRows::FieldTooLong;
+        else if (holdsControlCharacter(note))
+            reason = LeftOutRows::ControlCharacter;
         else if (special.calendar.size() == size_t(ScheduleFileFormat::kMaxCalendarEntries))
             reason = LeftOutRows::TooMany;
         if (reason != LeftOutRows::kReasonCount) {

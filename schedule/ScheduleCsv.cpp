@@ -1,6 +1,7 @@
 #include "schedule/ScheduleCsv.h"
 
 #include "schedule/CalendarCsv.h"
+#include "schedule/ControlCharacters.h"
 #include "schedule/CsvFieldText.h"
 #include "schedule/CsvRecords.h"
 #include "schedule/ScheduleFileFormat.h"
@@ -185,30 +186,39 @@ std::string scheduleCsv(const WeeklySchedule &week, int onlyDay)
 namespace {
 
 // Reads the header into fieldOf (column -> field index; the program column -1 when absent);
-// false after listing what is wrong.
+// false after adding one error for the first thing wrong with it. However long a header is,
+// it gives one message: it is the line every row is read by.
 bool readHeader(const CsvRecord &header, std::array<int, kColumnCount + 1> &fieldOf,
                 std::vector<ScheduleCsvError> &errors)
 {
-    const size_t errorsBefore = errors.size();
     fieldOf.fill(-1);
     for (size_t f = 0; f < header.fields.size(); ++f) {
         const std::string name = lowerTrimmed(header.fields[f]);
         const auto known = std::find(kScheduleCsvColumns.begin(), kScheduleCsvColumns.end(), name);
         if (known == kScheduleCsvColumns.end() && name != kScheduleCsvProgramColumn) {
-            errors.push_back({header.line, "unknown column " + quoted(header.fields[f])});
-            continue;
+            errors.push_back({header.line,
+                              "header: unknown column " + quoted(header.fields[f]) + " (field " + std::to_string(f + 1)
+                                  + "); nothing read"});
+            return false;
         }
         int &slot = fieldOf[known == kScheduleCsvColumns.end() ? size_t(kProgram)
                                                                : size_t(known - kScheduleCsvColumns.begin())];
-        if (slot >= 0)
-            errors.push_back({header.line, "column " + quoted(name) + " given twice"});
+        if (slot >= 0) {
+            errors.push_back({header.line, "header: column " + quoted(name) + " given twice; nothing read"});
+            return false;
+        }
         slot = int(f);
     }
+    std::vector<std::string> missing;
     for (int c = 0; c < kColumnCount; ++c) {
         if (fieldOf[c] < 0)
-            errors.push_back({header.line, "column " + quoted(kScheduleCsvColumns[c]) + " missing"});
+            missing.push_back(quoted(kScheduleCsvColumns[c]));
     }
-    return errors.size() == errorsBefore;
+    if (!missing.empty()) {
+        errors.push_back({header.line, "header: " + CsvFieldText::joined(missing, ", ") + " missing; nothing read"});
+        return false;
+    }
+    return true;
 }
 
 // The stored text of an entry field, or the problems that keep it out.
@@ -216,6 +226,10 @@ std::string storedField(int column, const std::string &text, std::vector<std::st
 {
     if (const std::string problem = textEncodingProblem(text); !problem.empty()) {
         problems.push_back(kScheduleCsvColumns[column] + " " + problem);
+        return {};
+    }
+    if (holdsControlCharacter(text)) {
+        problems.push_back(kScheduleCsvColumns[column] + " holds a control character");
         return {};
     }
     if (!text.empty() && text.front() == kVerbatimMark)
@@ -277,7 +291,9 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
     }
     const size_t errorsBefore = errors.size();
     const auto full = [&] { return errors.size() - errorsBefore >= kScheduleCsvErrorLimit; };
-    CsvReader reader(text);
+    // A row of the schedule has eleven fields at most, a calendar row four.
+    constexpr size_t kMaxFields = 64;
+    CsvReader reader(text, kMaxFields);
     CsvRecord header;
     if (!reader.next(header)) {
         errors.push_back(reader.failed() ? ScheduleCsvError{reader.error().line, reader.error().message}

@@ -1,8 +1,10 @@
 #include "schedule/ScheduleFiles.h"
 
+#include "schedule/DurableRename.h"
 #include "schedule/Messages.h"
 #include "schedule/NewScheduleFile.h"
 #include "schedule/TemplateDirectory.h"
+#include "schedule/UnfinishedSaves.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -33,6 +35,8 @@ StoreOutcome asTemplate(StoreOutcome outcome)
     case StoreError::Damaged:
     case StoreError::NotSchedule:
     case StoreError::NewerVersion:
+    case StoreError::AccessDatabase:
+    case StoreError::HasTriggers:
         outcome.error = StoreError::TemplateDamaged;
         break;
     default:
@@ -80,7 +84,8 @@ void ScheduleFiles::showMonday()
 
 StoreOutcome ScheduleFiles::failed(const StoreOutcome &outcome, const QString &text)
 {
-    if (outcome.error != StoreError::Cancelled)
+    // A refusal the operator may answer (triggers in the file) is the caller's to put.
+    if (outcome.error != StoreError::Cancelled && outcome.error != StoreError::HasTriggers)
         m_messages.show(text, QString(), Messages::Icon::Error);
     return outcome;
 }
@@ -134,8 +139,10 @@ StoreOutcome ScheduleFiles::Open(const QStringList &paths)
     return result;
 }
 
-// Into an existing schedule file: its previous content first goes to NAME.bak.
-StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
+// Into an existing schedule file: its previous content goes to NAME.bak, but only once the
+// new week is committed; until then it waits under a temporary name, so a failed save leaves
+// the old backup as it was.
+StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target, bool removeTriggers)
 {
     const QString path = target.path();
     const QString notSaved =
@@ -143,10 +150,15 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target)
     StoreOutcome outcome = m_store.RegisterDataSource(target.directory, target.fileName);
     if (!outcome)
         return failed(outcome, notSaved + causeText(outcome, path));
-    outcome = m_store.BackUpTo(path + kBackupSuffix);
+    const QString keeping = UnfinishedSaves::temporaryPathFor(path, UnfinishedSaves::Kind::Backup);
+    outcome = m_store.BackUpTo(keeping);
     if (outcome)
-        outcome = m_store.SaveAllDays(m_week);
+        outcome = m_store.SaveAllDays(m_week, removeTriggers);
+    // The week is in the file: a backup that cannot take its name leaves the older one.
+    if (outcome && !durableRename(keeping, path + kBackupSuffix, true))
+        NewScheduleFile::remove(keeping);
     if (!outcome) {
+        NewScheduleFile::remove(keeping);
         return failed(outcome,
                       QCoreApplication::translate(
                           "ScheduleFiles", "The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
@@ -162,7 +174,7 @@ StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
     const QString notCreated =
         QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved; \"%1\" was not created.\n\n")
             .arg(shown(path));
-    const QString building = NewScheduleFile::temporaryPathFor(path);
+    const QString building = UnfinishedSaves::temporaryPathFor(path);
     StoreOutcome outcome = NewScheduleFile::copyTemplate(templatePath(), building);
     if (!outcome) {
         const bool aboutTemplate = outcome.error == StoreError::TemplateMissing
@@ -173,6 +185,8 @@ StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
     outcome = m_store.RegisterDataSource(buildingLocation.directory, buildingLocation.fileName);
     if (outcome)
         outcome = m_store.SaveAllDays(m_week);
+    if (outcome.error == StoreError::HasTriggers) // they came with the template
+        outcome = asTemplate(outcome);
     if (outcome)
         outcome = NewScheduleFile::moveIntoPlace(building, path);
     if (!outcome) {
@@ -183,9 +197,17 @@ StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
     return outcome;
 }
 
-StoreOutcome ScheduleFiles::Save(const QString &path)
+StoreOutcome ScheduleFiles::Save(const QString &path, bool removeTriggers)
 {
     const DatabaseLocation target = DatabaseLocation::fromPath(path);
+    // Asked before anything else, so that the answer does not come after other questions.
+    if (!removeTriggers && QFileInfo::exists(target.path())) {
+        if (const StoreOutcome::Schema found = ScheduleStore::triggersAndViews(target.path()); !found.empty()) {
+            StoreOutcome refused = StoreOutcome::failure(StoreError::HasTriggers);
+            refused.schema = found;
+            return refused;
+        }
+    }
     if (!m_leftOut.empty()) {
         const QString text = QStringLiteral("%1 rows of the file loaded last could not be shown and will not be kept "
                                             "in \"%2\":\n%3\n\nSave anyway?")
@@ -196,11 +218,12 @@ StoreOutcome ScheduleFiles::Save(const QString &path)
     }
 
     const DatabaseLocation before = m_store.registeredLocation();
-    StoreOutcome outcome = QFileInfo::exists(target.path()) ? saveInto(target) : saveAsNew(target);
+    StoreOutcome outcome = QFileInfo::exists(target.path()) ? saveInto(target, removeTriggers) : saveAsNew(target);
     if (!outcome) {
         m_store.restoreRegistration(before);
         return outcome;
     }
+    UnfinishedSaves::removeStale(target.path());
     m_leftOut = {};
     m_location = target;
     m_title = target.fileName;

@@ -57,17 +57,24 @@ public:
     StoreOutcome Open(const QString &path) { return Open(QStringList{path}); }
 
     // Writes the whole week into path. An existing schedule database keeps its previous
-    // content as path + ".bak" and has its contents replaced in one transaction. A new file
-    // is made from the template under a temporary name beside it and takes the chosen name
-    // only once the week in it is committed. The title becomes the file name. A file there
-    // that is not a schedule database is left alone.
-    StoreOutcome Save(const QString &path);
+    // content as path + ".bak" (replacing the older backup only once the new week is
+    // committed) and has its contents replaced in one transaction. A new file is made from
+    // the template under a temporary name beside it and takes the chosen name only once the
+    // week in it is committed. The title becomes the file name. A file there that is not a
+    // schedule database is left alone. Leftovers of earlier saves of path cut short are
+    // removed after a success (see UnfinishedSaves).
+    //
+    // A file holding triggers or views is refused with HasTriggers, naming them in the
+    // outcome's schema, before anything is asked or written and without a message: the
+    // caller asks the operator, and saves again with removeTriggers to drop them in the same
+    // transaction as the week.
+    StoreOutcome Save(const QString &path, bool removeTriggers = false);
 
     ScheduleStore &store() { return m_store; }
 
 private:
     StoreOutcome openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate);
-    StoreOutcome saveInto(const DatabaseLocation &target);
+    StoreOutcome saveInto(const DatabaseLocation &target, bool removeTriggers);
     StoreOutcome saveAsNew(const DatabaseLocation &target);
     StoreOutcome failed(const StoreOutcome &outcome, const QString &text);
     void showMonday();

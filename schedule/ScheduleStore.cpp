@@ -1,9 +1,11 @@
 #include "schedule/ScheduleStore.h"
 
+#include "schedule/AccessDatabaseHeader.h"
 #include "schedule/ProgramCalendarTables.h"
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/SqliteFile.h"
 #include "schedule/SqliteRows.h"
+#include "schedule/TriggersAndViews.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "schedule/WeekTables.h"
@@ -21,9 +23,25 @@ SqliteFile openChecked(const QString &path, StoreOutcome &outcome)
     outcome = file.open(path, SqliteFile::Mode::Existing);
     if (outcome)
         outcome = ScheduleDatabase::check(file.get());
+    if (outcome.error == StoreError::NotSchedule && isAccessDatabase(path))
+        outcome = StoreOutcome::failure(StoreError::AccessDatabase);
     if (!outcome)
         file.close();
     return file;
+}
+
+// Refuses to write into a file that holds triggers or views unless told to remove them (in
+// the caller's transaction, so they go with the write or not at all).
+StoreOutcome clearTriggers(sqlite3 *db, bool remove)
+{
+    StoreOutcome::Schema found = TriggersAndViews::find(db);
+    if (found.empty())
+        return {};
+    if (remove)
+        return TriggersAndViews::remove(db);
+    StoreOutcome refused = StoreOutcome::failure(StoreError::HasTriggers);
+    refused.schema = found;
+    return refused;
 }
 
 } // namespace
@@ -100,14 +118,16 @@ StoreOutcome ScheduleStore::ClearAllTables()
     SqliteFile file = openChecked(path, outcome);
     if (outcome) {
         outcome = SqliteRows::inTransaction(file.get(), [&]() {
-            StoreOutcome cleared = WeekTables::clear(file.get());
+            StoreOutcome cleared = clearTriggers(file.get(), false);
+            if (cleared)
+                cleared = WeekTables::clear(file.get());
             return cleared ? ProgramCalendarTables::clear(file.get()) : cleared;
         });
     }
     return finish(outcome, path);
 }
 
-StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week)
+StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week, bool removeTriggers)
 {
     if (!isRegistered())
         return finish(StoreOutcome::failure(StoreError::NotRegistered), QString());
@@ -118,7 +138,9 @@ StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week)
         // An older file gets the tables of the programs and the calendar, and its new version,
         // in the same transaction as the week: a failed save leaves it as old as it was.
         outcome = SqliteRows::inTransaction(file.get(), [&]() {
-            StoreOutcome written = ProgramCalendarTables::upgrade(file.get());
+            StoreOutcome written = clearTriggers(file.get(), removeTriggers);
+            if (written)
+                written = ProgramCalendarTables::upgrade(file.get());
             if (written)
                 written = WeekTables::write(file.get(), week);
             if (written)
@@ -127,6 +149,13 @@ StoreOutcome ScheduleStore::SaveAllDays(const WeeklySchedule &week)
         });
     }
     return finish(outcome, path);
+}
+
+StoreOutcome::Schema ScheduleStore::triggersAndViews(const QString &path)
+{
+    StoreOutcome outcome;
+    SqliteFile file = openChecked(path, outcome);
+    return outcome ? TriggersAndViews::find(file.get()) : StoreOutcome::Schema();
 }
 
 StoreOutcome ScheduleStore::BackUpTo(const QString &path)

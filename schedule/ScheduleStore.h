@@ -49,14 +49,20 @@ public:
     // every table was read.
     StoreOutcome LoadAllDays(WeeklySchedule &week);
 
-    // Empties every table, all or none.
+    // Empties every table, all or none. A file holding triggers or views is refused
+    // (HasTriggers) and left as it is.
     StoreOutcome ClearAllTables();
 
     // Replaces every table's rows with the week's entries (IDs 1..count in position order),
     // programs and calendar, in one transaction with every value bound as a parameter; a
     // file of an older version gets the tables it lacks and this program's version in it.
+    // A file holding triggers or views is refused (HasTriggers, naming them in the outcome's
+    // schema) unless removeTriggers, which drops them in the same transaction.
     // On failure nothing in the file changes.
-    StoreOutcome SaveAllDays(const WeeklySchedule &week);
+    StoreOutcome SaveAllDays(const WeeklySchedule &week, bool removeTriggers = false);
+
+    // The triggers and views of the schedule file at path; none when it cannot be read.
+    static StoreOutcome::Schema triggersAndViews(const QString &path);
 
     // Copies the registered file, as it is committed, to path through SQLite's backup API.
     StoreOutcome BackUpTo(const QString &path);

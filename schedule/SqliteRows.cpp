@@ -1,5 +1,6 @@
 #include "schedule/SqliteRows.h"
 
+#include "schedule/ControlCharacters.h"
 #include "schedule/ScheduleFileFormat.h"
 
 #include <charconv>
@@ -12,6 +13,29 @@ Statement::Statement(sqlite3 *db, const std::string &sql)
     if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &m_statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
+    }
+}
+
+RowScan::RowScan(sqlite3 *db, const std::string &select)
+    : m_statement(db, select + " LIMIT -1 OFFSET ?")
+{
+    if (m_statement)
+        sqlite3_bind_int64(m_statement.get(), 1, 0);
+}
+
+int RowScan::step()
+{
+    for (;;) {
+        const int code = sqlite3_step(m_statement.get());
+        if (code == SQLITE_ROW)
+            ++m_seen;
+        if (code != SQLITE_TOOBIG)
+            return code;
+        // The same query from the row after: the rows an OFFSET skips are never read out.
+        ++m_tooLong;
+        ++m_seen;
+        sqlite3_reset(m_statement.get());
+        sqlite3_bind_int64(m_statement.get(), 1, m_seen);
     }
 }
 
@@ -73,6 +97,10 @@ std::optional<LeftOutRows::Reason> takeEntry(sqlite3_stmt *row, int idColumn, Da
         entry.field(f) = columnText(row, idColumn + 1 + f);
         if (entry.field(f).size() > size_t(ScheduleFileFormat::kMaxFieldBytes))
             return LeftOutRows::FieldTooLong;
+    }
+    for (int f = 0; f < ScheduleEntry::kFieldCount; ++f) {
+        if (holdsControlCharacter(entry.field(f)))
+            return LeftOutRows::ControlCharacter;
     }
     day.setEntry(int(id), entry);
     day.setCount(std::max(day.count(), int(id)));

@@ -29,6 +29,26 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
+// The rows of one SELECT without ORDER BY, in the order the table gives them, passing over a
+// row that holds a value longer than SQLite hands over (its length limit; such a value
+// otherwise ends the whole read with "string or blob too big") instead of ending there.
+class RowScan {
+public:
+    RowScan(sqlite3 *db, const std::string &select);
+
+    explicit operator bool() const { return bool(m_statement); }
+    sqlite3_stmt *get() const { return m_statement.get(); }
+    // SQLITE_ROW with the row in get(), SQLITE_DONE at the end, or the error that ended it.
+    int step();
+    // The rows passed over so far.
+    int tooLong() const { return m_tooLong; }
+
+private:
+    Statement m_statement;
+    sqlite3_int64 m_seen = 0;
+    int m_tooLong = 0;
+};
+
 // A name as SQL quotes an identifier.
 std::string quoted(const std::string &name);
 

@@ -93,6 +93,20 @@ QString causeText(const StoreOutcome &outcome, const QString &path)
     case StoreError::BackupFailed:
         text = QCoreApplication::translate("StoreOutcome", "The backup of %1 could not be made.").arg(file);
         break;
+    case StoreError::AccessDatabase:
+        text = QCoreApplication::translate(
+                   "StoreOutcome",
+                   "%1 is a Microsoft Access database, as the original Windows program kept its schedules; this "
+                   "program does not read such files. To bring its week over, Upload it from the device that "
+                   "holds it and save it here.")
+                   .arg(file);
+        break;
+    case StoreError::HasTriggers:
+        text = QCoreApplication::translate("StoreOutcome",
+                                           "%1 holds triggers or views (%2), which a schedule file never has and "
+                                           "which a save would run; nothing was written into it.")
+                   .arg(file, outcome.schema.names().join(QStringLiteral(", ")));
+        break;
     case StoreError::Failed:
         text = QCoreApplication::translate("StoreOutcome", "The schedule database %1 failed.").arg(file);
         break;

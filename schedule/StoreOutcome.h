@@ -3,6 +3,7 @@
 #include "schedule/LeftOutRows.h"
 
 #include <QString>
+#include <QStringList>
 
 struct sqlite3;
 
@@ -21,6 +22,8 @@ enum class StoreError {
     TemplateMissing, // the template a new file is made from is not there
     TemplateDamaged, // ... or is not a sound schedule file
     BackupFailed, // the previous content could not be kept beside the file
+    AccessDatabase, // an Access database (Jet or ACE), as the original Windows program kept
+    HasTriggers, // the file holds triggers or views, which a save would run; nothing written
     Failed, // any other database error
     Cancelled, // the operator said no
 };
@@ -28,13 +31,22 @@ enum class StoreError {
 // The outcome of a store or file command: the error, the database's own text for it, and
 // for a load the rows that could not be shown.
 struct StoreOutcome {
+    // What a file holds beyond its tables (HasTriggers), by name.
+    struct Schema {
+        QStringList triggers;
+        QStringList views;
+        bool empty() const { return triggers.isEmpty() && views.isEmpty(); }
+        QStringList names() const { return triggers + views; }
+    };
+
     StoreError error = StoreError::None;
     QString detail;
     LeftOutRows leftOut;
+    Schema schema;
 
     explicit operator bool() const { return error == StoreError::None; }
 
-    static StoreOutcome failure(StoreError error, const QString &detail = QString()) { return {error, detail, {}}; }
+    static StoreOutcome failure(StoreError error, const QString &detail = QString()) { return {error, detail, {}, {}}; }
     // The last error on db, sorted by SQLite's code.
     static StoreOutcome fromDatabase(sqlite3 *db);
     static StoreOutcome fromCode(int code, const QString &detail);

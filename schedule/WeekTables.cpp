@@ -54,19 +54,21 @@ StoreOutcome read(sqlite3 *db, Days &days, LeftOutRows &leftOut)
             return StoreOutcome::failure(StoreError::NotSchedule,
                                          QStringLiteral("the table %1 is missing or has fewer than nine columns")
                                              .arg(QString::fromStdString(table(d))));
-        Statement select(db, "SELECT " + joined(columns) + " FROM " + quoted(table(d)));
+        SqliteRows::RowScan select(db, "SELECT " + joined(columns) + " FROM " + quoted(table(d)));
         if (!select)
             return StoreOutcome::fromDatabase(db);
 
         DaySchedule &day = days[d - 1];
         std::vector<bool> filled;
         int step;
-        while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+        while ((step = select.step()) == SQLITE_ROW) {
             if (const auto reason = SqliteRows::takeEntry(select.get(), 0, day, filled))
                 leftOut.add(d, *reason);
         }
         if (step != SQLITE_DONE)
             return StoreOutcome::fromDatabase(db);
+        for (int n = 0; n < select.tooLong(); ++n)
+            leftOut.add(d, LeftOutRows::FieldTooLong);
     }
     return {};
 }

@@ -328,6 +328,30 @@
         <source>Bring Device Up to Date</source>
         <translation>Poner el equipo al día</translation>
     </message>
+    <message>
+        <source>An unfinished save of %1 was found: open it?</source>
+        <translation>Se encontró un guardado sin terminar de %1: ¿abrirlo?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds triggers or views (%2). A schedule file never has them, and saving into the file would run them.
+
+Remove them and save?</source>
+        <translation>&quot;%1&quot; contiene disparadores o vistas (%2). Un archivo de horario nunca los tiene, y guardar en el archivo los ejecutaría.
+
+¿Quitarlos y guardar?</translation>
+    </message>
+    <message>
+        <source>Remove them and save</source>
+        <translation>Quitarlos y guardar</translation>
+    </message>
+    <message>
+        <source>A day program&apos;s name cannot hold control characters (such as tabs or line breaks).</source>
+        <translation>El nombre de un programa del día no puede contener caracteres de control (como tabulaciones o saltos de línea).</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -563,6 +587,10 @@
     <message>
         <source>These dates cannot be given to that program.</source>
         <translation>Estas fechas no se pueden dar a ese programa.</translation>
+    </message>
+    <message>
+        <source>The note cannot hold control characters (such as tabs or line breaks).</source>
+        <translation>La nota no puede contener caracteres de control (como tabulaciones o saltos de línea).</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1355,14 @@ Calendario</translation>
     <message>
         <source>Cancelled.</source>
         <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>%1 is a Microsoft Access database, as the original Windows program kept its schedules; this program does not read such files. To bring its week over, Upload it from the device that holds it and save it here.</source>
+        <translation>%1 es una base de datos de Microsoft Access, como las que guardaba el programa original de Windows; este programa no lee esos archivos. Para traer su semana, recíbala (Recibir) desde el equipo que la tiene y guárdela aquí.</translation>
+    </message>
+    <message>
+        <source>%1 holds triggers or views (%2), which a schedule file never has and which a save would run; nothing was written into it.</source>
+        <translation>%1 contiene disparadores o vistas (%2), que un archivo de horario nunca tiene y que un guardado ejecutaría; no se escribió nada en él.</translation>
     </message>
 </context>
 <context>

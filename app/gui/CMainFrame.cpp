@@ -251,7 +251,10 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::FileNew, [this] { onFileNew(); });
     m_handlers.insert(Cmd::BringDeviceUpToDate, [this] { onBringDeviceUpToDate(); });
     m_handlers.insert(Cmd::FileOpen, [this] { onFileOpen(); });
-    m_handlers.insert(Cmd::FileSave, [this] { onFileSave(); });
+    m_handlers.insert(Cmd::FileSave, [this] {
+        if (onFileSave())
+            offerUnfinishedSaves(m_scheduleFiles->location().directory);
+    });
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
     m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });
     m_handlers.insert(Cmd::FilePrintPreview, [this] { onFilePrintPreview(); });

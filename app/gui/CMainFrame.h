@@ -98,6 +98,9 @@ private:
 
     // Asks to save unsaved changes; false when the operator cancels (or the Save is cancelled).
     bool saveModified();
+    // Saves that were cut short in folder, whose schedule file is not there: offers
+    // each until the operator opens one.
+    void offerUnfinishedSaves(const QString &folder);
 
     // handlers
     void onFileNew();

@@ -15,12 +15,14 @@
 #include "device/UnsentEntries.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/UnfinishedSaves.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/PrinterSetup.h"
 #include "ui/gui/SchedulePrinter.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -102,6 +104,20 @@ void CMainFrame::onFileOpen()
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
     documentReplaced();
+    offerUnfinishedSaves(m_scheduleFiles->location().directory);
+}
+
+void CMainFrame::offerUnfinishedSaves(const QString &folder)
+{
+    for (const UnfinishedSaves::Leftover &leftover : UnfinishedSaves::orphaned(folder)) {
+        const QString text = tr("An unfinished save of %1 was found: open it?").arg(leftover.scheduleName);
+        if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Open")) != Messages::Answer::Ok)
+            continue;
+        // Under its temporary name, which the title shows; Save then asks where it goes.
+        if (m_scheduleFiles->Open(leftover.path))
+            documentReplaced();
+        return;
+    }
 }
 
 bool CMainFrame::onFileSave()
@@ -110,7 +126,17 @@ bool CMainFrame::onFileSave()
     if (path.isEmpty())
         return false;
     m_view->StoreList();
-    if (!m_scheduleFiles->Save(path))
+    StoreOutcome outcome = m_scheduleFiles->Save(path);
+    if (outcome.error == StoreError::HasTriggers) {
+        const QString text =
+            tr("\"%1\" holds triggers or views (%2). A schedule file never has them, and saving "
+               "into the file would run them.\n\nRemove them and save?")
+                .arg(QDir::toNativeSeparators(path), outcome.schema.names().join(QStringLiteral(", ")));
+        if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Remove them and save")) != Messages::Answer::Ok)
+            return false;
+        outcome = m_scheduleFiles->Save(path, true);
+    }
+    if (!outcome)
         return false;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
     fileCommandDone();

@@ -25,6 +25,8 @@ QString faultText(ProgramCalendarFault fault, const QString &name)
         return CMainFrame::tr("There is already a day program named \"%1\".").arg(name.trimmed());
     case ProgramCalendarFault::NoBellsIsFixed:
         return CMainFrame::tr("\"%1\" cannot be renamed or deleted.").arg(ProgramCalendar::kNoBellsName);
+    case ProgramCalendarFault::ControlCharacter:
+        return CMainFrame::tr("A day program's name cannot hold control characters (such as tabs or line breaks).");
     case ProgramCalendarFault::TooManyPrograms:
         return CMainFrame::tr("A schedule file holds at most %1 day programs.")
             .arg(ScheduleFileFormat::kMaxDayPrograms);

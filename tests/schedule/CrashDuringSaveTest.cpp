@@ -5,6 +5,7 @@
 
 #include "schedule/ScheduleFiles.h"
 #include "schedule/ScheduleStore.h"
+#include "schedule/UnfinishedSaves.h"
 #include "support/RecordingMessages.h"
 
 #include <QDir>
@@ -95,6 +96,9 @@ TEST(CrashDuringSave, EveryKillPointLeavesTheOldOrTheNewWeekAndASaveWorksAfter)
             ScheduleFiles files(loaded, messages, programDir);
             if (target == NewFile && !QFileInfo::exists(path)) {
                 EXPECT_TRUE(killed);
+                // what the kill left under a temporary name is offered, not removed
+                for (const UnfinishedSaves::Leftover &leftover : UnfinishedSaves::orphaned(programDir))
+                    EXPECT_EQ(leftover.scheduleName, "week.mdb");
             } else if (target == Template) {
                 ASSERT_TRUE(files.New()) << messages.shown.join('\n').toStdString();
                 EXPECT_TRUE(sameWeek(loaded, oldWeek) || sameWeek(loaded, newWeek));
@@ -108,6 +112,10 @@ TEST(CrashDuringSave, EveryKillPointLeavesTheOldOrTheNewWeekAndASaveWorksAfter)
             const QString next = target == Template ? programDir + "/after.mdb" : path;
             EXPECT_TRUE(files.Save(next)) << messages.shown.join('\n').toStdString();
             EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+            // and takes away what the cut-short save left beside it
+            if (next == path) {
+                EXPECT_EQ(QDir(programDir).entryList({"*saving*"}, QDir::Files | QDir::Hidden), QStringList());
+            }
             if (!killed)
                 break;
             if (HasFailure())

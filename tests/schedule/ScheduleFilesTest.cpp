@@ -232,7 +232,9 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
     // a schedule file that refuses the write midway stays byte for byte as it was
     scheduleWithMonday("locked.mdb", 30);
     runSql(file("locked.mdb"),
-           {"CREATE TRIGGER refuse BEFORE INSERT ON Monday BEGIN SELECT RAISE(FAIL, 'locked'); END"});
+           {"DROP TABLE Monday",
+            "CREATE TABLE Monday (ID INTEGER, Time TEXT, MelodyVoice TEXT, Selection TEXT, AC "
+            "TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT, CONSTRAINT locked CHECK (ID < 0))"});
     const QByteArray lockedBytes = fileBytes(file("locked.mdb"));
     messages.shown.clear();
     EXPECT_FALSE(files.Save(file("locked.mdb")));

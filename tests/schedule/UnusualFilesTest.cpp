@@ -2,8 +2,10 @@
 // and the cause each refusal names.
 #include "ScheduleFileSupport.h"
 
+#include "schedule/ProgramCalendar.h"
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/UnfinishedSaves.h"
 #include "support/RecordingMessages.h"
 
 #include <QDir>
@@ -63,13 +65,16 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
         QFile::remove(file);
     }
 
-    // a field far longer than any schedule field: its row only, counted (not a crash)
-    const QString big = withRows(
-        "big.mdb",
-        {row.arg("Friday", "1"), row.arg("Friday", "2"), "UPDATE Friday SET AC = hex(zeroblob(524000)) WHERE ID = 2"});
+    // fields far longer than any schedule field, under and over SQLite's 1 MB a value: their
+    // rows only, counted (not a crash, and the file still opens)
+    const QString big = withRows("big.mdb",
+                                 {row.arg("Friday", "1"), row.arg("Friday", "2"), row.arg("Friday", "3"),
+                                  row.arg("Friday", "4"), "UPDATE Friday SET AC = hex(zeroblob(460000)) WHERE ID = 2",
+                                  "UPDATE Friday SET CH2 = hex(zeroblob(600000)) WHERE ID = 3",
+                                  "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4"});
     StoreOutcome outcome = files.Open(big);
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 1);
+    ASSERT_TRUE(outcome) << messages.shown.join('\n').toStdString();
+    EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 3);
     EXPECT_EQ(week.day(5).count(), 1);
 
     // the first Save after such a load asks; Cancel writes nothing, OK saves and asks no more
@@ -84,6 +89,123 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
     EXPECT_EQ(messages.asked.size(), 2);
     EXPECT_EQ(queryRows(big, "SELECT count(*) FROM Friday"), QStringList{"1"});
     EXPECT_EQ(queryRows(big + ".bak", "SELECT count(*) FROM Friday"), QStringList{"1"});
+}
+
+TEST_F(UnusualFilesTest, TextsWithControlCharactersAreLeftOutWhereverTheyAre)
+{
+    const QString file =
+        withRows("control.mdb",
+                 {"INSERT INTO Monday VALUES(1,'           07:05','Melody' || char(27) || '[2J',0,'ON',1,0,0,0)",
+                  "INSERT INTO Monday VALUES(2,'           07:10','Voice',1,'ON',1,0,0,0)",
+                  "INSERT INTO DayPrograms VALUES(9, 'Exam' || char(27) || ']0;x', 1)",
+                  "INSERT INTO DayPrograms VALUES(10, 'Sports', 2)",
+                  "INSERT INTO DayPrograms VALUES(11, 'Fair' || char(194, 155), 3)",
+                  "INSERT INTO Calendar VALUES(1, '2030-05-06', '2030-05-06', 10, 'bell' || char(7))",
+                  "INSERT INTO Calendar VALUES(2, '2030-05-07', '2030-05-07', 10, 'plain')"});
+    const StoreOutcome outcome = files.Open(file);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome.leftOut.counts[0][LeftOutRows::ControlCharacter], 1);
+    EXPECT_EQ(outcome.leftOut.at("Day programs", LeftOutRows::ControlCharacter), 2);
+    EXPECT_EQ(outcome.leftOut.at("Calendar", LeftOutRows::ControlCharacter), 1);
+    EXPECT_EQ(week.day(1).entry(2).MelodyVoice, "Voice");
+    ASSERT_EQ(week.programCalendar().programs.size(), 2u); // "No bells" and "Sports"
+    EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
+    EXPECT_TRUE(messages.shown.back().contains("control character")) << messages.shown.back().toStdString();
+
+    // and the editors refuse them
+    ProgramCalendar special = week.programCalendar();
+    EXPECT_EQ(checkProgramName(special, "Exam\tday"), ProgramCalendarFault::ControlCharacter);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(2030, 1, 2), QDate(2030, 1, 2), 10, "a\nb"}),
+              ProgramCalendarFault::ControlCharacter);
+}
+
+TEST_F(UnusualFilesTest, TriggersAndViewsAreReadButNoSaveRunsThem)
+{
+    const QString file = withRows(
+        "triggers.mdb",
+        {"INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)", "CREATE TABLE Mine (x TEXT)",
+         "CREATE TRIGGER wipe AFTER INSERT ON Sunday BEGIN DELETE FROM Monday; INSERT INTO Mine VALUES('ran'); END",
+         "CREATE VIEW peek AS SELECT * FROM Monday"});
+    ASSERT_TRUE(files.Open(file));
+    EXPECT_EQ(week.day(1).count(), 1);
+    week.day(7).append(week.day(1).entry(1));
+    messages.shown.clear();
+    const QByteArray before = fileBytes(file);
+
+    // refused before anything is asked or written, naming them, without a message of its own
+    StoreOutcome refused = files.Save(file);
+    EXPECT_EQ(refused.error, StoreError::HasTriggers);
+    EXPECT_EQ(refused.schema.triggers, QStringList{"wipe"});
+    EXPECT_EQ(refused.schema.views, QStringList{"peek"});
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(fileBytes(file), before);
+    EXPECT_FALSE(QFileInfo::exists(file + ".bak"));
+    EXPECT_TRUE(causeText(refused, file).contains("wipe, peek")) << causeText(refused, file).toStdString();
+
+    // removed in the save's own transaction: the week is written as it is, and nothing ran
+    ASSERT_TRUE(files.Save(file, true)) << messages.shown.join('\n').toStdString();
+    EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Monday"), QStringList{"1"});
+    EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Sunday"), QStringList{"1"});
+    EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Mine"), QStringList{"0"});
+    EXPECT_EQ(queryRows(file, "SELECT count(*) FROM sqlite_master WHERE type IN ('trigger', 'view')"),
+              QStringList{"0"});
+    EXPECT_TRUE(files.Save(file));
+}
+
+TEST_F(UnusualFilesTest, AFailedSaveKeepsTheOldBackupAndLeavesNoTemporaryFile)
+{
+    const QString file =
+        withRows("week.mdb", {"INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)"});
+    ASSERT_TRUE(files.Open(file));
+    ASSERT_TRUE(files.Save(file));
+    const QByteArray backup = fileBytes(file + ".bak");
+    // a foreign file's constraint refuses the week the save writes
+    runSql(file,
+           {"DROP TABLE Tuesday",
+            "CREATE TABLE Tuesday (ID INTEGER, Time TEXT, MelodyVoice TEXT CHECK (MelodyVoice <> 'Voice'), "
+            "Selection TEXT, AC TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT)"});
+    ScheduleEntry voice = week.day(1).entry(1);
+    voice.MelodyVoice = "Voice";
+    week.day(2).append(voice);
+    EXPECT_FALSE(files.Save(file));
+    EXPECT_EQ(fileBytes(file + ".bak"), backup);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*saving*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_F(UnusualFilesTest, AnAccessDatabaseIsNamedWithTheWayToBringItsWeekOver)
+{
+    for (const char *format : {"Standard Jet DB", "Standard ACE DB"}) {
+        QFile mdb(path("old.mdb"));
+        ASSERT_TRUE(mdb.open(QIODevice::WriteOnly));
+        mdb.write(QByteArray("\x00\x01\x00\x00", 4) + format + QByteArray(2048, '\0'));
+        mdb.close();
+        messages.shown.clear();
+        EXPECT_EQ(files.Open(path("old.mdb")).error, StoreError::AccessDatabase);
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].contains("Access database")) << messages.shown[0].toStdString();
+        EXPECT_TRUE(messages.shown[0].contains("Upload it from the device")) << messages.shown[0].toStdString();
+    }
+}
+
+TEST_F(UnusualFilesTest, LeftoversOfCutShortSavesAreOfferedOrRemovedByTheirExactName)
+{
+    const QStringList names = {".week.mdb.0123abcd.saving",     ".week.mdb.0123abcd.saving-journal",
+                               ".week.mdb.89abcdef.bak-saving", ".week.mdb.notes.saving",
+                               ".new.mdb.0123abcd.saving",      "week.mdb.0123abcd.saving"};
+    for (const QString &name : names) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    auto found = UnfinishedSaves::orphaned(dir.path());
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].scheduleName, "new.mdb");
+    EXPECT_EQ(found[1].scheduleName, "week.mdb");
+    EXPECT_EQ(found[1].path, path(".week.mdb.0123abcd.saving"));
+
+    ASSERT_TRUE(files.Save(path("week.mdb")));
+    EXPECT_EQ(QDir(dir.path()).entryList({"*saving*"}, QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".new.mdb.0123abcd.saving", ".week.mdb.notes.saving", "week.mdb.0123abcd.saving"}));
+    EXPECT_EQ(UnfinishedSaves::orphaned(dir.path()).size(), 1u);
 }
 
 TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)

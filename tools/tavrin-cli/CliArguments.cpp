@@ -65,6 +65,9 @@ bool parseClockSetting(const QString &text, ClockSetting &setting, QString &prob
     return true;
 }
 
+// Dates are written YYYY-MM-DD, four digits of year.
+const QDate kLastDate(9999, 12, 31);
+
 // "YYYY-MM-DD", a date of the calendar.
 QDate dateFromText(const QString &text)
 {
@@ -118,6 +121,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -127,13 +131,13 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         parser.addOption(dayOption);
         break;
     case CliVerb::Import:
-        parser.addOption(toOption);
+        parser.addOptions({toOption, removeTriggersOption});
         break;
     case CliVerb::Download:
         parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption, journalOption});
         break;
     case CliVerb::Upload:
-        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption});
+        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption, removeTriggersOption});
         break;
     case CliVerb::Clock:
         parser.addOptions({portOption, setOption, nowOption, journalOption});
@@ -231,11 +235,21 @@ CliParseResult parseCliArguments(const QStringList &arguments)
                     verbText, QStringLiteral("--days wants a count from 1 to 366, not \"%1\"").arg(value(countOption)));
         }
     }
+    if (command.verb == CliVerb::Plan || command.verb == CliVerb::Sync) {
+        // The dates looked at: the week ahead always, and plan's --days.
+        const int span = command.verb == CliVerb::Plan ? std::max(command.count, 7) : 7;
+        if (command.from.addDays(span - 1) > kLastDate)
+            return usageError(verbText,
+                              QStringLiteral("the dates from %1 reach past %2, the last date this program "
+                                             "knows")
+                                  .arg(command.from.toString(Qt::ISODate), kLastDate.toString(Qt::ISODate)));
+    }
 
     if (command.verb == CliVerb::Import || command.verb == CliVerb::Upload) {
         command.to = value(toOption);
         if (command.to.isEmpty())
             return usageError(verbText, QStringLiteral("no schedule file to write given (--to FILE)"));
+        command.removeTriggers = parser.isSet(removeTriggersOption);
     }
 
     if (command.verb == CliVerb::Show || command.verb == CliVerb::Image) {

@@ -25,6 +25,7 @@ struct CliCommand {
     CliVerb verb = CliVerb::Show;
     QString file; // show, image, download, compare, plan, sync: the schedule file; import: the CSV ("-" = stdin)
     QString to; // import, upload: the schedule file written
+    bool removeTriggers = false; // import, upload --remove-triggers: drop the triggers and views of `to`
     // download, upload, clock, compare, sync; journal --port: only this port; plan --port: whether
     // that device is ready for the day after the first date
     QString port;

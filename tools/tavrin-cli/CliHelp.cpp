@@ -29,7 +29,7 @@ QString cliOverviewHelp()
                "\n"
                "Commands:\n"
                "  show FILE [--day DAY]                               the schedule file as CSV\n"
-               "  import CSV --to FILE                                a CSV into a schedule file\n"
+               "  import CSV --to FILE [--remove-triggers]            a CSV into a schedule file\n"
                "  download FILE --port NAME (--days LIST|--all|--clear)  send weekdays to the device\n"
                "  upload --port NAME --to FILE [--days LIST|--all]    read weekdays from the device\n"
                "  clock --port NAME [--set \"DAY HH:MM:SS\"|--now]      read or set the device's clock\n"
@@ -78,8 +78,11 @@ QString cliHelp(const QString &verb)
                            "without an event.\n"
                            "Every bad row is reported with its line number (reading stops after 50), and then FILE\n"
                            "is not touched. A CSV larger than 4 MB is refused.\n"
+                           "A FILE holding SQLite triggers or views (a schedule file never has them, and writing\n"
+                           "would run them) is not written into unless --remove-triggers is given.\n"
                            "\n"
-                           "  --to FILE   the schedule file to write\n");
+                           "  --to FILE           the schedule file to write\n"
+                           "  --remove-triggers   remove FILE's triggers and views as the week is written\n");
     } else if (verb == QLatin1String("download")) {
         text = QStringLiteral("Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
                               "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
@@ -102,7 +105,9 @@ QString cliHelp(const QString &verb)
                               "  --port NAME   the serial port\n"
                               "  --to FILE     the schedule file to write\n"
                               "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-                              "  --all         every weekday\n");
+                              "  --all         every weekday\n"
+                              "  --remove-triggers  remove FILE's SQLite triggers and views as the week is written\n"
+                              "                (without it, a FILE holding any is not written into)\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("clock")) {
         text = QStringLiteral(

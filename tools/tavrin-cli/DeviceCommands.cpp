@@ -228,7 +228,8 @@ int runUpload(const CliCommand &command)
     QString error;
     const bool exists = QFileInfo::exists(command.to);
     if (!(exists ? loadScheduleFile(command.to, *week, error) : loadTemplate(*week, error))
-        || !canWriteScheduleFile(command.to, error)) {
+        || !canWriteScheduleFile(command.to, error)
+        || !triggersAllowWriting(command.to, command.removeTriggers, error)) {
         sayError(error);
         return kExitFailure;
     }
@@ -256,7 +257,7 @@ int runUpload(const CliCommand &command)
         sayError(QStringLiteral("no weekday received; %1 not written").arg(command.to));
         return kExitFailure;
     }
-    if (!saveScheduleFile(command.to, *week, error)) {
+    if (!saveScheduleFile(command.to, *week, error, command.removeTriggers)) {
         sayError(error);
         return kExitFailure;
     }

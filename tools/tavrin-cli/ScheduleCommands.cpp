@@ -114,7 +114,7 @@ int runImport(const CliCommand &command)
         return kExitFailure;
     }
 
-    if (!saveScheduleFile(command.to, *week, error)) {
+    if (!saveScheduleFile(command.to, *week, error, command.removeTriggers)) {
         sayError(error);
         return kExitFailure;
     }

@@ -39,7 +39,11 @@ bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error)
     return true;
 }
 
-bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error)
+namespace {
+const QString kRemoveTriggersHint = QStringLiteral(" Give --remove-triggers to remove them and write.");
+}
+
+bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error, bool removeTriggers)
 {
     // Save works on the week it was given and shows Monday afterwards; a copy keeps the
     // caller's week as it was.
@@ -47,11 +51,28 @@ bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &
     toSave.copyFrom(week);
     CliMessages messages;
     ScheduleFiles files(toSave, messages);
-    if (!files.Save(path)) {
+    const StoreOutcome outcome = files.Save(path, removeTriggers);
+    if (outcome.error == StoreError::HasTriggers) {
+        error = causeText(outcome, path) + kRemoveTriggersHint;
+        return false;
+    }
+    if (!outcome) {
         error = path + QStringLiteral(": ") + failure(messages, files);
         return false;
     }
     return true;
+}
+
+bool triggersAllowWriting(const QString &path, bool removeTriggers, QString &error)
+{
+    if (removeTriggers || !QFileInfo::exists(path))
+        return true;
+    StoreOutcome refused = StoreOutcome::failure(StoreError::HasTriggers);
+    refused.schema = ScheduleStore::triggersAndViews(path);
+    if (refused.schema.empty())
+        return true;
+    error = causeText(refused, path) + kRemoveTriggersHint;
+    return false;
 }
 
 bool loadTemplate(WeeklySchedule &week, QString &error)

@@ -13,6 +13,10 @@ class WeeklySchedule;
 bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error);
 // The file's week, or nothing after its error has been told on standard error.
 std::unique_ptr<WeeklySchedule> loadScheduleOrSay(const QString &path);
-bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error);
+// A file holding triggers or views is written into only with removeTriggers, which drops them.
+bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error, bool removeTriggers = false);
+// Whether a save into path would be refused for the triggers or views it holds (checked before
+// a device is read, so its week is not read in vain); error says so.
+bool triggersAllowWriting(const QString &path, bool removeTriggers, QString &error);
 // The template's week, what a schedule file made by saving nothing would hold.
 bool loadTemplate(WeeklySchedule &week, QString &error);

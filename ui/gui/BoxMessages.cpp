@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QMessageBox::Icon boxIcon(Messages::Icon icon)
@@ -54,4 +55,13 @@ Messages::Answer BoxMessages::askOkCancel(const QString &text, const QString &ca
                     QMessageBox::Ok | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+Messages::Answer BoxMessages::askToConfirm(const QString &text, const QString &caption, const QString &confirmText)
+{
+    QMessageBox box(QMessageBox::Warning, captionOrApplicationName(caption), text, QMessageBox::Cancel, m_parent);
+    QPushButton *confirm = box.addButton(confirmText, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == confirm ? Answer::Ok : Answer::Cancel;
 }

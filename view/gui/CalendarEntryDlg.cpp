@@ -114,6 +114,8 @@ QString CalendarEntryDlg::faultText(ProgramCalendarFault fault)
         return tr("Both dates must be dates of the calendar.");
     case ProgramCalendarFault::NoSuchProgram:
         return tr("The program of these dates no longer exists. Choose another program.");
+    case ProgramCalendarFault::ControlCharacter:
+        return tr("The note cannot hold control characters (such as tabs or line breaks).");
     case ProgramCalendarFault::TooManyCalendarEntries:
         return tr("A schedule file holds at most %1 calendar entries.").arg(ScheduleFileFormat::kMaxCalendarEntries);
     default:

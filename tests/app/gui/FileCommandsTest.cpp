@@ -1,14 +1,35 @@
 #include "app/CommandIds.h"
 #include "app/gui/CTavrinApp.h"
 #include "FrameFixture.h"
+#include "schedule/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstdlib>
 #include <QWindow>
+
+#include <sqlite3.h>
 
 namespace {
 const QString kSuffix = QStringLiteral(" -   Tavrin (Program Timer)");
+
+// The one number a statement gives (or runs it), on a connection of the test's own.
+int sqlNumber(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    int number = -1;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_exec(
+        db, sql,
+        [](void *out, int, char **values, char **) {
+            *static_cast<int *>(out) = values[0] ? std::atoi(values[0]) : -1;
+            return 0;
+        },
+        &number, nullptr);
+    sqlite3_close(db);
+    return number;
 }
+} // namespace
 
 class FileCommands : public FrameFixture {
 protected:
@@ -196,4 +217,42 @@ TEST_F(FileCommands, CtrlSWithTheEditorOpenSavesTheTypedTime)
     ASSERT_EQ(frame->view()->schedule().day(2).count(), 1);
     EXPECT_EQ(frame->view()->schedule().day(2).entry(1).Time, "           07:30");
     EXPECT_EQ(frame->view()->schedule().day(2).entry(1).MelodyVoice, "Melody");
+}
+
+TEST_F(FileCommands, ATriggerInTheFileIsRemovedOnlyWhenTheOperatorSaysSo)
+{
+    const QString week = dir.filePath(QStringLiteral("week.mdb"));
+    files.saveAnswers = {week};
+    frame->dispatch(Cmd::FileSave);
+    sqlNumber(week, "CREATE TRIGGER wipe AFTER INSERT ON Sunday BEGIN DELETE FROM Monday; END");
+    const char *triggers = "SELECT count(*) FROM sqlite_master WHERE type = 'trigger'";
+
+    // Cancel: nothing written; "Remove them and save": gone with the save
+    messages.answers = {Messages::Answer::Cancel};
+    files.saveAnswers = {week};
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(messages.asked.size(), 1);
+    EXPECT_TRUE(messages.asked[0].contains("holds triggers or views (wipe)")) << messages.asked[0].toStdString();
+    EXPECT_EQ(sqlNumber(week, triggers), 1);
+    messages.answers = {Messages::Answer::Ok};
+    files.saveAnswers = {week};
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(sqlNumber(week, triggers), 0);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
+}
+
+TEST_F(FileCommands, OpenInAFolderWithAnUnfinishedSaveOffersIt)
+{
+    const QString week = dir.filePath(QStringLiteral("week.mdb"));
+    files.saveAnswers = {week};
+    frame->dispatch(Cmd::FileSave);
+    // a save of lost.mdb cut short before its rename
+    ASSERT_TRUE(QFile::copy(week, dir.filePath(QStringLiteral(".lost.mdb.0123abcd.saving"))));
+    messages.answers = {Messages::Answer::Ok};
+    files.openAnswers = {{week}};
+    frame->dispatch(Cmd::FileOpen);
+    EXPECT_EQ(messages.asked, QStringList{QStringLiteral("An unfinished save of lost.mdb was found: open it?")});
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")),
+              QStringLiteral(".lost.mdb.0123abcd.saving") + kSuffix);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral(".lost.mdb.0123abcd.saving"))));
 }
