@@ -24,6 +24,17 @@ bool DayBoxTransfer::isChecked(int box) const
     return box >= 1 && box <= m_boxCount && m_checked[size_t(box)];
 }
 
+bool DayBoxTransfer::readyToStart() const
+{
+    if (m_finished || !m_boxesEnabled)
+        return false;
+    for (int box = 1; box <= m_boxCount; ++box) {
+        if (m_checked[size_t(box)])
+            return true;
+    }
+    return false;
+}
+
 bool DayBoxTransfer::anyWeekdayChecked() const
 {
     for (int day = kMonday; day <= kSunday; ++day) {

@@ -25,6 +25,8 @@ public:
     void portLost();
 
     bool isChecked(int box) const;
+    // "Send"/"Receive" would start a transfer now: a box is ticked and none has started.
+    bool readyToStart() const;
     bool isIdle() const { return m_idle; }
     bool isFinished() const { return m_finished; }
 

@@ -33,6 +33,8 @@ struct TransferOutcome {
     char refusedCode = 0;
     // Upload: the weekday a line error left as it was.
     int day = 0;
+    // Upload, Completed: the weekdays whose image failed the line check and were not taken.
+    std::vector<int> lineErrorDays;
     // Upload: the weekdays that came back and were stored, in order. Download: the weekdays
     // sent, in order, the last one perhaps unanswered when the exchange failed.
     std::vector<int> weekdays;
@@ -46,3 +48,13 @@ struct TransferOutcome {
     ClockReplyFault clockFault = ClockReplyFault::NotAClockReply;
     QByteArray reply;
 };
+
+// Download: the weekdays the device took. Every weekday sent when the exchange completed;
+// otherwise all but the last one sent, which the device refused or did not answer.
+inline std::vector<int> acceptedWeekdays(const TransferOutcome &outcome)
+{
+    std::vector<int> accepted = outcome.weekdays;
+    if (outcome.end != TransferEnd::Completed && !accepted.empty())
+        accepted.pop_back();
+    return accepted;
+}

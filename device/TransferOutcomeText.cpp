@@ -1,5 +1,8 @@
 #include "device/TransferOutcomeText.h"
 
+#include "device/WeekdayText.h"
+#include "schedule/Weekday.h"
+
 #include <QCoreApplication>
 
 QString transferOutcomeText(const TransferOutcome &outcome)
@@ -28,8 +31,40 @@ QString transferOutcomeText(const TransferOutcome &outcome)
     return {};
 }
 
+QString transferOutcomeDetail(const TransferOutcome &outcome)
+{
+    if (outcome.end == TransferEnd::Completed && !outcome.lineErrorDays.empty())
+        return QCoreApplication::translate("TransferOutcome", "Not taken (Line Error): %1.")
+            .arg(weekdayListText(outcome.lineErrorDays));
+    if (outcome.end == TransferEnd::Refused && outcome.refusedCode != 0) {
+        const int day = dayForDayCode(outcome.refusedCode);
+        // ALL Clear sends under codes, not weekdays.
+        if (outcome.allClear || day == 0)
+            return QCoreApplication::translate("TransferOutcome",
+                                               "The device refused the blank image under code %1: it keeps what "
+                                               "it held there, and the codes after it were not cleared.")
+                .arg(QLatin1Char(outcome.refusedCode));
+        return QCoreApplication::translate("TransferOutcome",
+                                           "The device refused %1: it keeps the schedule it held for that "
+                                           "weekday, and the weekdays after it were not sent.")
+            .arg(weekdayText(day));
+    }
+    return {};
+}
+
 OutcomeMessage transferOutcomeMessage(const TransferOutcome &outcome)
 {
-    const bool news = outcome.end == TransferEnd::Completed && outcome.exchange != TransferExchange::Clock;
-    return {transferOutcomeText(outcome), news ? QStringLiteral("Tavrin") : QString(), news};
+    OutcomeMessage message;
+    message.text = transferOutcomeText(outcome);
+    const QString detail = transferOutcomeDetail(outcome);
+    if (!message.text.isEmpty() && !detail.isEmpty())
+        message.text += QStringLiteral("\n\n") + detail;
+    if (outcome.end == TransferEnd::Completed && outcome.exchange != TransferExchange::Clock) {
+        message.caption = QStringLiteral("Tavrin");
+        message.icon = detail.isEmpty() ? OutcomeMessage::Icon::Information : OutcomeMessage::Icon::Warning;
+    } else if (outcome.end == TransferEnd::Refused) {
+        message.caption = QCoreApplication::translate("TransferOutcome", "Refused by the device");
+        message.icon = OutcomeMessage::Icon::Warning;
+    }
+    return message;
 }

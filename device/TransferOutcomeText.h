@@ -9,11 +9,17 @@
 // nothing (Cancel, a clock read or set, which show in the window itself).
 QString transferOutcomeText(const TransferOutcome &outcome);
 
-// The message box that tells it: a whole transfer done is news under the program's name, the
-// rest plain under the application's title (empty caption).
+// What the message box adds below that text, as its own paragraph: which weekdays an Upload
+// did not take, which weekday the device refused and what that means. Empty when nothing.
+QString transferOutcomeDetail(const TransferOutcome &outcome);
+
+// The message box that tells it: a whole transfer done is news under the program's name; one
+// done with weekdays left out warns; the rest is plain under the application's title (empty
+// caption), a refusal under a caption of its own.
 struct OutcomeMessage {
+    enum class Icon { None, Information, Warning };
     QString text;
     QString caption;
-    bool information = false;
+    Icon icon = Icon::None;
 };
 OutcomeMessage transferOutcomeMessage(const TransferOutcome &outcome);

@@ -50,6 +50,10 @@ TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySch
     TransferRecord record;
     record.end = outcome.end;
     record.weekdays = outcome.weekdays;
+    // An Upload that took no weekday at all, every one failing the line check, failed.
+    if (outcome.exchange == TransferExchange::Upload && outcome.end == TransferEnd::Completed
+        && outcome.weekdays.empty() && !outcome.lineErrorDays.empty())
+        record.end = TransferEnd::LineError;
     if (outcome.exchange == TransferExchange::Upload) {
         record.kind = JournalKind::Upload;
     } else if (outcome.allClear) {

@@ -22,6 +22,7 @@ TransferOutcome UploadSession::outcome(TransferEnd end) const
     o.exchange = TransferExchange::Upload;
     o.end = end;
     o.weekdays = m_stored;
+    o.lineErrorDays = m_lineErrors;
     if (end == TransferEnd::LineError)
         o.day = m_day;
     return o;
@@ -80,10 +81,12 @@ void UploadSession::storeReply()
     // corrupted one: a shifted image could pass the consistency test.
     const auto *image = reinterpret_cast<const uint8_t *>(m_reply.constData());
     const bool whole = size_t(m_reply.size()) == DayImage::kSize;
-    if (!whole || storeWeekdayImage(m_week, m_day, image, DayImage::kSize) == WeekdayStoreResult::LineError)
+    if (!whole || storeWeekdayImage(m_week, m_day, image, DayImage::kSize) == WeekdayStoreResult::LineError) {
+        m_lineErrors.push_back(m_day);
         m_host.reportOutcome(outcome(TransferEnd::LineError), {});
-    else
+    } else {
         keepStored(image);
+    }
 }
 
 void UploadSession::keepStored(const uint8_t *image)

@@ -47,5 +47,6 @@ private:
     bool m_replyComplete = false;
     int m_day = 0;
     std::vector<int> m_stored;
+    std::vector<int> m_lineErrors; // weekdays whose image failed the line check, in order
     WeekImages *m_images = nullptr;
 };

@@ -191,12 +191,6 @@
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
-        <source>The device will not get these entries:
-</source>
-        <translation>El equipo no recibirá estas entradas:
-</translation>
-    </message>
-    <message>
         <source>Download</source>
         <translation>Enviar</translation>
     </message>
@@ -1062,6 +1056,21 @@ Calendario</translation>
     </message>
 </context>
 <context>
+    <name>DownloadWarnings</name>
+    <message>
+        <source>The device will not get these entries:</source>
+        <translation>El equipo no recibirá estas entradas:</translation>
+    </message>
+    <message>
+        <source>These entries share a minute: the device keeps each minute as one event.</source>
+        <translation>Estas entradas comparten un minuto: el equipo guarda cada minuto como un solo evento.</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries %3</source>
+        <translation>%1 %2: entradas %3</translation>
+    </message>
+</context>
+<context>
     <name>ListColumns</name>
     <message>
         <source>ID</source>
@@ -1485,6 +1494,53 @@ Calendario</translation>
     <message>
         <source>Serial Port Open Fail</source>
         <translation>No se pudo abrir el puerto serie</translation>
+    </message>
+    <message>
+        <source>Not taken (Line Error): %1.</source>
+        <translation>No tomados (Error de línea): %1.</translation>
+    </message>
+    <message>
+        <source>The device refused the blank image under code %1: it keeps what it held there, and the codes after it were not cleared.</source>
+        <translation>El equipo rechazó la imagen en blanco con el código %1: conserva lo que tenía ahí, y los códigos siguientes no se borraron.</translation>
+    </message>
+    <message>
+        <source>The device refused %1: it keeps the schedule it held for that weekday, and the weekdays after it were not sent.</source>
+        <translation>El equipo rechazó el %1: conserva el horario que tenía para ese día, y los días siguientes no se enviaron.</translation>
+    </message>
+    <message>
+        <source>Refused by the device</source>
+        <translation>Rechazado por el equipo</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
     </message>
 </context>
 </TS>

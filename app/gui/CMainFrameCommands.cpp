@@ -6,13 +6,13 @@
 #include "app/gui/CTavrinDoc.h"
 #include "app/gui/SerialPortDlg.h"
 #include "app/Settings.h"
+#include "device/DownloadWarnings.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
 #include "device/gui/CUploadDlg.h"
 #include "device/gui/DeviceHistoryDlg.h"
 #include "device/PortName.h"
 #include "device/TransferRecorder.h"
-#include "device/UnsentEntries.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/UnfinishedSaves.h"
@@ -216,14 +216,11 @@ void CMainFrame::onTimeSetting()
 void CMainFrame::onDownload()
 {
     m_view->StoreList();
-    // Before anything is sent: the entries the device's images cannot carry.
-    QStringList unsent;
-    for (const UnsentWeekdayEntry &u : weekEntriesNotEncoded(m_view->schedule()))
-        unsent << QString::fromStdString(describeUnsent(u));
-    if (!unsent.isEmpty()) {
-        m_messages.show(tr("The device will not get these entries:\n") + unsent.join(QLatin1Char('\n')), tr("Download"),
-                        Messages::Icon::Warning);
-    }
+    // Before anything is sent: the entries the device's images cannot carry, and those that
+    // share a minute and reach it as one event.
+    const QStringList warnings = downloadWarningTexts(downloadWarnings(m_view->schedule(), {1, 2, 3, 4, 5, 6, 7}));
+    if (!warnings.isEmpty())
+        m_messages.show(warnings.join(QStringLiteral("\n\n")), tr("Download"), Messages::Icon::Warning);
     CDownloadDlg dialog(this, m_view->schedule(), portName());
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,
@@ -264,11 +261,15 @@ void CMainFrame::takeKeyboardBackAfter(QDialog &dialog)
 
 void CMainFrame::onSerialPort()
 {
-    SerialPortDlg dialog(m_settings.serialPort(), this, portName());
+    // The dialog starts from the port in use, the command line's too; the choice is kept for
+    // later runs and holds for this one at once.
+    SerialPortDlg dialog(m_portOverride.isEmpty() ? m_settings.serialPort() : m_portOverride, this, portName());
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_settings.setSerialPort(dialog.portName());
     m_settings.sync();
+    m_portOverride.clear();
+    readDeviceHoldings();
 }
 
 void CMainFrame::onDeviceHistory()

@@ -6,20 +6,26 @@
 #include "device/gui/CUploadDlg.h"
 #include "device/WeekComparison.h"
 #include "device/WeekdayStore.h"
+#include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
+
+#include <QStatusBar>
 
 #include <memory>
 
 void CMainFrame::onCompareWithDevice()
 {
     m_view->StoreList();
+    // Device History names the file both the reading and a send were made with.
+    const QString file = m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path();
     WeekImages deviceImages;
     {
         auto scratch = std::make_unique<WeeklySchedule>();
         CUploadDlg reading(this, *scratch, portName());
         reading.setWindowTitle(tr("Compare with Device"));
+        reading.setScheduleFile(file);
         reading.session().keepImages(&deviceImages);
         reading.journalAs(JournalKind::Comparison);
         takeKeyboardBackAfter(reading);
@@ -39,6 +45,9 @@ void CMainFrame::onCompareWithDevice()
 
     if (comparison.choice() == CCompareDlg::Choice::SendDiffering) {
         CDownloadDlg sending(this, m_view->schedule(), portName());
+        sending.setScheduleFile(file);
+        connect(&sending, &TransferDialog::journalWarning, this,
+                [this](const QString &line) { statusBar()->showMessage(line); });
         // Ticked as the operator's hand would tick them, so Weekly follows when all seven are.
         for (int day : differing)
             sending.box(day)->click();

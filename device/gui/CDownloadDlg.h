@@ -27,6 +27,8 @@ public:
     void preselect(const std::vector<int> &days);
 
 protected:
+    TransferExchange exchange() const override { return TransferExchange::Download; }
+    bool readyToStart() const override { return m_session.readyToStart(); }
     void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
     void actionClicked() override { m_session.send(); }
     void cancelClicked() override { m_session.cancel(); }

@@ -75,7 +75,10 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
     layout->addWidget(m_offsetLine);
     layout->addWidget(m_summerTimeLine);
 
-    connect(m_receive, &QPushButton::clicked, this, [this] { m_session.receive(); });
+    connect(m_receive, &QPushButton::clicked, this, [this] {
+        if (portReady())
+            m_session.receive();
+    });
     connect(m_send, &QPushButton::clicked, this, [this] { send(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_nowButton, &QPushButton::clicked, this, [this] { fillInNow(); });
@@ -90,6 +93,15 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
         const QString text = portOpenFailText(m_comm.openFailure(), m_comm.portName());
         QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });
     }
+}
+
+bool CTimeSettingDlg::portReady()
+{
+    // A port that did not open carries nothing: try it once more, and say at once why not.
+    if (m_comm.OpenIfClosed(this))
+        return true;
+    openDeviceMessage(this, portOpenFailText(m_comm.openFailure(), m_comm.portName()));
+    return false;
 }
 
 CTimeSettingDlg::~CTimeSettingDlg()
@@ -107,6 +119,10 @@ void CTimeSettingDlg::send()
     record.weekdays = {dayForAutoSetupPosition(m_weekday->currentIndex())};
     record.clockOffsetSeconds = m_offsetSeen;
     m_clockSet = record;
+    if (!portReady()) {
+        journalClockSet(TransferEnd::PortFailed);
+        return;
+    }
     m_session.send(m_weekday->currentIndex(), t.hour(), t.minute(), t.second());
 }
 

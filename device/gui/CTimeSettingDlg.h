@@ -24,6 +24,7 @@ class QTimeEdit;
 // when it could not leave, a message says so and the dialog stays);
 // "Receive" asks the device and shows its answer whenever it comes, with a line saying how far
 // the device's clock is from this computer's; "Now" fills in this computer's weekday and time.
+// On a port that did not open, "Send" and "Receive" try it again and say at once why it fails.
 // A line warns when this computer's zone changes its offset soon. `portName`: the serial
 // port; empty means the platform's first one. `now` gives the computer's date and time (the
 // weekday selected on opening and the time shown); by default the system clock.
@@ -58,6 +59,8 @@ signals:
 
 private:
     void send();
+    // The port is open, or the operator has been told it is not.
+    bool portReady();
     void selectWeekday(int position);
     void setTimeOfDay(const ClockTime &time);
     void showOffset(const TransferOutcome &reading);

@@ -24,6 +24,8 @@ public:
     UploadSession &session() { return m_session; }
 
 protected:
+    TransferExchange exchange() const override { return TransferExchange::Upload; }
+    bool readyToStart() const override { return m_session.readyToStart(); }
     void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
     void actionClicked() override { m_session.receive(); }
     void cancelClicked() override { m_session.cancel(); }

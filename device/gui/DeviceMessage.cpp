@@ -6,14 +6,16 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption, bool information,
+QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption, OutcomeMessage::Icon icon,
                                std::function<void()> onClosed)
 {
     auto *box = new QMessageBox(parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption);
     box->setText(text);
-    box->setIcon(information ? QMessageBox::Information : QMessageBox::NoIcon);
+    box->setIcon(icon == OutcomeMessage::Icon::Information   ? QMessageBox::Information
+                     : icon == OutcomeMessage::Icon::Warning ? QMessageBox::Warning
+                                                             : QMessageBox::NoIcon);
     box->setStandardButtons(QMessageBox::Ok);
     if (onClosed)
         QObject::connect(box, &QDialog::finished, parent, [onClosed = std::move(onClosed)] { onClosed(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/TransferOutcomeText.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,7 +13,8 @@ class QWidget;
 // at once, so the dialog's timers and port go on and no handler is entered twice. onClosed
 // runs when the operator closes it. An empty caption gives the application's title.
 QMessageBox *openDeviceMessage(QWidget *parent, const QString &text, const QString &caption = QString(),
-                               bool information = false, std::function<void()> onClosed = {});
+                               OutcomeMessage::Icon icon = OutcomeMessage::Icon::None,
+                               std::function<void()> onClosed = {});
 
 // "Serial Port Open Fail", with the port's own reason (which names the port), and for a port
 // this user may not open, how to join its group.

@@ -47,7 +47,7 @@ TransferDialog::TransferDialog(QWidget *parent, const QString &caption, const QS
     m_action = new QPushButton(actionText, this);
     m_action->setDefault(true);
     m_cancel = new QPushButton(tr("Cancel"), this);
-    connect(m_action, &QPushButton::clicked, this, [this] { actionClicked(); });
+    connect(m_action, &QPushButton::clicked, this, [this] { actionPressed(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_action);
@@ -85,9 +85,29 @@ void TransferDialog::openPort()
 {
     if (m_comm.OpenIfClosed(this))
         return;
-    // Shown once the dialog is up; the dialog stays, and the first exchange then times out.
-    const QString text = portOpenFailText(m_comm.openFailure(), m_comm.portName());
-    QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });
+    // Shown once the dialog is up; the dialog stays.
+    const QString text = portFailText();
+    QTimer::singleShot(0, this, [this, text] { showMessage({text, {}, OutcomeMessage::Icon::None, {}}); });
+}
+
+QString TransferDialog::portFailText() const
+{
+    return portOpenFailText(m_comm.openFailure(), m_comm.portName());
+}
+
+void TransferDialog::actionPressed()
+{
+    // A port that did not open carries nothing: rather than send into it and wait for the
+    // silence, try it once more and, when it still fails, say so at once.
+    if (!m_comm.isConnected() && readyToStart() && !m_comm.OpenIfClosed(this)) {
+        TransferOutcome failed;
+        failed.exchange = exchange();
+        failed.end = TransferEnd::PortFailed;
+        record(failed);
+        showMessage({portFailText(), {}, OutcomeMessage::Icon::None, {}});
+        return;
+    }
+    actionClicked();
 }
 
 CHoverBitmapButton *TransferDialog::box(int number) const
@@ -167,12 +187,17 @@ void TransferDialog::journal(const TransferOutcome &outcome)
     if (m_journalled)
         return;
     m_journalled = true;
-    TransferRecord record = dayTransferRecord(outcome, journalWeek());
-    record.port = portName();
-    record.file = m_scheduleFile;
+    record(outcome);
+}
+
+void TransferDialog::record(const TransferOutcome &outcome)
+{
+    TransferRecord entry = dayTransferRecord(outcome, journalWeek());
+    entry.port = portName();
+    entry.file = m_scheduleFile;
     if (m_journalKind)
-        record.kind = *m_journalKind;
-    if (const std::optional<QString> warning = recordTransfer(defaultJournalPath(), record))
+        entry.kind = *m_journalKind;
+    if (const std::optional<QString> warning = recordTransfer(defaultJournalPath(), entry))
         emit journalWarning(*warning);
 }
 
@@ -185,7 +210,26 @@ void TransferDialog::reportOutcome(const TransferOutcome &outcome, std::function
     // Cancel closes the window; there is nothing to tell.
     if (message.text.isEmpty())
         return;
-    openDeviceMessage(this, message.text, message.caption, message.information, std::move(onAcknowledged));
+    showMessage({message.text, message.caption, message.icon, std::move(onAcknowledged)});
+}
+
+void TransferDialog::showMessage(Message message)
+{
+    if (std::optional<Message> now = m_messages.post(std::move(message)))
+        openMessage(std::move(*now));
+}
+
+void TransferDialog::openMessage(Message message)
+{
+    openDeviceMessage(this, message.text, message.caption, message.icon,
+                      [this, onClosed = std::move(message.onClosed)] {
+                          if (onClosed)
+                              onClosed();
+                          if (m_destroying)
+                              return;
+                          if (std::optional<Message> next = m_messages.closed())
+                              openMessage(std::move(*next));
+                      });
 }
 
 // The port closes in the destructor, after the subclass and its session are gone: nothing

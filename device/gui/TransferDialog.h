@@ -1,8 +1,10 @@
 #pragma once
 
 #include "device/CComm.h"
+#include "device/MessageQueue.h"
 #include "device/SerialReceiver.h"
 #include "device/TransferHost.h"
+#include "device/TransferOutcomeText.h"
 #include "device/TransferRecorder.h"
 
 #include <QDialog>
@@ -18,7 +20,8 @@ class QPushButton;
 // vertical progress bar in "Status", the action button and "Cancel" side by side below. It
 // carries out what its session asks (TransferHost) and hands the session the operator's
 // clicks, the two timers' ticks and the port's chunks. The port is opened when the window is
-// built and closed when it goes.
+// built and closed when it goes. Its message boxes come up one at a time, in the order they
+// were asked for, while the exchange goes on behind them.
 class TransferDialog : public QDialog, public TransferHost, public DayBoxes, public SerialReceiver {
     Q_OBJECT
 public:
@@ -38,6 +41,8 @@ public:
     QPushButton *actionButton() const { return m_action; }
     QPushButton *cancelButton() const { return m_cancel; }
     bool isTimerActive(int id) const;
+    // Message boxes asked for and waiting for the open one to close.
+    size_t waitingMessages() const { return m_messages.waiting(); }
 
     // TransferHost
     void writeFrame(const QByteArray &frame) override;
@@ -71,6 +76,10 @@ protected:
     // Opens the port; run by the subclass once its session exists.
     void openPort();
 
+    // The exchange the dialog carries out, for the journal.
+    virtual TransferExchange exchange() const = 0;
+    // The action button would start a transfer now (something is ticked, nothing started).
+    virtual bool readyToStart() const = 0;
     virtual void boxClicked(int box, bool checked) = 0;
     virtual void actionClicked() = 0;
     virtual void cancelClicked() = 0;
@@ -81,8 +90,21 @@ protected:
     virtual const WeeklySchedule &journalWeek() const = 0;
 
 private:
+    struct Message {
+        QString text;
+        QString caption;
+        OutcomeMessage::Icon icon = OutcomeMessage::Icon::None;
+        std::function<void()> onClosed;
+    };
+
     QTimer *timer(int id) const;
+    void actionPressed();
     void journal(const TransferOutcome &outcome);
+    void record(const TransferOutcome &outcome);
+    QString portFailText() const;
+    // Opens the box now, or once the boxes before it are closed.
+    void showMessage(Message message);
+    void openMessage(Message message);
 
     CComm m_comm;
     QList<CHoverBitmapButton *> m_boxes;
@@ -91,6 +113,7 @@ private:
     QPushButton *m_cancel = nullptr;
     QTimer *m_replyTimer = nullptr;
     QTimer *m_progressTimer = nullptr;
+    MessageQueue<Message> m_messages;
     QString m_scheduleFile;
     bool m_journalled = false;
     std::optional<JournalKind> m_journalKind;

@@ -177,14 +177,17 @@ TEST(DownloadSession, RefusalHaltsWithOneMessage)
     rig.session.send();
     rig.tick(); // Monday acknowledged, Tuesday goes out
     ASSERT_EQ(rig.host.frames.size(), 2u);
-    rig.tick(); // Tuesday refused
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{".."});
+    rig.tick(); // Tuesday refused: "..", then what it means, under a caption of its own
+    const QStringList refused{"..\n\nThe device refused Tuesday: it keeps the schedule it held for that weekday, "
+                              "and the weekdays after it were not sent."};
+    EXPECT_EQ(rig.host.messageTexts(), refused);
+    EXPECT_EQ(rig.host.messages[0].caption, "Refused by the device");
     EXPECT_TRUE(rig.host.timers.empty());
     EXPECT_EQ(rig.host.progress, 55);
     // A tick already queued when the timers stopped changes nothing.
     for (int i = 0; i < 20; ++i)
         rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{".."});
+    EXPECT_EQ(rig.host.messageTexts(), refused);
     EXPECT_EQ(rig.host.frames.size(), 2u);
     EXPECT_TRUE(rig.host.isChecked(kWednesday));
     EXPECT_FALSE(rig.host.isEnabled(kWednesday));

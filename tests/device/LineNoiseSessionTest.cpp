@@ -87,7 +87,9 @@ TEST(LineNoise, UploadImagePartMustBeWholeAndStaleRepliesAnswerNothing)
     rig.session.timer(TransferHost::kReplyTimer);
     ASSERT_EQ(rig.host.frames.back(), QByteArray("T!E\xFF"));
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), (QStringList{"Line Error", "Line Error", "Uploading complete"}));
+    EXPECT_EQ(
+        rig.host.messageTexts(),
+        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Tuesday, Wednesday."}));
     EXPECT_EQ(rig.week.day(kWednesday).count(), 1);
     EXPECT_TRUE(holdsDeviceImage(rig, kThursday));
 }

@@ -19,7 +19,7 @@
 // boxes when it likes.
 class RecordingTransferHost : public TransferHost, public DayBoxes {
 public:
-    enum class Icon { None, Information };
+    using Icon = OutcomeMessage::Icon;
     struct Message {
         QString text;
         QString caption;
@@ -70,8 +70,7 @@ public:
         outcomes.push_back(outcome);
         const OutcomeMessage m = transferOutcomeMessage(outcome);
         if (!m.text.isEmpty())
-            messages.push_back(Message{m.text, m.caption, m.information ? Icon::Information : Icon::None,
-                                       std::move(onAcknowledged), true});
+            messages.push_back(Message{m.text, m.caption, m.icon, std::move(onAcknowledged), true});
     }
     // Texts of every message shown so far, in order.
     QStringList messageTexts() const

@@ -15,7 +15,7 @@ TEST(TransferOutcomeText, EachExchangeAndEndHasItsDialogText)
         const char *caption;
     } table[] = {
         {X::Download, E::Completed, "Downloading complete", "Tavrin"},
-        {X::Download, E::Refused, "..", ""},
+        {X::Download, E::Refused, "..", "Refused by the device"},
         {X::Download, E::NoResponse, "Make no Response", ""},
         {X::Download, E::Cancelled, "", ""},
         {X::Download, E::PortFailed, "Serial Port Open Fail", ""},
@@ -33,6 +33,18 @@ TEST(TransferOutcomeText, EachExchangeAndEndHasItsDialogText)
         const OutcomeMessage message = transferOutcomeMessage(outcome);
         EXPECT_EQ(message.text, QString::fromLatin1(row.text)) << int(row.exchange) << ' ' << int(row.end);
         EXPECT_EQ(message.caption, QString::fromLatin1(row.caption)) << int(row.exchange) << ' ' << int(row.end);
-        EXPECT_EQ(message.information, !message.caption.isEmpty());
+        EXPECT_EQ(message.icon == OutcomeMessage::Icon::Information, row.end == E::Completed && row.caption[0]);
     }
+}
+
+// An Upload that left weekdays out still completes, but says which, with a warning.
+TEST(TransferOutcomeText, AnUploadWithLineErrorsNamesTheWeekdaysNotTaken)
+{
+    TransferOutcome outcome;
+    outcome.exchange = TransferExchange::Upload;
+    outcome.lineErrorDays = {1, 3};
+    const OutcomeMessage message = transferOutcomeMessage(outcome);
+    EXPECT_EQ(message.text, "Uploading complete\n\nNot taken (Line Error): Monday, Wednesday.");
+    EXPECT_EQ(message.caption, "Tavrin");
+    EXPECT_EQ(message.icon, OutcomeMessage::Icon::Warning);
 }

@@ -1,5 +1,6 @@
 #include "SessionRig.h"
 
+#include "device/TransferRecorder.h"
 #include "device/UploadSession.h"
 #include "schedule/Weekday.h"
 
@@ -91,8 +92,12 @@ TEST(UploadSession, LineErrorKeepsTheWeekdayAndGoesOn)
     EXPECT_EQ(rig.host.frames.back(), request('E'));
     rig.tick(); // Thursday
     EXPECT_TRUE(rig.week.day(kThursday).sameEntries(rig.device.image('E').Decode()));
-    rig.tick(); // Sunday: corrupted, still complete
-    EXPECT_EQ(rig.host.messageTexts(), (QStringList{"Line Error", "Line Error", "Uploading complete"}));
+    rig.tick(); // Sunday: corrupted, still complete, and the closing box names what was not taken
+    EXPECT_EQ(
+        rig.host.messageTexts(),
+        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Wednesday, Sunday."}));
+    EXPECT_EQ(rig.host.messages[2].icon, RecordingTransferHost::Icon::Warning);
+    EXPECT_EQ(rig.host.outcomes.back().weekdays, (std::vector<int>{kTuesday, kThursday}));
     EXPECT_EQ(rig.week.day(kSunday).count(), 2);
     EXPECT_EQ(rig.week.shownDay(), kThursday);
     rig.host.closeMessage();
@@ -100,6 +105,24 @@ TEST(UploadSession, LineErrorKeepsTheWeekdayAndGoesOn)
     EXPECT_FALSE(rig.host.result);
     rig.host.closeMessage();
     EXPECT_EQ(rig.host.result, SessionHost::Result::Ok);
+}
+
+// Completed, with every weekday left out: the journal takes that as the failure it is.
+TEST(UploadSession, NoWeekdayTakenIsJournalledAsALineError)
+{
+    Rig rig;
+    fillDevice(rig);
+    rig.corruptCodes = "BF";
+    rig.click(kMonday);
+    rig.click(kFriday);
+    rig.session.receive();
+    rig.tick();
+    rig.tick();
+    ASSERT_EQ(rig.host.outcomes.back().end, TransferEnd::Completed);
+    EXPECT_EQ(rig.host.outcomes.back().lineErrorDays, (std::vector<int>{kMonday, kFriday}));
+    const TransferRecord record = dayTransferRecord(rig.host.outcomes.back(), rig.week);
+    EXPECT_EQ(record.end, TransferEnd::LineError);
+    EXPECT_TRUE(record.weekdays.empty());
 }
 
 TEST(UploadSession, ShortOrOddRepliesAreLineErrors)
@@ -128,7 +151,9 @@ TEST(UploadSession, ShortOrOddRepliesAreLineErrors)
     // A reply with no image part.
     rig.session.received(QByteArray("T!F\xFF", 4));
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), (QStringList{"Line Error", "Line Error", "Uploading complete"}));
+    EXPECT_EQ(
+        rig.host.messageTexts(),
+        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Monday, Friday."}));
     EXPECT_EQ(rig.week.day(kFriday).count(), 2);
 }
 

@@ -87,8 +87,8 @@ TEST(TavrinCliDevice, DownloadThenUploadGivesTheScheduleAsTheDeviceHoldsIt)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("Downloading complete"));
     // Not a terminal: one line per weekday, in the order they went out.
-    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
-    ASSERT_GE(lines.size(), 8);
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts).filter(QRegularExpression(": sent$"));
+    ASSERT_EQ(lines.size(), 7) << run.err.toStdString();
     for (int d = kMonday; d <= kSunday; ++d)
         EXPECT_EQ(lines[d - 1], QString::fromLatin1(weekdayName(d).data()) + ": sent");
 
@@ -188,11 +188,17 @@ TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
         // Images that fail the line check: every weekday keeps what the file held.
         Simulator sim({"--corrupt-upload"});
         ASSERT_FALSE(sim.port().isEmpty());
-        const CliRun run = runCli({"upload", "--port", sim.port(), "--to", file, "--days", "mon,fri"});
+        const QString journal = dir.filePath("journal.sqlite");
+        const CliRun run =
+            runCli({"upload", "--port", sim.port(), "--to", file, "--days", "mon,fri", "--journal", journal});
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.contains("Monday: Line Error")) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains("Line Error: Monday, Friday kept as before")) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("Uploading complete")) << run.err.toStdString();
         EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
+        // Nothing taken is no completed upload.
+        EXPECT_TRUE(runCli({"journal", "--journal", journal})
+                        .out.contains(" upload " + sim.port().toLatin1() + " line-error - -"));
 
         // Into a new file: nothing received, so no file.
         const QString fresh = dir.filePath("fresh.mdb");
@@ -283,7 +289,11 @@ TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNot
     const QString file = dir.filePath("week.mdb");
     const QString journal = dir.filePath("journal.sqlite");
     ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
-    ASSERT_EQ(runCli({"download", file, "--port", sim.port(), "--days", "mon,thu", "--journal", journal}).status, 0);
+    // Before the send, what Monday's image cannot carry as entered; the send goes on.
+    const CliRun sent = runCli({"download", file, "--port", sim.port(), "--days", "mon,thu", "--journal", journal});
+    ASSERT_EQ(sent.status, 0);
+    EXPECT_TRUE(sent.err.contains("Monday 08:30: entries 1, 3")) << sent.err.toStdString();
+    EXPECT_TRUE(sent.err.contains("Monday, entry 4: 09:00 has neither Melody/Voice nor AC")) << sent.err.toStdString();
     ASSERT_EQ(runCli({"upload", "--port", sim.port(), "--to", dir.filePath("back.mdb"), "--days", "thu", "--journal",
                       journal})
                   .status,
@@ -307,6 +317,21 @@ TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNot
     EXPECT_EQ(download.captured(5).split(',').value(1), upload.captured(5));
     EXPECT_EQ(runCli({"journal", "--journal", journal, "--last", "1"}).out.count('\n'), 1);
     EXPECT_TRUE(runCli({"journal", "--journal", journal, "--port", "elsewhere"}).out.isEmpty());
+
+    // A port that does not open: said, and journalled with no weekday, for every command that
+    // would have changed the device.
+    const QString nowhere = dir.filePath("no-such-port");
+    const QString failedJournal = dir.filePath("failed.sqlite");
+    for (const QStringList &command :
+         {QStringList{"download", file, "--days", "mon"}, QStringList{"upload", "--to", dir.filePath("x.mdb")},
+          QStringList{"clock", "--now"}}) {
+        const CliRun failed = runCli(command + QStringList{"--port", nowhere, "--journal", failedJournal});
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_TRUE(failed.err.contains("Serial Port Open Fail")) << failed.err.toStdString();
+    }
+    const QByteArray failures = runCli({"journal", "--journal", failedJournal}).out;
+    for (const char *kind : {" clock-set ", " upload ", " download "})
+        EXPECT_TRUE(failures.contains(kind + nowhere.toLatin1() + " port-failed - -")) << failures.constData();
 
     // A folder where the journal's file should be: the send still completes, with a warning.
     const CliRun blocked = runCli({"download", file, "--port", sim.port(), "--days", "mon", "--journal", dir.path()});

@@ -5,6 +5,7 @@
 #include "device/TransferOutcomeText.h"
 #include "device/TransferRecorder.h"
 #include "device/WeekComparison.h"
+#include "DeviceCommands.h"
 #include "DeviceLink.h"
 #include "DeviceReading.h"
 #include "JournalCommand.h"
@@ -81,14 +82,8 @@ int runCompare(const CliCommand &command)
     if (!week)
         return kExitFailure;
     DeviceLink link;
-    QString error;
-    if (!link.open(command.port, error)) {
-        TransferOutcome portFailed;
-        portFailed.exchange = TransferExchange::Upload;
-        portFailed.end = TransferEnd::PortFailed;
-        sayError(transferOutcomeText(portFailed) + QStringLiteral(": ") + (error.isEmpty() ? command.port : error));
+    if (!openLink(link, command, JournalKind::Comparison, command.file))
         return kExitFailure;
-    }
     const auto comparison = readAndCompare(link, *week, command.days, &command);
     link.close();
     if (!comparison)

@@ -7,7 +7,9 @@
 #include "device/ClockOffset.h"
 #include "device/ClockSession.h"
 #include "device/DownloadSession.h"
+#include "device/DownloadWarnings.h"
 #include "device/FrameBytes.h"
+#include "device/PortAccess.h"
 #include "device/SummerTimeNotice.h"
 #include "device/TransferOutcomeText.h"
 #include "device/TransferRecorder.h"
@@ -140,14 +142,32 @@ private:
 
 } // namespace
 
-bool openLink(DeviceLink &link, const QString &port)
+bool openLink(DeviceLink &link, const CliCommand &command, std::optional<JournalKind> kind, const QString &file)
 {
     QString error;
-    if (link.open(port, error))
+    if (link.open(command.port, error))
         return true;
     // The port's own failure text names the port.
-    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? port : error));
+    sayError(kOpenFail + QStringLiteral(": ") + (error.isEmpty() ? command.port : error));
+    const QString hint = portPermissionHint(command.port);
+    if (!hint.isEmpty())
+        sayError(hint);
+    if (kind) {
+        // Nothing reached the device: the record names no weekday.
+        TransferRecord record;
+        record.kind = *kind;
+        record.port = command.port;
+        record.file = file;
+        record.end = TransferEnd::PortFailed;
+        cliRecord(command, record);
+    }
     return false;
+}
+
+void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &days)
+{
+    for (const QString &paragraph : downloadWarningTexts(downloadWarnings(week, days)))
+        sayError(paragraph);
 }
 
 DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file)
@@ -157,6 +177,7 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
     std::unique_ptr<DownloadSession> session;
     bool completed = false;
     bool failed = false;
+    std::vector<int> accepted;
 
     CliTransferHost::Hooks hooks;
     hooks.write = [&](const QByteArray &frame) {
@@ -170,6 +191,8 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
     JournalOnce journal(command, week, file);
     hooks.outcome = [&](const TransferOutcome &outcome) {
         journal(outcome);
+        if (outcome.end != TransferEnd::Cancelled)
+            accepted = acceptedWeekdays(outcome);
         const QString text = transferOutcomeText(outcome);
         if (outcome.end == TransferEnd::Cancelled) {
             // Only after a refusal, which has said so.
@@ -205,7 +228,7 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
     // The session is gone after this: nothing it left behind may hear the port.
     link.onReceived = nullptr;
     link.onLost = nullptr;
-    return {completed && !failed, journal.recorded()};
+    return {completed && !failed, accepted, journal.recorded()};
 }
 
 int runDownload(const CliCommand &command)
@@ -213,10 +236,13 @@ int runDownload(const CliCommand &command)
     const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
         return kExitFailure;
+    if (!command.clearAll)
+        sayDownloadWarnings(*week, command.days);
+    const QString file = QFileInfo(command.file).absoluteFilePath();
     DeviceLink link;
-    if (!openLink(link, command.port))
+    if (!openLink(link, command, command.clearAll ? JournalKind::AllClear : JournalKind::Download, file))
         return kExitFailure;
-    if (!sendWeekdays(link, command, *week, QFileInfo(command.file).absoluteFilePath()).completed)
+    if (!sendWeekdays(link, command, *week, file).completed)
         return kExitFailure;
     return command.verify ? verifySent(link, *week, command.days) : kExitOk;
 }
@@ -233,11 +259,12 @@ int runUpload(const CliCommand &command)
         sayError(error);
         return kExitFailure;
     }
+    const QString file = QFileInfo(command.to).absoluteFilePath();
     DeviceLink link;
-    if (!openLink(link, command.port))
+    if (!openLink(link, command, JournalKind::Upload, file))
         return kExitFailure;
 
-    JournalOnce journal(command, *week, QFileInfo(command.to).absoluteFilePath());
+    JournalOnce journal(command, *week, file);
     // A line error leaves one weekday and the upload goes on: only its end is journalled.
     const WeekdayReading reading = readWeekdays(link, command.days, *week, [&](const TransferOutcome &outcome) {
         if (outcome.end != TransferEnd::LineError)
@@ -247,7 +274,8 @@ int runUpload(const CliCommand &command)
     const std::vector<int> &stored = reading.stored;
     const std::vector<int> &lineErrors = reading.lineErrors;
     const bool completed = reading.completed;
-    if (completed)
+    // Complete only when every weekday came.
+    if (completed && lineErrors.empty())
         sayRaw(reading.completedText + QLatin1Char('\n'));
 
     if (!lineErrors.empty())
@@ -305,7 +333,8 @@ int runClock(const CliCommand &command)
         sayRaw(QString::fromStdString(summerTimeNotice(*change)) + QLatin1Char('\n'));
     }
     DeviceLink link;
-    if (!openLink(link, command.port))
+    // Only a setting is journalled, as in the program's Time Setting.
+    if (!openLink(link, command, command.setClock ? std::optional(JournalKind::ClockSet) : std::nullopt))
         return kExitFailure;
 
     QEventLoop loop;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 struct CliCommand;
 class DeviceLink;
@@ -16,13 +17,21 @@ int runDownload(const CliCommand &command);
 int runUpload(const CliCommand &command);
 int runClock(const CliCommand &command);
 
-// Opens the command's port; on failure says "Serial Port Open Fail" with the cause.
-bool openLink(DeviceLink &link, const QString &port);
+// Opens the command's port. On failure says "Serial Port Open Fail" with the cause (and, for a
+// port this user may not open, how to be let in) and journals the failed exchange as `kind`,
+// with `file`, when one is given.
+bool openLink(DeviceLink &link, const CliCommand &command, std::optional<JournalKind> kind,
+              const QString &file = QString());
 
 struct DownloadRun {
     bool completed = false; // every weekday (or ALL Clear) acknowledged
+    std::vector<int> accepted; // the weekdays the device took, in order
     std::optional<TransferRecord> recorded; // what went into the journal
 };
+
+// Before a Download of these weekdays of `week`: the entries the device will not get, and
+// those that share a minute, on standard error. The send goes on.
+void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &days);
 
 // Download on an open link as the dialog does it: the command's weekdays (or ALL Clear) of
 // `week`, progress on standard error, the outcome journalled with `file`.

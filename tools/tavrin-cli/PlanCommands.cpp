@@ -17,6 +17,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -115,28 +116,40 @@ int runSync(const CliCommand &command)
         sayError(QStringLiteral("what the device holds is unknown: every weekday is due"));
     const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
 
-    QStringList lines;
-    for (int d : days)
-        lines << planLine(plan.day(d));
-    if (lines.isEmpty())
-        lines << QStringLiteral("nothing to send");
-    printLines(lines);
-
+    // A dry run prints what would go; a send, what the device took.
+    std::vector<int> printed = days;
     int status = kExitOk;
     if (!days.empty() && !command.dryRun) {
         auto planned = std::make_unique<WeeklySchedule>();
         plan.fillWeekdays(*week, *planned);
+        sayDownloadWarnings(*planned, days);
         CliCommand send = command;
         send.days = days;
         send.clearAll = false;
+        const QString file = QFileInfo(command.file).absoluteFilePath();
         DeviceLink link;
         DownloadRun run;
-        if (openLink(link, command.port))
-            run = sendWeekdays(link, send, *planned, QFileInfo(command.file).absoluteFilePath());
+        if (openLink(link, command, JournalKind::Download, file))
+            run = sendWeekdays(link, send, *planned, file);
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;
+        printed = run.accepted;
+        QStringList notSent;
+        for (int d : days) {
+            if (std::find(printed.begin(), printed.end(), d) == printed.end())
+                notSent << QString::fromLatin1(weekdayName(d).data(), qsizetype(weekdayName(d).size()));
+        }
+        if (!notSent.isEmpty())
+            sayError(QStringLiteral("not sent: %1").arg(notSent.join(QStringLiteral(", "))));
     }
+
+    QStringList lines;
+    for (int d : printed)
+        lines << planLine(plan.day(d));
+    if (days.empty())
+        lines << QStringLiteral("nothing to send");
+    printLines(lines);
 
     const TomorrowState tomorrow = tomorrowState(plan, DeviceHoldings::fromJournal(journal));
     if (tomorrow != TomorrowState::UpToDate) {

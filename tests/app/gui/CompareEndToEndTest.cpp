@@ -1,4 +1,5 @@
 // Compare with Device against the emulator on a pseudo-terminal, the operator's hand at F6.
+#include "app/CommandIds.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinApp.h"
 #include "app/gui/CTavrinDoc.h"
@@ -6,6 +7,8 @@
 #include "device/DayImage.h"
 #include "device/gui/CCompareDlg.h"
 #include "device/gui/TransferDialog.h"
+#include "device/TransferRecorder.h"
+#include "journal/TransferJournal.h"
 #include "QueuedFileChooser.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -45,8 +48,10 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     PtyDevice device;
     ASSERT_TRUE(device.pty.isOpen());
     QTemporaryDir dir;
+    auto chooser = std::make_unique<QueuedFileChooser>();
+    QueuedFileChooser *files = chooser.get();
     CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini"))),
-                   std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
+                   std::make_unique<RecordingMessages>(), std::move(chooser));
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
     CTavrinView *view = frame->view();
@@ -123,7 +128,11 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     EXPECT_EQ(view->schedule().day(kWednesday).count(), wednesdayBefore);
     EXPECT_FALSE(frame->document()->isModified());
 
-    // Again, now sending the file's Wednesday: Download opens with Wednesday alone ticked.
+    // Again, from a saved file, now sending the file's Wednesday: Download opens with Wednesday
+    // alone ticked, and Device History names the file for the reading and the send.
+    const QString saved = dir.filePath(QStringLiteral("week.mdb"));
+    files->saveAnswers.push_back(saved);
+    frame->dispatch(Cmd::FileSave);
     take = false;
     dayTexts.clear();
     hand.start(20);
@@ -134,4 +143,10 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
     image.Encode(view->schedule().day(kWednesday));
     EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
+    const JournalRead read = TransferJournal(defaultJournalPath()).entries();
+    ASSERT_GE(read.entries.size(), 2u);
+    EXPECT_EQ(read.entries[0].kind, JournalKind::Download);
+    EXPECT_EQ(read.entries[0].file, saved);
+    EXPECT_EQ(read.entries[1].kind, JournalKind::Comparison);
+    EXPECT_EQ(read.entries[1].file, saved);
 }

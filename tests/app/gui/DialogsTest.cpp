@@ -33,7 +33,7 @@ TEST_F(Dialogs, AboutBoxShowsVersionLicenceAndIcon)
     EXPECT_EQ(closer.titles, QStringList{QStringLiteral("About Tavrin")});
 }
 
-TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
+TEST_F(Dialogs, SerialPortChoiceIsKeptAndHoldsAtOnceOverTheCommandLine)
 {
     EXPECT_EQ(frame->portName(), platformPortName(1));
     {
@@ -50,15 +50,30 @@ TEST_F(Dialogs, SerialPortChoiceIsKeptAndTheCommandLineWins)
     frame->setPortOverride(QStringLiteral("/dev/pts/9"));
     EXPECT_EQ(frame->portName(), QStringLiteral("/dev/pts/9"));
 
-    // a cancelled dialog keeps the choice
+    // a cancelled dialog keeps the choice, and the command line's port stays in use
+    QString shown;
     {
         DialogCloser closer(true);
-        closer.onDialog = [](QDialog *d) {
-            d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral("COM3"));
+        closer.onDialog = [&shown](QDialog *d) {
+            auto *ports = d->findChild<QComboBox *>(QStringLiteral("ports"));
+            shown = ports->currentText();
+            ports->setEditText(QStringLiteral("COM3"));
         };
         frame->dispatch(Cmd::SerialPort);
     }
+    EXPECT_EQ(shown, QStringLiteral("/dev/pts/9")); // the port in use is the one shown
     EXPECT_EQ(settings->serialPort(), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(frame->portName(), QStringLiteral("/dev/pts/9"));
+
+    // a choice made now holds for this run too
+    {
+        DialogCloser closer;
+        closer.onDialog = [](QDialog *d) {
+            d->findChild<QComboBox *>(QStringLiteral("ports"))->setEditText(QStringLiteral("/dev/ttyUSB2"));
+        };
+        frame->dispatch(Cmd::SerialPort);
+    }
+    EXPECT_EQ(frame->portName(), QStringLiteral("/dev/ttyUSB2"));
 }
 
 TEST_F(Dialogs, PrintSetupChoosesThePrinter)

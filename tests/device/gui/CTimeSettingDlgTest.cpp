@@ -49,11 +49,25 @@ TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
     ASSERT_NE(fail, nullptr);
     EXPECT_TRUE(fail->text().contains(missingPort()));
     pressOk(fail);
-    // The time cannot leave through a port that is not open: said, and the dialog stays.
-    dlg.sendButton()->click();
-    QMessageBox *notSent = waitForMessage(&dlg, "The time was not sent");
-    ASSERT_NE(notSent, nullptr);
-    pressOk(notSent);
+    // Neither button can reach the device through a port that did not open: each says so at
+    // once, the journal takes the failed setting, and the dialog stays.
+    QTemporaryDir journalDir;
+    const QString journal = journalDir.filePath("journal.sqlite");
+    const QByteArray before = qgetenv("TAVRIN_JOURNAL");
+    qputenv("TAVRIN_JOURNAL", journal.toLocal8Bit());
+    for (QPushButton *button : {dlg.receiveButton(), dlg.sendButton()}) {
+        button->click();
+        EXPECT_EQ(openMessageCount(&dlg), 1);
+        QMessageBox *again = waitForMessage(&dlg, "Serial Port Open Fail", 0);
+        ASSERT_NE(again, nullptr);
+        EXPECT_TRUE(again->text().contains(missingPort()));
+        pressOk(again);
+    }
+    qputenv("TAVRIN_JOURNAL", before);
+    const JournalRead read = TransferJournal(journal).entries();
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(read.entries[0].kind, JournalKind::ClockSet);
+    EXPECT_EQ(read.entries[0].outcome, JournalOutcome::PortFailed);
     EXPECT_TRUE(dlg.isVisible());
     dlg.cancelButton()->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);

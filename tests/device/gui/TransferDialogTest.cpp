@@ -1,13 +1,17 @@
 #include "DialogTestUtil.h"
 
+#include "device/DeviceEmulator.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CUploadDlg.h"
+#include "journal/TransferJournal.h"
+#include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/CHoverBitmapButton.h"
 
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -68,13 +72,25 @@ TEST(CDownloadDlg, ControlsSelectionAndAFailedPort)
     EXPECT_FALSE(dlg.box(9)->isChecked());
     EXPECT_TRUE(dlg.session().isChecked(2));
 
-    // With no port the frame goes nowhere; the boxes lock and timer 1 watches for silence.
+    // With no port nothing can go: "Send" says so again at once, sends nothing, and the journal
+    // tells the port failed; the ticked box stays ticked for another try.
+    QTemporaryDir journalDir;
+    const QByteArray before = qgetenv("TAVRIN_JOURNAL");
+    qputenv("TAVRIN_JOURNAL", journalDir.filePath("journal.sqlite").toLocal8Bit());
     dlg.actionButton()->click();
-    for (int box = 1; box <= 9; ++box)
-        EXPECT_FALSE(dlg.box(box)->isEnabled()) << box;
-    EXPECT_FALSE(dlg.box(2)->isChecked());
-    EXPECT_TRUE(dlg.isTimerActive(1));
-    EXPECT_TRUE(dlg.isTimerActive(2));
+    qputenv("TAVRIN_JOURNAL", before);
+    QMessageBox *again = waitForMessage(&dlg, "Serial Port Open Fail", 0);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->text().contains(missingPort()));
+    EXPECT_FALSE(dlg.isTimerActive(1));
+    EXPECT_TRUE(dlg.box(2)->isEnabled());
+    EXPECT_TRUE(dlg.box(2)->isChecked());
+    const JournalRead read = TransferJournal(journalDir.filePath("journal.sqlite")).entries();
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(read.entries[0].kind, JournalKind::Download);
+    EXPECT_EQ(read.entries[0].outcome, JournalOutcome::PortFailed);
+    EXPECT_TRUE(read.entries[0].weekdays.empty());
+    pressOk(again);
 
     dlg.cancelButton()->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
@@ -104,9 +120,54 @@ TEST(CUploadDlg, ControlsAndEscape)
 
     QTest::mouseClick(dlg.box(4), Qt::LeftButton);
     dlg.actionButton()->click();
-    EXPECT_TRUE(dlg.isTimerActive(1));
+    pressOk(waitForMessage(&dlg, "Serial Port Open Fail", 0));
+    EXPECT_FALSE(dlg.isTimerActive(1));
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_FALSE(dlg.isTimerActive(1));
     EXPECT_FALSE(dlg.isTimerActive(2));
+}
+
+// A box asked for while another is open waits for it: the port's failure, two Line Errors and
+// the closing box come up one at a time, in order, while the exchange runs on behind them.
+TEST(CUploadDlg, MessageBoxesComeUpOneAtATimeInTheirOrder)
+{
+    WeeklySchedule week;
+    CUploadDlg dlg(nullptr, week, missingPort());
+    dlg.show();
+    ASSERT_NE(waitForMessage(&dlg, "Serial Port Open Fail"), nullptr);
+
+    // The device's corrupted answers, handed to the session as the port would hand them.
+    DeviceEmulator device([] { return DeviceEmulator::Millis(0); });
+    device.faults().corruptUpload = true;
+    auto answer = [&](const char *request) {
+        device.feed(std::string_view(request, 4));
+        for (const auto &chunk : device.takeChunks())
+            dlg.session().received(QByteArray(reinterpret_cast<const char *>(chunk.data()), qsizetype(chunk.size())));
+        dlg.session().timer(TransferHost::kReplyTimer);
+    };
+    dlg.session().boxClicked(kMonday, true);
+    dlg.session().boxClicked(kWednesday, true);
+    dlg.session().receive();
+    answer("T!B\xFF");
+    EXPECT_EQ(dlg.waitingMessages(), 1u);
+    EXPECT_TRUE(dlg.isTimerActive(1)); // Wednesday is asked for behind the boxes
+    answer("T!D\xFF");
+    EXPECT_EQ(dlg.waitingMessages(), 3u);
+
+    const QStringList expected{"Serial Port Open Fail", "Line Error", "Line Error",
+                               "Uploading complete\n\nNot taken (Line Error): Monday, Wednesday."};
+    for (const QString &text : expected) {
+        EXPECT_EQ(openMessageCount(&dlg), 1) << text.toStdString();
+        QMessageBox *box = waitForMessage(&dlg, text, 0);
+        ASSERT_NE(box, nullptr) << text.toStdString();
+        if (text.startsWith("Uploading")) {
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        }
+        EXPECT_TRUE(dlg.isVisible());
+        pressOk(box);
+    }
+    EXPECT_EQ(openMessageCount(&dlg), 0);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
