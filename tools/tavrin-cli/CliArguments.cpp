@@ -112,6 +112,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -127,7 +128,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption, journalOption});
         break;
     case CliVerb::Upload:
-        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption});
+        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption, intoWeekdaysOption});
         break;
     case CliVerb::Clock:
         parser.addOptions({portOption, setOption, nowOption, journalOption});
@@ -230,6 +231,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         command.to = value(toOption);
         if (command.to.isEmpty())
             return usageError(verbText, QStringLiteral("no schedule file to write given (--to FILE)"));
+        command.intoWeekdays = command.verb == CliVerb::Upload && parser.isSet(intoWeekdaysOption);
     }
 
     if (command.verb == CliVerb::Show || command.verb == CliVerb::Image) {

@@ -131,8 +131,9 @@ int runSync(const CliCommand &command)
         send.clearAll = false;
         DeviceLink link;
         DownloadRun run;
+        const CarriedSchedules carried = plan.carried();
         if (openLink(link, command.port))
-            run = sendWeekdays(link, send, *planned, QFileInfo(command.file).absoluteFilePath());
+            run = sendWeekdays(link, send, *planned, QFileInfo(command.file).absoluteFilePath(), &carried);
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;
