@@ -167,7 +167,7 @@ void TransferDialog::journal(const TransferOutcome &outcome)
     if (m_journalled)
         return;
     m_journalled = true;
-    TransferRecord record = dayTransferRecord(outcome, journalWeek());
+    TransferRecord record = dayTransferRecord(outcome, journalWeek(), m_carried ? &*m_carried : nullptr);
     record.port = portName();
     record.file = m_scheduleFile;
     if (m_journalKind)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QMessageBox::Icon boxIcon(Messages::Icon icon)
@@ -54,4 +55,20 @@ Messages::Answer BoxMessages::askOkCancel(const QString &text, const QString &ca
                     QMessageBox::Ok | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+int BoxMessages::choose(const QString &text, const QString &caption, const QStringList &choices)
+{
+    QMessageBox box(QMessageBox::Question, captionOrApplicationName(caption), text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton *> buttons;
+    for (int i = 0; i < choices.size(); ++i) {
+        const bool last = i == choices.size() - 1;
+        buttons << box.addButton(choices.at(i), last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }

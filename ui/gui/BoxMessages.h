@@ -17,6 +17,7 @@ public:
     void show(const QString &text, const QString &caption = QString(), Icon icon = Icon::None) override;
     Answer askSaveChanges(const QString &text, const QString &caption = QString()) override;
     Answer askOkCancel(const QString &text, const QString &caption = QString()) override;
+    int choose(const QString &text, const QString &caption, const QStringList &choices) override;
 
 private:
     QWidget *m_parent;
