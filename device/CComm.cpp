@@ -108,10 +108,17 @@ bool CComm::Open()
         m_openFailure = tr("No serial port has number %1").arg(m_portNumber);
         return false;
     }
-    m_port->setPortName(openablePortName(name));
+    // One line under two names (a link to it, /dev/serial/by-id/...) is still one line.
+    const QString device = lineDevicePath(openablePortName(name));
+    if (m_lineLock.acquire(device) == LineLock::Result::InUse) {
+        m_openFailure = tr("Cannot open serial port %1: it is in use by another program").arg(name);
+        return false;
+    }
+    m_port->setPortName(device);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_openFailure = tr("Cannot open serial port %1: %2").arg(name, m_port->errorString());
         m_port->clearError();
+        m_lineLock.release();
         return false;
     }
     m_port->clear(QSerialPort::AllDirections);
@@ -120,6 +127,7 @@ bool CComm::Open()
         m_openFailure = tr("Cannot set up serial port %1: %2").arg(name, m_port->errorString());
         m_port->close();
         m_port->clearError();
+        m_lineLock.release();
         return false;
     }
     m_connected = true;
@@ -200,6 +208,7 @@ bool CComm::Close()
         m_port->close();
     }
     m_port->clearError();
+    m_lineLock.release();
     return true;
 }
 

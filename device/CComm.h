@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/LineLock.h"
 #include "device/SerialReceiver.h"
 
 #include <QObject>
@@ -78,6 +79,7 @@ private:
     uint32_t m_baudRate = 9600;
     QString m_portNameOverride;
     QString m_openFailure;
+    LineLock m_lineLock; // held while the port is open
     bool m_delivering = false;
     bool m_drained = false; // everything written has left; Close need not purge output
 };

@@ -33,19 +33,39 @@ std::optional<QString> recordTransfer(const QString &journalPath, const Transfer
     return std::nullopt;
 }
 
-std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days)
+std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days,
+                                        const CarriedSchedules *carried)
 {
     std::vector<JournalImage> images;
     DayImage image;
     for (int day : days) {
         image.Encode(week.day(day));
-        images.push_back(
-            {day, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}});
+        const CarriedSchedule schedule =
+            carried && day >= 1 && day <= 7 ? (*carried)[size_t(day - 1)] : CarriedSchedule{week.dayTitle(day), false};
+        images.push_back({day,
+                          QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)),
+                          {},
+                          schedule.name,
+                          schedule.program});
     }
     return images;
 }
 
-TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week)
+namespace {
+
+// What a reading brought: the images, with no schedule named (the device does not say).
+std::vector<JournalImage> readImages(const WeeklySchedule &week, const std::vector<int> &days)
+{
+    std::vector<JournalImage> images = journalImages(week, days);
+    for (JournalImage &image : images)
+        image.schedule.clear();
+    return images;
+}
+
+} // namespace
+
+TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week,
+                                 const CarriedSchedules *carried)
 {
     TransferRecord record;
     record.end = outcome.end;
@@ -62,7 +82,9 @@ TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySch
         record.kind = JournalKind::Download;
     }
     // ALL Clear sends blank images under codes, not weekdays: the kind says it all.
-    if (record.kind != JournalKind::AllClear)
-        record.images = journalImages(week, outcome.weekdays);
+    if (record.kind == JournalKind::Download)
+        record.images = journalImages(week, outcome.weekdays, carried);
+    else if (record.kind == JournalKind::Upload)
+        record.images = readImages(week, outcome.weekdays);
     return record;
 }

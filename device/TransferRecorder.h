@@ -29,8 +29,11 @@ QString defaultJournalPath();
 // written never stops a transfer: the answer is the one-line warning to show, or nothing.
 std::optional<QString> recordTransfer(const QString &journalPath, const TransferRecord &record);
 
-// The images of those weekdays of the week, as a Download sends them.
-std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days);
+// The images of those weekdays of the week, as a Download sends them, each named for the
+// schedule it carries: the weekday's own unless `carried` says which program it is.
+std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days,
+                                        const CarriedSchedules *carried = nullptr);
 
 // The record a Download, ALL Clear or Upload outcome makes, without port and file.
-TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week);
+TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week,
+                                 const CarriedSchedules *carried = nullptr);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,18 @@ struct JournalImage {
     int day = 0; // 1 = Monday .. 7 = Sunday
     QByteArray image; // the 5760 bytes; empty when a query left the bytes out
     QByteArray sha256; // hex, of the image; filled in by the journal when recording
+    // The schedule the image carried when it was sent: the weekday's name ("Monday") or the day
+    // program's ("Exam day"); empty when not known (readings, and entries of older versions).
+    QString schedule;
+    bool program = false; // the schedule was a day program, not the regular weekday
 };
+
+// The schedule a weekday's image carries when sent: the weekday itself, or a day program.
+struct CarriedSchedule {
+    QString name; // "Monday", "Exam day"
+    bool program = false;
+};
+using CarriedSchedules = std::array<CarriedSchedule, 7>; // Monday first
 
 struct JournalEntry {
     qint64 id = 0; // given by the journal

@@ -1,79 +1,23 @@
 #include "journal/TransferJournal.h"
 
+#include "journal/JournalSchema.h"
+#include "journal/JournalStatement.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <sqlite3.h>
-
 namespace {
 
-const char *const kSchema = R"(
-    CREATE TABLE IF NOT EXISTS entries (
-        id INTEGER PRIMARY KEY AUTOINCREMENT,
-        at_ms INTEGER NOT NULL,
-        kind TEXT NOT NULL,
-        port TEXT NOT NULL,
-        file TEXT NOT NULL,
-        weekdays TEXT NOT NULL,
-        outcome TEXT NOT NULL,
-        clock_offset INTEGER);
-    CREATE INDEX IF NOT EXISTS entries_by_time ON entries (at_ms);
-    CREATE INDEX IF NOT EXISTS entries_by_port ON entries (port, at_ms);
-    CREATE TABLE IF NOT EXISTS images (
-        entry_id INTEGER NOT NULL REFERENCES entries (id) ON DELETE CASCADE,
-        day INTEGER NOT NULL,
-        image BLOB NOT NULL,
-        sha256 TEXT NOT NULL,
-        PRIMARY KEY (entry_id, day));
-)";
+using Statement = JournalStatement;
 
 const char *const kColumns = "id, at_ms, kind, port, file, weekdays, outcome, clock_offset";
 
-class Statement {
-public:
-    Statement(sqlite3 *db, const char *sql)
-    {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(m_statement);
-            m_statement = nullptr;
-        }
-    }
-    ~Statement() { sqlite3_finalize(m_statement); }
-    Statement(const Statement &) = delete;
-    Statement &operator=(const Statement &) = delete;
-
-    explicit operator bool() const { return m_statement != nullptr; }
-    sqlite3_stmt *get() const { return m_statement; }
-
-    void bind(int index, const QString &text)
-    {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
-    void bind(int index, const QByteArray &blob)
-    {
-        sqlite3_bind_blob(m_statement, index, blob.constData(), int(blob.size()), SQLITE_TRANSIENT);
-    }
-    void bind(int index, qint64 value) { sqlite3_bind_int64(m_statement, index, value); }
-
-    QString text(int column) const
-    {
-        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
-        return t ? QString::fromUtf8(t, sqlite3_column_bytes(m_statement, column)) : QString();
-    }
-    QByteArray blob(int column) const
-    {
-        const auto *b = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
-        return b ? QByteArray(b, sqlite3_column_bytes(m_statement, column)) : QByteArray();
-    }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
-    bool isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
-
-private:
-    sqlite3_stmt *m_statement = nullptr;
-};
+// An entry leaves for its age only once this many of the newest entries stand more than
+// kMaxAgeYears after it: one send made while the computer's clock ran years ahead must not
+// empty the journal.
+constexpr int kAgeWitnesses = 8;
 
 QString weekdaysText(const std::vector<int> &weekdays)
 {
@@ -144,22 +88,19 @@ std::optional<JournalError> TransferJournal::ensureOpen()
     sqlite3 *db = nullptr;
     const int opened = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    std::optional<QString> why;
     if (opened == SQLITE_OK) {
         // The program and a nightly tavrin-cli may write at the same moment.
         sqlite3_busy_timeout(db, 2000);
-        // A log, not the schedule: a write-ahead log without a sync per entry keeps each
-        // transfer's record cheap, and the last entries at worst are lost on a power cut.
-        if (sqlite3_exec(db, "PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL",
-                         nullptr, nullptr, nullptr)
-                == SQLITE_OK
-            && sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK) {
+        why = prepareJournalSchema(db);
+        if (!why) {
             m_db = db;
             return std::nullopt;
         }
     }
-    const QString cause =
-        QStringLiteral("cannot open %1: %2")
-            .arg(QDir::toNativeSeparators(m_path), QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
+    const QString cause = QStringLiteral("cannot open %1: %2")
+                              .arg(QDir::toNativeSeparators(m_path),
+                                   why ? *why : QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
     sqlite3_close(db);
     return JournalError{cause};
 }
@@ -197,49 +138,97 @@ std::optional<JournalError> TransferJournal::record(const JournalEntry &entry)
         return rollBack(QStringLiteral("cannot write the journal"));
     const qint64 id = sqlite3_last_insert_rowid(m_db);
 
-    Statement image(m_db, "INSERT OR REPLACE INTO images (entry_id, day, image, sha256) VALUES (?, ?, ?, ?)");
+    Statement image(m_db,
+                    "INSERT OR REPLACE INTO images (entry_id, day, data_id, schedule, program) VALUES (?, ?, ?, ?, ?)");
     if (!image)
         return rollBack(QStringLiteral("cannot write the journal"));
     for (const JournalImage &i : entry.images) {
-        sqlite3_reset(image.get());
+        const QByteArray sha256 = QCryptographicHash::hash(i.image, QCryptographicHash::Sha256).toHex();
+        const std::optional<qint64> data = storeJournalImage(m_db, i.image, sha256);
+        if (!data)
+            return rollBack(QStringLiteral("cannot write the journal"));
+        image.reset();
         image.bind(1, id);
         image.bind(2, qint64(i.day));
-        image.bind(3, i.image);
-        image.bind(4, QString::fromLatin1(QCryptographicHash::hash(i.image, QCryptographicHash::Sha256).toHex()));
-        if (sqlite3_step(image.get()) != SQLITE_DONE)
+        image.bind(3, *data);
+        image.bind(4, i.schedule);
+        image.bind(5, qint64(i.program ? 1 : 0));
+        if (image.step() != SQLITE_DONE)
             return rollBack(QStringLiteral("cannot write the journal"));
     }
 
-    // Older than two years before this entry, or beyond the newest kMaxEntries: gone.
-    Statement trim(m_db,
-                   "DELETE FROM entries WHERE at_ms < ? OR id IN"
-                   " (SELECT id FROM entries ORDER BY at_ms DESC, id DESC LIMIT -1 OFFSET ?)");
-    if (!trim)
-        return rollBack(QStringLiteral("cannot trim the journal"));
-    trim.bind(1, entry.when.addYears(-kMaxAgeYears).toMSecsSinceEpoch());
-    trim.bind(2, qint64(kMaxEntries));
-    if (sqlite3_step(trim.get()) != SQLITE_DONE)
+    std::optional<bool> trimmed = trim();
+    if (!trimmed)
         return rollBack(QStringLiteral("cannot trim the journal"));
 
     if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         return rollBack(QStringLiteral("cannot write the journal"));
+    // The pages the trim freed go back to the file system.
+    if (*trimmed)
+        sqlite3_exec(m_db, "PRAGMA incremental_vacuum", nullptr, nullptr, nullptr);
     return std::nullopt;
+}
+
+std::optional<bool> TransferJournal::trim()
+{
+    // In the order the entries were written, never by their time stamps: the computer's clock
+    // may have been wrong for any of them.
+    Statement beyondCap(m_db,
+                        "DELETE FROM entries WHERE id <= (SELECT id FROM entries ORDER BY id DESC LIMIT 1 OFFSET ?)");
+    if (!beyondCap)
+        return std::nullopt;
+    beyondCap.bind(1, qint64(kMaxEntries));
+    if (beyondCap.step() != SQLITE_DONE)
+        return std::nullopt;
+    int removed = sqlite3_changes(m_db);
+
+    // Too old: the entries written before the first one that is not, as the newest few date it.
+    Statement witnesses(m_db, "SELECT min(at_ms) FROM (SELECT at_ms FROM entries ORDER BY id DESC LIMIT ?)");
+    if (!witnesses)
+        return std::nullopt;
+    witnesses.bind(1, qint64(kAgeWitnesses));
+    if (witnesses.step() != SQLITE_ROW)
+        return std::nullopt;
+    if (!witnesses.isNull(0)) {
+        const qint64 cut =
+            QDateTime::fromMSecsSinceEpoch(witnesses.integer(0), Qt::UTC).addYears(-kMaxAgeYears).toMSecsSinceEpoch();
+        Statement old(m_db, "DELETE FROM entries WHERE id < (SELECT min(id) FROM entries WHERE at_ms >= ?)");
+        if (!old)
+            return std::nullopt;
+        old.bind(1, cut);
+        if (old.step() != SQLITE_DONE)
+            return std::nullopt;
+        removed += sqlite3_changes(m_db);
+    }
+    if (removed == 0)
+        return false;
+
+    // Images no entry names any more.
+    Statement orphans(
+        m_db, "DELETE FROM image_data WHERE NOT EXISTS (SELECT 1 FROM images WHERE images.data_id = image_data.id)");
+    if (!orphans || orphans.step() != SQLITE_DONE)
+        return std::nullopt;
+    return true;
 }
 
 void TransferJournal::loadImages(JournalEntry &entry, bool withBytes)
 {
     Statement select(m_db,
-                     withBytes ? "SELECT day, sha256, image FROM images WHERE entry_id = ? ORDER BY day"
-                               : "SELECT day, sha256 FROM images WHERE entry_id = ? ORDER BY day");
+                     withBytes ? "SELECT i.day, d.sha256, i.schedule, i.program, d.data FROM images i"
+                                 " JOIN image_data d ON d.id = i.data_id WHERE i.entry_id = ? ORDER BY i.day"
+                               : "SELECT i.day, d.sha256, i.schedule, i.program FROM images i"
+                                 " JOIN image_data d ON d.id = i.data_id WHERE i.entry_id = ? ORDER BY i.day");
     if (!select)
         return;
     select.bind(1, entry.id);
-    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    while (select.step() == SQLITE_ROW) {
         JournalImage i;
         i.day = int(select.integer(0));
         i.sha256 = select.text(1).toLatin1();
+        i.schedule = select.text(2);
+        i.program = select.integer(3) != 0;
         if (withBytes)
-            i.image = select.blob(2);
+            i.image = journalImageBytes(select.blob(4));
         entry.images.push_back(std::move(i));
     }
 }
@@ -250,7 +239,7 @@ JournalRead TransferJournal::entries(const JournalQuery &query)
     if ((read.error = ensureOpen()))
         return read;
     const QByteArray sql = QByteArray("SELECT ") + kColumns + " FROM entries" + (query.port ? " WHERE port = ?1" : "")
-        + " ORDER BY at_ms DESC, id DESC LIMIT ?2";
+        + " ORDER BY id DESC LIMIT ?2";
     Statement select(m_db, sql.constData());
     if (!select) {
         read.error = failure(QStringLiteral("cannot read the journal"));
@@ -278,7 +267,7 @@ JournalLookup TransferJournal::lastCompletedDownload(const QString &port)
         return lookup;
     const QByteArray sql = QByteArray("SELECT ") + kColumns
         + " FROM entries WHERE port = ? AND kind = ? AND outcome = ?"
-          " ORDER BY at_ms DESC, id DESC LIMIT 1";
+          " ORDER BY id DESC LIMIT 1";
     Statement select(m_db, sql.constData());
     if (!select) {
         lookup.error = failure(QStringLiteral("cannot read the journal"));

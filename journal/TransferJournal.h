@@ -46,10 +46,12 @@ public:
 
     const QString &path() const { return m_path; }
 
-    // Writes the entry with the SHA-256 of each image, then drops whatever lies beyond the
-    // newest kMaxEntries or more than kMaxAgeYears before this entry.
+    // Writes the entry with the SHA-256 of each image, then drops, in the order entries were
+    // written, whatever lies beyond the newest kMaxEntries or kMaxAgeYears before the newest
+    // entries. Each distinct image is kept once.
     std::optional<JournalError> record(const JournalEntry &entry);
 
+    // In the order they were written, whatever their time stamps say.
     JournalRead entries(const JournalQuery &query = {});
 
     // What this port was last sent in full: the newest completed Download on it, with its images.
@@ -58,6 +60,7 @@ public:
 private:
     std::optional<JournalError> ensureOpen();
     std::optional<JournalError> failure(const QString &what);
+    std::optional<bool> trim(); // whether anything went; nothing on failure
     void loadImages(JournalEntry &entry, bool withBytes);
 
     QString m_path;

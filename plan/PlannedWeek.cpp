@@ -17,3 +17,21 @@ void PlannedWeek::fillWeekdays(const WeeklySchedule &week, WeeklySchedule &into)
     for (int weekday = 1; weekday <= 7; ++weekday)
         into.day(weekday).copyFrom(week.day(day(weekday).planned.day));
 }
+
+CarriedSchedules PlannedWeek::carried() const
+{
+    CarriedSchedules carried;
+    for (const PlannedDay &day : m_days)
+        carried[index(day.planned.weekday)] = {day.title, !day.planned.isRegular()};
+    return carried;
+}
+
+std::vector<PlannedDay> PlannedWeek::programDays(const std::vector<int> &weekdays) const
+{
+    std::vector<PlannedDay> days;
+    for (int weekday : weekdays) {
+        if (weekday >= 1 && weekday <= 7 && !day(weekday).planned.isRegular())
+            days.push_back(day(weekday));
+    }
+    return days;
+}

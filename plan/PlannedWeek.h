@@ -1,11 +1,13 @@
 #pragma once
 
 #include "device/DayImage.h"
+#include "journal/JournalEntry.h"
 #include "plan/PlannedDay.h"
 
 #include <QDate>
 
 #include <array>
+#include <vector>
 
 class WeeklySchedule;
 
@@ -24,6 +26,11 @@ public:
     // Weekday d of `into` gets the entries of its date's effective schedule: the week Download
     // must send instead of the regular one. Only the seven weekdays of `into` change.
     void fillWeekdays(const WeeklySchedule &week, WeeklySchedule &into) const;
+
+    // The schedule each weekday's planned image carries, as the journal records a send of it.
+    CarriedSchedules carried() const;
+    // Those of `weekdays` whose date in the week ahead plays a day program, in the given order.
+    std::vector<PlannedDay> programDays(const std::vector<int> &weekdays) const;
 
 private:
     static size_t index(int weekday) { return size_t(weekday - 1) % 7; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every message box the program shows goes through here, so the window shell can show real
 // boxes and a test can record what was said and queue the operator's answers.
@@ -26,5 +27,15 @@ public:
     {
         (void)confirmText;
         return askOkCancel(text, caption);
+    }
+
+    // A question with buttons of its own, the first the default and the last the one Escape
+    // presses: the position of the one chosen, -1 when none was. Where nobody can answer, -1.
+    virtual int choose(const QString &text, const QString &caption, const QStringList &choices)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(caption);
+        Q_UNUSED(choices);
+        return -1;
     }
 };

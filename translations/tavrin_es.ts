@@ -148,6 +148,10 @@
         <source>Serial port %1 failed: %2</source>
         <translation>Falló el puerto serie %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot open serial port %1: it is in use by another program</source>
+        <translation>No se puede abrir el puerto serie %1: lo está usando otro programa</translation>
+    </message>
 </context>
 <context>
     <name>CCompareDlg</name>
@@ -345,6 +349,46 @@ Remove them and save?</source>
     <message>
         <source>A day program&apos;s name cannot hold control characters (such as tabs or line breaks).</source>
         <translation>El nombre de un programa del día no puede contener caracteres de control (como tabulaciones o saltos de línea).</translation>
+    </message>
+    <message>
+        <source>Into %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Not Taken</source>
+        <translation>No tomar</translation>
+    </message>
+    <message>
+        <source>The device holds the day program %1 on %2, as it was last sent there. Where does it go?</source>
+        <translation>El dispositivo tiene el programa de día %1 en %2, tal como se le envió la última vez. ¿Adónde va?</translation>
+    </message>
+    <message>
+        <source>The device holds the day program %1 on %2, as it was last sent there; this schedule has no program of that name. Take it into %2?</source>
+        <translation>El dispositivo tiene el programa de día %1 en %2, tal como se le envió la última vez; este horario no tiene ningún programa con ese nombre. ¿Tomarlo en %2?</translation>
+    </message>
+    <message>
+        <source>%1 %2 plays %3.</source>
+        <translation>El %1 %2 suena %3.</translation>
+    </message>
+    <message>
+        <source>In the week ahead:
+%1
+Send the planned days instead of the regular weekdays?</source>
+        <translation>En la semana próxima:
+%1
+¿Enviar los días previstos en lugar de los días habituales?</translation>
+    </message>
+    <message>
+        <source>Send the Planned Days</source>
+        <translation>Enviar los días previstos</translation>
+    </message>
+    <message>
+        <source>Send the Regular Weekdays</source>
+        <translation>Enviar los días habituales</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

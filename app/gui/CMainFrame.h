@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/WeekComparison.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,6 +26,8 @@ class QPrinter;
 class QToolBar;
 class ScheduleFiles;
 class Settings;
+class TransferDialog;
+class WeeklySchedule;
 
 // The main window: menus, toolbar and status bar built from the command table, every command
 // routed through dispatch() to its one handler.
@@ -38,8 +42,9 @@ public:
     QToolBar *toolBar() const { return m_toolBar; }
     QAction *commandAction(int id) const { return m_actions.value(id); }
 
-    // The port given on the command line wins over the chosen one for this run.
-    void setPortOverride(const QString &port) { m_portOverride = port; }
+    // The port given on the command line wins over the chosen one for this run; the status bar
+    // reads that port's journal from then on.
+    void setPortOverride(const QString &port);
     // The port the device dialogs open: --port, else the chosen one, else the platform's first.
     QString portName() const;
 
@@ -79,6 +84,12 @@ private:
     // What the device holds, from the journal of the port; then the status follows.
     void readDeviceHoldings();
     void updateDeviceStatus();
+    // Weekdays read from the device (`read`, into the schedule) that hold a day program: the
+    // operator says where each goes; `before` is the week as it was before the reading.
+    void placeDayProgramsRead(const WeeklySchedule &before, const WeekImages &read, const QString &caption);
+    // Before a Download sends `days` of `sending`: the weekdays whose date in the week ahead
+    // plays a day program are named, and their planned days offered instead. False: not sent.
+    bool offerPlannedDays(const std::vector<int> &days, WeeklySchedule &sending, TransferDialog &dialog);
     void createRecentFilesMenu();
     void fillRecentFilesMenu();
     // A file that is gone is dropped from the list with a message; Open reports other failures.

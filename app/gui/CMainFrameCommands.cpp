@@ -221,8 +221,12 @@ void CMainFrame::onDownload()
     const QStringList warnings = downloadWarningTexts(downloadWarnings(m_view->schedule(), {1, 2, 3, 4, 5, 6, 7}));
     if (!warnings.isEmpty())
         m_messages.show(warnings.join(QStringLiteral("\n\n")), tr("Download"), Messages::Icon::Warning);
-    CDownloadDlg dialog(this, m_view->schedule(), portName());
+    // A copy, so a weekday whose date plays a day program can be sent as planned instead.
+    auto sending = std::make_unique<WeeklySchedule>();
+    sending->copyFrom(m_view->schedule());
+    CDownloadDlg dialog(this, *sending, portName());
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    dialog.setBeforeSend([&](const std::vector<int> &days) { return offerPlannedDays(days, *sending, dialog); });
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     takeKeyboardBackAfter(dialog);
@@ -238,12 +242,20 @@ void CMainFrame::onUpload()
     // Cancel too may come after weekdays were stored, each made the shown day: the list must
     // show what the week now holds, or the next store point writes it into the wrong day.
     m_view->changeWeekThrough(tr("Upload"), false, [this] {
-        CUploadDlg dialog(this, m_view->schedule(), portName());
-        dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
-        connect(&dialog, &TransferDialog::journalWarning, this,
-                [this](const QString &line) { statusBar()->showMessage(line); });
-        takeKeyboardBackAfter(dialog);
-        dialog.exec();
+        const auto before = std::make_unique<WeeklySchedule>();
+        before->copyFrom(m_view->schedule());
+        WeekImages read;
+        {
+            CUploadDlg dialog(this, m_view->schedule(), portName());
+            dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString()
+                                                                         : m_scheduleFiles->location().path());
+            dialog.session().keepImages(&read);
+            connect(&dialog, &TransferDialog::journalWarning, this,
+                    [this](const QString &line) { statusBar()->showMessage(line); });
+            takeKeyboardBackAfter(dialog);
+            dialog.exec();
+        }
+        placeDayProgramsRead(*before, read, tr("Upload"));
         return true;
     });
 }

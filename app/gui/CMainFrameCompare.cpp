@@ -55,10 +55,15 @@ void CMainFrame::onCompareWithDevice()
         sending.exec();
     } else if (comparison.choice() == CCompareDlg::Choice::TakeDevice) {
         m_view->changeWeekThrough(tr("Take Device's Days"), false, [&] {
+            const auto before = std::make_unique<WeeklySchedule>();
+            before->copyFrom(m_view->schedule());
+            WeekImages taken;
             for (int day : differing) {
                 const DayImage &image = deviceImages.at(day);
                 storeWeekdayImage(m_view->schedule(), day, image.bytes().data(), DayImage::kSize);
+                taken.emplace(day, image);
             }
+            placeDayProgramsRead(*before, taken, tr("Take Device's Days"));
             return true;
         });
     }

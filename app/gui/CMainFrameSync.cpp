@@ -12,6 +12,7 @@
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
+#include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QLabel>
@@ -20,6 +21,17 @@
 #include <QTimer>
 
 #include <memory>
+
+namespace {
+
+// "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program.
+QString plannedDayLabel(const PlannedDay &day)
+{
+    const QString weekday = QLocale().dayName(day.planned.weekday, QLocale::LongFormat);
+    return day.planned.isRegular() ? weekday : QStringLiteral("%1: %2").arg(weekday, day.title);
+}
+
+} // namespace
 
 void CMainFrame::createDeviceStatus()
 {
@@ -39,6 +51,12 @@ QDate CMainFrame::today() const
     return m_today ? m_today() : QDate::currentDate();
 }
 
+void CMainFrame::setPortOverride(const QString &port)
+{
+    m_portOverride = port;
+    readDeviceHoldings();
+}
+
 void CMainFrame::readDeviceHoldings()
 {
     TransferJournal journal(defaultJournalPath());
@@ -54,8 +72,7 @@ void CMainFrame::updateDeviceStatus()
     const PlannedWeek plan(m_view->schedule(), today());
     const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
     // "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program
-    const QString weekday = QLocale().dayName(tomorrow.planned.weekday, QLocale::LongFormat);
-    const QString day = tomorrow.planned.isRegular() ? weekday : QStringLiteral("%1: %2").arg(weekday, tomorrow.title);
+    const QString day = plannedDayLabel(tomorrow);
     switch (tomorrowState(plan, *m_deviceHoldings)) {
     case TomorrowState::UpToDate:
         m_deviceStatus->clear();
@@ -94,6 +111,12 @@ void CMainFrame::onBringDeviceUpToDate()
     plan.fillWeekdays(m_view->schedule(), *planned);
     CDownloadDlg dialog(this, *planned, portName());
     dialog.setWindowTitle(tr("Bring Device Up to Date"));
+    // Each weekday sent names the schedule it carries, in the boxes and in the journal.
+    dialog.setCarriedSchedules(plan.carried());
+    for (int day : days) {
+        if (!plan.day(day).planned.isRegular())
+            dialog.box(day)->setText(plannedDayLabel(plan.day(day)));
+    }
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });

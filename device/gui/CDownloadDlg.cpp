@@ -41,3 +41,20 @@ void CDownloadDlg::preselect(const std::vector<int> &days)
     for (int day : days)
         tick(day);
 }
+
+void CDownloadDlg::actionClicked()
+{
+    if (m_beforeSend && !m_beforeSendPassed && m_session.isIdle() && !m_session.isChecked(DownloadSession::kAllClear)) {
+        std::vector<int> days;
+        for (int day = 1; day <= 7; ++day) {
+            if (m_session.isChecked(day))
+                days.push_back(day);
+        }
+        if (!days.empty()) {
+            if (!m_beforeSend(days))
+                return;
+            m_beforeSendPassed = true;
+        }
+    }
+    m_session.send();
+}

@@ -3,6 +3,9 @@
 #include "device/DownloadSession.h"
 #include "device/gui/TransferDialog.h"
 
+#include <functional>
+#include <vector>
+
 class WeeklySchedule;
 
 // "Download": sends the chosen weekdays of the week, or ALL Clear, to the device.
@@ -26,11 +29,15 @@ public:
     // Ticks these weekdays (1..7) as the operator would, ready for "Send": all seven tick "Weekly".
     void preselect(const std::vector<int> &days);
 
+    // Asked with the weekdays ticked at the first "Send" that would send weekdays, before any
+    // frame goes: false sends nothing (the next "Send" asks again).
+    void setBeforeSend(std::function<bool(const std::vector<int> &weekdays)> check) { m_beforeSend = std::move(check); }
+
 protected:
     TransferExchange exchange() const override { return TransferExchange::Download; }
     bool readyToStart() const override { return m_session.readyToStart(); }
     void boxClicked(int box, bool checked) override { m_session.boxClicked(box, checked); }
-    void actionClicked() override { m_session.send(); }
+    void actionClicked() override;
     void cancelClicked() override { m_session.cancel(); }
     void timerTick(int id) override { m_session.timer(id); }
     void chunkReceived(const QByteArray &chunk) override { m_session.received(chunk); }
@@ -40,4 +47,6 @@ protected:
 private:
     const WeeklySchedule &m_week;
     DownloadSession m_session;
+    std::function<bool(const std::vector<int> &)> m_beforeSend;
+    bool m_beforeSendPassed = false;
 };

@@ -192,7 +192,7 @@ void TransferDialog::journal(const TransferOutcome &outcome)
 
 void TransferDialog::record(const TransferOutcome &outcome)
 {
-    TransferRecord entry = dayTransferRecord(outcome, journalWeek());
+    TransferRecord entry = dayTransferRecord(outcome, journalWeek(), m_carried ? &*m_carried : nullptr);
     entry.port = portName();
     entry.file = m_scheduleFile;
     if (m_journalKind)

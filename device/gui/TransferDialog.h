@@ -32,6 +32,8 @@ public:
     void setScheduleFile(const QString &file) { m_scheduleFile = file; }
     // Journals the exchange as another kind (a comparison reads through the Upload dialog).
     void journalAs(JournalKind kind) { m_journalKind = kind; }
+    // The schedule each weekday sent carries, for the journal, when some are day programs.
+    void setCarriedSchedules(const CarriedSchedules &carried) { m_carried = carried; }
     bool isPortOpen() const { return m_comm.isConnected(); }
 
     // For tests and the surrounding program: the boxes (1-based, in their table order), the
@@ -117,6 +119,7 @@ private:
     QString m_scheduleFile;
     bool m_journalled = false;
     std::optional<JournalKind> m_journalKind;
+    std::optional<CarriedSchedules> m_carried;
     bool m_closing = false;
     bool m_destroying = false;
 };

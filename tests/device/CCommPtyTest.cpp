@@ -3,6 +3,8 @@
 #include "support/PtyDevice.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -136,4 +138,27 @@ TEST(CCommPtyTest, UnpluggedLineIsReportedToTheOwner)
     EXPECT_FALSE(comm.isConnected());
     const uint8_t frame[4] = {'T', '!', 'H', 0xFF};
     EXPECT_FALSE(comm.Write(frame, 4));
+}
+
+// A link to the line (as /dev/serial/by-id/... is) names the same line: the second opening is
+// refused as in use, under either name, until the first closes.
+TEST(CCommPtyTest, OneLineUnderTwoNamesOpensOnce)
+{
+    PtyDevice device;
+    QTemporaryDir dir;
+    const QString link = dir.filePath("by-id-tavrin");
+    ASSERT_TRUE(QFile::link(device.slaveName(), link));
+    Owner owner;
+    CComm first;
+    openOn(first, device.slaveName(), owner);
+    for (const QString &name : {link, device.slaveName()}) {
+        CComm second;
+        second.Configure(1, 9600, 8, 0, 0);
+        second.setPortName(name);
+        EXPECT_FALSE(second.OpenIfClosed(&owner));
+        EXPECT_EQ(second.openFailure(), "Cannot open serial port " + name + ": it is in use by another program");
+    }
+    first.Close();
+    CComm second;
+    openOn(second, link, owner);
 }

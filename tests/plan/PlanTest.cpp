@@ -1,5 +1,6 @@
 #include "plan/DeviceHoldings.h"
 #include "plan/PlannedWeek.h"
+#include "plan/ProgramOnDevice.h"
 #include "plan/SyncDecision.h"
 #include "schedule/WeeklySchedule.h"
 #include "support/MakeEntry.h"
@@ -40,7 +41,7 @@ JournalEntry entry(JournalKind kind, const std::vector<std::pair<int, DayImage>>
     e.outcome = outcome;
     for (const auto &[day, image] : images) {
         e.weekdays.push_back(day);
-        e.images.push_back({day, bytesOf(image), {}});
+        e.images.push_back({day, bytesOf(image), {}, {}, false});
     }
     return e;
 }
@@ -129,4 +130,46 @@ TEST(SyncDecision, SendsWhatDiffersOrIsUnknownAndTellsWhetherTomorrowIsReady)
     EXPECT_TRUE(weekdaysToSend(examWeek, DeviceHoldings::fromJournal(journal)).empty());
     // After the exam the regular Wednesday goes back.
     EXPECT_EQ(weekdaysToSend(regular, DeviceHoldings::fromJournal(journal)), std::vector<int>{3});
+}
+
+// The exam went out on Wednesday's code: a reading of Wednesday that still holds it is the
+// program, not the weekday, until another send of Wednesday or an ALL Clear.
+TEST(ProgramOnDevice, AWeekdayReadBackIsTheProgramItsLastSendCarried)
+{
+    WeeklySchedule week;
+    fillSchool(week);
+    const PlannedWeek examWeek(week, kMonday);
+    EXPECT_EQ(examWeek.carried()[2].name, "Exam day");
+    EXPECT_TRUE(examWeek.carried()[2].program);
+    EXPECT_EQ(examWeek.carried()[1].name, "Tuesday");
+    ASSERT_EQ(examWeek.programDays({1, 3, 5}).size(), 1u);
+    EXPECT_EQ(examWeek.programDays({1, 3, 5})[0].planned.weekday, 3);
+
+    JournalEntry sync = sent(examWeek, {2, 3});
+    for (JournalImage &i : sync.images) {
+        i.schedule = examWeek.carried()[size_t(i.day - 1)].name;
+        i.program = examWeek.carried()[size_t(i.day - 1)].program;
+    }
+    const DayImage exam = examWeek.image(3);
+    std::vector<JournalEntry> journal = {entry(JournalKind::Upload, {{3, imageWith(1)}}), sync};
+    EXPECT_EQ(programHeldOn(journal, 3, exam), "Exam day");
+    EXPECT_EQ(programHeldOn(journal, 3, imageWith(1)), std::nullopt); // no longer what was sent
+    EXPECT_EQ(programHeldOn(journal, 2, examWeek.image(2)), std::nullopt); // the weekday itself went
+    journal.insert(journal.begin(), entry(JournalKind::AllClear, {}));
+    EXPECT_EQ(programHeldOn(journal, 3, exam), std::nullopt);
+
+    // Where the reading goes; `before` is the week before the reading.
+    journal.erase(journal.begin());
+    auto before = std::make_unique<WeeklySchedule>();
+    before->copyFrom(week);
+    week.day(3).copyFrom(exam.Decode());
+    week.day(kExam).clear();
+    const std::vector<ProgramOnDevice> held = programsOnDevice(journal, week, {{3, exam}});
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_EQ(held[0].programDay, kExam);
+    placeReadBack(week, *before, held[0], ReadBackPlace::IntoProgram);
+    EXPECT_TRUE(week.day(3).sameEntries(before->day(3)));
+    DayImage intoProgram;
+    intoProgram.Encode(week.day(kExam));
+    EXPECT_EQ(bytesOf(intoProgram), bytesOf(exam));
 }

@@ -30,9 +30,23 @@ public:
         return askSaveChanges(text, caption);
     }
 
+    // Records the question and its choices; answers from `chosen` (-1 when it is empty).
+    int choose(const QString &text, const QString &, const QStringList &choices) override
+    {
+        asked << text;
+        choicesOffered << choices;
+        if (chosen.empty())
+            return -1;
+        const int c = chosen.front();
+        chosen.pop_front();
+        return c;
+    }
+
     QStringList shown;
     QStringList captions;
     std::deque<Icon> icons;
     QStringList asked;
     std::deque<Answer> answers;
+    QList<QStringList> choicesOffered;
+    std::deque<int> chosen;
 };

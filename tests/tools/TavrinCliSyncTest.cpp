@@ -141,3 +141,46 @@ TEST(TavrinCliSync, ASendCutShortFailsAndWarnsThatTomorrowMayNotBeReady)
     EXPECT_TRUE(run.err.contains("the device refused Wednesday")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("may not be up to date for 2027-03-09 (Tuesday)")) << run.err.toStdString();
 }
+
+// After sync has put the exam on Wednesday's code: download warns but sends what it is told, and
+// upload keeps the program out of the regular Wednesday unless --into-weekdays says otherwise.
+TEST(TavrinCliSync, ADayProgramOnTheDeviceStaysOutOfItsWeekdayUnlessAsked)
+{
+    const QDate today = QDate::currentDate();
+    const QDate exam = today.addDays((kWednesday - today.dayOfWeek() + 7) % 7); // in the week ahead
+    QTemporaryDir dir;
+    const QString file = dir.filePath("school.mdb");
+    const QString state = dir.filePath("sim.state");
+    WeeklySchedule week;
+    for (int d = kMonday; d <= kSunday; ++d)
+        week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
+    ProgramCalendar special;
+    special.programs.push_back({kExam, "Exam day"});
+    special.calendar.push_back({exam, exam, kExam, QString()});
+    week.setProgramCalendar(special);
+    week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
+    RecordingMessages messages;
+    ASSERT_TRUE(ScheduleFiles(week, messages).Save(file)) << messages.shown.join(' ').toStdString();
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--state", state}));
+    const QStringList port = {"--port", sim.device(), "--journal", dir.filePath("journal.sqlite")};
+
+    CliRun run = runCli(QStringList{"download", file, "--days", "wed"} + port);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("warning: Wednesday " + isoDate(exam) + " plays the day program Exam day"))
+        << run.err.toStdString();
+    EXPECT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kWednesday)));
+
+    ASSERT_EQ(runCli(QStringList{"sync", file, "--from", isoDate(exam)} + port).status, 0);
+    ASSERT_TRUE(heldImage(state, kWednesday) == imageBytes(week.day(kExam)));
+    run = runCli(QStringList{"upload", "--to", file, "--days", "wed"} + port);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Wednesday: the device holds the day program Exam day there; not stored"))
+        << run.err.toStdString();
+    EXPECT_TRUE(runCli({"show", file, "--day", "wed"}).out.contains("08:03")); // the regular Wednesday
+
+    run = runCli(QStringList{"upload", "--to", file, "--days", "wed", "--into-weekdays"} + port);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QByteArray wednesday = runCli({"show", file, "--day", "wed"}).out;
+    EXPECT_TRUE(wednesday.contains("09:00") && !wednesday.contains("08:03")) << wednesday.constData();
+}

@@ -122,6 +122,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
     const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
+    const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -137,7 +138,8 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         parser.addOptions({portOption, daysOption, allOption, clearOption, verifyOption, journalOption});
         break;
     case CliVerb::Upload:
-        parser.addOptions({portOption, toOption, daysOption, allOption, journalOption, removeTriggersOption});
+        parser.addOptions(
+            {portOption, toOption, daysOption, allOption, journalOption, removeTriggersOption, intoWeekdaysOption});
         break;
     case CliVerb::Clock:
         parser.addOptions({portOption, setOption, nowOption, journalOption});
@@ -250,6 +252,7 @@ CliParseResult parseCliArguments(const QStringList &arguments)
         if (command.to.isEmpty())
             return usageError(verbText, QStringLiteral("no schedule file to write given (--to FILE)"));
         command.removeTriggers = parser.isSet(removeTriggersOption);
+        command.intoWeekdays = command.verb == CliVerb::Upload && parser.isSet(intoWeekdaysOption);
     }
 
     if (command.verb == CliVerb::Show || command.verb == CliVerb::Image) {

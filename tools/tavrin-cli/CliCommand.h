@@ -32,6 +32,7 @@ struct CliCommand {
     std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     bool verify = false; // download --verify
+    bool intoWeekdays = false; // upload --into-weekdays: a day program the device holds goes into the weekday
     int day = 0; // show --day (0 = the whole week), image --day
     bool hex = false; // image --hex
     bool setClock = false; // clock --set / --now

@@ -97,15 +97,18 @@ QString cliHelp(const QString &verb)
                               "                the exit status is 3 when the device does not hold what was sent\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("upload")) {
-        text = QStringLiteral("Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all]\n"
+        text = QStringLiteral("Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all] [--into-weekdays]\n"
                               "Reads weekdays back from the device and stores them into the schedule file FILE\n"
                               "(created from the template database when it does not exist). The other weekdays of\n"
-                              "FILE are kept. Without --days every weekday is read.\n"
+                              "FILE are kept. Without --days every weekday is read. A weekday that the journal shows\n"
+                              "was last sent as a day program, and still holds it, is not stored: FILE keeps its\n"
+                              "regular weekday, and standard error names the program.\n"
                               "\n"
-                              "  --port NAME   the serial port\n"
-                              "  --to FILE     the schedule file to write\n"
-                              "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-                              "  --all         every weekday\n"
+                              "  --port NAME       the serial port\n"
+                              "  --to FILE         the schedule file to write\n"
+                              "  --days LIST       these weekdays, DAYs joined by commas: mon,wed,fri\n"
+                              "  --all             every weekday\n"
+                              "  --into-weekdays   store such a day program into its weekday all the same\n"
                               "  --remove-triggers  remove FILE's SQLite triggers and views as the week is written\n"
                               "                (without it, a FILE holding any is not written into)\n");
         text += QLatin1String(kDayText);

@@ -56,7 +56,9 @@ std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, c
             record.images.push_back(
                 {day,
                  QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)),
-                 {}});
+                 {},
+                 {},
+                 false});
         record.end = !reading.lineErrors.empty() ? TransferEnd::LineError
             : reading.completed                  ? TransferEnd::Completed
                                                  : TransferEnd::NoResponse;

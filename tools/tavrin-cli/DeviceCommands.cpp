@@ -16,7 +16,11 @@
 #include "device/UploadSession.h"
 #include "DeviceLink.h"
 #include "DeviceReading.h"
+#include "journal/TransferJournal.h"
 #include "JournalCommand.h"
+#include "plan/PlannedWeek.h"
+#include "plan/PortHistory.h"
+#include "plan/ProgramOnDevice.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "ScheduleFileAccess.h"
@@ -112,10 +116,12 @@ QStringList dayNames(const std::vector<int> &days)
 // Journals the first end an exchange reports: a refusal's Cancel follows it.
 class JournalOnce {
 public:
-    JournalOnce(const CliCommand &command, const WeeklySchedule &week, QString file)
+    JournalOnce(const CliCommand &command, const WeeklySchedule &week, QString file,
+                const CarriedSchedules *carried = nullptr)
         : m_command(command)
         , m_week(week)
         , m_file(std::move(file))
+        , m_carried(carried)
     {
     }
     void operator()(const TransferOutcome &outcome)
@@ -123,7 +129,7 @@ public:
         if (m_done)
             return;
         m_done = true;
-        TransferRecord record = dayTransferRecord(outcome, m_week);
+        TransferRecord record = dayTransferRecord(outcome, m_week, m_carried);
         record.port = m_command.port;
         record.file = m_file;
         cliRecord(m_command, record);
@@ -136,6 +142,7 @@ private:
     const CliCommand &m_command;
     const WeeklySchedule &m_week;
     QString m_file;
+    const CarriedSchedules *m_carried;
     bool m_done = false;
     std::optional<TransferRecord> m_recorded;
 };
@@ -170,7 +177,8 @@ void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &day
         sayError(paragraph);
 }
 
-DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file)
+DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file,
+                         const CarriedSchedules *carried)
 {
     TransferProgress progress(errorIsTerminal());
     QEventLoop loop;
@@ -188,7 +196,7 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
         link.write(frame);
     };
     hooks.timer = [&](int id) { session->timer(id); };
-    JournalOnce journal(command, week, file);
+    JournalOnce journal(command, week, file, carried);
     hooks.outcome = [&](const TransferOutcome &outcome) {
         journal(outcome);
         if (outcome.end != TransferEnd::Cancelled)
@@ -236,8 +244,14 @@ int runDownload(const CliCommand &command)
     const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
         return kExitFailure;
-    if (!command.clearAll)
+    // Sent as told; the calendar is sync's to follow.
+    if (!command.clearAll) {
         sayDownloadWarnings(*week, command.days);
+        for (const PlannedDay &day : PlannedWeek(*week, QDate::currentDate()).programDays(command.days))
+            sayError(QStringLiteral("warning: %1 %2 plays the day program %3; the regular %1 is sent "
+                                    "(sync sends what the calendar plans)")
+                         .arg(dayName(day.planned.weekday), day.planned.date.toString(Qt::ISODate), day.title));
+    }
     const QString file = QFileInfo(command.file).absoluteFilePath();
     DeviceLink link;
     if (!openLink(link, command, command.clearAll ? JournalKind::AllClear : JournalKind::Download, file))
@@ -246,6 +260,31 @@ int runDownload(const CliCommand &command)
         return kExitFailure;
     return command.verify ? verifySent(link, *week, command.days) : kExitOk;
 }
+
+namespace {
+
+// A weekday the device holds as a day program is not the regular weekday: unless told to, the
+// file keeps its own, and standard error says which program the device holds there.
+void keepDayProgramsOut(const CliCommand &command, WeeklySchedule &week, const WeeklySchedule &before,
+                        const std::vector<int> &stored)
+{
+    TransferJournal journal(cliJournalPath(command));
+    const PortHistory history = readPortHistory(journal, command.port);
+    for (const ProgramOnDevice &held : programsOnDevice(history.entries, week, weekImages(week, stored))) {
+        const QString day = dayName(held.weekday);
+        if (command.intoWeekdays) {
+            sayError(QStringLiteral("%1: the device holds the day program %2 there; stored into %1 (--into-weekdays)")
+                         .arg(day, held.program));
+            continue;
+        }
+        placeReadBack(week, before, held, ReadBackPlace::NotTaken);
+        sayError(QStringLiteral("%1: the device holds the day program %2 there; not stored, %3 keeps its %1 "
+                                "(--into-weekdays stores it)")
+                     .arg(day, held.program, command.to));
+    }
+}
+
+} // namespace
 
 int runUpload(const CliCommand &command)
 {
@@ -264,6 +303,8 @@ int runUpload(const CliCommand &command)
     if (!openLink(link, command, JournalKind::Upload, file))
         return kExitFailure;
 
+    const auto before = std::make_unique<WeeklySchedule>();
+    before->copyFrom(*week);
     JournalOnce journal(command, *week, file);
     // A line error leaves one weekday and the upload goes on: only its end is journalled.
     const WeekdayReading reading = readWeekdays(link, command.days, *week, [&](const TransferOutcome &outcome) {
@@ -285,6 +326,7 @@ int runUpload(const CliCommand &command)
         sayError(QStringLiteral("no weekday received; %1 not written").arg(command.to));
         return kExitFailure;
     }
+    keepDayProgramsOut(command, *week, *before, stored);
     if (!saveScheduleFile(command.to, *week, error, command.removeTriggers)) {
         sayError(error);
         return kExitFailure;

@@ -34,5 +34,7 @@ struct DownloadRun {
 void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &days);
 
 // Download on an open link as the dialog does it: the command's weekdays (or ALL Clear) of
-// `week`, progress on standard error, the outcome journalled with `file`.
-DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file);
+// `week`, progress on standard error, the outcome journalled with `file` and the schedule each
+// weekday carries (`carried`; the weekdays' own when none).
+DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file,
+                         const CarriedSchedules *carried = nullptr);

@@ -129,8 +129,9 @@ int runSync(const CliCommand &command)
         const QString file = QFileInfo(command.file).absoluteFilePath();
         DeviceLink link;
         DownloadRun run;
+        const CarriedSchedules carried = plan.carried();
         if (openLink(link, command, JournalKind::Download, file))
-            run = sendWeekdays(link, send, *planned, file);
+            run = sendWeekdays(link, send, *planned, file, &carried);
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;

@@ -65,3 +65,19 @@ Messages::Answer BoxMessages::askToConfirm(const QString &text, const QString &c
     box.exec();
     return box.clickedButton() == confirm ? Answer::Ok : Answer::Cancel;
 }
+
+int BoxMessages::choose(const QString &text, const QString &caption, const QStringList &choices)
+{
+    QMessageBox box(QMessageBox::Question, captionOrApplicationName(caption), text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton *> buttons;
+    for (int i = 0; i < choices.size(); ++i) {
+        const bool last = i == choices.size() - 1;
+        buttons << box.addButton(choices.at(i), last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
+}

@@ -18,6 +18,7 @@ public:
     Answer askSaveChanges(const QString &text, const QString &caption = QString()) override;
     Answer askOkCancel(const QString &text, const QString &caption = QString()) override;
     Answer askToConfirm(const QString &text, const QString &caption, const QString &confirmText) override;
+    int choose(const QString &text, const QString &caption, const QStringList &choices) override;
 
 private:
     QWidget *m_parent;

@@ -6,6 +6,8 @@
 #include "app/Settings.h"
 #include "device/DayImage.h"
 #include "device/gui/TransferDialog.h"
+#include "device/TransferRecorder.h"
+#include "journal/TransferJournal.h"
 #include "QueuedFileChooser.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeekEditor.h"
@@ -57,6 +59,8 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
         << frame->deviceStatusText().toStdString();
 
     QList<bool> boxes; // the dialog's boxes 1..8 as it opened
+    QStringList dayTexts; // and the texts of 1..7
+    std::vector<int> tick; // the weekdays the hand ticks before the action button
     QStringList boxTexts;
     QPointer<TransferDialog> driven;
     QTimer hand;
@@ -72,19 +76,27 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
         if (transfer && transfer != driven) {
             driven = transfer;
             boxes.clear();
-            for (int b = 1; b <= 8; ++b)
+            dayTexts.clear();
+            for (int b = 1; b <= 8; ++b) {
                 boxes << transfer->box(b)->isChecked();
+                dayTexts << transfer->box(b)->text();
+            }
+            for (int b : tick)
+                QTest::mouseClick(transfer->box(b), Qt::LeftButton);
             QTest::mouseClick(transfer->actionButton(), Qt::LeftButton);
         }
     });
-    auto bring = [&] {
+    auto run = [&](int command, std::vector<int> days = {}) {
+        tick = std::move(days);
         hand.start(20);
-        frame->commandAction(Cmd::BringDeviceUpToDate)->trigger();
+        frame->commandAction(command)->trigger();
         hand.stop();
     };
+    auto bring = [&] { run(Cmd::BringDeviceUpToDate); };
 
     bring();
     EXPECT_EQ(boxes, QList<bool>(8, true)); // Weekly ticks the seven
+    EXPECT_EQ(dayTexts[2], "Wednesday: Exam day");
     EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
     DayImage image;
     image.Encode(week.day(exam));
@@ -92,6 +104,29 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     image.Encode(week.day(kMonday));
     EXPECT_EQ(device.emulator.image(dayCodeForDay(kMonday)).bytes(), image.bytes());
     EXPECT_EQ(frame->deviceStatusText(), QString());
+
+    // An Upload of Wednesday: the device holds the exam there, which the operator keeps out of
+    // the regular Wednesday.
+    week.day(kWednesday).append(makeEntry(7, 45, "Melody", 4));
+    told->chosen = {2};
+    run(Cmd::Upload, {kWednesday});
+    ASSERT_FALSE(told->choicesOffered.isEmpty());
+    EXPECT_EQ(told->choicesOffered.back(), QStringList({"Into Exam day", "Into Wednesday", "Not Taken"}));
+    EXPECT_TRUE(told->asked.back().contains("Exam day")) << told->asked.back().toStdString();
+    ASSERT_EQ(week.day(kWednesday).count(), 1);
+    EXPECT_EQ(week.day(kWednesday).entries()[0].Time, makeEntry(7, 45, "Melody", 4).Time);
+
+    // A Download of Wednesday says the date plays the exam; the planned day goes instead.
+    told->chosen = {0};
+    run(Cmd::Download, {kWednesday});
+    EXPECT_TRUE(told->asked.back().contains("Exam day")) << told->asked.back().toStdString();
+    image.Encode(week.day(exam));
+    EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
+    const JournalRead journal = TransferJournal(dir.filePath(QStringLiteral("journal.sqlite"))).entries({});
+    ASSERT_FALSE(journal.entries.empty());
+    ASSERT_EQ(journal.entries[0].images.size(), 1u);
+    EXPECT_EQ(journal.entries[0].images[0].schedule, "Exam day");
+    frame->commandAction(Cmd::Monday)->trigger(); // the Upload showed Wednesday
 
     // The exam is called off: tomorrow's Wednesday is the regular one again.
     special.calendar.clear();
@@ -109,5 +144,27 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     EXPECT_EQ(driven, nullptr);
     EXPECT_TRUE(told->shown.join(" ").contains("nothing to send")) << told->shown.join(" | ").toStdString();
 
+    qputenv("TAVRIN_JOURNAL", journalBefore);
+}
+
+// ./run.sh starts the program with --port: the status bar speaks of that port from the start,
+// not of the one chosen in the settings.
+TEST(DeviceStatus, StartUpWithPortReadsThatPortsJournal)
+{
+    QTemporaryDir dir;
+    const QString journalPath = dir.filePath(QStringLiteral("journal.sqlite"));
+    const QByteArray journalBefore = qgetenv("TAVRIN_JOURNAL");
+    qputenv("TAVRIN_JOURNAL", journalPath.toLocal8Bit());
+    const QString port = QStringLiteral("/dev/pts/77");
+    TransferRecord sent; // the template's empty week, all seven days, to that port only
+    sent.port = port;
+    sent.weekdays = {1, 2, 3, 4, 5, 6, 7};
+    sent.images = journalImages(WeeklySchedule(), sent.weekdays);
+    ASSERT_EQ(recordTransfer(journalPath, sent), std::nullopt);
+
+    CTavrinApp app(std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini"))),
+                   std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), port}));
+    EXPECT_EQ(app.mainFrame()->deviceStatusText(), QString());
     qputenv("TAVRIN_JOURNAL", journalBefore);
 }

@@ -34,7 +34,11 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
         download.port = QStringLiteral("/dev/ttyUSB0");
         download.weekdays = {3};
         download.images = {
-            {3, QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)), {}}};
+            {3,
+             QByteArray(reinterpret_cast<const char *>(image.bytes().data()), qsizetype(DayImage::kSize)),
+             {},
+             {},
+             false}};
         ASSERT_FALSE(journal.record(download).has_value());
         JournalEntry clock;
         clock.when = QDateTime(QDate(2026, 12, 2), QTime(8, 0));
