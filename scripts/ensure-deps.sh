@@ -7,7 +7,7 @@ tavrin_packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  poppler-utils xvfb xauth x11-utils openbox fonts-dejavu-core tzdata
+  poppler-utils xvfb xauth x11-utils openbox xdotool fonts-dejavu-core tzdata
   desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot
   help2man lintian man-db systemd
 )
