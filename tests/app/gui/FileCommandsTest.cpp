@@ -3,9 +3,9 @@
 #include "FrameFixture.h"
 #include "schedule/Messages.h"
 
+#include <cstdlib>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdlib>
 #include <QWindow>
 
 #include <sqlite3.h>
