@@ -1182,8 +1182,8 @@ Calendario</translation>
         <translation>Eliminar programa</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> y %1 más</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
     </message>
 </context>
 <context>
