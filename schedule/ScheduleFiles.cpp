@@ -1,7 +1,6 @@
 #include "schedule/ScheduleFiles.h"
 
 #include "schedule/DurableRename.h"
-#include "schedule/Messages.h"
 #include "schedule/NewScheduleFile.h"
 #include "schedule/TemplateDirectory.h"
 #include "schedule/UnfinishedSaves.h"
@@ -17,13 +16,6 @@ const QString ScheduleFiles::kUntitled = QStringLiteral("Untitled");
 const QString ScheduleFiles::kBackupSuffix = QStringLiteral(".bak");
 
 namespace {
-
-const char *const kLoadingError = QT_TRANSLATE_NOOP("ScheduleFiles", "DB Loading Error !");
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // The template's own failures are told as the template's.
 StoreOutcome asTemplate(StoreOutcome outcome)
@@ -45,11 +37,21 @@ StoreOutcome asTemplate(StoreOutcome outcome)
     return outcome;
 }
 
+FileOutcome fileOutcome(const StoreOutcome &outcome, FileOutcome::Stage stage, const QString &path,
+                        const QString &causePath)
+{
+    FileOutcome result;
+    static_cast<StoreOutcome &>(result) = outcome;
+    result.stage = stage;
+    result.path = path;
+    result.causePath = causePath;
+    return result;
+}
+
 } // namespace
 
-ScheduleFiles::ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory)
+ScheduleFiles::ScheduleFiles(WeeklySchedule &week, const QString &templateDirectory)
     : m_week(week)
-    , m_messages(messages)
     , m_templateDirectory(templateDirectory.isEmpty() ? defaultTemplateDirectory(executableDirectory())
                                                       : templateDirectory)
     , m_title(kUntitled)
@@ -82,15 +84,7 @@ void ScheduleFiles::showMonday()
     m_week.LoadWorkingDay();
 }
 
-StoreOutcome ScheduleFiles::failed(const StoreOutcome &outcome, const QString &text)
-{
-    // A refusal the operator may answer (triggers in the file) is the caller's to put.
-    if (outcome.error != StoreError::Cancelled && outcome.error != StoreError::HasTriggers)
-        m_messages.show(text, QString(), Messages::Icon::Error);
-    return outcome;
-}
-
-StoreOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate)
+FileOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate)
 {
     const DatabaseLocation before = m_store.registeredLocation();
     StoreOutcome outcome = m_store.RegisterDataSource(location.directory, location.fileName);
@@ -99,57 +93,37 @@ StoreOutcome ScheduleFiles::openLocation(const DatabaseLocation &location, const
         if (!outcome)
             m_store.restoreRegistration(before);
     }
-    if (!outcome) {
-        if (isTemplate)
-            outcome = asTemplate(outcome);
-        return failed(outcome,
-                      QCoreApplication::translate("ScheduleFiles", kLoadingError) + QStringLiteral("\n\n")
-                          + causeText(outcome, location.path()));
+    if (!outcome && isTemplate)
+        outcome = asTemplate(outcome);
+    if (outcome) {
+        m_location = location;
+        m_title = title;
+        m_leftOut = outcome.leftOut;
+        showMonday();
     }
-    m_location = location;
-    m_title = title;
-    m_leftOut = outcome.leftOut;
-    showMonday();
-    if (!m_leftOut.empty()) {
-        m_messages.show(
-            QCoreApplication::translate("ScheduleFiles", "%1 rows of \"%2\" cannot be shown and were left out:\n%3")
-                .arg(m_leftOut.total())
-                .arg(shown(location.path()), m_leftOut.describe()),
-            QString(), Messages::Icon::Warning);
-    }
-    return outcome;
+    return fileOutcome(outcome, FileOutcome::Stage::Load, location.path(), location.path());
 }
 
-StoreOutcome ScheduleFiles::New()
+FileOutcome ScheduleFiles::New()
 {
     return openLocation(DatabaseLocation::fromPath(templatePath()), kUntitled, true);
 }
 
-StoreOutcome ScheduleFiles::Open(const QStringList &paths)
+FileOutcome ScheduleFiles::Open(const QString &path)
 {
-    StoreOutcome result = StoreOutcome::failure(StoreError::Missing);
-    bool opened = false;
-    for (const QString &path : paths) {
-        const DatabaseLocation location = DatabaseLocation::fromPath(path);
-        StoreOutcome outcome = openLocation(location, titleFor(location.fileName), false);
-        if (outcome || !opened)
-            result = outcome;
-        opened = opened || bool(outcome);
-    }
-    return result;
+    const DatabaseLocation location = DatabaseLocation::fromPath(path);
+    return openLocation(location, titleFor(location.fileName), false);
 }
 
 // Into an existing schedule file: its previous content goes to NAME.bak, but only once the
 // new week is committed; until then it waits under a temporary name, so a failed save leaves
 // the old backup as it was.
-StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target, bool removeTriggers)
+FileOutcome ScheduleFiles::saveInto(const DatabaseLocation &target, bool removeTriggers)
 {
     const QString path = target.path();
-    const QString notSaved =
-        QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved to \"%1\".\n\n").arg(shown(path));
     StoreOutcome outcome = m_store.RegisterDataSource(target.directory, target.fileName);
     if (!outcome)
-        return failed(outcome, notSaved + causeText(outcome, path));
+        return fileOutcome(outcome, FileOutcome::Stage::SaveTarget, path, path);
     const QString keeping = UnfinishedSaves::temporaryPathFor(path, UnfinishedSaves::Kind::Backup);
     outcome = m_store.BackUpTo(keeping);
     if (outcome)
@@ -157,29 +131,21 @@ StoreOutcome ScheduleFiles::saveInto(const DatabaseLocation &target, bool remove
     // The week is in the file: a backup that cannot take its name leaves the older one.
     if (outcome && !durableRename(keeping, path + kBackupSuffix, true))
         NewScheduleFile::remove(keeping);
-    if (!outcome) {
+    if (!outcome)
         NewScheduleFile::remove(keeping);
-        return failed(outcome,
-                      QCoreApplication::translate(
-                          "ScheduleFiles", "The schedule could not be saved to \"%1\"; the file is unchanged.\n\n%2")
-                          .arg(shown(path), causeText(outcome, path)));
-    }
-    return outcome;
+    return fileOutcome(outcome, FileOutcome::Stage::SaveInto, path, path);
 }
 
 // A new file: made from the template under a temporary name, renamed once saved.
-StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
+FileOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
 {
     const QString path = target.path();
-    const QString notCreated =
-        QCoreApplication::translate("ScheduleFiles", "The schedule could not be saved; \"%1\" was not created.\n\n")
-            .arg(shown(path));
     const QString building = UnfinishedSaves::temporaryPathFor(path);
     StoreOutcome outcome = NewScheduleFile::copyTemplate(templatePath(), building);
     if (!outcome) {
         const bool aboutTemplate = outcome.error == StoreError::TemplateMissing
             || outcome.error == StoreError::TemplateDamaged || outcome.error == StoreError::Busy;
-        return failed(outcome, notCreated + causeText(outcome, aboutTemplate ? templatePath() : path));
+        return fileOutcome(outcome, FileOutcome::Stage::SaveNew, path, aboutTemplate ? templatePath() : path);
     }
     const DatabaseLocation buildingLocation = DatabaseLocation::fromPath(building);
     outcome = m_store.RegisterDataSource(buildingLocation.directory, buildingLocation.fileName);
@@ -191,34 +157,32 @@ StoreOutcome ScheduleFiles::saveAsNew(const DatabaseLocation &target)
         outcome = NewScheduleFile::moveIntoPlace(building, path);
     if (!outcome) {
         NewScheduleFile::remove(building);
-        return failed(outcome, notCreated + causeText(outcome, path));
+        return fileOutcome(outcome, FileOutcome::Stage::SaveNew, path, path);
     }
     m_store.restoreRegistration(target);
-    return outcome;
+    return fileOutcome(outcome, FileOutcome::Stage::SaveNew, path, path);
 }
 
-StoreOutcome ScheduleFiles::Save(const QString &path, bool removeTriggers)
+FileOutcome ScheduleFiles::Save(const QString &path, SaveConsent consent)
 {
     const DatabaseLocation target = DatabaseLocation::fromPath(path);
+    const bool exists = QFileInfo::exists(target.path());
     // Asked before anything else, so that the answer does not come after other questions.
-    if (!removeTriggers && QFileInfo::exists(target.path())) {
+    if (!consent.removeTriggers && exists) {
         if (const StoreOutcome::Schema found = ScheduleStore::triggersAndViews(target.path()); !found.empty()) {
             StoreOutcome refused = StoreOutcome::failure(StoreError::HasTriggers);
             refused.schema = found;
-            return refused;
+            return fileOutcome(refused, FileOutcome::Stage::SaveTarget, target.path(), target.path());
         }
     }
-    if (!m_leftOut.empty()) {
-        const QString text = QStringLiteral("%1 rows of the file loaded last could not be shown and will not be kept "
-                                            "in \"%2\":\n%3\n\nSave anyway?")
-                                 .arg(m_leftOut.total())
-                                 .arg(shown(target.path()), m_leftOut.describe());
-        if (m_messages.askOkCancel(text) != Messages::Answer::Ok)
-            return StoreOutcome::failure(StoreError::Cancelled);
+    if (!consent.dropLeftOutRows && !m_leftOut.empty()) {
+        StoreOutcome refused = StoreOutcome::failure(StoreError::RowsLeftOut);
+        refused.leftOut = m_leftOut;
+        return fileOutcome(refused, FileOutcome::Stage::SaveTarget, target.path(), target.path());
     }
 
     const DatabaseLocation before = m_store.registeredLocation();
-    StoreOutcome outcome = QFileInfo::exists(target.path()) ? saveInto(target, removeTriggers) : saveAsNew(target);
+    const FileOutcome outcome = exists ? saveInto(target, consent.removeTriggers) : saveAsNew(target);
     if (!outcome) {
         m_store.restoreRegistration(before);
         return outcome;

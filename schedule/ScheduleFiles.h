@@ -1,26 +1,25 @@
 #pragma once
 
 #include "schedule/DatabaseLocation.h"
+#include "schedule/FileOutcome.h"
 #include "schedule/LeftOutRows.h"
 #include "schedule/ScheduleStore.h"
 
 #include <QString>
-#include <QStringList>
 
-class Messages;
 class WeeklySchedule;
 
-// The file commands New, Open and Save without their dialogs: the shell asks the operator
-// for paths and hands them in here. Each command returns its outcome; a successful one
-// replaced the schedule in memory (New, Open) or wrote it out (Save), and also set the
+// The file commands New, Open and Save without their dialogs and boxes: the shell asks the
+// operator for paths, hands them in here, and puts the outcome into words. A successful
+// command replaced the schedule in memory (New, Open) or wrote it out (Save), and also set the
 // database location and the title, made Monday the shown day and ran LoadWorkingDay, and the
 // caller closes the cell editor and refills the list from WorkingDay. On failure nothing
-// changed (schedule, shown day, location, title, registration, files), the failure has been
-// shown through Messages ("DB Loading Error !" and its cause for New and Open), and the list
-// must be left as it is.
+// changed (schedule, shown day, location, title, registration, files), the outcome says why,
+// and the list must be left as it is.
 //
-// A loaded file's rows that cannot be shown are told once, after the load; the first Save
-// after it warns that they will not be kept and may be cancelled.
+// A loaded file's rows that cannot be shown come in the load's outcome (leftOut), for the
+// caller to tell; the first Save after it is refused with RowsLeftOut until the operator has
+// agreed to lose them.
 //
 // The caller of Save stores the list into the shown day first, as for any store point.
 //
@@ -32,7 +31,7 @@ public:
     static const QString kUntitled; // "Untitled"
     static const QString kBackupSuffix; // ".bak"
 
-    ScheduleFiles(WeeklySchedule &week, Messages &messages, const QString &templateDirectory = QString());
+    explicit ScheduleFiles(WeeklySchedule &week, const QString &templateDirectory = QString());
     ~ScheduleFiles();
     ScheduleFiles(const ScheduleFiles &) = delete;
     ScheduleFiles &operator=(const ScheduleFiles &) = delete;
@@ -48,13 +47,12 @@ public:
     // The document title: "Untitled" at first and after New.
     const QString &title() const { return m_title; }
 
-    // Opens the template database; the title becomes "Untitled". Run at start-up too.
-    StoreOutcome New();
+    // Opens the template database; the title becomes "Untitled". Run at start-up too. The
+    // template's own failures are TemplateMissing or TemplateDamaged.
+    FileOutcome New();
 
-    // Opens each path in turn; the last one that opens stays open. A path that cannot be
-    // opened shows "DB Loading Error !" and is passed over. A success when at least one opened.
-    StoreOutcome Open(const QStringList &paths);
-    StoreOutcome Open(const QString &path) { return Open(QStringList{path}); }
+    // Opens the file at path; the title becomes its name ("Untitled" for "default.mdb").
+    FileOutcome Open(const QString &path);
 
     // Writes the whole week into path. An existing schedule database keeps its previous
     // content as path + ".bak" (replacing the older backup only once the new week is
@@ -64,23 +62,21 @@ public:
     // schedule database is left alone. Leftovers of earlier saves of path cut short are
     // removed after a success (see UnfinishedSaves).
     //
-    // A file holding triggers or views is refused with HasTriggers, naming them in the
-    // outcome's schema, before anything is asked or written and without a message: the
-    // caller asks the operator, and saves again with removeTriggers to drop them in the same
-    // transaction as the week.
-    StoreOutcome Save(const QString &path, bool removeTriggers = false);
+    // Refused before anything is written, in this order: a file holding triggers or views
+    // (HasTriggers, naming them in the outcome's schema) unless consent.removeTriggers, which
+    // drops them in the same transaction as the week; then, after a load that left rows out,
+    // RowsLeftOut (the rows in the outcome's leftOut) unless consent.dropLeftOutRows.
+    FileOutcome Save(const QString &path, SaveConsent consent = {});
 
     ScheduleStore &store() { return m_store; }
 
 private:
-    StoreOutcome openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate);
-    StoreOutcome saveInto(const DatabaseLocation &target, bool removeTriggers);
-    StoreOutcome saveAsNew(const DatabaseLocation &target);
-    StoreOutcome failed(const StoreOutcome &outcome, const QString &text);
+    FileOutcome openLocation(const DatabaseLocation &location, const QString &title, bool isTemplate);
+    FileOutcome saveInto(const DatabaseLocation &target, bool removeTriggers);
+    FileOutcome saveAsNew(const DatabaseLocation &target);
     void showMonday();
 
     WeeklySchedule &m_week;
-    Messages &m_messages;
     ScheduleStore m_store;
     QString m_templateDirectory;
     DatabaseLocation m_location;

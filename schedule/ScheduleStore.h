@@ -14,7 +14,7 @@ class WeeklySchedule;
 // is never created by opening it. Every open is read-write, so a save cut short by a crash
 // is rolled back (SQLite's hot journal) before anything is read.
 //
-// Each operation returns its outcome; the file commands choose what the operator is told.
+// Each operation returns its outcome; the shell chooses what the operator is told.
 // After any failure the model, the registration and the file are as they were before the call.
 class ScheduleStore {
 public:

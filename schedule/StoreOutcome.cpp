@@ -57,27 +57,27 @@ QString causeText(const StoreOutcome &outcome, const QString &path)
         text = QCoreApplication::translate("StoreOutcome", "No schedule database is open.");
         break;
     case StoreError::Missing:
-        text = file + QCoreApplication::translate("StoreOutcome", " does not exist.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 does not exist.").arg(file);
         break;
     case StoreError::Unreadable:
-        text = file + QCoreApplication::translate("StoreOutcome", " cannot be opened.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 cannot be opened.").arg(file);
         break;
     case StoreError::ReadOnly:
-        text = file + QCoreApplication::translate("StoreOutcome", " cannot be written.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 cannot be written.").arg(file);
         break;
     case StoreError::Busy:
-        text = file + QCoreApplication::translate("StoreOutcome", " is in use by another program; try again.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 is in use by another program; try again.").arg(file);
         break;
     case StoreError::Damaged:
-        text = file + QCoreApplication::translate("StoreOutcome", " is damaged.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 is damaged.").arg(file);
         break;
     case StoreError::NotSchedule:
-        text = file + QCoreApplication::translate("StoreOutcome", " is not a schedule database.");
+        text = QCoreApplication::translate("StoreOutcome", "%1 is not a schedule database.").arg(file);
         break;
     case StoreError::NewerVersion:
-        text = file
-            + QCoreApplication::translate("StoreOutcome",
-                                          " was written by a newer version of this program and is left as it is.");
+        text = QCoreApplication::translate("StoreOutcome",
+                                           "%1 was written by a newer version of this program and is left as it is.")
+                   .arg(file);
         break;
     case StoreError::DiskFull:
         text = QCoreApplication::translate("StoreOutcome", "The disk holding %1 is full.").arg(file);
@@ -110,8 +110,12 @@ QString causeText(const StoreOutcome &outcome, const QString &path)
     case StoreError::Failed:
         text = QCoreApplication::translate("StoreOutcome", "The schedule database %1 failed.").arg(file);
         break;
-    case StoreError::Cancelled:
-        return QCoreApplication::translate("StoreOutcome", "Cancelled.");
+    case StoreError::RowsLeftOut:
+        text = QCoreApplication::translate("StoreOutcome",
+                                           "%1 would not keep the rows of the file loaded last that could not be "
+                                           "shown; nothing was written into it.")
+                   .arg(file);
+        break;
     }
     if (!outcome.detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(outcome.detail);

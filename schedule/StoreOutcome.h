@@ -25,7 +25,7 @@ enum class StoreError {
     AccessDatabase, // an Access database (Jet or ACE), as the original Windows program kept
     HasTriggers, // the file holds triggers or views, which a save would run; nothing written
     Failed, // any other database error
-    Cancelled, // the operator said no
+    RowsLeftOut, // a save would lose the rows the last load could not show; nothing written
 };
 
 // The outcome of a store or file command: the error, the database's own text for it, and

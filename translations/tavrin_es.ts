@@ -390,6 +390,16 @@ Send the planned days instead of the regular weekdays?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>%1 rows of the file loaded last could not be shown and will not be kept in &quot;%2&quot;:
+%3
+
+Save anyway?</source>
+        <translation>%1 filas del último archivo cargado no se pudieron mostrar y no se conservarán en «%2»:
+%3
+
+¿Guardar de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -1172,8 +1182,8 @@ Calendario</translation>
         <translation>Eliminar programa</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> y %1 más</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
     </message>
 </context>
 <context>
@@ -1202,22 +1212,10 @@ Calendario</translation>
 <context>
     <name>ScheduleFiles</name>
     <message>
-        <source>DB Loading Error !</source>
-        <translation>¡Error al cargar la base de datos!</translation>
-    </message>
-    <message>
         <source>%1 rows of &quot;%2&quot; cannot be shown and were left out:
 %3</source>
         <translation>%1 filas de «%2» no se pueden mostrar y se han omitido:
 %3</translation>
-    </message>
-    <message>
-        <source>The schedule could not be saved to &quot;%1&quot;.
-
-</source>
-        <translation>No se pudo guardar el horario en «%1».
-
-</translation>
     </message>
     <message>
         <source>The schedule could not be saved to &quot;%1&quot;; the file is unchanged.
@@ -1228,12 +1226,28 @@ Calendario</translation>
 %2</translation>
     </message>
     <message>
+        <source>DB Loading Error !
+
+%1</source>
+        <translation>¡Error al cargar la base de datos!
+
+%1</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar el horario en «%1».
+
+%2</translation>
+    </message>
+    <message>
         <source>The schedule could not be saved; &quot;%1&quot; was not created.
 
-</source>
+%2</source>
         <translation>No se pudo guardar el horario; no se creó «%1».
 
-</translation>
+%2</translation>
     </message>
 </context>
 <context>
@@ -1358,34 +1372,6 @@ Calendario</translation>
         <translation>No hay ninguna base de datos de horarios abierta.</translation>
     </message>
     <message>
-        <source> does not exist.</source>
-        <translation> no existe.</translation>
-    </message>
-    <message>
-        <source> cannot be opened.</source>
-        <translation> no se puede abrir.</translation>
-    </message>
-    <message>
-        <source> cannot be written.</source>
-        <translation> no se puede escribir.</translation>
-    </message>
-    <message>
-        <source> is in use by another program; try again.</source>
-        <translation> lo está usando otro programa; inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source> is damaged.</source>
-        <translation> está dañado.</translation>
-    </message>
-    <message>
-        <source> is not a schedule database.</source>
-        <translation> no es una base de datos de horarios.</translation>
-    </message>
-    <message>
-        <source> was written by a newer version of this program and is left as it is.</source>
-        <translation> lo escribió una versión más reciente de este programa y se deja como está.</translation>
-    </message>
-    <message>
         <source>The disk holding %1 is full.</source>
         <translation>El disco que contiene %1 está lleno.</translation>
     </message>
@@ -1406,16 +1392,44 @@ Calendario</translation>
         <translation>Falló la base de datos de horarios %1.</translation>
     </message>
     <message>
-        <source>Cancelled.</source>
-        <translation>Cancelado.</translation>
-    </message>
-    <message>
         <source>%1 is a Microsoft Access database, as the original Windows program kept its schedules; this program does not read such files. To bring its week over, Upload it from the device that holds it and save it here.</source>
         <translation>%1 es una base de datos de Microsoft Access, como las que guardaba el programa original de Windows; este programa no lee esos archivos. Para traer su semana, recíbala (Recibir) desde el equipo que la tiene y guárdela aquí.</translation>
     </message>
     <message>
         <source>%1 holds triggers or views (%2), which a schedule file never has and which a save would run; nothing was written into it.</source>
         <translation>%1 contiene disparadores o vistas (%2), que un archivo de horario nunca tiene y que un guardado ejecutaría; no se escribió nada en él.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1 no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; try again.</source>
+        <translation>%1 lo está usando otro programa; inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a schedule database.</source>
+        <translation>%1 no es una base de datos de horarios.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of this program and is left as it is.</source>
+        <translation>%1 lo escribió una versión más reciente de este programa y se deja como está.</translation>
+    </message>
+    <message>
+        <source>%1 would not keep the rows of the file loaded last that could not be shown; nothing was written into it.</source>
+        <translation>%1 no conservaría las filas del último archivo cargado que no se pudieron mostrar; no se escribió nada en él.</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,8 @@ QString calendarDatesOf(const ProgramCalendar &special, int program, int shown)
         const QString first = e.first.toString(Qt::ISODate);
         dates << (e.last == e.first ? first : QStringLiteral("%1 \u2013 %2").arg(first, e.last.toString(Qt::ISODate)));
     }
-    QString text = dates.join(QStringLiteral(", "));
-    if (count > shown)
-        text += QCoreApplication::translate("ProgramEdits", " and %1 more").arg(count - shown);
-    return text;
+    const QString text = dates.join(QStringLiteral(", "));
+    if (count <= shown)
+        return text;
+    return QCoreApplication::translate("ProgramEdits", "%1 and %2 more").arg(text).arg(count - shown);
 }

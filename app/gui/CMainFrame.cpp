@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     connect(m_doc, &CTavrinDoc::titleChanged, this, [this] { setWindowTitle(m_doc->windowTitle()); });
     connect(m_doc, &CTavrinDoc::modifiedChanged, this, &QWidget::setWindowModified);
 
-    m_scheduleFiles = std::make_unique<ScheduleFiles>(m_view->schedule(), messages);
+    m_scheduleFiles = std::make_unique<ScheduleFiles>(m_view->schedule());
     m_view->setObjectName(QStringLiteral("view"));
     setCentralWidget(m_view);
     // The document is modified while the history is away from where it was opened or saved.

@@ -15,6 +15,7 @@ class DayProgramChooser;
 class CTavrinView;
 class FileChooser;
 struct FileDialogStart;
+struct FileOutcome;
 class LockKeys;
 class Messages;
 class QAction;
@@ -106,6 +107,12 @@ private:
     void fileCommandDone();
     // After New or Open: the history of the week that was replaced is gone.
     void documentReplaced();
+    // Tells the operator what a file command's outcome has to tell; whether it succeeded.
+    bool told(const FileOutcome &outcome);
+    // New or Open through the file commands, told; true when the schedule was replaced.
+    bool loaded(const FileOutcome &outcome);
+    // Save into path, asking what the Save refuses to do unasked; true when it was saved.
+    bool saveTo(const QString &path);
 
     // Asks to save unsaved changes; false when the operator cancels (or the Save is cancelled).
     bool saveModified();

@@ -4,6 +4,7 @@
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/CTavrinDoc.h"
+#include "app/gui/FileOutcomeText.h"
 #include "app/gui/SerialPortDlg.h"
 #include "app/Settings.h"
 #include "device/DownloadWarnings.h"
@@ -64,21 +65,34 @@ void CMainFrame::documentReplaced()
     fileCommandDone();
 }
 
+bool CMainFrame::told(const FileOutcome &outcome)
+{
+    const QString text = fileOutcomeText(outcome);
+    if (!text.isEmpty())
+        m_messages.show(text, QString(), outcome ? Messages::Icon::Warning : Messages::Icon::Error);
+    return bool(outcome);
+}
+
+bool CMainFrame::loaded(const FileOutcome &outcome)
+{
+    if (!told(outcome))
+        return false;
+    documentReplaced();
+    return true;
+}
+
 void CMainFrame::initialUpdate()
 {
     // A missing or broken template has been reported; the program goes on with an empty week.
-    if (m_scheduleFiles->New())
-        documentReplaced();
-    else
+    if (!loaded(m_scheduleFiles->New()))
         m_view->reloadShownDay();
 }
 
 void CMainFrame::openFile(const QString &path)
 {
-    if (path.isEmpty() || !m_scheduleFiles->Open(path))
+    if (path.isEmpty() || !loaded(m_scheduleFiles->Open(path)))
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
-    documentReplaced();
 }
 
 FileDialogStart CMainFrame::fileDialogStartHere() const
@@ -91,19 +105,21 @@ void CMainFrame::onFileNew()
 {
     if (!saveModified())
         return;
-    if (m_scheduleFiles->New())
-        documentReplaced();
+    loaded(m_scheduleFiles->New());
 }
 
 void CMainFrame::onFileOpen()
 {
     if (!saveModified())
         return;
-    const QStringList paths = m_chooser.chooseFilesToOpen(fileDialogStartHere());
-    if (paths.isEmpty() || !m_scheduleFiles->Open(paths))
+    // Each in turn: the last one that opens stays open; one that cannot be opened is told and
+    // passed over.
+    bool opened = false;
+    for (const QString &path : m_chooser.chooseFilesToOpen(fileDialogStartHere()))
+        opened = loaded(m_scheduleFiles->Open(path)) || opened;
+    if (!opened)
         return;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
-    documentReplaced();
     offerUnfinishedSaves(m_scheduleFiles->location().directory);
 }
 
@@ -114,8 +130,7 @@ void CMainFrame::offerUnfinishedSaves(const QString &folder)
         if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Open")) != Messages::Answer::Ok)
             continue;
         // Under its temporary name, which the title shows; Save then asks where it goes.
-        if (m_scheduleFiles->Open(leftover.path))
-            documentReplaced();
+        loaded(m_scheduleFiles->Open(leftover.path));
         return;
     }
 }
@@ -126,21 +141,39 @@ bool CMainFrame::onFileSave()
     if (path.isEmpty())
         return false;
     m_view->StoreList();
-    StoreOutcome outcome = m_scheduleFiles->Save(path);
-    if (outcome.error == StoreError::HasTriggers) {
-        const QString text =
-            tr("\"%1\" holds triggers or views (%2). A schedule file never has them, and saving "
-               "into the file would run them.\n\nRemove them and save?")
-                .arg(QDir::toNativeSeparators(path), outcome.schema.names().join(QStringLiteral(", ")));
-        if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Remove them and save")) != Messages::Answer::Ok)
-            return false;
-        outcome = m_scheduleFiles->Save(path, true);
-    }
-    if (!outcome)
+    if (!saveTo(path))
         return false;
     m_settings.addRecentFile(m_scheduleFiles->location().path());
     fileCommandDone();
     return true;
+}
+
+bool CMainFrame::saveTo(const QString &path)
+{
+    SaveConsent consent;
+    for (;;) {
+        const FileOutcome outcome = m_scheduleFiles->Save(path, consent);
+        if (outcome.error == StoreError::HasTriggers && !consent.removeTriggers) {
+            const QString text =
+                tr("\"%1\" holds triggers or views (%2). A schedule file never has them, and saving "
+                   "into the file would run them.\n\nRemove them and save?")
+                    .arg(QDir::toNativeSeparators(path), outcome.schema.names().join(QStringLiteral(", ")));
+            if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Remove them and save"))
+                != Messages::Answer::Ok)
+                return false;
+            consent.removeTriggers = true;
+        } else if (outcome.error == StoreError::RowsLeftOut && !consent.dropLeftOutRows) {
+            const QString text = tr("%1 rows of the file loaded last could not be shown and will not be kept in "
+                                    "\"%2\":\n%3\n\nSave anyway?")
+                                     .arg(outcome.leftOut.total())
+                                     .arg(QDir::toNativeSeparators(outcome.path), outcome.leftOut.describe());
+            if (m_messages.askOkCancel(text) != Messages::Answer::Ok)
+                return false;
+            consent.dropLeftOutRows = true;
+        } else {
+            return told(outcome);
+        }
+    }
 }
 
 void CMainFrame::onFilePrint()

@@ -6,7 +6,6 @@
 #include "schedule/ScheduleFiles.h"
 #include "schedule/ScheduleStore.h"
 #include "schedule/UnfinishedSaves.h"
-#include "support/RecordingMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,10 +43,9 @@ bool saveKilledAt(int point, const QString &templateDir, const QString &path, co
     const pid_t child = fork();
     if (child == 0) {
         crashingvfs::installKillingAt(point);
-        RecordingMessages messages;
         WeeklySchedule toSave;
         toSave.copyFrom(week);
-        ScheduleFiles files(toSave, messages, templateDir);
+        ScheduleFiles files(toSave, templateDir);
         _exit(files.Save(path) ? 0 : 1);
     }
     int status = 0;
@@ -70,10 +68,9 @@ TEST(CrashDuringSave, EveryKillPointLeavesTheOldOrTheNewWeekAndASaveWorksAfter)
         makeScheduleFile(pristine[target] + "/default.mdb");
         if (target == NewFile)
             continue;
-        RecordingMessages messages;
         WeeklySchedule copy;
         copy.copyFrom(oldWeek);
-        ScheduleFiles files(copy, messages, pristine[target]);
+        ScheduleFiles files(copy, pristine[target]);
         ASSERT_TRUE(files.Save(pristine[target] + (target == Template ? "/default.mdb" : "/week.mdb")));
     }
     const QString programDir = root.path() + "/program";
@@ -92,26 +89,29 @@ TEST(CrashDuringSave, EveryKillPointLeavesTheOldOrTheNewWeekAndASaveWorksAfter)
             killPoints += killed;
             SCOPED_TRACE(QStringLiteral("target %1, kill point %2").arg(int(target)).arg(point).toStdString());
 
-            RecordingMessages messages;
-            ScheduleFiles files(loaded, messages, programDir);
+            ScheduleFiles files(loaded, programDir);
             if (target == NewFile && !QFileInfo::exists(path)) {
                 EXPECT_TRUE(killed);
                 // what the kill left under a temporary name is offered, not removed
                 for (const UnfinishedSaves::Leftover &leftover : UnfinishedSaves::orphaned(programDir))
                     EXPECT_EQ(leftover.scheduleName, "week.mdb");
             } else if (target == Template) {
-                ASSERT_TRUE(files.New()) << messages.shown.join('\n').toStdString();
+                const FileOutcome outcome = files.New();
+                ASSERT_TRUE(outcome) << outcome.cause().toStdString();
+                EXPECT_TRUE(outcome.leftOut.empty());
                 EXPECT_TRUE(sameWeek(loaded, oldWeek) || sameWeek(loaded, newWeek));
             } else {
                 // a new file appears only complete; an existing one holds one week or the other
-                ASSERT_TRUE(files.Open(path)) << messages.shown.join('\n').toStdString();
+                const FileOutcome outcome = files.Open(path);
+                ASSERT_TRUE(outcome) << outcome.cause().toStdString();
+                EXPECT_TRUE(outcome.leftOut.empty());
                 EXPECT_TRUE(sameWeek(loaded, newWeek) || (target == ExistingFile && sameWeek(loaded, oldWeek)));
             }
             // and the file (or, after the template, a new one) takes a Save
             loaded.copyFrom(newWeek);
             const QString next = target == Template ? programDir + "/after.mdb" : path;
-            EXPECT_TRUE(files.Save(next)) << messages.shown.join('\n').toStdString();
-            EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+            const FileOutcome saved = files.Save(next);
+            EXPECT_TRUE(saved) << saved.cause().toStdString();
             // and takes away what the cut-short save left beside it
             if (next == path) {
                 EXPECT_EQ(QDir(programDir).entryList({"*saving*"}, QDir::Files | QDir::Hidden), QStringList());

@@ -4,7 +4,6 @@
 
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/ScheduleFiles.h"
-#include "support/RecordingMessages.h"
 
 #include <QTemporaryDir>
 
@@ -50,16 +49,16 @@ protected:
     }
 
     QTemporaryDir dir;
-    RecordingMessages messages;
     WeeklySchedule week;
-    ScheduleFiles files{week, messages, dir.path()};
+    ScheduleFiles files{week, dir.path()};
 };
 
 TEST_F(ProgramCalendarFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSaved)
 {
     // A new file, made from the version-1 template, is of the new version once saved.
     fill(week);
-    ASSERT_TRUE(files.Save(path("week.mdb"))) << messages.shown.join('\n').toStdString();
+    const FileOutcome saved = files.Save(path("week.mdb"));
+    ASSERT_TRUE(saved) << saved.cause().toStdString();
     EXPECT_EQ(queryRows(path("week.mdb"), "PRAGMA user_version"), QStringList{"2"});
     EXPECT_EQ(queryRows(path("week.mdb"), "SELECT Program, Name, Position FROM DayPrograms ORDER BY Position"),
               (QStringList{"12|Half day|1", "9|Exam day|2"}));
@@ -68,10 +67,10 @@ TEST_F(ProgramCalendarFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSave
                            "3|2027-02-01|2027-02-05|12|"}));
 
     WeeklySchedule reopened;
-    RecordingMessages quiet;
-    ScheduleFiles other(reopened, quiet, dir.path());
-    ASSERT_TRUE(other.Open(path("week.mdb")));
-    EXPECT_TRUE(quiet.shown.isEmpty()) << quiet.shown.join('\n').toStdString();
+    ScheduleFiles other(reopened, dir.path());
+    const FileOutcome reread = other.Open(path("week.mdb"));
+    ASSERT_TRUE(reread);
+    EXPECT_TRUE(reread.leftOut.empty()) << reread.leftOut.describe().toStdString();
     EXPECT_TRUE(reopened.sameDays(week));
     EXPECT_EQ(reopened.programCalendar(), week.programCalendar()); // numbers and order as stored
     EXPECT_EQ(reopened.day(kExam).entry(1), entry(9 * 60, "Voice", "12"));
@@ -150,8 +149,8 @@ TEST_F(ProgramCalendarFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhere
                "INSERT INTO Calendar VALUES(6,'2027-03-06','2027-03-06',11,'')",
                "INSERT INTO Calendar VALUES(7,'2026-12-24','2026-12-26',8,'Holidays')",
            });
-    const StoreOutcome outcome = files.Open(path("odd.mdb"));
-    ASSERT_TRUE(outcome) << messages.shown.join('\n').toStdString();
+    const FileOutcome outcome = files.Open(path("odd.mdb"));
+    ASSERT_TRUE(outcome) << outcome.cause().toStdString();
 
     const ProgramCalendar &special = week.programCalendar();
     ASSERT_EQ(special.programs.size(), 3u);
@@ -174,21 +173,21 @@ TEST_F(ProgramCalendarFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhere
     EXPECT_EQ(left.at("Calendar", LeftOutRows::LastBeforeFirst), 1);
     EXPECT_EQ(left.at("Calendar", LeftOutRows::NoSuchProgram), 2);
     EXPECT_EQ(left.total(), 15);
-    ASSERT_EQ(messages.shown.size(), 1);
     for (const char *line : {"Day programs: 2 rows with a program number", "Program \"Exam day\": 1 row with an ID",
                              "Calendar: 2 rows for a program", "2 rows with a date that is not YYYY-MM-DD"})
-        EXPECT_TRUE(messages.shown[0].contains(line)) << messages.shown[0].toStdString();
+        EXPECT_TRUE(left.describe().contains(line)) << left.describe().toStdString();
 
     // Tables of the programs that lack a column, or are not tables, make no schedule file.
     makeScheduleFile(path("narrow.mdb"));
     runSql(path("narrow.mdb"), {"DROP TABLE Calendar", "CREATE TABLE Calendar (Entry, First, Last, Program)"});
     makeScheduleFile(path("view.mdb"));
     runSql(path("view.mdb"), {"DROP TABLE DayPrograms", "CREATE VIEW DayPrograms AS SELECT 9, 'x', 1"});
-    messages.answers = {Messages::Answer::Ok, Messages::Answer::Ok}; // to drop what odd.mdb left out
     for (const QString name : {"narrow.mdb", "view.mdb"}) {
         const QByteArray before = fileBytes(path(name));
         EXPECT_EQ(files.Open(path(name)).error, StoreError::NotSchedule) << name.toStdString();
-        EXPECT_EQ(files.Save(path(name)).error, StoreError::NotSchedule) << name.toStdString();
+        // dropping what odd.mdb left out
+        EXPECT_EQ(files.Save(path(name), {.dropLeftOutRows = true}).error, StoreError::NotSchedule)
+            << name.toStdString();
         EXPECT_EQ(fileBytes(path(name)), before);
     }
 }

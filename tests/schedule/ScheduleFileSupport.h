@@ -73,15 +73,6 @@ inline QString makeScheduleFile(const QString &path)
     return path;
 }
 
-// The first line of each message: "DB Loading Error !" without its cause.
-inline QStringList headlines(const QStringList &messages)
-{
-    QStringList lines;
-    for (const QString &m : messages)
-        lines << m.section('\n', 0, 0);
-    return lines;
-}
-
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);

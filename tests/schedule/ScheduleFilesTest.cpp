@@ -1,7 +1,6 @@
 #include "ScheduleFileSupport.h"
 
 #include "schedule/ScheduleFiles.h"
-#include "support/RecordingMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,8 +9,6 @@
 using namespace storetest;
 
 namespace {
-
-const QString kLoadingError = QStringLiteral("DB Loading Error !");
 
 // A program folder holding the template, with a schedule in it, and a folder of schedules.
 class ScheduleFilesTest : public ::testing::Test {
@@ -41,9 +38,8 @@ protected:
     int mondayMinute() const { return minuteOfDay(week.day(1).entry(1).Time).value_or(-1); }
 
     QTemporaryDir root;
-    RecordingMessages messages;
     WeeklySchedule week;
-    ScheduleFiles files{week, messages, programDir()};
+    ScheduleFiles files{week, programDir()};
 };
 
 TEST(DatabaseLocation, SplitsAtTheLastSeparator)
@@ -78,7 +74,6 @@ TEST_F(ScheduleFilesTest, NewShowsTheTemplateUntitledOnMonday)
     EXPECT_EQ(week.WorkingDay.count(), 1);
     EXPECT_EQ(mondayMinute(), 6 * 60);
     EXPECT_EQ(week.day(5).count(), 0);
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(ScheduleFilesTest, OpenTitlesByFileNameAndKeepsTheLastOfSeveral)
@@ -108,9 +103,12 @@ TEST_F(ScheduleFilesTest, OpenTitlesByFileNameAndKeepsTheLastOfSeveral)
     ASSERT_TRUE(files.Save(file("a b#c%20?d/new ?.mdb")));
     EXPECT_EQ(queryRows(file("a b#c%20?d/new ?.mdb"), "SELECT Time FROM Monday"), QStringList{"           01:30"});
 
-    // three at once: each opened in turn, a bad one in between told and passed over
-    ASSERT_TRUE(files.Open({file("other/default.mdb"), file("missing.mdb"), file("week.mdb")}));
-    EXPECT_EQ(headlines(messages.shown), QStringList{kLoadingError});
+    // a file that is not there leaves the last one open
+    ASSERT_TRUE(files.Open(file("week.mdb")));
+    const FileOutcome missing = files.Open(file("missing.mdb"));
+    EXPECT_EQ(missing.error, StoreError::Missing);
+    EXPECT_EQ(missing.stage, FileOutcome::Stage::Load);
+    EXPECT_EQ(missing.path, file("missing.mdb"));
     EXPECT_EQ(files.title(), "week.mdb");
     EXPECT_EQ(files.location().path(), file("week.mdb"));
     EXPECT_EQ(mondayMinute(), 180);
@@ -134,8 +132,12 @@ TEST_F(ScheduleFilesTest, AFileThatCannotBeOpenedChangesNothing)
     junk.write("Standard Jet DB\0\0\0\0", 19);
     junk.close();
 
-    EXPECT_FALSE(files.Open({file("broken.mdb"), file("junk.mdb"), file("nowhere/x.mdb")}));
-    EXPECT_EQ(headlines(messages.shown), (QStringList{kLoadingError, kLoadingError, kLoadingError}));
+    for (const QString &bad : {file("broken.mdb"), file("junk.mdb"), file("nowhere/x.mdb")}) {
+        const FileOutcome outcome = files.Open(bad);
+        EXPECT_FALSE(outcome) << bad.toStdString();
+        EXPECT_EQ(outcome.stage, FileOutcome::Stage::Load);
+        EXPECT_TRUE(outcome.cause().contains(bad)) << outcome.cause().toStdString();
+    }
     EXPECT_TRUE(sameDays(before, week));
     EXPECT_EQ(week.shownDay(), 2);
     EXPECT_TRUE(week.WorkingDay.sameEntries(before.WorkingDay));
@@ -143,11 +145,12 @@ TEST_F(ScheduleFilesTest, AFileThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(files.location().path(), file("week.mdb"));
     EXPECT_EQ(files.store().registeredLocation(), files.location());
 
-    // a missing template is the same failure for New
+    // a missing template is the same failure for New, named as the template
     QFile::remove(programDir() + "/default.mdb");
-    messages.shown.clear();
-    EXPECT_FALSE(files.New());
-    EXPECT_EQ(headlines(messages.shown), QStringList{kLoadingError});
+    const FileOutcome noTemplate = files.New();
+    EXPECT_EQ(noTemplate.error, StoreError::TemplateMissing);
+    EXPECT_EQ(noTemplate.stage, FileOutcome::Stage::Load);
+    EXPECT_EQ(noTemplate.causePath, programDir() + "/default.mdb");
     EXPECT_EQ(files.title(), "week.mdb");
     EXPECT_TRUE(sameDays(before, week));
 }
@@ -161,7 +164,6 @@ TEST_F(ScheduleFilesTest, SaveCopiesTheTemplateOrReplacesAnExistingSchedule)
 
     // a new file in another folder, named like the template
     ASSERT_TRUE(files.Save(file("default.mdb")));
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(";").toStdString();
     EXPECT_EQ(files.title(), "default.mdb");
     EXPECT_EQ(files.location().path(), file("default.mdb"));
     EXPECT_EQ(week.shownDay(), 1);
@@ -211,10 +213,11 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
         EXPECT_EQ(files.store().registeredLocation().path(), file("week.mdb"));
     };
 
-    // a folder that does not exist
-    EXPECT_FALSE(files.Save(file("nowhere/new.mdb")));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("new.mdb")) << messages.shown.front().toStdString();
+    // a folder that does not exist: no new file is made there
+    FileOutcome outcome = files.Save(file("nowhere/new.mdb"));
+    EXPECT_EQ(outcome.stage, FileOutcome::Stage::SaveNew);
+    EXPECT_EQ(outcome.path, file("nowhere/new.mdb"));
+    EXPECT_TRUE(outcome.cause().contains("new.mdb")) << outcome.cause().toStdString();
     unchanged();
 
     // something that is not a schedule database is not overwritten
@@ -222,10 +225,9 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
     notes.open(QIODevice::WriteOnly);
     notes.write("my notes");
     notes.close();
-    messages.shown.clear();
-    EXPECT_FALSE(files.Save(file("notes.mdb")));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("is not a schedule database")) << messages.shown.front().toStdString();
+    outcome = files.Save(file("notes.mdb"));
+    EXPECT_EQ(outcome.error, StoreError::NotSchedule);
+    EXPECT_EQ(outcome.stage, FileOutcome::Stage::SaveTarget);
     EXPECT_EQ(fileBytes(file("notes.mdb")), QByteArray("my notes"));
     unchanged();
 
@@ -236,35 +238,31 @@ TEST_F(ScheduleFilesTest, AFailedSaveKeepsMemoryAndFilesAndNamesTheCause)
             "CREATE TABLE Monday (ID INTEGER, Time TEXT, MelodyVoice TEXT, Selection TEXT, AC "
             "TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT, CONSTRAINT locked CHECK (ID < 0))"});
     const QByteArray lockedBytes = fileBytes(file("locked.mdb"));
-    messages.shown.clear();
-    EXPECT_FALSE(files.Save(file("locked.mdb")));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("locked")) << messages.shown.front().toStdString();
+    outcome = files.Save(file("locked.mdb"));
+    EXPECT_EQ(outcome.stage, FileOutcome::Stage::SaveInto);
+    EXPECT_TRUE(outcome.cause().contains("locked")) << outcome.cause().toStdString();
     EXPECT_EQ(fileBytes(file("locked.mdb")), lockedBytes);
     unchanged();
 
     // a template whose copy refuses the write leaves no half-made file behind
     runSql(programDir() + "/default.mdb",
            {"CREATE TRIGGER refuse BEFORE INSERT ON Monday BEGIN SELECT RAISE(FAIL, 'no'); END"});
-    messages.shown.clear();
-    EXPECT_FALSE(files.Save(file("fresh.mdb")));
-    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(files.Save(file("fresh.mdb")).error, StoreError::TemplateDamaged);
     EXPECT_FALSE(QFileInfo::exists(file("fresh.mdb")));
     unchanged();
 
-    // no template at all
+    // no template at all: the cause names the template, the outcome the file not made
     QFile::remove(programDir() + "/default.mdb");
-    messages.shown.clear();
-    EXPECT_FALSE(files.Save(file("fresh.mdb")));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains("default.mdb")) << messages.shown.front().toStdString();
+    outcome = files.Save(file("fresh.mdb"));
+    EXPECT_EQ(outcome.error, StoreError::TemplateMissing);
+    EXPECT_EQ(outcome.stage, FileOutcome::Stage::SaveNew);
+    EXPECT_EQ(outcome.path, file("fresh.mdb"));
+    EXPECT_EQ(outcome.causePath, programDir() + "/default.mdb");
     EXPECT_FALSE(QFileInfo::exists(file("fresh.mdb")));
     unchanged();
 
     // the open file still takes a save after all that
-    messages.shown.clear();
     ASSERT_TRUE(files.Save(file("week.mdb")));
-    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(queryRows(file("week.mdb"), "SELECT count(*) FROM Monday"), QStringList{"3"});
 }
 

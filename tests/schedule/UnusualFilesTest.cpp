@@ -6,7 +6,6 @@
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/UnfinishedSaves.h"
-#include "support/RecordingMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,12 +29,11 @@ protected:
     }
 
     QTemporaryDir dir;
-    RecordingMessages messages;
     WeeklySchedule week;
-    ScheduleFiles files{week, messages, dir.path()};
+    ScheduleFiles files{week, dir.path()};
 };
 
-TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeTheNextSave)
+TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedAndRefuseTheNextSaveUntilAgreed)
 {
     const QString row = QStringLiteral("INSERT INTO %1 VALUES(%2,'           07:05','Melody',0,'ON',1,0,0,0)");
     struct Case {
@@ -54,14 +52,12 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
         for (const QString &id : c.ids)
             statements << row.arg("Tuesday", id);
         const QString file = withRows("rows.mdb", statements);
-        messages.shown.clear();
         const StoreOutcome outcome = files.Open(file);
         ASSERT_TRUE(outcome) << c.ids.join(',').toStdString();
         EXPECT_EQ(outcome.leftOut.counts[1][c.reason], c.leftOut) << c.ids.join(',').toStdString();
         EXPECT_EQ(outcome.leftOut.total(), c.leftOut);
         EXPECT_EQ(week.day(2).count() > 0, c.shown > 0);
-        ASSERT_EQ(messages.shown.size(), 1);
-        EXPECT_TRUE(messages.shown[0].contains("Tuesday: ")) << messages.shown[0].toStdString();
+        EXPECT_TRUE(outcome.leftOut.describe().startsWith("Tuesday: ")) << outcome.leftOut.describe().toStdString();
         QFile::remove(file);
     }
 
@@ -72,21 +68,19 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedToldAndWarnedOfBeforeThe
                                   row.arg("Friday", "4"), "UPDATE Friday SET AC = hex(zeroblob(460000)) WHERE ID = 2",
                                   "UPDATE Friday SET CH2 = hex(zeroblob(600000)) WHERE ID = 3",
                                   "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4"});
-    StoreOutcome outcome = files.Open(big);
-    ASSERT_TRUE(outcome) << messages.shown.join('\n').toStdString();
+    FileOutcome outcome = files.Open(big);
+    ASSERT_TRUE(outcome) << outcome.cause().toStdString();
     EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 3);
     EXPECT_EQ(week.day(5).count(), 1);
 
-    // the first Save after such a load asks; Cancel writes nothing, OK saves and asks no more
+    // the first Save after such a load is refused, naming the rows, until they may go
     const QByteArray before = fileBytes(big);
-    messages.answers = {Messages::Answer::Cancel};
-    EXPECT_EQ(files.Save(big).error, StoreError::Cancelled);
+    const FileOutcome refused = files.Save(big);
+    EXPECT_EQ(refused.error, StoreError::RowsLeftOut);
+    EXPECT_EQ(refused.leftOut.total(), 3);
     EXPECT_EQ(fileBytes(big), before);
-    EXPECT_EQ(messages.asked.size(), 1);
-    messages.answers = {Messages::Answer::Ok};
+    EXPECT_TRUE(files.Save(big, {.dropLeftOutRows = true}));
     EXPECT_TRUE(files.Save(big));
-    EXPECT_TRUE(files.Save(big));
-    EXPECT_EQ(messages.asked.size(), 2);
     EXPECT_EQ(queryRows(big, "SELECT count(*) FROM Friday"), QStringList{"1"});
     EXPECT_EQ(queryRows(big + ".bak", "SELECT count(*) FROM Friday"), QStringList{"1"});
 }
@@ -110,7 +104,7 @@ TEST_F(UnusualFilesTest, TextsWithControlCharactersAreLeftOutWhereverTheyAre)
     EXPECT_EQ(week.day(1).entry(2).MelodyVoice, "Voice");
     ASSERT_EQ(week.programCalendar().programs.size(), 2u); // "No bells" and "Sports"
     EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
-    EXPECT_TRUE(messages.shown.back().contains("control character")) << messages.shown.back().toStdString();
+    EXPECT_TRUE(outcome.leftOut.describe().contains("control character")) << outcome.leftOut.describe().toStdString();
 
     // and the editors refuse them
     ProgramCalendar special = week.programCalendar();
@@ -129,21 +123,19 @@ TEST_F(UnusualFilesTest, TriggersAndViewsAreReadButNoSaveRunsThem)
     ASSERT_TRUE(files.Open(file));
     EXPECT_EQ(week.day(1).count(), 1);
     week.day(7).append(week.day(1).entry(1));
-    messages.shown.clear();
     const QByteArray before = fileBytes(file);
 
-    // refused before anything is asked or written, naming them, without a message of its own
+    // refused before anything is written, naming them
     StoreOutcome refused = files.Save(file);
     EXPECT_EQ(refused.error, StoreError::HasTriggers);
     EXPECT_EQ(refused.schema.triggers, QStringList{"wipe"});
     EXPECT_EQ(refused.schema.views, QStringList{"peek"});
-    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(fileBytes(file), before);
     EXPECT_FALSE(QFileInfo::exists(file + ".bak"));
     EXPECT_TRUE(causeText(refused, file).contains("wipe, peek")) << causeText(refused, file).toStdString();
 
     // removed in the save's own transaction: the week is written as it is, and nothing ran
-    ASSERT_TRUE(files.Save(file, true)) << messages.shown.join('\n').toStdString();
+    ASSERT_TRUE(files.Save(file, {.removeTriggers = true}));
     EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Monday"), QStringList{"1"});
     EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Sunday"), QStringList{"1"});
     EXPECT_EQ(queryRows(file, "SELECT count(*) FROM Mine"), QStringList{"0"});
@@ -179,11 +171,10 @@ TEST_F(UnusualFilesTest, AnAccessDatabaseIsNamedWithTheWayToBringItsWeekOver)
         ASSERT_TRUE(mdb.open(QIODevice::WriteOnly));
         mdb.write(QByteArray("\x00\x01\x00\x00", 4) + format + QByteArray(2048, '\0'));
         mdb.close();
-        messages.shown.clear();
-        EXPECT_EQ(files.Open(path("old.mdb")).error, StoreError::AccessDatabase);
-        ASSERT_EQ(messages.shown.size(), 1);
-        EXPECT_TRUE(messages.shown[0].contains("Access database")) << messages.shown[0].toStdString();
-        EXPECT_TRUE(messages.shown[0].contains("Upload it from the device")) << messages.shown[0].toStdString();
+        const FileOutcome outcome = files.Open(path("old.mdb"));
+        EXPECT_EQ(outcome.error, StoreError::AccessDatabase);
+        EXPECT_TRUE(outcome.cause().contains("Access database")) << outcome.cause().toStdString();
+        EXPECT_TRUE(outcome.cause().contains("Upload it from the device")) << outcome.cause().toStdString();
     }
 }
 
@@ -218,8 +209,9 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     const QString newer = withRows("newer.mdb", {"PRAGMA user_version = 3"});
     const QString foreign = withRows("foreign.mdb", {"PRAGMA application_id = 7"});
     const QString today = withRows("today.mdb", {"PRAGMA user_version = 0", "PRAGMA application_id = 0"});
-    EXPECT_EQ(files.Open(newer).error, StoreError::NewerVersion);
-    EXPECT_TRUE(messages.shown.back().contains("newer version")) << messages.shown.back().toStdString();
+    const FileOutcome newerOutcome = files.Open(newer);
+    EXPECT_EQ(newerOutcome.error, StoreError::NewerVersion);
+    EXPECT_TRUE(newerOutcome.cause().contains("newer version")) << newerOutcome.cause().toStdString();
     const QByteArray newerBytes = fileBytes(newer);
     EXPECT_EQ(files.Save(newer).error, StoreError::NewerVersion);
     EXPECT_EQ(fileBytes(newer), newerBytes);
@@ -236,9 +228,9 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     sqlite3 *holder = nullptr;
     ASSERT_EQ(sqlite3_open(good.toUtf8().constData(), &holder), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    messages.shown.clear();
-    EXPECT_EQ(files.Open(good).error, StoreError::Busy);
-    EXPECT_TRUE(messages.shown.back().contains("in use by another program")) << messages.shown.back().toStdString();
+    const FileOutcome busy = files.Open(good);
+    EXPECT_EQ(busy.error, StoreError::Busy);
+    EXPECT_TRUE(busy.cause().contains("in use by another program")) << busy.cause().toStdString();
     sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
 
@@ -251,16 +243,14 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     broken.open(QIODevice::WriteOnly);
     broken.write(bytes);
     broken.close();
-    messages.shown.clear();
-    EXPECT_FALSE(files.New());
+    const FileOutcome noNew = files.New();
+    EXPECT_EQ(noNew.error, StoreError::TemplateDamaged);
     EXPECT_EQ(files.location().path(), good);
     EXPECT_EQ(week.day(1).count(), 1);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("DB Loading Error !\n\nThe template database"))
-        << messages.shown[0].toStdString();
-    EXPECT_FALSE(files.Save(path("fresh.mdb")));
-    EXPECT_TRUE(messages.shown.back().contains("template database")) << messages.shown.back().toStdString();
-    EXPECT_TRUE(messages.shown.back().contains("was not created")) << messages.shown.back().toStdString();
+    EXPECT_TRUE(noNew.cause().startsWith("The template database")) << noNew.cause().toStdString();
+    const FileOutcome noSave = files.Save(path("fresh.mdb"));
+    EXPECT_EQ(noSave.error, StoreError::TemplateDamaged);
+    EXPECT_EQ(noSave.stage, FileOutcome::Stage::SaveNew);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("fresh").size(), 0);
 }
 

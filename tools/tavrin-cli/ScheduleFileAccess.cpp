@@ -1,22 +1,31 @@
 #include "ScheduleFileAccess.h"
 
-#include "CliMessages.h"
 #include "CliOutput.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-// The message the file commands showed, with the cause when the store knows more.
-QString failure(const CliMessages &messages, ScheduleFiles &files)
+// A failed file command in one line, after the file's name as it was given.
+QString failureLine(const QString &given, const FileOutcome &outcome)
 {
-    QString text = messages.text().replace(QStringLiteral("\n\n"), QStringLiteral(": "));
-    const QString cause = files.store().lastError();
-    if (!cause.isEmpty() && !text.contains(cause))
-        text += (text.isEmpty() ? QString() : QStringLiteral(": ")) + cause;
-    return text.isEmpty() ? QStringLiteral("failed") : text;
+    const QString path = QDir::toNativeSeparators(outcome.path);
+    switch (outcome.stage) {
+    case FileOutcome::Stage::Load:
+        return QStringLiteral("%1: DB Loading Error !: %2").arg(given, outcome.cause());
+    case FileOutcome::Stage::SaveTarget:
+        return QStringLiteral("%1: The schedule could not be saved to \"%2\".: %3").arg(given, path, outcome.cause());
+    case FileOutcome::Stage::SaveInto:
+        return QStringLiteral("%1: The schedule could not be saved to \"%2\"; the file is unchanged.: %3")
+            .arg(given, path, outcome.cause());
+    case FileOutcome::Stage::SaveNew:
+        return QStringLiteral("%1: The schedule could not be saved; \"%2\" was not created.: %3")
+            .arg(given, path, outcome.cause());
+    }
+    return given;
 }
 
 } // namespace
@@ -27,15 +36,18 @@ bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error)
         error = QStringLiteral("%1: no such file").arg(path);
         return false;
     }
-    CliMessages messages;
-    ScheduleFiles files(week, messages);
-    if (!files.Open(path)) {
-        error = path + QStringLiteral(": ") + failure(messages, files);
+    ScheduleFiles files(week);
+    const FileOutcome outcome = files.Open(path);
+    if (!outcome) {
+        error = failureLine(path, outcome);
         return false;
     }
-    // What the load had to say (rows it left out) goes to the operator; the load stands.
-    for (const QString &line : messages.lines())
-        sayError(line);
+    // Rows the load left out are told; the load stands.
+    if (!outcome.leftOut.empty()) {
+        sayError(QStringLiteral("%1 rows of \"%2\" cannot be shown and were left out:\n%3")
+                     .arg(outcome.leftOut.total())
+                     .arg(QDir::toNativeSeparators(outcome.path), outcome.leftOut.describe()));
+    }
     return true;
 }
 
@@ -49,15 +61,14 @@ bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &
     // caller's week as it was.
     WeeklySchedule toSave;
     toSave.copyFrom(week);
-    CliMessages messages;
-    ScheduleFiles files(toSave, messages);
-    const StoreOutcome outcome = files.Save(path, removeTriggers);
+    ScheduleFiles files(toSave);
+    const FileOutcome outcome = files.Save(path, {.removeTriggers = removeTriggers});
     if (outcome.error == StoreError::HasTriggers) {
         error = causeText(outcome, path) + kRemoveTriggersHint;
         return false;
     }
     if (!outcome) {
-        error = path + QStringLiteral(": ") + failure(messages, files);
+        error = failureLine(path, outcome);
         return false;
     }
     return true;
@@ -77,10 +88,9 @@ bool triggersAllowWriting(const QString &path, bool removeTriggers, QString &err
 
 bool loadTemplate(WeeklySchedule &week, QString &error)
 {
-    CliMessages messages;
-    ScheduleFiles files(week, messages);
-    if (!files.New()) {
-        error = files.templatePath() + QStringLiteral(": ") + failure(messages, files);
+    ScheduleFiles files(week);
+    if (const FileOutcome outcome = files.New(); !outcome) {
+        error = failureLine(files.templatePath(), outcome);
         return false;
     }
     return true;

@@ -214,8 +214,7 @@ TEST(EndToEnd, CancelledUploadKeepsEachWeekdaysRows)
     chooser->saveAnswers = {path};
     frame->dispatch(Cmd::FileSave);
     WeeklySchedule saved;
-    RecordingMessages quiet;
-    ScheduleFiles reader(saved, quiet);
+    ScheduleFiles reader(saved);
     ASSERT_TRUE(reader.Open(path));
     EXPECT_TRUE(saved.day(kWednesday).sameEntries(wednesday));
     EXPECT_EQ(saved.day(kThursday).count(), thursdayBefore);

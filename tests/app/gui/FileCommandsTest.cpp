@@ -1,6 +1,8 @@
 #include "app/CommandIds.h"
 #include "app/gui/CTavrinApp.h"
+#include "app/gui/FileOutcomeText.h"
 #include "FrameFixture.h"
+#include "schedule/FileOutcome.h"
 #include "schedule/Messages.h"
 
 #include <cstdlib>
@@ -239,6 +241,79 @@ TEST_F(FileCommands, ATriggerInTheFileIsRemovedOnlyWhenTheOperatorSaysSo)
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(sqlNumber(week, triggers), 0);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
+}
+
+TEST_F(FileCommands, OpenTellsWhatItLeftOutAndTheNextSaveAsksBeforeLosingIt)
+{
+    const QString week = dir.filePath(QStringLiteral("week.mdb"));
+    files.saveAnswers = {week};
+    frame->dispatch(Cmd::FileSave);
+    sqlNumber(week, "INSERT INTO Tuesday VALUES(1441,'           07:05','Melody',0,'ON',1,0,0,0)");
+    const char *tuesdayRows = "SELECT count(*) FROM Tuesday";
+
+    // two files at once: the one that is not there is told and passed over
+    files.openAnswers = {{dir.filePath(QStringLiteral("missing.mdb")), week}};
+    frame->dispatch(Cmd::FileOpen);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0],
+              QStringLiteral("DB Loading Error !\n\n\"%1\" does not exist.")
+                  .arg(dir.filePath(QStringLiteral("missing.mdb"))));
+    EXPECT_EQ(messages.icons[0], Messages::Icon::Error);
+    const QString leftOut = QStringLiteral("Tuesday: 1 row with an ID outside 1 to 1440");
+    EXPECT_EQ(messages.shown[1],
+              QStringLiteral("1 rows of \"%1\" cannot be shown and were left out:\n%2").arg(week, leftOut));
+    EXPECT_EQ(messages.icons[1], Messages::Icon::Warning);
+    EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("week.mdb") + kSuffix);
+
+    // Cancel keeps the file as it is; OK saves without the row, and the next Save asks no more
+    for (Messages::Answer answer : {Messages::Answer::Cancel, Messages::Answer::Ok, Messages::Answer::Ok}) {
+        messages.answers = {answer};
+        files.saveAnswers = {week};
+        QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    }
+    ASSERT_EQ(messages.asked.size(), 2);
+    EXPECT_EQ(messages.asked[0],
+              QStringLiteral("1 rows of the file loaded last could not be shown and will not be "
+                             "kept in \"%1\":\n%2\n\nSave anyway?")
+                  .arg(week, leftOut));
+    EXPECT_EQ(sqlNumber(week, tuesdayRows), 0);
+    EXPECT_EQ(sqlNumber(week + QStringLiteral(".bak"), tuesdayRows), 0);
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+// The words of the boxes after a failed New, Open or Save: a whole sentence each, naming the file
+// the command was about and the one the cause is about.
+TEST(FileOutcomeText, NamesTheStageThatFailedAndItsCause)
+{
+    auto outcome = [](StoreError error, FileOutcome::Stage stage,
+                      const QString &causePath = QStringLiteral("/s/week.mdb")) {
+        FileOutcome o;
+        o.error = error;
+        o.stage = stage;
+        o.path = QStringLiteral("/s/week.mdb");
+        o.causePath = causePath;
+        return o;
+    };
+    using Stage = FileOutcome::Stage;
+    EXPECT_EQ(fileOutcomeText(outcome(StoreError::Missing, Stage::Load)),
+              QStringLiteral("DB Loading Error !\n\n\"/s/week.mdb\" does not exist."));
+    EXPECT_EQ(fileOutcomeText(outcome(StoreError::TemplateMissing, Stage::Load, QStringLiteral("/p/default.mdb"))),
+              QStringLiteral("DB Loading Error !\n\nThe template database \"/p/default.mdb\" is missing."));
+    EXPECT_EQ(
+        fileOutcomeText(outcome(StoreError::NotSchedule, Stage::SaveTarget)),
+        QStringLiteral(
+            "The schedule could not be saved to \"/s/week.mdb\".\n\n\"/s/week.mdb\" is not a schedule database."));
+    FileOutcome busy = outcome(StoreError::Busy, Stage::SaveInto);
+    busy.detail = QStringLiteral("database is locked");
+    EXPECT_EQ(fileOutcomeText(busy),
+              QStringLiteral("The schedule could not be saved to \"/s/week.mdb\"; the file is unchanged.\n\n"
+                             "\"/s/week.mdb\" is in use by another program; try again. (database is locked)"));
+    EXPECT_EQ(fileOutcomeText(outcome(StoreError::TemplateDamaged, Stage::SaveNew, QStringLiteral("/p/default.mdb"))),
+              QStringLiteral("The schedule could not be saved; \"/s/week.mdb\" was not created.\n\n"
+                             "The template database \"/p/default.mdb\" is damaged or not a schedule database."));
+    // the questions a Save puts are the window's own, and a plain success says nothing
+    EXPECT_EQ(fileOutcomeText(outcome(StoreError::HasTriggers, Stage::SaveTarget)), QString());
+    EXPECT_EQ(fileOutcomeText(outcome(StoreError::None, Stage::SaveInto)), QString());
 }
 
 TEST_F(FileCommands, OpenInAFolderWithAnUnfinishedSaveOffersIt)
