@@ -1,6 +1,7 @@
 #include "schedule/ProgramCalendarTables.h"
 
 #include "schedule/ControlCharacters.h"
+#include "schedule/CsvRecords.h"
 #include "schedule/ScheduleDatabase.h"
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/SqliteRows.h"
@@ -20,6 +21,9 @@ using SqliteRows::Statement;
 
 // Program numbers stay far below where counting up from the highest could overflow.
 constexpr sqlite3_int64 kMaxProgramDay = 999999;
+
+// Longer names and notes are left out, so no more of them is held while the rows are sorted.
+constexpr size_t kLongestKept = size_t(ScheduleFileFormat::kMaxFieldBytes);
 
 struct Column {
     std::string name;
@@ -68,9 +72,9 @@ std::string columnList(const Table &table)
     return out;
 }
 
-std::string selectAll(const Table &table, const std::string &order = std::string())
+std::string selectAll(const Table &table)
 {
-    return "SELECT " + columnList(table) + " FROM " + quoted(table.name) + (order.empty() ? "" : " ORDER BY " + order);
+    return "SELECT " + columnList(table) + " FROM " + quoted(table.name);
 }
 
 std::string insertAll(const Table &table)
@@ -98,11 +102,11 @@ long long pragma(sqlite3 *db, const char *sql)
 }
 
 // A date stored as YYYY-MM-DD text; invalid for anything else.
-QDate storedDate(sqlite3_stmt *row, int column)
+QDate storedDate(const SqliteRows::Cell &value)
 {
-    if (sqlite3_column_type(row, column) != SQLITE_TEXT)
+    if (value.type != SQLITE_TEXT)
         return {};
-    const std::string text = SqliteRows::columnText(row, column);
+    const std::string &text = value.text;
     if (text.size() != 10)
         return {};
     for (size_t i = 0; i < text.size(); ++i) {
@@ -113,6 +117,12 @@ QDate storedDate(sqlite3_stmt *row, int column)
     return QDate::fromString(QString::fromLatin1(text.data(), qsizetype(text.size())), QStringLiteral("yyyy-MM-dd"));
 }
 
+// A name or note as shown: its bytes that are not UTF-8 left out, as an entry's fields are.
+QString shownText(const std::string &stored)
+{
+    return QString::fromStdString(withEncodingRepaired(stored));
+}
+
 QString programPlace(const QString &name)
 {
     return QStringLiteral("Program \"%1\"").arg(name);
@@ -121,14 +131,18 @@ QString programPlace(const QString &name)
 StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &leftOut)
 {
     const QString place = QStringLiteral("Day programs");
-    Statement select(db, selectAll(programsTable(), "\"Position\", \"Program\""));
-    if (!select)
-        return StoreOutcome::fromDatabase(db);
+    std::vector<std::vector<SqliteRows::Cell>> rows;
+    int tooLong = 0;
+    const StoreOutcome read =
+        SqliteRows::sortedRows(db, selectAll(programsTable()), {2, 0}, kLongestKept, rows, tooLong);
+    if (!read)
+        return read;
+    for (int n = 0; n < tooLong; ++n)
+        leftOut.add(place, LeftOutRows::FieldTooLong);
     int kept = 0;
-    int step;
-    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    for (const std::vector<SqliteRows::Cell> &row : rows) {
         sqlite3_int64 number = 0;
-        if (!SqliteRows::wholeNumber(select.get(), 0, number) || number <= kNoBellsDay || number > kMaxProgramDay) {
+        if (!SqliteRows::wholeNumber(row[0], number) || number <= kNoBellsDay || number > kMaxProgramDay) {
             leftOut.add(place, LeftOutRows::ProgramNumberBad);
             continue;
         }
@@ -136,7 +150,7 @@ StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
             leftOut.add(place, LeftOutRows::ProgramNumberRepeated);
             continue;
         }
-        const std::string name = SqliteRows::columnText(select.get(), 1);
+        const std::string &name = row[1].text;
         if (name.size() > size_t(ScheduleFileFormat::kMaxFieldBytes)) {
             leftOut.add(place, LeftOutRows::FieldTooLong);
             continue;
@@ -145,7 +159,7 @@ StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
             leftOut.add(place, LeftOutRows::ControlCharacter);
             continue;
         }
-        const QString shownName = QString::fromStdString(name);
+        const QString shownName = shownText(name);
         if (shownName.trimmed().isEmpty()) {
             leftOut.add(place, LeftOutRows::NameEmpty);
             continue;
@@ -161,7 +175,7 @@ StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
         special.programs.push_back({int(number), shownName});
         ++kept;
     }
-    return step == SQLITE_DONE ? StoreOutcome() : StoreOutcome::fromDatabase(db);
+    return read;
 }
 
 StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDays &days, LeftOutRows &leftOut)
@@ -200,17 +214,21 @@ StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDay
 StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &leftOut)
 {
     const QString place = QStringLiteral("Calendar");
-    Statement select(db, selectAll(calendarTable(), "\"Entry\", \"First\", \"Last\", \"Program\""));
-    if (!select)
-        return StoreOutcome::fromDatabase(db);
-    int step;
-    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    std::vector<std::vector<SqliteRows::Cell>> rows;
+    int tooLong = 0;
+    const StoreOutcome read =
+        SqliteRows::sortedRows(db, selectAll(calendarTable()), {0, 1, 2, 3}, kLongestKept, rows, tooLong);
+    if (!read)
+        return read;
+    for (int n = 0; n < tooLong; ++n)
+        leftOut.add(place, LeftOutRows::FieldTooLong);
+    for (const std::vector<SqliteRows::Cell> &row : rows) {
         CalendarEntry entry;
-        entry.first = storedDate(select.get(), 1);
-        entry.last = storedDate(select.get(), 2);
+        entry.first = storedDate(row[1]);
+        entry.last = storedDate(row[2]);
         sqlite3_int64 number = 0;
-        const bool whole = SqliteRows::wholeNumber(select.get(), 3, number);
-        const std::string note = SqliteRows::columnText(select.get(), 4);
+        const bool whole = SqliteRows::wholeNumber(row[3], number);
+        const std::string &note = row[4].text;
         LeftOutRows::Reason reason = LeftOutRows::kReasonCount;
         if (!entry.first.isValid() || !entry.last.isValid())
             reason = LeftOutRows::DateInvalid;
@@ -229,10 +247,10 @@ StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
             continue;
         }
         entry.program = int(number);
-        entry.note = QString::fromStdString(note);
+        entry.note = shownText(note);
         special.calendar.push_back(entry);
     }
-    return step == SQLITE_DONE ? StoreOutcome() : StoreOutcome::fromDatabase(db);
+    return read;
 }
 
 StoreOutcome stepped(sqlite3 *db, sqlite3_stmt *statement)

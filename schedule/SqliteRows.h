@@ -49,12 +49,36 @@ private:
     int m_tooLong = 0;
 };
 
+// One value of a row as read: its type, its number and its bytes (a number's as SQLite writes
+// it; NULL's empty).
+struct Cell {
+    int type = SQLITE_NULL;
+    sqlite3_int64 whole = 0;
+    double real = 0;
+    std::string text;
+};
+
+Cell cellAt(sqlite3_stmt *row, int column);
+
+// Whether a comes before b where ORDER BY puts them: NULL, then numbers by value, then texts,
+// then blobs, both by their bytes.
+bool sortsBefore(const Cell &a, const Cell &b);
+
+// The rows of a SELECT without ORDER BY as a RowScan reads them, sorted by the columns `by` as
+// ORDER BY would sort them (rows alike keep the table's order). Sorting here, not in SQL, keeps
+// one over-long value from ending the whole read: SQLite's sorter loads every value of every
+// row. The rows passed over are counted in tooLong. A text longer than maxText is kept cut to
+// one byte more (still too long to take), so a file of many long values is not all held.
+StoreOutcome sortedRows(sqlite3 *db, const std::string &select, const std::vector<int> &by, size_t maxText,
+                        std::vector<std::vector<Cell>> &rows, int &tooLong);
+
 // A name as SQL quotes an identifier.
 std::string quoted(const std::string &name);
 
 // A value as the row filter "ID = i" would match it: a whole number, stored as a number or
 // as its digits.
 bool wholeNumber(sqlite3_stmt *row, int column, sqlite3_int64 &out);
+bool wholeNumber(const Cell &value, sqlite3_int64 &out);
 
 // The column's text; NULL reads as empty.
 std::string columnText(sqlite3_stmt *row, int column);

@@ -67,17 +67,32 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedAndRefuseTheNextSaveUnti
                                  {row.arg("Friday", "1"), row.arg("Friday", "2"), row.arg("Friday", "3"),
                                   row.arg("Friday", "4"), "UPDATE Friday SET AC = hex(zeroblob(460000)) WHERE ID = 2",
                                   "UPDATE Friday SET CH2 = hex(zeroblob(600000)) WHERE ID = 3",
-                                  "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4"});
+                                  "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4",
+                                  // day programs and calendar rows are sorted too, as stored
+                                  "INSERT INTO DayPrograms VALUES(9,'Exam',2)",
+                                  "INSERT INTO DayPrograms VALUES(10,hex(zeroblob(600000)),1)",
+                                  "INSERT INTO DayPrograms VALUES(11,'Fair',1)",
+                                  "INSERT INTO Calendar VALUES(3,'2030-05-07','2030-05-07',9,'b')",
+                                  "INSERT INTO Calendar VALUES(1,'2030-05-06','2030-05-06',9,hex(zeroblob(600000)))",
+                                  "INSERT INTO Calendar VALUES(2,'2030-05-06','2030-05-06',11,'a')"});
     FileOutcome outcome = files.Open(big);
     ASSERT_TRUE(outcome) << outcome.cause().toStdString();
     EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 3);
+    EXPECT_EQ(outcome.leftOut.at("Day programs", LeftOutRows::FieldTooLong), 1);
+    EXPECT_EQ(outcome.leftOut.at("Calendar", LeftOutRows::FieldTooLong), 1);
     EXPECT_EQ(week.day(5).count(), 1);
+    const ProgramCalendar &special = week.programCalendar();
+    ASSERT_EQ(special.programs.size(), 3u);
+    EXPECT_EQ(special.programs[1].name, "Fair");
+    EXPECT_EQ(special.programs[2].name, "Exam");
+    ASSERT_EQ(special.calendar.size(), 2u);
+    EXPECT_EQ(special.calendar[0].note + special.calendar[1].note, "ab");
 
     // the first Save after such a load is refused, naming the rows, until they may go
     const QByteArray before = fileBytes(big);
     const FileOutcome refused = files.Save(big);
     EXPECT_EQ(refused.error, StoreError::RowsLeftOut);
-    EXPECT_EQ(refused.leftOut.total(), 3);
+    EXPECT_EQ(refused.leftOut.total(), 5);
     EXPECT_EQ(fileBytes(big), before);
     EXPECT_TRUE(files.Save(big, {.dropLeftOutRows = true}));
     EXPECT_TRUE(files.Save(big));
@@ -87,15 +102,18 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedAndRefuseTheNextSaveUnti
 
 TEST_F(UnusualFilesTest, TextsWithControlCharactersAreLeftOutWhereverTheyAre)
 {
-    const QString file =
-        withRows("control.mdb",
-                 {"INSERT INTO Monday VALUES(1,'           07:05','Melody' || char(27) || '[2J',0,'ON',1,0,0,0)",
-                  "INSERT INTO Monday VALUES(2,'           07:10','Voice',1,'ON',1,0,0,0)",
-                  "INSERT INTO DayPrograms VALUES(9, 'Exam' || char(27) || ']0;x', 1)",
-                  "INSERT INTO DayPrograms VALUES(10, 'Sports', 2)",
-                  "INSERT INTO DayPrograms VALUES(11, 'Fair' || char(194, 155), 3)",
-                  "INSERT INTO Calendar VALUES(1, '2030-05-06', '2030-05-06', 10, 'bell' || char(7))",
-                  "INSERT INTO Calendar VALUES(2, '2030-05-07', '2030-05-07', 10, 'plain')"});
+    const QString file = withRows(
+        "control.mdb",
+        {"INSERT INTO Monday VALUES(1,'           07:05','Melody' || char(27) || '[2J',0,'ON',1,0,0,0)",
+         "INSERT INTO Monday VALUES(2,'           07:10','Voice',1,'ON',1,0,0,0)",
+         "INSERT INTO DayPrograms VALUES(9, 'Exam' || char(27) || ']0;x', 1)",
+         "INSERT INTO DayPrograms VALUES(10, 'Sports', 2)",
+         "INSERT INTO DayPrograms VALUES(11, 'Fair' || char(194, 155), 3)",
+         "INSERT INTO Calendar VALUES(1, '2030-05-06', '2030-05-06', 10, 'bell' || char(7))",
+         "INSERT INTO Calendar VALUES(2, '2030-05-07', '2030-05-07', 10, 'pl' || CAST(X'FF' AS TEXT) || 'ain')",
+         // bytes that are not UTF-8 are left out; the name left is judged as any other
+         "INSERT INTO DayPrograms VALUES(12, CAST(X'FE' AS TEXT), 4)",
+         "INSERT INTO DayPrograms VALUES(13, CAST(X'53706F727473C0' AS TEXT), 5)"});
     const StoreOutcome outcome = files.Open(file);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome.leftOut.counts[0][LeftOutRows::ControlCharacter], 1);
@@ -103,7 +121,10 @@ TEST_F(UnusualFilesTest, TextsWithControlCharactersAreLeftOutWhereverTheyAre)
     EXPECT_EQ(outcome.leftOut.at("Calendar", LeftOutRows::ControlCharacter), 1);
     EXPECT_EQ(week.day(1).entry(2).MelodyVoice, "Voice");
     ASSERT_EQ(week.programCalendar().programs.size(), 2u); // "No bells" and "Sports"
-    EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
+    ASSERT_EQ(week.programCalendar().calendar.size(), 1u);
+    EXPECT_EQ(week.programCalendar().calendar[0].note, "plain");
+    EXPECT_EQ(outcome.leftOut.at("Day programs", LeftOutRows::NameEmpty), 1);
+    EXPECT_EQ(outcome.leftOut.at("Day programs", LeftOutRows::NameRepeated), 1);
     EXPECT_TRUE(outcome.leftOut.describe().contains("control character")) << outcome.leftOut.describe().toStdString();
 
     // and the editors refuse them
