@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/ProtocolTimings.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +44,8 @@ public:
     void setPortOverride(const QString &port) { m_portOverride = port; }
     // The port the device dialogs open: --port, else the chosen one, else the platform's first.
     QString portName() const;
+    // The waits of the device dialogs: the device's pace unless a test runs them faster.
+    void setProtocolTimings(const ProtocolTimings &timings) { m_protocolTimings = timings; }
 
     // Runs the handler of a command; unknown numbers do nothing.
     void dispatch(int id);
@@ -138,6 +142,7 @@ private:
     CTavrinDoc *m_doc;
     CTavrinView *m_view;
     QString m_portOverride;
+    ProtocolTimings m_protocolTimings;
 
     QHash<int, QAction *> m_actions;
     QHash<int, std::function<void()>> m_handlers;

@@ -205,7 +205,7 @@ void CMainFrame::onAutoSet()
 
 void CMainFrame::onTimeSetting()
 {
-    CTimeSettingDlg dialog(this, portName());
+    CTimeSettingDlg dialog(this, portName(), {}, m_protocolTimings);
     connect(&dialog, &CTimeSettingDlg::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     takeKeyboardBackAfter(dialog);
@@ -221,7 +221,7 @@ void CMainFrame::onDownload()
     const QStringList warnings = downloadWarningTexts(downloadWarnings(m_view->schedule(), {1, 2, 3, 4, 5, 6, 7}));
     if (!warnings.isEmpty())
         m_messages.show(warnings.join(QStringLiteral("\n\n")), tr("Download"), Messages::Icon::Warning);
-    CDownloadDlg dialog(this, m_view->schedule(), portName());
+    CDownloadDlg dialog(this, m_view->schedule(), portName(), m_protocolTimings);
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
@@ -238,7 +238,7 @@ void CMainFrame::onUpload()
     // Cancel too may come after weekdays were stored, each made the shown day: the list must
     // show what the week now holds, or the next store point writes it into the wrong day.
     m_view->changeWeekThrough(tr("Upload"), false, [this] {
-        CUploadDlg dialog(this, m_view->schedule(), portName());
+        CUploadDlg dialog(this, m_view->schedule(), portName(), m_protocolTimings);
         dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
         connect(&dialog, &TransferDialog::journalWarning, this,
                 [this](const QString &line) { statusBar()->showMessage(line); });

@@ -92,7 +92,7 @@ void CMainFrame::onBringDeviceUpToDate()
     // The week ahead, not the regular one: each weekday plays its date's schedule.
     auto planned = std::make_unique<WeeklySchedule>();
     plan.fillWeekdays(m_view->schedule(), *planned);
-    CDownloadDlg dialog(this, *planned, portName());
+    CDownloadDlg dialog(this, *planned, portName(), m_protocolTimings);
     dialog.setWindowTitle(tr("Bring Device Up to Date"));
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,

@@ -7,6 +7,7 @@
 #include "QueuedFileChooser.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -75,6 +76,7 @@ TEST(EndToEnd, TheMainWindowHasTheKeyboardAfterATransfersLastMessage)
                    std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
