@@ -167,6 +167,27 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
         << run.out.toStdString();
 }
 
+// As under systemd: no display and no platform plugin named, yet device and file commands work.
+TEST(TavrinCliDevice, DeviceAndFileCommandsNeedNoDisplay)
+{
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        headless.remove(QString::fromLatin1(name));
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("week.mdb");
+    CliRun run = runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}, {}, 120000, headless);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"download", file, "--port", sim.port(), "--days", "thu"}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"clock", "--port", sim.port()}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"show", file}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kWeekCsv);
+}
+
 TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
 {
     QTemporaryDir dir;
