@@ -2,8 +2,10 @@
 
 #include "schedule/Weekday.h"
 
-DayBoxTransfer::DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop)
+DayBoxTransfer::DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop,
+                               const ProtocolTimings &timings)
     : m_host(host)
+    , m_timings(timings)
     , m_boxes(boxes)
     , m_boxCount(boxCount)
     , m_progressTop(progressTop)
@@ -105,7 +107,7 @@ void DayBoxTransfer::markTransferred(int box)
 void DayBoxTransfer::awaitReply(const QByteArray &frame)
 {
     m_idle = false;
-    m_host.setTimer(TransferHost::kReplyTimer, 1000);
+    m_host.setTimer(TransferHost::kReplyTimer, m_timings.replyTickMs);
     m_replyTimerRunning = true;
     m_host.writeFrame(frame);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ProtocolTimings.h"
 #include "device/TransferHost.h"
 
 #include <vector>
@@ -12,7 +13,7 @@
 class DayBoxTransfer {
 public:
     static constexpr int kWeeklyBox = 8;
-    static constexpr int kSilenceLimit = 10;
+    static constexpr int kSilenceLimit = ProtocolTimings::kSilentTicks;
 
     virtual ~DayBoxTransfer() = default;
     DayBoxTransfer(const DayBoxTransfer &) = delete;
@@ -31,7 +32,7 @@ public:
     bool isFinished() const { return m_finished; }
 
 protected:
-    DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop);
+    DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop, const ProtocolTimings &timings);
 
     // Starts the transfer of what is checked while idle (the session's own part of a round).
     virtual void startChecked() = 0;
@@ -64,6 +65,7 @@ protected:
     void showBox(int box, DayBoxState state);
 
     TransferHost &m_host;
+    const ProtocolTimings m_timings;
     DayBoxes *const m_boxes;
     const int m_boxCount;
     const int m_progressTop;

@@ -8,8 +8,9 @@
 
 using namespace FrameBytes;
 
-DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes)
-    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop)
+DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes,
+                                 const ProtocolTimings &timings)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop, timings)
     , m_week(week)
 {
 }
@@ -67,7 +68,7 @@ void DownloadSession::startWeekday(int day)
     m_sent.push_back(day);
     m_dayCode = dayCodeForDay(day);
     m_image.Encode(m_week.day(day));
-    m_host.setTimer(TransferHost::kProgressTimer, 100);
+    m_host.setTimer(TransferHost::kProgressTimer, m_timings.weekdayProgressMs);
     prepareAndSend();
 }
 
@@ -78,7 +79,7 @@ void DownloadSession::startAllClear()
     m_allClearSent = true;
     setChecked(kAllClear, true);
     m_image.Clear();
-    m_host.setTimer(TransferHost::kProgressTimer, 800);
+    m_host.setTimer(TransferHost::kProgressTimer, m_timings.allClearProgressMs);
     prepareAndSend();
 }
 

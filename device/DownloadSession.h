@@ -22,7 +22,8 @@ public:
     static constexpr int kProgressTop = 55;
 
     // `boxes` shows the row of boxes; none for a terminal.
-    DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes = nullptr);
+    DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes = nullptr,
+                    const ProtocolTimings &timings = {});
 
     // The operator clicked a box, which now shows `checked`.
     void boxClicked(int box, bool checked);

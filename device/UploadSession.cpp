@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes)
-    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop)
+UploadSession::UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes, const ProtocolTimings &timings)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop, timings)
     , m_week(week)
 {
 }
@@ -49,7 +49,7 @@ void UploadSession::startChecked()
 void UploadSession::request(int day)
 {
     markTransferred(day);
-    m_host.setTimer(TransferHost::kProgressTimer, 100);
+    m_host.setTimer(TransferHost::kProgressTimer, m_timings.weekdayProgressMs);
     m_day = day;
     const QByteArray frame = FrameBytes::shortFrame(FrameBytes::kRequest, dayCodeForDay(day));
     // Whatever arrived before this request (a stale reply, the tail of one cut short) is not

@@ -20,7 +20,8 @@ public:
     static constexpr int kHeaderSize = 3;
 
     // `boxes` shows the row of boxes; none for a terminal.
-    UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes = nullptr);
+    UploadSession(TransferHost &host, WeeklySchedule &week, DayBoxes *boxes = nullptr,
+                  const ProtocolTimings &timings = {});
 
     void boxClicked(int box, bool checked);
     // "Receive": requests the next checked weekday when no request is outstanding.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ProtocolTimings.h"
 #include "device/WeekComparison.h"
 
 #include <functional>
@@ -48,6 +49,8 @@ public:
     void setPortOverride(const QString &port);
     // The port the device dialogs open: --port, else the chosen one, else the platform's first.
     QString portName() const;
+    // The waits of the device dialogs: the device's pace unless a test runs them faster.
+    void setProtocolTimings(const ProtocolTimings &timings) { m_protocolTimings = timings; }
 
     // Runs the handler of a command; unknown numbers do nothing.
     void dispatch(int id);
@@ -156,6 +159,7 @@ private:
     CTavrinDoc *m_doc;
     CTavrinView *m_view;
     QString m_portOverride;
+    ProtocolTimings m_protocolTimings;
 
     QHash<int, QAction *> m_actions;
     QHash<int, std::function<void()>> m_handlers;

@@ -238,7 +238,7 @@ void CMainFrame::onAutoSet()
 
 void CMainFrame::onTimeSetting()
 {
-    CTimeSettingDlg dialog(this, portName());
+    CTimeSettingDlg dialog(this, portName(), {}, m_protocolTimings);
     connect(&dialog, &CTimeSettingDlg::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     takeKeyboardBackAfter(dialog);
@@ -257,7 +257,7 @@ void CMainFrame::onDownload()
     // A copy, so a weekday whose date plays a day program can be sent as planned instead.
     auto sending = std::make_unique<WeeklySchedule>();
     sending->copyFrom(m_view->schedule());
-    CDownloadDlg dialog(this, *sending, portName());
+    CDownloadDlg dialog(this, *sending, portName(), m_protocolTimings);
     dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
     dialog.setBeforeSend([&](const std::vector<int> &days) { return offerPlannedDays(days, *sending, dialog); });
     connect(&dialog, &TransferDialog::journalWarning, this,
@@ -279,7 +279,7 @@ void CMainFrame::onUpload()
         before->copyFrom(m_view->schedule());
         WeekImages read;
         {
-            CUploadDlg dialog(this, m_view->schedule(), portName());
+            CUploadDlg dialog(this, m_view->schedule(), portName(), m_protocolTimings);
             dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString()
                                                                          : m_scheduleFiles->location().path());
             dialog.session().keepImages(&read);

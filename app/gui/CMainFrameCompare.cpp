@@ -23,7 +23,7 @@ void CMainFrame::onCompareWithDevice()
     WeekImages deviceImages;
     {
         auto scratch = std::make_unique<WeeklySchedule>();
-        CUploadDlg reading(this, *scratch, portName());
+        CUploadDlg reading(this, *scratch, portName(), m_protocolTimings);
         reading.setWindowTitle(tr("Compare with Device"));
         reading.setScheduleFile(file);
         reading.session().keepImages(&deviceImages);
@@ -44,7 +44,7 @@ void CMainFrame::onCompareWithDevice()
     const std::vector<int> differing = comparison.differing();
 
     if (comparison.choice() == CCompareDlg::Choice::SendDiffering) {
-        CDownloadDlg sending(this, m_view->schedule(), portName());
+        CDownloadDlg sending(this, m_view->schedule(), portName(), m_protocolTimings);
         sending.setScheduleFile(file);
         connect(&sending, &TransferDialog::journalWarning, this,
                 [this](const QString &line) { statusBar()->showMessage(line); });

@@ -109,7 +109,7 @@ void CMainFrame::onBringDeviceUpToDate()
     // The week ahead, not the regular one: each weekday plays its date's schedule.
     auto planned = std::make_unique<WeeklySchedule>();
     plan.fillWeekdays(m_view->schedule(), *planned);
-    CDownloadDlg dialog(this, *planned, portName());
+    CDownloadDlg dialog(this, *planned, portName(), m_protocolTimings);
     dialog.setWindowTitle(tr("Bring Device Up to Date"));
     // Each weekday sent names the schedule it carries, in the boxes and in the journal.
     dialog.setCarriedSchedules(plan.carried());

@@ -17,11 +17,12 @@ QStringList boxTexts()
 }
 } // namespace
 
-CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName)
+CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName,
+                           const ProtocolTimings &timings)
     : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Download"), boxTexts(),
                      QCoreApplication::translate("TransferDialog", "Send"), portName)
     , m_week(week)
-    , m_session(*this, week, this)
+    , m_session(*this, week, this, timings)
 {
     m_session.open();
     openPort();

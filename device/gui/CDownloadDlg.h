@@ -21,7 +21,8 @@ class CDownloadDlg : public TransferDialog {
     Q_OBJECT
 public:
     // Boxes 1..7 Monday..Sunday, then "Weekly" and " ALL Clear".
-    CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName);
+    CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QString &portName,
+                 const ProtocolTimings &timings = {});
 
     DownloadSession &session() { return m_session; }
     const WeeklySchedule &week() const { return m_week; }

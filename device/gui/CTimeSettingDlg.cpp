@@ -15,13 +15,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-// Ten bytes need about 10 ms at 9600 baud; a stuck line must not hold the window for long.
-constexpr int kDrainTimeoutMs = 2000;
-} // namespace
-
-CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now)
+CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now,
+                                 const ProtocolTimings &timings)
     : QDialog(parent)
+    , m_timings(timings)
     , m_session(*this)
     , m_now(std::move(now))
 {
@@ -162,7 +159,7 @@ void CTimeSettingDlg::writeFrame(const QByteArray &frame)
 void CTimeSettingDlg::closeDialog(Result result)
 {
     // Closing the port discards what is still queued: let the clock frame leave first.
-    if (result == Result::Ok && !m_comm.Drain(kDrainTimeoutMs)) {
+    if (result == Result::Ok && !m_comm.Drain(m_timings.drainTimeoutMs)) {
         journalClockSet(TransferEnd::PortFailed);
         openDeviceMessage(this, tr("The time was not sent: the port did not take it (%1)").arg(m_comm.portName()));
         return;

@@ -2,6 +2,7 @@
 
 #include "device/CComm.h"
 #include "device/ClockSession.h"
+#include "device/ProtocolTimings.h"
 #include "device/SerialReceiver.h"
 #include "device/TransferRecorder.h"
 
@@ -27,11 +28,13 @@ class QTimeEdit;
 // On a port that did not open, "Send" and "Receive" try it again and say at once why it fails.
 // A line warns when this computer's zone changes its offset soon. `portName`: the serial
 // port; empty means the platform's first one. `now` gives the computer's date and time (the
-// weekday selected on opening and the time shown); by default the system clock.
+// weekday selected on opening and the time shown); by default the system clock. `timings`:
+// how long "Send" waits for the frame to leave.
 class CTimeSettingDlg : public QDialog, public ClockHost, public SerialReceiver {
     Q_OBJECT
 public:
-    CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now = {});
+    CTimeSettingDlg(QWidget *parent, const QString &portName, std::function<QDateTime()> now = {},
+                    const ProtocolTimings &timings = {});
     ~CTimeSettingDlg() override;
 
     QComboBox *weekdayList() const { return m_weekday; }
@@ -69,6 +72,7 @@ private:
     QDateTime now() const { return m_now ? m_now() : QDateTime::currentDateTime(); }
 
     CComm m_comm;
+    const ProtocolTimings m_timings;
     ClockSession m_session;
     std::function<QDateTime()> m_now;
     QDateTime m_openingTime;

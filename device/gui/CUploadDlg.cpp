@@ -16,11 +16,11 @@ QStringList boxTexts()
 }
 } // namespace
 
-CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName)
+CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName, const ProtocolTimings &timings)
     : TransferDialog(parent, QCoreApplication::translate("TransferDialog", "Uplaod"), boxTexts(),
                      QCoreApplication::translate("TransferDialog", "Receive"), portName)
     , m_week(week)
-    , m_session(*this, week, this)
+    , m_session(*this, week, this, timings)
 {
     m_session.open();
     openPort();

@@ -19,7 +19,7 @@ class CUploadDlg : public TransferDialog {
     Q_OBJECT
 public:
     // Boxes 1..7 Monday..Sunday, then "Weekly".
-    CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName);
+    CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &portName, const ProtocolTimings &timings = {});
 
     UploadSession &session() { return m_session; }
 

@@ -225,6 +225,29 @@ TEST(DownloadSession, SilenceEndsAfterElevenTicksAndLateAcknowledgementsDoNotCou
     EXPECT_EQ(rig.host.frames.size(), 1u);
 }
 
+// The tests' shorter waits: the timers ask for less time, the frames and the count of silent
+// ticks are the device's.
+TEST(DownloadSession, ShorterTimingsShortenTheWaitsOnly)
+{
+    Rig rig(ProtocolTimings{}.fasterBy(20));
+    rig.click(kAllClear);
+    rig.session.send();
+    EXPECT_EQ(rig.host.timers[TransferHost::kReplyTimer], 50);
+    EXPECT_EQ(rig.host.timers[TransferHost::kProgressTimer], 40);
+    EXPECT_EQ(rig.host.frames.back(), imageFrame('A', blankImage()));
+
+    Rig silent(ProtocolTimings{}.fasterBy(20));
+    silent.device.faults().silent = true;
+    silent.click(kMonday);
+    silent.session.send();
+    EXPECT_EQ(silent.host.timers[TransferHost::kProgressTimer], 5);
+    for (int i = 0; i < ProtocolTimings::kSilentTicks; ++i)
+        silent.tick();
+    EXPECT_TRUE(silent.host.messages.empty());
+    silent.tick();
+    EXPECT_EQ(silent.host.messageTexts(), QStringList{"Make no Response"});
+}
+
 TEST(DownloadSession, AcknowledgementInPiecesAndProgress)
 {
     Rig rig;

@@ -5,6 +5,7 @@
 
 #include "device/DayImage.h"
 #include "device/DeviceEmulator.h"
+#include "device/ProtocolTimings.h"
 #include "schedule/TimeText.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -32,11 +33,12 @@ template <class Session> struct SessionRig {
     WeeklySchedule week;
     RecordingTransferHost host;
     DeviceEmulator device{[] { return DeviceEmulator::Millis(0); }};
-    Session session{host, week, &host};
+    Session session;
     std::deque<QByteArray> pending;
     std::string corruptCodes; // image requests for these codes get a corrupted answer
 
-    SessionRig()
+    explicit SessionRig(const ProtocolTimings &timings = {})
+        : session(host, week, &host, timings)
     {
         host.onWrite = [this](const QByteArray &frame) {
             if (frame.size() >= 3)

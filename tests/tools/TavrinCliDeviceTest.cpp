@@ -73,6 +73,14 @@ const QByteArray kWeekAsHeld = kHeader
       "Saturday,1,18:45,Melody,9,OFF,1,0,0,0\r\n"
       "Sunday,1,10:10,Voice,1,ON,1,0,0,0\r\n";
 
+// kWeekCsv imported into week.mdb in dir; its path.
+QString importedWeek(const QTemporaryDir &dir)
+{
+    const QString file = dir.filePath("week.mdb");
+    EXPECT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+    return file;
+}
+
 } // namespace
 
 TEST(TavrinCliDevice, DownloadThenUploadGivesTheScheduleAsTheDeviceHoldsIt)
@@ -124,8 +132,7 @@ TEST(TavrinCliDevice, DownloadThenUploadGivesTheScheduleAsTheDeviceHoldsIt)
 
 TEST(TavrinCliDevice, NoiseOnTheLineChangesNothing)
 {
-    // A NUL, a CR and an image-like byte before every answer, CR LF after it; one image reply
-    // with a byte read as 0xFF.
+    // A NUL, a CR and an image-like byte before every answer, CR LF after it.
     Simulator sim({"--noise", "000d30", "--trail", "0d0a", "--chunk", "700"});
     ASSERT_FALSE(sim.port().isEmpty());
     QTemporaryDir dir;
@@ -139,12 +146,18 @@ TEST(TavrinCliDevice, NoiseOnTheLineChangesNothing)
     EXPECT_EQ(runCli({"show", received}).out, kWeekAsHeld);
     run = runCli({"clock", "--port", sim.port()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
+}
 
+// One image reply with a byte read as 0xFF is a Line Error; the next weekday still comes.
+TEST(TavrinCliDevice, AFlippedByteCostsOnlyItsWeekday)
+{
+    QTemporaryDir dir;
+    const QString sent = importedWeek(dir);
     Simulator flipping({"--flip", "100", "--chunk", "700"});
     ASSERT_FALSE(flipping.port().isEmpty());
     ASSERT_EQ(runCli({"download", sent, "--port", flipping.port(), "--days", "mon,tue"}).status, 0);
     const QString two = dir.filePath("two.mdb");
-    run = runCli({"upload", "--port", flipping.port(), "--to", two, "--days", "mon,tue"});
+    const CliRun run = runCli({"upload", "--port", flipping.port(), "--to", two, "--days", "mon,tue"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("Line Error: Monday kept as before")) << run.err.toStdString();
     const QByteArray shown = runCli({"show", two}).out;
@@ -167,44 +180,68 @@ TEST(TavrinCliDevice, SetsAndReadsTheClock)
         << run.out.toStdString();
 }
 
-TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
+// As under systemd: no display and no platform plugin named, yet device and file commands work.
+TEST(TavrinCliDevice, DeviceAndFileCommandsNeedNoDisplay)
 {
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        headless.remove(QString::fromLatin1(name));
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
     QTemporaryDir dir;
     const QString file = dir.filePath("week.mdb");
-    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+    CliRun run = runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}, {}, 120000, headless);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"download", file, "--port", sim.port(), "--days", "thu"}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"clock", "--port", sim.port()}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    run = runCli({"show", file}, {}, 120000, headless);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kWeekCsv);
+}
 
-    {
-        // A refused image halts the transfer there, once, naming the weekday.
-        Simulator sim({"--refuse", "D"});
-        ASSERT_FALSE(sim.port().isEmpty());
-        const CliRun run = runCli({"download", file, "--port", sim.port(), "--all"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err.count(".. (the device refused Wednesday)"), 1) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains("Tuesday: sent"));
-        EXPECT_FALSE(run.err.contains("Thursday"));
-        EXPECT_FALSE(run.err.contains("Downloading complete"));
-    }
-    {
-        // Images that fail the line check: every weekday keeps what the file held.
-        Simulator sim({"--corrupt-upload"});
-        ASSERT_FALSE(sim.port().isEmpty());
-        const QString journal = dir.filePath("journal.sqlite");
-        const CliRun run =
-            runCli({"upload", "--port", sim.port(), "--to", file, "--days", "mon,fri", "--journal", journal});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.contains("Monday: Line Error")) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains("Line Error: Monday, Friday kept as before")) << run.err.toStdString();
-        EXPECT_FALSE(run.err.contains("Uploading complete")) << run.err.toStdString();
-        EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
-        // Nothing taken is no completed upload.
-        EXPECT_TRUE(runCli({"journal", "--journal", journal})
-                        .out.contains(" upload " + sim.port().toLatin1() + " line-error - -"));
+// The device's failures end with the dialogs' texts and status 1, one case a failure.
+TEST(TavrinCliDevice, ARefusedImageHaltsTheDownloadThereOnce)
+{
+    QTemporaryDir dir;
+    const QString file = importedWeek(dir);
+    Simulator sim({"--refuse", "D"});
+    ASSERT_FALSE(sim.port().isEmpty());
+    const CliRun run = runCli({"download", file, "--port", sim.port(), "--all"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.count(".. (the device refused Wednesday)"), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Tuesday: sent"));
+    EXPECT_FALSE(run.err.contains("Thursday"));
+    EXPECT_FALSE(run.err.contains("Downloading complete"));
+}
 
-        // Into a new file: nothing received, so no file.
-        const QString fresh = dir.filePath("fresh.mdb");
-        EXPECT_EQ(runCli({"upload", "--port", sim.port(), "--to", fresh, "--days", "sat"}).status, 1);
-        EXPECT_FALSE(QFile::exists(fresh));
-    }
+TEST(TavrinCliDevice, ImagesFailingTheLineCheckKeepWhatTheFileHeld)
+{
+    QTemporaryDir dir;
+    const QString file = importedWeek(dir);
+    Simulator sim({"--corrupt-upload"});
+    ASSERT_FALSE(sim.port().isEmpty());
+    const QString journal = dir.filePath("journal.sqlite");
+    const CliRun run =
+        runCli({"upload", "--port", sim.port(), "--to", file, "--days", "mon,fri", "--journal", journal});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("Monday: Line Error")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Line Error: Monday, Friday kept as before")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Uploading complete")) << run.err.toStdString();
+    EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
+    // Nothing taken is no completed upload.
+    EXPECT_TRUE(
+        runCli({"journal", "--journal", journal}).out.contains(" upload " + sim.port().toLatin1() + " line-error - -"));
+
+    // Into a new file: nothing received, so no file.
+    const QString fresh = dir.filePath("fresh.mdb");
+    EXPECT_EQ(runCli({"upload", "--port", sim.port(), "--to", fresh, "--days", "sat"}).status, 1);
+    EXPECT_FALSE(QFile::exists(fresh));
+}
+
+TEST(TavrinCliDevice, ASilentDeviceOrAClockReplyWithNoTimeFailsTheClock)
+{
     {
         // The clock exchange has no time-out of its own; the command gives up on a silent device.
         Simulator sim({"--silent"});
@@ -223,15 +260,16 @@ TEST(TavrinCliDevice, DeviceFailuresEndWithTheDialogsTextsAndStatusOne)
         EXPECT_TRUE(run.err.contains("unreadable: 54 21")) << run.err.toStdString();
         EXPECT_FALSE(run.err.contains("Make no Response"));
     }
-    {
-        // A target that cannot be written is found out before the device is read.
-        Simulator sim;
-        ASSERT_FALSE(sim.port().isEmpty());
-        const CliRun run = runCli({"upload", "--port", sim.port(), "--to", "/nonexistent-folder/x.mdb"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.contains("cannot be written")) << run.err.toStdString();
-        EXPECT_FALSE(run.err.contains("Monday")) << run.err.toStdString();
-    }
+}
+
+TEST(TavrinCliDevice, ATargetThatCannotBeWrittenIsFoundBeforeTheDeviceIsRead)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.port().isEmpty());
+    const CliRun run = runCli({"upload", "--port", sim.port(), "--to", "/nonexistent-folder/x.mdb"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cannot be written")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Monday")) << run.err.toStdString();
 }
 
 TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
@@ -239,8 +277,7 @@ TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
     Simulator sim;
     ASSERT_FALSE(sim.port().isEmpty());
     QTemporaryDir dir;
-    const QString file = dir.filePath("week.mdb");
-    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", file}).status, 0);
+    const QString file = importedWeek(dir);
 
     CliRun run = runCli({"download", file, "--port", sim.port(), "--all", "--verify"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
@@ -263,10 +300,15 @@ TEST(TavrinCliDevice, CompareTellsWhatTheDeviceHoldsAgainstTheFile)
     EXPECT_EQ(run.out,
               "Monday: same\nWednesday: differs in 1 minute\n"
               "Wednesday 07:05  file: (none)  device: AM 07:05 Melody 3 ON 1 0 0 0\n");
+}
 
+TEST(TavrinCliDevice, CompareAndVerifyFindASilentOrForgetfulDeviceOut)
+{
+    QTemporaryDir dir;
+    const QString file = importedWeek(dir);
     Simulator silent({"--silent"});
     ASSERT_FALSE(silent.port().isEmpty());
-    run = runCli({"compare", file, "--port", silent.port(), "--days", "mon"});
+    CliRun run = runCli({"compare", file, "--port", silent.port(), "--days", "mon"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("Communication error")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());

@@ -1,15 +1,18 @@
 #include "TavrinCliRun.h"
 
 #include "support/TestPaths.h"
+#include "support/TestTimings.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-CliRun runCli(const QStringList &arguments, const QByteArray &input, int timeoutMs)
+CliRun runCli(const QStringList &arguments, const QByteArray &input, int timeoutMs,
+              const QProcessEnvironment &environment)
 {
     QProcess process;
-    process.start(binPath(QStringLiteral("tavrin-cli")), arguments);
+    process.setProcessEnvironment(environment);
+    process.start(binPath(QStringLiteral("tavrin-cli")), arguments + QStringList{testSpeedupOption()});
     CliRun run;
     if (!process.waitForStarted()) {
         run.err = process.errorString();

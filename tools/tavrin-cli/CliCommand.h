@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/ProtocolTimings.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -44,6 +46,7 @@ struct CliCommand {
     QDate from; // plan, sync --from: the first date (today when not given)
     int count = 7; // plan --days: how many dates
     bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
+    ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };
 
 struct CliParseResult {

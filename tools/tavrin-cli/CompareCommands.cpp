@@ -83,7 +83,7 @@ int runCompare(const CliCommand &command)
     const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
         return kExitFailure;
-    DeviceLink link;
+    DeviceLink link(command.timings);
     if (!openLink(link, command, JournalKind::Comparison, command.file))
         return kExitFailure;
     const auto comparison = readAndCompare(link, *week, command.days, &command);

@@ -49,12 +49,6 @@ const QString kNoResponse = textOf(TransferExchange::Download, TransferEnd::NoRe
 const QString kCommunicationError = textOf(TransferExchange::Upload, TransferEnd::NoResponse);
 const QString kLineError = textOf(TransferExchange::Upload, TransferEnd::LineError);
 
-// A clock request gets its answer within milliseconds; a device silent for this long is not
-// there.
-constexpr int kClockReplyTimeoutMs = 5000;
-// Time for a set-clock frame to leave the port before it is closed.
-constexpr int kDrainTimeoutMs = 3000;
-
 QString dayName(int day)
 {
     return QString::fromLatin1(weekdayName(day).data(), qsizetype(weekdayName(day).size()));
@@ -221,7 +215,7 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
     hooks.closed = [&](SessionHost::Result) { loop.quit(); };
 
     CliTransferHost host(progress, hooks);
-    session = std::make_unique<DownloadSession>(host, week);
+    session = std::make_unique<DownloadSession>(host, week, nullptr, link.timings());
     link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
     link.onLost = [&] { session->portLost(); };
 
@@ -253,7 +247,7 @@ int runDownload(const CliCommand &command)
                          .arg(dayName(day.planned.weekday), day.planned.date.toString(Qt::ISODate), day.title));
     }
     const QString file = QFileInfo(command.file).absoluteFilePath();
-    DeviceLink link;
+    DeviceLink link(command.timings);
     if (!openLink(link, command, command.clearAll ? JournalKind::AllClear : JournalKind::Download, file))
         return kExitFailure;
     if (!sendWeekdays(link, command, *week, file).completed)
@@ -299,7 +293,7 @@ int runUpload(const CliCommand &command)
         return kExitFailure;
     }
     const QString file = QFileInfo(command.to).absoluteFilePath();
-    DeviceLink link;
+    DeviceLink link(command.timings);
     if (!openLink(link, command, JournalKind::Upload, file))
         return kExitFailure;
 
@@ -374,7 +368,7 @@ int runClock(const CliCommand &command)
             upcomingOffsetChange(QTimeZone::systemTimeZone(), QDateTime::currentDateTime())) {
         sayRaw(QString::fromStdString(summerTimeNotice(*change)) + QLatin1Char('\n'));
     }
-    DeviceLink link;
+    DeviceLink link(command.timings);
     // Only a setting is journalled, as in the program's Time Setting.
     if (!openLink(link, command, command.setClock ? std::optional(JournalKind::ClockSet) : std::nullopt))
         return kExitFailure;
@@ -422,7 +416,7 @@ int runClock(const CliCommand &command)
         }
         session.send(autoSetupPositionForDay(setting.day), setting.hour, setting.minute, setting.second);
         // The frame must have left before the port closes, or closing would drop it.
-        if (!link.drain(kDrainTimeoutMs)) {
+        if (!link.drain()) {
             TransferRecord record;
             record.kind = JournalKind::ClockSet;
             record.port = command.port;
@@ -454,7 +448,8 @@ int runClock(const CliCommand &command)
             sayError(QStringLiteral("the device answered with no clock reply: ") + bytesText(unusableReply));
         loop.quit();
     });
-    timeout.start(kClockReplyTimeoutMs);
+    // A clock request gets its answer within milliseconds; a device silent this long is not there.
+    timeout.start(link.timings().clockReplyTimeoutMs);
     host.startReading();
     session.receive();
     loop.exec();

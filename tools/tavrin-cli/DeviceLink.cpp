@@ -25,8 +25,9 @@ private:
     DeviceLink &m_link;
 };
 
-DeviceLink::DeviceLink()
-    : m_comm(std::make_unique<CComm>())
+DeviceLink::DeviceLink(const ProtocolTimings &timings)
+    : m_timings(timings)
+    , m_comm(std::make_unique<CComm>())
     , m_receiver(std::make_unique<DeviceLinkReceiver>(*this))
 {
 }
@@ -51,9 +52,9 @@ void DeviceLink::write(const QByteArray &frame)
     m_comm->Write(reinterpret_cast<const uint8_t *>(frame.constData()), size_t(frame.size()));
 }
 
-bool DeviceLink::drain(int timeoutMs)
+bool DeviceLink::drain()
 {
-    return m_comm->Drain(timeoutMs);
+    return m_comm->Drain(m_timings.drainTimeoutMs);
 }
 
 void DeviceLink::close()

@@ -68,7 +68,7 @@ WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, Week
     hooks.closed = [&](SessionHost::Result) { loop.quit(); };
 
     CliTransferHost host(progress, hooks);
-    session = std::make_unique<UploadSession>(host, week);
+    session = std::make_unique<UploadSession>(host, week, nullptr, link.timings());
     session->keepImages(&reading.images);
     link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
     link.onLost = [&] { session->portLost(); };

@@ -127,7 +127,7 @@ int runSync(const CliCommand &command)
         send.days = days;
         send.clearAll = false;
         const QString file = QFileInfo(command.file).absoluteFilePath();
-        DeviceLink link;
+        DeviceLink link(command.timings);
         DownloadRun run;
         const CarriedSchedules carried = plan.carried();
         if (openLink(link, command, JournalKind::Download, file))

@@ -12,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    // No window system: device and file commands run headless (under systemd, over ssh). A
+    // command that draws (printing) would make its own QGuiApplication, never this one.
     QCoreApplication app(argc, argv);
     // The journal lives in the desktop program's data folder: the same names find it.
     QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::kOrganization));

@@ -15,6 +15,7 @@
 #include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -42,6 +43,7 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
                    std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     CTavrinView *view = frame->view();
     WeeklySchedule &week = view->schedule();
     frame->setToday([] { return QDate(2026, 12, 15); }); // a Tuesday

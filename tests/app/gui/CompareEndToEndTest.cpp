@@ -15,6 +15,7 @@
 #include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -54,6 +55,7 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
                    std::make_unique<RecordingMessages>(), std::move(chooser));
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     CTavrinView *view = frame->view();
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));

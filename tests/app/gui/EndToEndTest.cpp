@@ -14,6 +14,7 @@
 #include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -102,6 +103,7 @@ TEST(EndToEnd, MondaySentWithF4ComesBackWithF5)
                    std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     CTavrinView *view = frame->view();
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
@@ -177,6 +179,7 @@ TEST(EndToEnd, CancelledUploadKeepsEachWeekdaysRows)
                    std::make_unique<RecordingMessages>(), std::move(files));
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     CTavrinView *view = frame->view();
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));

@@ -7,6 +7,7 @@
 #include "QueuedFileChooser.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "ui/gui/CHoverBitmapButton.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,7 @@ TEST(EndToEnd, TheMainWindowHasTheKeyboardAfterATransfersLastMessage)
                    std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), device.slaveName()}));
     CMainFrame *frame = app.mainFrame();
+    frame->setProtocolTimings(testTimings());
     // Openbox may not give a new window the keyboard: the operator clicks on it.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     clickOn(frame->statusBar());

@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "QueuedFileChooser.h"
 #include "support/RecordingMessages.h"
+#include "support/TestTimings.h"
 #include "view/gui/CTavrinView.h"
 
 #include <functional>
@@ -25,6 +26,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini")));
         frame = std::make_unique<CMainFrame>(*settings, messages, files);
+        frame->setProtocolTimings(testTimings());
         frame->initialUpdate();
         frame->show();
         QApplication::setActiveWindow(frame.get());

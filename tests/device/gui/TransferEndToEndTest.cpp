@@ -1,5 +1,6 @@
 #include "DialogTestUtil.h"
 #include "support/PtyDevice.h"
+#include "support/TestTimings.h"
 
 #include "device/DayImage.h"
 #include "device/gui/CDownloadDlg.h"
@@ -62,7 +63,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     week.day(3).append(entry(12, 30, "Voice", "15", "", "0001"));
     week.day(3).append(entry(23, 59, " ", "0", "OFF", "0000"));
     {
-        CDownloadDlg dlg(nullptr, week, device.slaveName());
+        CDownloadDlg dlg(nullptr, week, device.slaveName(), testTimings());
         dlg.open();
         ASSERT_TRUE(dlg.isPortOpen());
         QTest::mouseClick(dlg.box(3), Qt::LeftButton);
@@ -83,7 +84,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     WeeklySchedule back;
     back.day(3).append(entry(1, 1, "Melody", "1", "", "0000"));
     {
-        CUploadDlg dlg(nullptr, back, device.slaveName());
+        CUploadDlg dlg(nullptr, back, device.slaveName(), testTimings());
         dlg.open();
         ASSERT_TRUE(dlg.isPortOpen());
         QTest::mouseClick(dlg.box(3), Qt::LeftButton);
@@ -114,7 +115,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
 
     // A journal that cannot be written: one warning, and the send completes.
     JournalAt blocked(journalDir.path());
-    CDownloadDlg dlg(nullptr, week, device.slaveName());
+    CDownloadDlg dlg(nullptr, week, device.slaveName(), testTimings());
     QSignalSpy warnings(&dlg, &TransferDialog::journalWarning);
     dlg.open();
     QTest::mouseClick(dlg.box(3), Qt::LeftButton);
@@ -133,7 +134,7 @@ TEST(TransferEndToEnd, PullingTheCableEndsTheExchangeLikeSilence)
     ASSERT_TRUE(device.pty.isOpen());
     device.emulator.faults().silent = true;
     WeeklySchedule week;
-    CUploadDlg dlg(nullptr, week, device.slaveName());
+    CUploadDlg dlg(nullptr, week, device.slaveName(), testTimings());
     dlg.open();
     QTest::mouseClick(dlg.box(8), Qt::LeftButton);
     dlg.actionButton()->click();

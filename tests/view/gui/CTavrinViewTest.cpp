@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -54,6 +55,9 @@ protected:
     RecordingMessages messages;
     QMainWindow window;
     CTavrinView *view = new CTavrinView(messages);
+    // Every change the cases make to the list goes through Qt's model checks; a broken
+    // promise of the item model (rows, indexes, signals) stops the case with the check's name.
+    QAbstractItemModelTester modelCheck{view->model(), QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 
 // Keys as the operator's keyboard gives them: through the window system to whatever widget
