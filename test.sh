@@ -11,6 +11,7 @@ if [ "${SANITIZE:-0}" = 1 ]; then
   tavrin_build "$build" -DTAVRIN_WERROR=ON -DTAVRIN_SANITIZE=ON -DTAVRIN_BUILD_BENCH=OFF
   export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+  export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan-suppressions.txt}
 else
   build=build
   tavrin_build "$build" -DTAVRIN_WERROR=ON

@@ -21,7 +21,8 @@ fuzzed=(tests/fuzz/FuzzLine.cpp tests/fuzz/FuzzSessions.cpp device/ReceiveRing.c
         device/ClockSession.cpp device/WeekdayStore.cpp
         schedule/CalendarCsv.cpp schedule/CsvFieldText.cpp schedule/CsvRecords.cpp schedule/ScheduleCsv.cpp)
 helpers=(device/DayImage.cpp schedule/TimeText.cpp schedule/DaySchedule.cpp schedule/ScheduleEntry.cpp
-         schedule/ProgramCalendar.cpp schedule/Weekday.cpp schedule/WeeklySchedule.cpp)
+         schedule/ProgramCalendar.cpp schedule/Weekday.cpp schedule/WeeklySchedule.cpp
+         schedule/ControlCharacters.cpp)
 # The sessions speak QByteArray; Qt itself is linked as it is, unsanitised.
 read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
 read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
@@ -48,7 +49,7 @@ for src in "${helpers[@]}"; do compile "$src" "${helper_flags[@]}"; done
 line_helpers=("${objects[@]: -${#helpers[@]}}")
 objects=()
 for src in tests/fuzz/FuzzScheduleFile.cpp schedule/WeekTables.cpp schedule/ScheduleDatabase.cpp \
-           schedule/ProgramCalendarTables.cpp schedule/SqliteRows.cpp; do
+           schedule/ProgramCalendarTables.cpp schedule/SqliteRows.cpp schedule/CsvRecords.cpp; do
   compile "$src" "${flags[@]}"
 done
 for src in schedule/StoreOutcome.cpp schedule/LeftOutRows.cpp schedule/SqliteFile.cpp; do
