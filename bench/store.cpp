@@ -109,8 +109,8 @@ void StoreSaveAndLoadWeekWithPrograms(benchmark::State &state)
     for (int p = 0; p < 20; ++p)
         special.programs.push_back({kFirstProgramDay + 1 + p, QStringLiteral("Program %1").arg(p)});
     for (int c = 0; c < 200; ++c)
-        special.calendar.push_back(
-            {QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c), kFirstProgramDay + 1 + c % 20, QStringLiteral("note")});
+        special.calendar.push_back({QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c),
+                                    kFirstProgramDay + 1 + c % 20, QStringLiteral("note")});
     file.week.setProgramCalendar(special);
     for (const DayProgram &p : special.programs)
         if (p.day != kNoBellsDay)
