@@ -124,14 +124,6 @@ const std::vector<CommandInfo> &commandTable()
     return kCommands;
 }
 
-const CommandInfo *findCommand(int id)
-{
-    for (const CommandInfo &c : kCommands)
-        if (c.id == id)
-            return &c;
-    return nullptr;
-}
-
 const std::vector<MenuPopup> &mainMenu()
 {
     return kMenu;

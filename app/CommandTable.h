@@ -21,8 +21,6 @@ struct MenuPopup {
 
 // Every command, in menu order.
 const std::vector<CommandInfo> &commandTable();
-// nullptr for a number that is no command.
-const CommandInfo *findCommand(int id);
 
 // The menu bar, popups left to right.
 const std::vector<MenuPopup> &mainMenu();

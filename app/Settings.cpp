@@ -1,7 +1,10 @@
 #include "app/Settings.h"
 
+#include "schedule/ProgramNames.h"
+
 Settings::Settings()
-    : m_store(std::make_unique<QSettings>(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication)))
+    : m_store(std::make_unique<QSettings>(QString::fromLatin1(ProgramNames::kOrganization),
+                                          QString::fromLatin1(ProgramNames::kApplication)))
 {
 }
 

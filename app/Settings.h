@@ -6,12 +6,9 @@
 #include <QStringList>
 
 // The program's persistent settings, every key and default in this one place. The program
-// uses the per-user store under "Local AppWizard-Generated Applications"; tests give a file.
+// uses the per-user store under the program's names (schedule/ProgramNames.h); tests give a file.
 class Settings {
 public:
-    static constexpr const char *kOrganization = "Local AppWizard-Generated Applications";
-    static constexpr const char *kApplication = "Tavrin";
-
     static constexpr const char *kSerialPortKey = "SerialPort";
     static constexpr const char *kRecentFileGroup = "Recent File List";
     static constexpr int kRecentFileCount = 4;

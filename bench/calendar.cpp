@@ -12,10 +12,10 @@ namespace {
 void setUpCalendar(WeeklySchedule &week, int entries)
 {
     ProgramCalendar special;
-    special.programs.push_back({9, "Exam day"});
-    special.calendar.push_back({QDate(2027, 1, 1), QDate(2027, 1, 7), kNoBellsDay, "Holiday"});
+    special.programs.push_back({9, QStringLiteral("Exam day")});
+    special.calendar.push_back({QDate(2027, 1, 1), QDate(2027, 1, 7), kNoBellsDay, QStringLiteral("Holiday")});
     for (int i = 0; i < entries; ++i)
-        special.calendar.push_back({QDate(2027, 1, 1).addDays(i), QDate(2027, 1, 1).addDays(i), 9, ""});
+        special.calendar.push_back({QDate(2027, 1, 1).addDays(i), QDate(2027, 1, 1).addDays(i), 9, QString()});
     week.setProgramCalendar(special);
 }
 

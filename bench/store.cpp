@@ -54,7 +54,7 @@ void fillWeek(WeeklySchedule &week)
 struct WeekFile {
     WeekFile()
     {
-        path = QDir(dir.path()).filePath("week.mdb");
+        path = QDir(dir.path()).filePath(QStringLiteral("week.mdb"));
         ScheduleDatabase::create(path);
         fillWeek(week);
     }
@@ -67,7 +67,7 @@ void StoreSaveAndLoadFullWeek(benchmark::State &state)
 {
     WeekFile file;
     ScheduleStore store;
-    store.RegisterDataSource(file.dir.path(), "week.mdb");
+    store.RegisterDataSource(file.dir.path(), QStringLiteral("week.mdb"));
     auto loaded = std::make_unique<WeeklySchedule>();
     for (auto _ : state) {
         if (!store.SaveAllDays(file.week) || !store.LoadAllDays(*loaded))
@@ -82,7 +82,7 @@ void StoreSaveFullWeek(benchmark::State &state)
 {
     WeekFile file;
     ScheduleStore store;
-    store.RegisterDataSource(file.dir.path(), "week.mdb");
+    store.RegisterDataSource(file.dir.path(), QStringLiteral("week.mdb"));
     for (auto _ : state)
         store.SaveAllDays(file.week);
 }
@@ -92,7 +92,7 @@ void StoreLoadFullWeek(benchmark::State &state)
 {
     WeekFile file;
     ScheduleStore store;
-    store.RegisterDataSource(file.dir.path(), "week.mdb");
+    store.RegisterDataSource(file.dir.path(), QStringLiteral("week.mdb"));
     store.SaveAllDays(file.week);
     auto loaded = std::make_unique<WeeklySchedule>();
     for (auto _ : state)
@@ -109,14 +109,14 @@ void StoreSaveAndLoadWeekWithPrograms(benchmark::State &state)
     for (int p = 0; p < 20; ++p)
         special.programs.push_back({kFirstProgramDay + 1 + p, QStringLiteral("Program %1").arg(p)});
     for (int c = 0; c < 200; ++c)
-        special.calendar.push_back(
-            {QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c), kFirstProgramDay + 1 + c % 20, "note"});
+        special.calendar.push_back({QDate(2027, 1, 1).addDays(c), QDate(2027, 1, 1).addDays(c),
+                                    kFirstProgramDay + 1 + c % 20, QStringLiteral("note")});
     file.week.setProgramCalendar(special);
     for (const DayProgram &p : special.programs)
         if (p.day != kNoBellsDay)
             file.week.day(p.day).copyFrom(file.week.day(1 + p.day % 7));
     ScheduleStore store;
-    store.RegisterDataSource(file.dir.path(), "week.mdb");
+    store.RegisterDataSource(file.dir.path(), QStringLiteral("week.mdb"));
     auto loaded = std::make_unique<WeeklySchedule>();
     for (auto _ : state) {
         if (!store.SaveAllDays(file.week) || !store.LoadAllDays(*loaded))
@@ -227,7 +227,7 @@ void RowByRowLoadFullWeek(benchmark::State &state)
     WeekFile file;
     {
         ScheduleStore store;
-        store.RegisterDataSource(file.dir.path(), "week.mdb");
+        store.RegisterDataSource(file.dir.path(), QStringLiteral("week.mdb"));
         store.SaveAllDays(file.week);
     }
     auto loaded = std::make_unique<WeeklySchedule>();

@@ -1,20 +1,18 @@
-# Checks the includes of one library's sources (run by the build, cmake -P): a source may
-# include our headers only from the folders the library may use, and a core library's
-# sources no widget header. Input: -DRULES=<file written by tavrin_check_includes>
-# -DSTAMP=<file touched when all is well>.
+# Checks the includes of one library's or tool's sources (run by the build, cmake -P): a source
+# may include only the headers of ours that belong to it or to what it links, and the sources
+# of a target that links no widgets no widget header. Input: -DRULES=<file written by
+# tavrin_include_rules> -DSTAMP=<file touched when all is well>.
 cmake_minimum_required(VERSION 3.22)
 include(${RULES})
 set(failures "")
-string(REPLACE ";" ", " allowed "${MAY_INCLUDE}")
 foreach(src IN LISTS SOURCES)
   file(RELATIVE_PATH rel ${PROJECT_DIR} ${src})
   file(STRINGS ${src} lines REGEX "^[ \t]*#[ \t]*include")
   foreach(line IN LISTS lines)
     if(line MATCHES "include[ \t]*\"([^\"]+/[^\"/]+)\"")
       set(header ${CMAKE_MATCH_1})
-      get_filename_component(folder ${header} DIRECTORY)
-      if(NOT folder IN_LIST MAY_INCLUDE AND NOT "${rel}:${header}" IN_LIST EXCEPTIONS)
-        list(APPEND failures "${rel}: includes ${header}, but ${LIBRARY} may include only from ${allowed}")
+      if(NOT header IN_LIST MAY_INCLUDE AND NOT "${rel}:${header}" IN_LIST EXCEPTIONS)
+        list(APPEND failures "${rel}: includes ${header}, but ${LIBRARY} links no library that holds it")
       endif()
     elseif(WIDGET_DIRS AND line MATCHES "include[ \t]*<([^>]+)>")
       set(header ${CMAKE_MATCH_1})
@@ -29,7 +27,7 @@ foreach(src IN LISTS SOURCES)
         endforeach()
       endif()
       if(widget)
-        list(APPEND failures "${rel}: includes the widget header <${header}> in the core library ${LIBRARY}")
+        list(APPEND failures "${rel}: includes the widget header <${header}> in ${LIBRARY}, which links no widgets")
       endif()
     endif()
   endforeach()

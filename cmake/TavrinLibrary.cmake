@@ -1,18 +1,17 @@
-# tavrin_library(<target> [WIDGETS] SOURCES <files...> [PUBLIC <libs...>] [PRIVATE <libs...>]
-#                MAY_INCLUDE <folders...>)
+# tavrin_library(<target> [WIDGETS] SOURCES <files...> [PUBLIC <libs...>] [PRIVATE <libs...>])
 #
 # Builds the static library <target> from the listed sources (relative to the calling
 # folder, one a line, sorted). Without WIDGETS it is a core library: it links no QtWidgets and
-# its sources may include no widget header. MAY_INCLUDE names the project folders
-# ("schedule", "device/gui", ...) whose headers its sources may include; the build checks
-# every source before compiling it and fails on any other include of ours.
+# its sources may include no widget header. Its sources may include the headers of its own
+# and of the libraries it links, PUBLIC or PRIVATE, with what those link PUBLIC; the build
+# checks every source before compiling it and fails on any other header of ours.
 function(tavrin_library TARGET)
-  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;PUBLIC;PRIVATE;MAY_INCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${TARGET} STATIC ${ARG_SOURCES})
   target_include_directories(${TARGET} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${TARGET} PUBLIC ${ARG_PUBLIC} PRIVATE tavrin_warnings ${ARG_PRIVATE})
-  tavrin_check_includes(${TARGET} WIDGETS ${ARG_WIDGETS}
-                        SOURCES ${ARG_SOURCES} MAY_INCLUDE ${ARG_MAY_INCLUDE})
+  set_target_properties(${TARGET} PROPERTIES TAVRIN_WIDGETS "${ARG_WIDGETS}")
+  tavrin_check_includes(${TARGET})
   # lupdate reads every library's sources, so a new file's texts reach the translations
   foreach(src IN LISTS ARG_SOURCES)
     if(src MATCHES "\\.(cpp|h)$")
@@ -36,44 +35,110 @@ foreach(module Widgets PrintSupport)
   endforeach()
 endforeach()
 
-# tavrin_include_rules(<rules file> <library> [WIDGETS <bool>] SOURCES <files...>
-#                      MAY_INCLUDE <folders...>): what cmake/CheckIncludes.cmake checks.
+# tavrin_sources(<target> <output variable> [HEADERS]): the target's sources as absolute
+# paths, or only its headers, relative to the project ("device/DayImage.h").
+function(tavrin_sources TARGET OUT)
+  get_target_property(sources ${TARGET} SOURCES)
+  get_target_property(dir ${TARGET} SOURCE_DIR)
+  set(result "")
+  foreach(src IN LISTS sources)
+    get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${dir})
+    if(NOT ARGN)
+      list(APPEND result ${abs})
+    elseif(abs MATCHES "\\.h$")
+      file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${abs})
+      list(APPEND result ${rel})
+    endif()
+  endforeach()
+  set(${OUT} ${result} PARENT_SCOPE)
+endfunction()
+
+# tavrin_include_rules(<rules file> <name> SOURCES <files...> LINKS <libraries...>): writes what
+# cmake/CheckIncludes.cmake checks of the sources: the headers of ours they may include are
+# those of the linked libraries of ours and of what these link PUBLIC, down the chain; widget
+# headers only when that chain reaches QtWidgets or QtPrintSupport.
 function(tavrin_include_rules RULES LIBRARY)
-  cmake_parse_arguments(ARG "" "WIDGETS" "SOURCES;MAY_INCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   set(sources "")
   foreach(src IN LISTS ARG_SOURCES)
     get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     list(APPEND sources ${abs})
   endforeach()
+  set(headers "")
+  set(widgets FALSE)
+  set(seen "")
+  set(queue ${ARG_LINKS})
+  while(queue)
+    list(POP_FRONT queue item)
+    # a PRIVATE link of a linked library is for its linking only, not for our includes
+    if(item MATCHES "^\\$<LINK_ONLY:" OR item IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${item})
+    if(item MATCHES "^Qt6::(Widgets|PrintSupport)$")
+      set(widgets TRUE)
+    endif()
+    get_property(ours GLOBAL PROPERTY TAVRIN_CHECKED_TARGETS)
+    if(item IN_LIST ours)
+      tavrin_sources(${item} own HEADERS)
+      list(APPEND headers ${own})
+      get_target_property(public ${item} INTERFACE_LINK_LIBRARIES)
+      if(public)
+        list(APPEND queue ${public})
+      endif()
+    endif()
+  endwhile()
   set(widget_dirs "")
-  if(NOT ARG_WIDGETS)
+  if(NOT widgets)
     set(widget_dirs ${TAVRIN_WIDGET_HEADER_DIRS})
   endif()
   file(CONFIGURE OUTPUT ${RULES} CONTENT [[
 set(PROJECT_DIR "@PROJECT_SOURCE_DIR@")
 set(LIBRARY "@LIBRARY@")
 set(SOURCES "@sources@")
-set(MAY_INCLUDE "@ARG_MAY_INCLUDE@")
+set(MAY_INCLUDE "@headers@")
 set(WIDGET_DIRS "@widget_dirs@")
 set(EXCEPTIONS "@TAVRIN_INCLUDE_EXCEPTIONS@")
 ]] @ONLY)
-  set(TAVRIN_INCLUDE_RULES_SOURCES ${sources} PARENT_SCOPE)
+  set(TAVRIN_INCLUDE_RULES_WIDGETS ${widgets} PARENT_SCOPE)
 endfunction()
 
+# tavrin_check_includes(<target>): checks the includes of a library's or a tool's sources
+# before they are compiled, by what the target links. The rules are written once every target
+# exists (tavrin_write_include_rules, at the end of the top folder).
 function(tavrin_check_includes TARGET)
-  cmake_parse_arguments(ARG "" "WIDGETS" "SOURCES;MAY_INCLUDE" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY TAVRIN_CHECKED_TARGETS ${TARGET})
   set(rules ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.cmake)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_includes.stamp)
-  tavrin_include_rules(${rules} ${TARGET} WIDGETS ${ARG_WIDGETS}
-                       SOURCES ${ARG_SOURCES} MAY_INCLUDE ${ARG_MAY_INCLUDE})
+  tavrin_sources(${TARGET} sources)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -DRULES=${rules} -DSTAMP=${stamp}
             -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
-    DEPENDS ${TAVRIN_INCLUDE_RULES_SOURCES} ${rules} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    DEPENDS ${sources} ${rules} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
     COMMENT "Checking the includes of ${TARGET}" VERBATIM)
   add_custom_target(${TARGET}_includes DEPENDS ${stamp})
   add_dependencies(${TARGET} ${TARGET}_includes)
 endfunction()
+
+function(tavrin_write_include_rules)
+  get_property(targets GLOBAL PROPERTY TAVRIN_CHECKED_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(dir ${target} BINARY_DIR)
+    get_target_property(links ${target} LINK_LIBRARIES)
+    if(NOT links)
+      set(links "")
+    endif()
+    tavrin_sources(${target} sources)
+    tavrin_include_rules(${dir}/${target}_includes.cmake ${target} SOURCES ${sources}
+                         LINKS ${target} ${links})
+    get_target_property(declared ${target} TAVRIN_WIDGETS)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY" AND TAVRIN_INCLUDE_RULES_WIDGETS AND NOT declared)
+      message(FATAL_ERROR "${target} is a core library, yet it links QtWidgets or QtPrintSupport")
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tavrin_write_include_rules)
 
 # tavrin_test(<name> LABEL <unit|gui|e2e> SOURCES <files...> LIBS <libs...> [GUI]
 #             [FILTER <gtest filter>] [TIMEOUT <seconds>])

@@ -29,7 +29,6 @@ public:
     // "Send"/"Receive" would start a transfer now: a box is ticked and none has started.
     bool readyToStart() const;
     bool isIdle() const { return m_idle; }
-    bool isFinished() const { return m_finished; }
 
 protected:
     DayBoxTransfer(TransferHost &host, DayBoxes *boxes, int boxCount, int progressTop, const ProtocolTimings &timings);

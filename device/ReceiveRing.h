@@ -35,7 +35,6 @@ public:
     // The reply text: buffer content up to the first zero byte. Stays readable after
     // completion until the next append.
     std::string_view replyText() const { return {reinterpret_cast<const char *>(m_buffer.data()), m_textLength}; }
-    bool isComplete() const { return m_complete; }
     size_t index() const { return m_index; }
     const uint8_t *buffer() const { return m_buffer.data(); }
 

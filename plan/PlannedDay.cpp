@@ -11,11 +11,6 @@ PlannedDay described(const WeeklySchedule &week, const PlannedDate &planned)
 
 } // namespace
 
-PlannedDay planDay(const WeeklySchedule &week, const QDate &date)
-{
-    return described(week, planDate(week.programCalendar(), date));
-}
-
 std::vector<PlannedDay> planDays(const WeeklySchedule &week, const QDate &first, int count)
 {
     std::vector<PlannedDay> days;

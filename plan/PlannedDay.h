@@ -16,7 +16,5 @@ struct PlannedDay {
     int entryCount = 0; // the entries of the effective schedule
 };
 
-PlannedDay planDay(const WeeklySchedule &week, const QDate &date);
-
 // count dates from first on (none for a count below 1 or an invalid date).
 std::vector<PlannedDay> planDays(const WeeklySchedule &week, const QDate &first, int count);

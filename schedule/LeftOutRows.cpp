@@ -59,10 +59,12 @@ QString LeftOutRows::describe() const
         QStringList parts;
         for (int r = 0; r < kReasonCount; ++r) {
             if (const int n = placeCounts[size_t(r)])
-                parts << QStringLiteral("%1 %2 %3").arg(n).arg(n == 1 ? "row" : "rows", why[r]);
+                parts << QStringLiteral("%1 %2 %3")
+                             .arg(n)
+                             .arg(n == 1 ? QStringLiteral("row") : QStringLiteral("rows"), why[r]);
         }
         if (!parts.isEmpty())
-            lines << place + QStringLiteral(": ") + parts.join(", ");
+            lines << place + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
     };
     for (int d = kMonday; d <= kSunday; ++d) {
         const std::string_view name = weekdayName(d);
@@ -70,5 +72,5 @@ QString LeftOutRows::describe() const
     }
     for (const auto &[place, placeCounts] : elsewhere)
         describePlace(place, placeCounts);
-    return lines.join('\n');
+    return lines.join(QLatin1Char('\n'));
 }

@@ -19,7 +19,9 @@ QString tableName(int dayNumber)
 
 QStringList columnNames()
 {
-    return {"ID", "Time", "MelodyVoice", "Selection", "AC", "CH1", "CH2", "CH3", "CH4"};
+    return {QStringLiteral("ID"),        QStringLiteral("Time"), QStringLiteral("MelodyVoice"),
+            QStringLiteral("Selection"), QStringLiteral("AC"),   QStringLiteral("CH1"),
+            QStringLiteral("CH2"),       QStringLiteral("CH3"),  QStringLiteral("CH4")};
 }
 
 bool create(const QString &path, QString *error)
@@ -31,8 +33,10 @@ bool create(const QString &path, QString *error)
         for (int d = kMonday; d <= kSunday; ++d) {
             QStringList columns;
             for (const QString &name : columnNames())
-                columns << name + (name == QLatin1String("ID") ? " INTEGER" : " TEXT");
-            sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(tableName(d), columns.join(", ")).toStdString();
+                columns << name + QLatin1String(name == QLatin1String("ID") ? " INTEGER" : " TEXT");
+            sql += QStringLiteral("CREATE TABLE %1 (%2);")
+                       .arg(tableName(d), columns.join(QStringLiteral(", ")))
+                       .toStdString();
         }
         sql += ProgramCalendarTables::createStatements();
         sql += "PRAGMA application_id=" + std::to_string(ScheduleFileFormat::kApplicationId) + ";";

@@ -29,7 +29,7 @@ QString shownEventLine(const ListRow &row)
     QStringList parts;
     parts << cell(kColumnAmPm) + QLatin1Char(' ') + cell(kColumnTime);
     if (!row[kColumnMelodyVoice].empty())
-        parts << (cell(kColumnMelodyVoice) + QLatin1Char(' ') + cell(kColumnSelection)).trimmed();
+        parts << QString(cell(kColumnMelodyVoice) + QLatin1Char(' ') + cell(kColumnSelection)).trimmed();
     if (!row[kColumnAc].empty())
         parts << shownColumnHeader(kColumnAc) + QLatin1Char(' ') + cell(kColumnAc);
     QStringList channels;

@@ -4,6 +4,7 @@
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DialogFileChooser.h"
 #include "app/Settings.h"
+#include "schedule/ProgramNames.h"
 #include "ui/gui/BoxMessages.h"
 #include "view/gui/CTavrinView.h"
 
@@ -11,8 +12,8 @@
 
 CTavrinApp::CTavrinApp()
 {
-    QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::kOrganization));
-    QCoreApplication::setApplicationName(QString::fromLatin1(Settings::kApplication));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(ProgramNames::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProgramNames::kApplication));
     m_settings = std::make_unique<Settings>();
     m_messages = std::make_unique<BoxMessages>();
     m_files = std::make_unique<DialogFileChooser>();

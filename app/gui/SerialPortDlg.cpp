@@ -2,12 +2,12 @@
 
 #include "app/PortLabel.h"
 #include "device/PortName.h"
+#include "device/SystemPorts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
 SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse)
@@ -21,16 +21,8 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
     const QString inUseFile = inUse.isEmpty() ? QString() : openablePortName(inUse);
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        ListedPort port;
-        port.location = info.systemLocation();
-        port.description = info.description();
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-            port.vendorId = info.vendorIdentifier();
-            port.productId = info.productIdentifier();
-        }
+    for (const ListedPort &port : systemPorts())
         m_ports->addItem(portLabel(port, !inUseFile.isEmpty() && port.location == inUseFile), port.location);
-    }
     m_ports->setCurrentIndex(-1);
     m_ports->setEditText(current);
     m_ports->setMinimumContentsLength(28);

@@ -46,7 +46,6 @@ public:
     QLabel *offsetLine() const { return m_offsetLine; }
     QLabel *summerTimeLine() const { return m_summerTimeLine; }
     bool isPortOpen() const { return m_comm.isConnected(); }
-    QDateTime openingTime() const { return m_openingTime; }
 
     // ClockHost
     void writeFrame(const QByteArray &frame) override;

@@ -1,11 +1,11 @@
 // tavrin-cli: the schedule files and the device, without a window.
-#include "app/Settings.h"
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "CompareCommands.h"
 #include "DeviceCommands.h"
 #include "JournalCommand.h"
 #include "PlanCommands.h"
+#include "schedule/ProgramNames.h"
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     // command that draws (printing) would make its own QGuiApplication, never this one.
     QCoreApplication app(argc, argv);
     // The journal lives in the desktop program's data folder: the same names find it.
-    QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::kOrganization));
-    QCoreApplication::setApplicationName(QString::fromLatin1(Settings::kApplication));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(ProgramNames::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProgramNames::kApplication));
     setBinaryStandardOutput();
 
     QStringList arguments = QCoreApplication::arguments();

@@ -144,12 +144,6 @@ void CHoverBitmapButton::applyWindowRegion(const QImage &mask)
         setMask(m_windowRegion);
 }
 
-void CHoverBitmapButton::setTextColor(const QColor &colour)
-{
-    m_textColor = colour;
-    update();
-}
-
 QSize CHoverBitmapButton::sizeHint() const
 {
     const QSize picture = m_images.normal.isNull() ? QSize(32, 32) : m_images.normal.size();

@@ -78,9 +78,6 @@ public:
     int edge() const { return m_edge; }
     int focusInset() const { return m_focusInset; }
 
-    QColor textColor() const { return m_textColor; }
-    void setTextColor(const QColor &colour);
-
     QSize sizeHint() const override;
 
 protected:
