@@ -49,6 +49,19 @@ std::string planLine(const QDate &date, const char *rest)
     return isoDate(date).toStdString() + ' ' + rest + '\n';
 }
 
+// One Melody at 08:00 on every weekday, and the day program "Exam day" (a Voice at 09:00) that
+// the calendar plays on `exam`.
+void fillWithAnExamDay(WeeklySchedule &week, const QDate &exam, const QString &note)
+{
+    for (int d = kMonday; d <= kSunday; ++d)
+        week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
+    ProgramCalendar special;
+    special.programs.push_back({kExam, "Exam day"});
+    special.calendar.push_back({exam, exam, kExam, note});
+    week.setProgramCalendar(special);
+    week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
+}
+
 } // namespace
 
 TEST(TavrinCliSync, SendsOnlyTheWeekdaysTheCalendarChangesAndBringsTheRegularOneBack)
@@ -64,13 +77,7 @@ TEST(TavrinCliSync, SendsOnlyTheWeekdaysTheCalendarChangesAndBringsTheRegularOne
     const QString journal = dir.filePath("journal.sqlite");
     const QString state = dir.filePath("sim.state");
     WeeklySchedule week;
-    for (int d = kMonday; d <= kSunday; ++d)
-        week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
-    ProgramCalendar special;
-    special.programs.push_back({kExam, "Exam day"});
-    special.calendar.push_back({exam, exam, kExam, "maths"});
-    week.setProgramCalendar(special);
-    week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
+    fillWithAnExamDay(week, exam, "maths");
     week.day(kExam).append(makeEntry(11, 30, "Voice", 3, "", "0100"));
     ASSERT_TRUE(ScheduleFiles(week).Save(file));
 
@@ -150,13 +157,7 @@ TEST(TavrinCliSync, ADayProgramOnTheDeviceStaysOutOfItsWeekdayUnlessAsked)
     const QString file = dir.filePath("school.mdb");
     const QString state = dir.filePath("sim.state");
     WeeklySchedule week;
-    for (int d = kMonday; d <= kSunday; ++d)
-        week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
-    ProgramCalendar special;
-    special.programs.push_back({kExam, "Exam day"});
-    special.calendar.push_back({exam, exam, kExam, QString()});
-    week.setProgramCalendar(special);
-    week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
+    fillWithAnExamDay(week, exam, QString());
     ASSERT_TRUE(ScheduleFiles(week).Save(file));
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--state", state}));
