@@ -100,11 +100,12 @@ TEST(CCommPtyTest, MissingPortFailsCleanlyAndNamesThePort)
     Owner owner;
     CComm comm;
     comm.Configure(1, 9600, 8, 0, 0);
-    comm.setPortName("/dev/tavrin-no-such-port");
+    comm.setPortName(QStringLiteral("/dev/tavrin-no-such-port"));
     EXPECT_FALSE(comm.OpenIfClosed(&owner));
     EXPECT_FALSE(comm.isConnected());
     EXPECT_EQ(comm.owner(), &owner);
-    EXPECT_TRUE(comm.openFailure().contains("/dev/tavrin-no-such-port")) << comm.openFailure().toStdString();
+    EXPECT_TRUE(comm.openFailure().contains(QStringLiteral("/dev/tavrin-no-such-port")))
+        << comm.openFailure().toStdString();
     const uint8_t frame[4] = {'T', '!', 'H', 0xFF};
     EXPECT_FALSE(comm.Write(frame, 4));
     EXPECT_TRUE(comm.Close());
@@ -146,7 +147,7 @@ TEST(CCommPtyTest, OneLineUnderTwoNamesOpensOnce)
 {
     PtyDevice device;
     QTemporaryDir dir;
-    const QString link = dir.filePath("by-id-tavrin");
+    const QString link = dir.filePath(QStringLiteral("by-id-tavrin"));
     ASSERT_TRUE(QFile::link(device.slaveName(), link));
     Owner owner;
     CComm first;

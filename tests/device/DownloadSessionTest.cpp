@@ -64,7 +64,7 @@ TEST(DownloadSession, WeeklySendsMondayToSundayEachAfterTheAcknowledgement)
         rig.tick();
     }
     EXPECT_EQ(rig.host.frames.size(), 7u);
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Downloading complete"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Downloading complete")});
     EXPECT_EQ(rig.host.messages[0].caption, "Tavrin");
     EXPECT_EQ(rig.host.messages[0].icon, RecordingTransferHost::Icon::Information);
     EXPECT_TRUE(rig.host.timers.empty());
@@ -109,7 +109,7 @@ TEST(DownloadSession, AllClearSendsEightBlankFramesThenCompletesOnTheNextTick)
     EXPECT_TRUE(rig.host.messages.empty());
     EXPECT_EQ(rig.host.frames.size(), 8u);
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Downloading complete"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Downloading complete")});
     EXPECT_EQ(rig.host.frames.size(), 8u);
     EXPECT_EQ(rig.device.stats().imagesStored, 8);
     EXPECT_EQ(imageBytes(rig.device.image('C')), blankImage());
@@ -178,8 +178,9 @@ TEST(DownloadSession, RefusalHaltsWithOneMessage)
     rig.tick(); // Monday acknowledged, Tuesday goes out
     ASSERT_EQ(rig.host.frames.size(), 2u);
     rig.tick(); // Tuesday refused: "..", then what it means, under a caption of its own
-    const QStringList refused{"..\n\nThe device refused Tuesday: it keeps the schedule it held for that weekday, "
-                              "and the weekdays after it were not sent."};
+    const QStringList refused{
+        QStringLiteral("..\n\nThe device refused Tuesday: it keeps the schedule it held for that weekday, "
+                       "and the weekdays after it were not sent.")};
     EXPECT_EQ(rig.host.messageTexts(), refused);
     EXPECT_EQ(rig.host.messages[0].caption, "Refused by the device");
     EXPECT_TRUE(rig.host.timers.empty());
@@ -214,7 +215,7 @@ TEST(DownloadSession, SilenceEndsAfterElevenTicksAndLateAcknowledgementsDoNotCou
     EXPECT_TRUE(rig.host.messages.empty());
     EXPECT_EQ(rig.host.frames.size(), 1u);
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Make no Response"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Make no Response")});
     EXPECT_FALSE(rig.host.timerRunning(TransferHost::kReplyTimer));
     EXPECT_TRUE(rig.host.timerRunning(TransferHost::kProgressTimer));
     EXPECT_FALSE(rig.host.result);
@@ -280,7 +281,7 @@ TEST(DownloadSession, PortLostEndsTheExchangeLikeSilence)
     rig.session.send();
     rig.session.portLost();
     rig.session.portLost();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Make no Response"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Make no Response")});
     rig.host.closeMessage();
     EXPECT_EQ(rig.host.result, SessionHost::Result::Ok);
 }

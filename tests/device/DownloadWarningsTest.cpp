@@ -25,10 +25,12 @@ TEST(DownloadWarnings, NameTheMinutesEntriesShareAndTheEntriesLeftOut)
     const DownloadWarnings warnings = downloadWarnings(week, {kMonday});
     EXPECT_EQ(warnings.shared, (std::vector<SharedMinute>{{kMonday, "08:00", {1, 3}}, {kMonday, "12:30", {5, 6}}}));
     ASSERT_EQ(warnings.unsent.size(), 1u);
-    EXPECT_EQ(downloadWarningTexts(warnings),
-              (QStringList{"The device will not get these entries:\nMonday, entry 4: Selection 16 at 07:00 is above 15",
-                           "These entries share a minute: the device keeps each minute as one event.\n"
-                           "Monday 08:00: entries 1, 3\nMonday 12:30: entries 5, 6"}));
+    EXPECT_EQ(
+        downloadWarningTexts(warnings),
+        (QStringList{QStringLiteral(
+                         "The device will not get these entries:\nMonday, entry 4: Selection 16 at 07:00 is above 15"),
+                     QStringLiteral("These entries share a minute: the device keeps each minute as one event.\n"
+                                    "Monday 08:00: entries 1, 3\nMonday 12:30: entries 5, 6")}));
 
     EXPECT_EQ(downloadWarnings(week, {kTuesday, kSunday}).shared.size(), 1u);
     EXPECT_TRUE(downloadWarnings(week, {kWednesday}).empty());

@@ -44,7 +44,7 @@ TEST(LineNoise, UploadTakesTheReplyFromItsLastFrameStart)
         rig.session.receive();
         for (int i = 0; i < 7; ++i)
             rig.tick();
-        EXPECT_EQ(rig.host.messageTexts(), QStringList{"Uploading complete"}) << int(noise[0]);
+        EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Uploading complete")}) << int(noise[0]);
         for (int day = kMonday; day <= kSunday; ++day)
             EXPECT_TRUE(holdsDeviceImage(rig, day)) << "noise " << int(noise[0]) << " day " << day;
     }
@@ -76,7 +76,7 @@ TEST(LineNoise, UploadImagePartMustBeWholeAndStaleRepliesAnswerNothing)
     rig.device.faults().chunkSize = 1000;
     rig.device.faults().flipByte = 500;
     rig.session.timer(TransferHost::kReplyTimer);
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Line Error"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Line Error")});
     EXPECT_EQ(rig.week.day(kTuesday).count(), 1);
 
     // The cut reply is a Line Error; its tail, still on the line when Thursday is requested,
@@ -87,9 +87,9 @@ TEST(LineNoise, UploadImagePartMustBeWholeAndStaleRepliesAnswerNothing)
     rig.session.timer(TransferHost::kReplyTimer);
     ASSERT_EQ(rig.host.frames.back(), QByteArray("T!E\xFF"));
     rig.tick();
-    EXPECT_EQ(
-        rig.host.messageTexts(),
-        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Tuesday, Wednesday."}));
+    EXPECT_EQ(rig.host.messageTexts(),
+              (QStringList{QStringLiteral("Line Error"), QStringLiteral("Line Error"),
+                           QStringLiteral("Uploading complete\n\nNot taken (Line Error): Tuesday, Wednesday.")}));
     EXPECT_EQ(rig.week.day(kWednesday).count(), 1);
     EXPECT_TRUE(holdsDeviceImage(rig, kThursday));
 }
@@ -110,7 +110,7 @@ TEST(LineNoise, DownloadAndAllClearCompleteWithNoiseAroundTheAcknowledgements)
             rig.session.send();
             for (int i = 0; i < 9 && rig.host.messages.empty(); ++i)
                 rig.tick();
-            EXPECT_EQ(rig.host.messageTexts(), QStringList{"Downloading complete"})
+            EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Downloading complete")})
                 << "noise " << c.noise.size() << " trail " << c.trail.size() << " all clear " << allClear;
             EXPECT_EQ(rig.host.frames.size(), allClear ? 8u : 7u);
         }

@@ -14,9 +14,9 @@ TEST(PortNameTest, NumberNamesThePlatformPortAndTheOperatorsNameWins)
     EXPECT_EQ(platformPortName(0), "");
 
     EXPECT_EQ(effectivePortName(1, {}, {}), platformPortName(1));
-    EXPECT_EQ(effectivePortName(2, " /dev/ttyUSB0 ", {}), "/dev/ttyUSB0");
-    EXPECT_EQ(effectivePortName(2, "/dev/ttyUSB0", "/dev/pts/7"), "/dev/pts/7");
-    EXPECT_EQ(effectivePortName(3, "   ", "  "), platformPortName(3));
+    EXPECT_EQ(effectivePortName(2, QStringLiteral(" /dev/ttyUSB0 "), {}), "/dev/ttyUSB0");
+    EXPECT_EQ(effectivePortName(2, QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/pts/7")), "/dev/pts/7");
+    EXPECT_EQ(effectivePortName(3, QStringLiteral("   "), QStringLiteral("  ")), platformPortName(3));
 }
 
 #ifndef Q_OS_WIN
@@ -32,11 +32,11 @@ TEST(PortNameTest, ARelativePathIsTakenFromTheCurrentDirectory)
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     QFile(QStringLiteral("simtty")).open(QIODevice::WriteOnly);
     const QString cwd = QDir::currentPath();
-    EXPECT_EQ(openablePortName("sim/tty"), cwd + "/sim/tty");
-    EXPECT_EQ(openablePortName("./x"), cwd + "/x");
-    EXPECT_EQ(openablePortName("simtty"), cwd + "/simtty");
-    EXPECT_EQ(openablePortName("ttyS0"), "ttyS0"); // a device name, looked up under /dev
-    EXPECT_EQ(openablePortName("/dev/pts/3"), "/dev/pts/3");
+    EXPECT_EQ(openablePortName(QStringLiteral("sim/tty")), cwd + "/sim/tty");
+    EXPECT_EQ(openablePortName(QStringLiteral("./x")), cwd + "/x");
+    EXPECT_EQ(openablePortName(QStringLiteral("simtty")), cwd + "/simtty");
+    EXPECT_EQ(openablePortName(QStringLiteral("ttyS0")), "ttyS0"); // a device name, looked up under /dev
+    EXPECT_EQ(openablePortName(QStringLiteral("/dev/pts/3")), "/dev/pts/3");
     QDir::setCurrent(before);
 }
 #endif

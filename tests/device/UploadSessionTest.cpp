@@ -63,7 +63,7 @@ TEST(UploadSession, WeeklyStoresMondayToSundayAndShowsSunday)
     }
     EXPECT_EQ(rig.week.day(kMonday).count(), 0);
     EXPECT_EQ(rig.week.day(kWednesday).count(), 2);
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Uploading complete"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Uploading complete")});
     EXPECT_EQ(rig.host.messages[0].caption, "Tavrin");
     EXPECT_EQ(rig.host.messages[0].icon, RecordingTransferHost::Icon::Information);
     EXPECT_TRUE(rig.host.timers.empty());
@@ -84,7 +84,7 @@ TEST(UploadSession, LineErrorKeepsTheWeekdayAndGoesOn)
     rig.session.receive();
     rig.tick(); // Tuesday
     rig.tick(); // Wednesday: corrupted
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Line Error"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Line Error")});
     EXPECT_EQ(rig.week.day(kWednesday).count(), 2);
     EXPECT_EQ(rig.week.day(kWednesday).entry(1), makeEntry(1, 1, "Melody", 1));
     // The transfer goes on behind the open message.
@@ -93,9 +93,9 @@ TEST(UploadSession, LineErrorKeepsTheWeekdayAndGoesOn)
     rig.tick(); // Thursday
     EXPECT_TRUE(rig.week.day(kThursday).sameEntries(rig.device.image('E').Decode()));
     rig.tick(); // Sunday: corrupted, still complete, and the closing box names what was not taken
-    EXPECT_EQ(
-        rig.host.messageTexts(),
-        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Wednesday, Sunday."}));
+    EXPECT_EQ(rig.host.messageTexts(),
+              (QStringList{QStringLiteral("Line Error"), QStringLiteral("Line Error"),
+                           QStringLiteral("Uploading complete\n\nNot taken (Line Error): Wednesday, Sunday.")}));
     EXPECT_EQ(rig.host.messages[2].icon, RecordingTransferHost::Icon::Warning);
     EXPECT_EQ(rig.host.outcomes.back().weekdays, (std::vector<int>{kTuesday, kThursday}));
     EXPECT_EQ(rig.week.day(kSunday).count(), 2);
@@ -139,7 +139,7 @@ TEST(UploadSession, ShortOrOddRepliesAreLineErrors)
     rig.session.received(reply.left(50));
     rig.session.received(reply.mid(50));
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Line Error"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Line Error")});
     EXPECT_EQ(rig.week.day(kMonday).count(), 2);
     // A whole image arriving in many pieces, with a header the program does not examine.
     const QByteArray good = QByteArray("Tyz") + imageBytes(rig.device.image('C')) + char(0xFF);
@@ -151,9 +151,9 @@ TEST(UploadSession, ShortOrOddRepliesAreLineErrors)
     // A reply with no image part.
     rig.session.received(QByteArray("T!F\xFF", 4));
     rig.tick();
-    EXPECT_EQ(
-        rig.host.messageTexts(),
-        (QStringList{"Line Error", "Line Error", "Uploading complete\n\nNot taken (Line Error): Monday, Friday."}));
+    EXPECT_EQ(rig.host.messageTexts(),
+              (QStringList{QStringLiteral("Line Error"), QStringLiteral("Line Error"),
+                           QStringLiteral("Uploading complete\n\nNot taken (Line Error): Monday, Friday.")}));
     EXPECT_EQ(rig.week.day(kFriday).count(), 2);
 }
 
@@ -173,7 +173,7 @@ TEST(UploadSession, SilenceGivesCommunicationError)
         rig.tick();
     EXPECT_TRUE(rig.host.messages.empty());
     rig.tick();
-    EXPECT_EQ(rig.host.messageTexts(), QStringList{"Communication error"});
+    EXPECT_EQ(rig.host.messageTexts(), QStringList{QStringLiteral("Communication error")});
     EXPECT_TRUE(rig.host.timers.empty());
     EXPECT_EQ(rig.host.progress, 60);
     rig.host.closeMessage();

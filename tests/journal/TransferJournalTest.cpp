@@ -31,16 +31,18 @@ QByteArray imageOf(char fill)
 TEST(TransferJournal, RecordsAndReadsBackNewestFirst)
 {
     QTemporaryDir dir;
-    TransferJournal journal(dir.filePath("data/journal.sqlite")); // the folder is made too
+    TransferJournal journal(dir.filePath(QStringLiteral("data/journal.sqlite"))); // the folder is made too
 
-    JournalEntry sent = entry(JournalKind::Download, "/dev/ttyUSB0", kNow.addSecs(-60));
-    sent.file = "/home/op/school.db";
+    JournalEntry sent = entry(JournalKind::Download, QStringLiteral("/dev/ttyUSB0"), kNow.addSecs(-60));
+    sent.file = QStringLiteral("/home/op/school.db");
     sent.weekdays = {1, 3};
-    sent.images = {{1, imageOf('0'), {}, "Monday", false}, {3, imageOf('1'), {}, "Exam day", true}};
+    sent.images = {{1, imageOf('0'), {}, QStringLiteral("Monday"), false},
+                   {3, imageOf('1'), {}, QStringLiteral("Exam day"), true}};
     ASSERT_EQ(journal.record(sent), std::nullopt);
-    ASSERT_EQ(journal.record(entry(JournalKind::Download, "/dev/ttyUSB0", kNow, JournalOutcome::NoResponse)),
-              std::nullopt);
-    JournalEntry clock = entry(JournalKind::ClockSet, "/dev/ttyS0", kNow.addSecs(30));
+    ASSERT_EQ(
+        journal.record(entry(JournalKind::Download, QStringLiteral("/dev/ttyUSB0"), kNow, JournalOutcome::NoResponse)),
+        std::nullopt);
+    JournalEntry clock = entry(JournalKind::ClockSet, QStringLiteral("/dev/ttyS0"), kNow.addSecs(30));
     clock.clockOffsetSeconds = -133;
     ASSERT_EQ(journal.record(clock), std::nullopt);
 
@@ -62,66 +64,69 @@ TEST(TransferJournal, RecordsAndReadsBackNewestFirst)
     EXPECT_TRUE(back.images[1].program);
     EXPECT_FALSE(back.images[0].program);
 
-    const JournalRead usb = journal.entries({QString("/dev/ttyUSB0"), 1, true});
+    const JournalRead usb = journal.entries({QStringLiteral("/dev/ttyUSB0"), 1, true});
     ASSERT_EQ(usb.entries.size(), 1u);
     EXPECT_EQ(usb.entries[0].outcome, JournalOutcome::NoResponse);
 
     // The newest Download that went through, not the one that got no answer.
-    const JournalLookup held = journal.lastCompletedDownload("/dev/ttyUSB0");
+    const JournalLookup held = journal.lastCompletedDownload(QStringLiteral("/dev/ttyUSB0"));
     ASSERT_TRUE(held.entry);
     EXPECT_EQ(held.entry->id, back.id);
     ASSERT_EQ(held.entry->images.size(), 2u);
     EXPECT_EQ(held.entry->images[1].image, imageOf('1'));
-    EXPECT_FALSE(journal.lastCompletedDownload("/dev/ttyS0").entry);
+    EXPECT_FALSE(journal.lastCompletedDownload(QStringLiteral("/dev/ttyS0")).entry);
 }
 
 TEST(TransferJournal, KeepsTheNewestEntriesAndNothingOlderThanTwoYears)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("journal.sqlite");
+    const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
     {
         TransferJournal journal(path);
-        ASSERT_EQ(journal.record(entry(JournalKind::Upload, "old", kNow.addYears(-2).addDays(-1))), std::nullopt);
-        ASSERT_EQ(journal.record(entry(JournalKind::Upload, "kept", kNow.addYears(-2).addDays(1))), std::nullopt);
+        ASSERT_EQ(journal.record(entry(JournalKind::Upload, QStringLiteral("old"), kNow.addYears(-2).addDays(-1))),
+                  std::nullopt);
+        ASSERT_EQ(journal.record(entry(JournalKind::Upload, QStringLiteral("kept"), kNow.addYears(-2).addDays(1))),
+                  std::nullopt);
         // Age is read from the newest eight entries, so one stamp years ahead cannot empty it.
         for (int i = 0; i < 8; ++i) {
-            ASSERT_EQ(journal.record(entry(JournalKind::AllClear, "now", kNow)), std::nullopt);
+            ASSERT_EQ(journal.record(entry(JournalKind::AllClear, QStringLiteral("now"), kNow)), std::nullopt);
             EXPECT_EQ(journal.entries().entries.back().port, i < 7 ? "old" : "kept");
         }
     }
     TransferJournal journal(path); // and again from the file
     for (int i = 1; i <= TransferJournal::kMaxEntries; ++i) {
-        JournalEntry e = entry(JournalKind::Comparison, "p", kNow.addSecs(i));
+        JournalEntry e = entry(JournalKind::Comparison, QStringLiteral("p"), kNow.addSecs(i));
         e.images = {{2, imageOf('2'), {}, {}, false}};
         ASSERT_EQ(journal.record(e), std::nullopt);
     }
     const JournalRead read = journal.entries();
     ASSERT_EQ(read.entries.size(), size_t(TransferJournal::kMaxEntries));
     EXPECT_EQ(read.entries.back().when, kNow.addSecs(1));
-    EXPECT_EQ(journal.entries({QString("now"), 0, false}).entries.size(), 0u);
+    EXPECT_EQ(journal.entries({QStringLiteral("now"), 0, false}).entries.size(), 0u);
 }
 
 TEST(TransferJournal, AJournalThatCannotBeUsedSaysWhyAndLeavesTheFileAlone)
 {
     QTemporaryDir dir;
-    QFile notAFolder(dir.filePath("plain"));
+    QFile notAFolder(dir.filePath(QStringLiteral("plain")));
     ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
     notAFolder.close();
-    TransferJournal unwritable(dir.filePath("plain/journal.sqlite"));
-    const std::optional<JournalError> error = unwritable.record(entry(JournalKind::Download, "p", kNow));
+    TransferJournal unwritable(dir.filePath(QStringLiteral("plain/journal.sqlite")));
+    const std::optional<JournalError> error =
+        unwritable.record(entry(JournalKind::Download, QStringLiteral("p"), kNow));
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->cause.contains("plain")) << error->cause.toStdString();
+    EXPECT_TRUE(error->cause.contains(QStringLiteral("plain"))) << error->cause.toStdString();
     EXPECT_TRUE(unwritable.entries().error);
 
-    const QString corruptPath = dir.filePath("corrupt.sqlite");
+    const QString corruptPath = dir.filePath(QStringLiteral("corrupt.sqlite"));
     const QByteArray garbage = QByteArray("not a journal at all, ") + QByteArray(4096, 'x');
     QFile corrupt(corruptPath);
     ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
     corrupt.write(garbage);
     corrupt.close();
     TransferJournal damaged(corruptPath);
-    EXPECT_TRUE(damaged.record(entry(JournalKind::Download, "p", kNow)));
-    EXPECT_TRUE(damaged.lastCompletedDownload("p").error);
+    EXPECT_TRUE(damaged.record(entry(JournalKind::Download, QStringLiteral("p"), kNow)));
+    EXPECT_TRUE(damaged.lastCompletedDownload(QStringLiteral("p")).error);
     ASSERT_TRUE(corrupt.open(QIODevice::ReadOnly));
     EXPECT_EQ(corrupt.readAll(), garbage);
 }
@@ -131,11 +136,11 @@ TEST(TransferJournal, AJournalThatCannotBeUsedSaysWhyAndLeavesTheFileAlone)
 TEST(TransferJournal, OrdersAndTrimsByWritingNotByTheClock)
 {
     QTemporaryDir dir;
-    TransferJournal journal(dir.filePath("journal.sqlite"));
+    TransferJournal journal(dir.filePath(QStringLiteral("journal.sqlite")));
     QDateTime clock = kNow;
     auto send = [&](char fill, qint64 stepSecs) {
         clock = clock.addSecs(stepSecs);
-        JournalEntry e = entry(JournalKind::Download, "p", clock);
+        JournalEntry e = entry(JournalKind::Download, QStringLiteral("p"), clock);
         e.images = {{1, imageOf(fill), {}, {}, false}};
         e.weekdays = {1};
         return journal.record(e);
@@ -143,17 +148,17 @@ TEST(TransferJournal, OrdersAndTrimsByWritingNotByTheClock)
     ASSERT_EQ(send('a', 0), std::nullopt);
     ASSERT_EQ(send('b', 24 * 3600), std::nullopt); // a day ahead
     ASSERT_EQ(send('c', -24 * 3600 + 60), std::nullopt); // and back
-    const JournalRead read = journal.entries({QString("p"), 0, true});
+    const JournalRead read = journal.entries({QStringLiteral("p"), 0, true});
     ASSERT_EQ(read.entries.size(), 3u);
     EXPECT_EQ(read.entries[0].images[0].image, imageOf('c'));
-    EXPECT_EQ(journal.lastCompletedDownload("p").entry->images[0].image, imageOf('c'));
+    EXPECT_EQ(journal.lastCompletedDownload(QStringLiteral("p")).entry->images[0].image, imageOf('c'));
 
     // A send stamped years ahead, and one stamped long ago, keep the history.
     ASSERT_EQ(send('d', 10LL * 365 * 24 * 3600), std::nullopt);
     ASSERT_EQ(send('e', -40LL * 365 * 24 * 3600), std::nullopt);
     ASSERT_EQ(send('f', 30LL * 365 * 24 * 3600), std::nullopt);
     EXPECT_EQ(journal.entries().entries.size(), 6u);
-    EXPECT_EQ(journal.lastCompletedDownload("p").entry->images[0].image, imageOf('f'));
+    EXPECT_EQ(journal.lastCompletedDownload(QStringLiteral("p")).entry->images[0].image, imageOf('f'));
 }
 
 // 43 KB a week sent was the first layout: each image whole in every entry. The file is brought
@@ -161,7 +166,7 @@ TEST(TransferJournal, OrdersAndTrimsByWritingNotByTheClock)
 TEST(TransferJournal, BringsAnOldFileOverAndKeepsEachImageOnce)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("journal.sqlite");
+    const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
     {
         sqlite3 *db = nullptr;
         ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
@@ -187,7 +192,7 @@ TEST(TransferJournal, BringsAnOldFileOverAndKeepsEachImageOnce)
     const qint64 before = QFileInfo(path).size();
     {
         TransferJournal journal(path);
-        const JournalRead read = journal.entries({QString("p"), 2, true});
+        const JournalRead read = journal.entries({QStringLiteral("p"), 2, true});
         ASSERT_EQ(read.error, std::nullopt);
         ASSERT_EQ(read.entries.size(), 2u);
         ASSERT_EQ(read.entries[0].images.size(), 7u);

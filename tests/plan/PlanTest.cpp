@@ -25,8 +25,8 @@ void fillSchool(WeeklySchedule &week)
     for (int d = 1; d <= 7; ++d)
         week.day(d).append(makeEntry(8, d, "Melody", d, "ON", "1000"));
     ProgramCalendar special;
-    special.programs.push_back({kExam, "Exam day"});
-    special.calendar.push_back({kExamDate, kExamDate, kExam, "maths"});
+    special.programs.push_back({kExam, QStringLiteral("Exam day")});
+    special.calendar.push_back({kExamDate, kExamDate, kExam, QStringLiteral("maths")});
     week.setProgramCalendar(special);
     week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "ON", "0100"));
     week.day(kExam).append(makeEntry(11, 30, "Voice", 3, "", "0100"));

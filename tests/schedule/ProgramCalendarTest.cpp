@@ -31,8 +31,8 @@ constexpr int kHalf = 10;
 ProgramCalendar examAndHalfDay()
 {
     ProgramCalendar special;
-    special.programs.push_back({kExam, "Exam day"});
-    special.programs.push_back({kHalf, "Half day"});
+    special.programs.push_back({kExam, QStringLiteral("Exam day")});
+    special.programs.push_back({kHalf, QStringLiteral("Half day")});
     return special;
 }
 
@@ -43,11 +43,12 @@ TEST(DayPlan, TheLatestAddedEntryCoveringADateWins)
     ProgramCalendar special = examAndHalfDay();
     // 2026-12-21 is a Monday. Winter holidays cross the year's end; an exam day inside them was
     // added later and wins; a leap day is a date like any other.
-    special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
-    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, ""});
-    special.calendar.push_back({QDate(2028, 2, 29), QDate(2028, 2, 29), kHalf, ""});
+    special.calendar.push_back(
+        {QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, QStringLiteral("Winter holidays")});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, QString()});
+    special.calendar.push_back({QDate(2028, 2, 29), QDate(2028, 2, 29), kHalf, QString()});
     // An entry whose program is gone gives way to the ones under it.
-    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, ""});
+    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, QString()});
 
     EXPECT_EQ(planDate(special, QDate(2026, 12, 18)).day, 5); // a regular Friday
     EXPECT_TRUE(planDate(special, QDate(2026, 12, 18)).isRegular());
@@ -68,7 +69,7 @@ TEST(DayPlan, TheLatestAddedEntryCoveringADateWins)
 TEST(DayPlan, TheWeekAheadGivesEachWeekdayTheDateThatFallsOnIt)
 {
     ProgramCalendar special = examAndHalfDay();
-    special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), kExam, ""}); // a Wednesday
+    special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), kExam, QString()}); // a Wednesday
 
     // From Thursday 10 December: the Wednesday ahead is the 16th, the exam day.
     const auto week = planWeekAhead(special, QDate(2026, 12, 10));
@@ -89,23 +90,24 @@ TEST(ProgramCalendar, NamesAndEntriesAreCheckedBeforeAChange)
 {
     const ProgramCalendar special = examAndHalfDay();
     using F = ProgramCalendarFault;
-    EXPECT_EQ(checkProgramName(special, "  "), F::EmptyName);
-    EXPECT_EQ(checkProgramName(special, "exam DAY"), F::NameTaken);
-    EXPECT_EQ(checkProgramName(special, "no bells"), F::NameTaken);
-    EXPECT_EQ(checkProgramName(special, "Exam day", kExam), std::nullopt); // renamed to itself
-    EXPECT_EQ(checkProgramName(special, "Quiet", kNoBellsDay), F::NoBellsIsFixed);
-    EXPECT_EQ(checkProgramName(special, "Sports day"), std::nullopt);
-    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 2), QDate(2027, 1, 1), kExam, ""}), F::LastBeforeFirst);
-    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 1), QDate(2027, 1, 1), 77, ""}), F::NoSuchProgram);
-    EXPECT_EQ(checkCalendarEntry(special, {QDate(), QDate(2027, 1, 1), kExam, ""}), F::InvalidDate);
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("  ")), F::EmptyName);
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("exam DAY")), F::NameTaken);
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("no bells")), F::NameTaken);
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("Exam day"), kExam), std::nullopt); // renamed to itself
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("Quiet"), kNoBellsDay), F::NoBellsIsFixed);
+    EXPECT_EQ(checkProgramName(special, QStringLiteral("Sports day")), std::nullopt);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 2), QDate(2027, 1, 1), kExam, QString()}),
+              F::LastBeforeFirst);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(2027, 1, 1), QDate(2027, 1, 1), 77, QString()}), F::NoSuchProgram);
+    EXPECT_EQ(checkCalendarEntry(special, {QDate(), QDate(2027, 1, 1), kExam, QString()}), F::InvalidDate);
     EXPECT_EQ(special.nextProgramDay(), kHalf + 1);
 
     // No more programs than a file loads again; renaming one is still fine.
     ProgramCalendar full;
     for (int i = 0; i < 100; ++i)
         full.programs.push_back({full.nextProgramDay(), QString::number(i)});
-    EXPECT_EQ(checkProgramName(full, "One more"), F::TooManyPrograms);
-    EXPECT_EQ(checkProgramName(full, "Renamed", full.programs.back().day), std::nullopt);
+    EXPECT_EQ(checkProgramName(full, QStringLiteral("One more")), F::TooManyPrograms);
+    EXPECT_EQ(checkProgramName(full, QStringLiteral("Renamed"), full.programs.back().day), std::nullopt);
 }
 
 TEST(ProgramCalendar, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
@@ -118,24 +120,27 @@ TEST(ProgramCalendar, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
     // Made and given a bell in one step.
     ProgramCalendar withExam = week.programCalendar();
     const int exam = week.nextProgramDay();
-    withExam.programs.push_back({exam, "Exam day"});
-    ASSERT_TRUE(editor.change("New Program", {{exam, {}, {bellAt("08:00")}}}, on(1), on(exam), withExam));
+    withExam.programs.push_back({exam, QStringLiteral("Exam day")});
+    ASSERT_TRUE(
+        editor.change(QStringLiteral("New Program"), {{exam, {}, {bellAt("08:00")}}}, on(1), on(exam), withExam));
     EXPECT_EQ(week.shownDay(), exam);
     EXPECT_EQ(week.dayTitle(exam), "Exam day");
     EXPECT_EQ(week.day(exam).count(), 1);
     EXPECT_EQ(week.WorkingDay.count(), 1);
     // "No bells" takes no entries, not even through the one path.
-    EXPECT_FALSE(editor.change("Insert", {{kNoBellsDay, {}, {bellAt("09:00")}}}, on(exam), on(kNoBellsDay)));
+    EXPECT_FALSE(
+        editor.change(QStringLiteral("Insert"), {{kNoBellsDay, {}, {bellAt("09:00")}}}, on(exam), on(kNoBellsDay)));
     EXPECT_FALSE(week.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
 
     // Deleted with its calendar entry and its entries, as one step.
     ProgramCalendar withCalendar = week.programCalendar();
-    withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
-    ASSERT_TRUE(editor.change("Add Date", {}, on(exam), on(exam), withCalendar));
+    withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
+    ASSERT_TRUE(editor.change(QStringLiteral("Add Date"), {}, on(exam), on(exam), withCalendar));
     ProgramCalendar without = week.programCalendar();
     without.programs.pop_back();
     without.calendar.clear();
-    ASSERT_TRUE(editor.change("Delete Program", {{exam, week.day(exam).entries(), {}}}, on(exam), on(1), without));
+    ASSERT_TRUE(editor.change(QStringLiteral("Delete Program"), {{exam, week.day(exam).entries(), {}}}, on(exam), on(1),
+                              without));
     EXPECT_FALSE(week.hasDay(exam));
     EXPECT_EQ(week.shownDay(), 1);
     EXPECT_GT(week.nextProgramDay(), exam); // its number is not given to the next program

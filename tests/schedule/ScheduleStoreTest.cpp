@@ -31,45 +31,52 @@ protected:
 
 TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne)
 {
-    makeScheduleFile(path("good.mdb"));
-    runSql(path("good.mdb"), {"INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)"});
-    ASSERT_TRUE(registerFile("good.mdb"));
+    makeScheduleFile(path(QStringLiteral("good.mdb")));
+    runSql(path(QStringLiteral("good.mdb")),
+           {QStringLiteral("INSERT INTO Monday VALUES(1,'           07:05','Melody',0,'ON',1,0,0,0)")});
+    ASSERT_TRUE(registerFile(QStringLiteral("good.mdb")));
 
-    QFile text(path("text.mdb"));
+    QFile text(path(QStringLiteral("text.mdb")));
     text.open(QIODevice::WriteOnly);
     text.write(QByteArray(4096, 'x'));
     text.close();
-    QFile(path("empty.mdb")).open(QIODevice::WriteOnly);
-    QDir(dir.path()).mkdir("folder.mdb");
-    makeScheduleFile(path("noThursday.mdb"));
-    runSql(path("noThursday.mdb"), {"DROP TABLE Thursday"});
-    makeScheduleFile(path("narrow.mdb"));
-    runSql(path("narrow.mdb"), {"DROP TABLE Friday", "CREATE TABLE Friday (ID INTEGER, a, b, c, d, e, f, g)"});
-    makeScheduleFile(path("view.mdb"));
-    runSql(path("view.mdb"), {"DROP TABLE Sunday", "CREATE VIEW Sunday AS SELECT * FROM Monday"});
+    QFile(path(QStringLiteral("empty.mdb"))).open(QIODevice::WriteOnly);
+    QDir(dir.path()).mkdir(QStringLiteral("folder.mdb"));
+    makeScheduleFile(path(QStringLiteral("noThursday.mdb")));
+    runSql(path(QStringLiteral("noThursday.mdb")), {QStringLiteral("DROP TABLE Thursday")});
+    makeScheduleFile(path(QStringLiteral("narrow.mdb")));
+    runSql(
+        path(QStringLiteral("narrow.mdb")),
+        {QStringLiteral("DROP TABLE Friday"), QStringLiteral("CREATE TABLE Friday (ID INTEGER, a, b, c, d, e, f, g)")});
+    makeScheduleFile(path(QStringLiteral("view.mdb")));
+    runSql(path(QStringLiteral("view.mdb")),
+           {QStringLiteral("DROP TABLE Sunday"), QStringLiteral("CREATE VIEW Sunday AS SELECT * FROM Monday")});
 
-    const QStringList bad = {"missing.mdb",    "text.mdb",   "empty.mdb", "folder.mdb",
-                             "noThursday.mdb", "narrow.mdb", "view.mdb",  ""};
+    const QStringList bad = {QStringLiteral("missing.mdb"),    QStringLiteral("text.mdb"),
+                             QStringLiteral("empty.mdb"),      QStringLiteral("folder.mdb"),
+                             QStringLiteral("noThursday.mdb"), QStringLiteral("narrow.mdb"),
+                             QStringLiteral("view.mdb"),       QString()};
     for (const QString &name : bad) {
         EXPECT_FALSE(registerFile(name)) << name.toStdString();
         EXPECT_FALSE(store.lastError().isEmpty());
     }
     // registering never creates a file
-    EXPECT_FALSE(QFileInfo::exists(path("missing.mdb")));
-    EXPECT_EQ(fileBytes(path("empty.mdb")).size(), 0);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("missing.mdb"))));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("empty.mdb"))).size(), 0);
 
     // the good file is still the registered one
-    EXPECT_EQ(store.registeredLocation().path(), path("good.mdb"));
+    EXPECT_EQ(store.registeredLocation().path(), path(QStringLiteral("good.mdb")));
     ASSERT_TRUE(store.LoadAllDays(week));
     EXPECT_EQ(week.day(1).count(), 1);
 
     // a table named in another letter case is the same table to SQLite
-    makeScheduleFile(path("lower.mdb"));
-    runSql(path("lower.mdb"), {"ALTER TABLE Monday RENAME TO mon", "ALTER TABLE mon RENAME TO monday"});
-    EXPECT_TRUE(registerFile("lower.mdb"));
+    makeScheduleFile(path(QStringLiteral("lower.mdb")));
+    runSql(path(QStringLiteral("lower.mdb")),
+           {QStringLiteral("ALTER TABLE Monday RENAME TO mon"), QStringLiteral("ALTER TABLE mon RENAME TO monday")});
+    EXPECT_TRUE(registerFile(QStringLiteral("lower.mdb")));
 
-    EXPECT_FALSE(store.RemoveDataSource(dir.path(), "good.mdb"));
-    EXPECT_TRUE(store.RemoveDataSource(dir.path(), "lower.mdb"));
+    EXPECT_FALSE(store.RemoveDataSource(dir.path(), QStringLiteral("good.mdb")));
+    EXPECT_TRUE(store.RemoveDataSource(dir.path(), QStringLiteral("lower.mdb")));
     EXPECT_FALSE(store.isRegistered());
     EXPECT_EQ(store.LoadAllDays(week).error, StoreError::NotRegistered);
     EXPECT_EQ(store.SaveAllDays(week).error, StoreError::NotRegistered);
@@ -77,28 +84,28 @@ TEST_F(ScheduleStoreTest, RefusesWhatIsNotAScheduleDatabaseAndKeepsTheEarlierOne
 
 TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
 {
-    prepare("ids.mdb",
+    prepare(QStringLiteral("ids.mdb"),
             {
                 // out of order
-                "INSERT INTO Monday VALUES(3,'           10:00','Voice',2,'OFF',0,0,0,1)",
-                "INSERT INTO Monday VALUES(1,'           08:00','Melody',0,'ON',1,0,0,0)",
-                "INSERT INTO Monday VALUES(2,'           09:00','Melody',1,'ON',0,1,0,0)",
+                QStringLiteral("INSERT INTO Monday VALUES(3,'           10:00','Voice',2,'OFF',0,0,0,1)"),
+                QStringLiteral("INSERT INTO Monday VALUES(1,'           08:00','Melody',0,'ON',1,0,0,0)"),
+                QStringLiteral("INSERT INTO Monday VALUES(2,'           09:00','Melody',1,'ON',0,1,0,0)"),
                 // duplicates: the first one returned wins
-                "INSERT INTO Tuesday VALUES(1,'           06:00','Melody',5,'ON',1,1,1,1)",
-                "INSERT INTO Tuesday VALUES(1,'           06:30','Voice',6,'OFF',0,0,0,0)",
-                "INSERT INTO Tuesday VALUES(2,'           07:00','Voice',7,'OFF',0,0,0,0)",
+                QStringLiteral("INSERT INTO Tuesday VALUES(1,'           06:00','Melody',5,'ON',1,1,1,1)"),
+                QStringLiteral("INSERT INTO Tuesday VALUES(1,'           06:30','Voice',6,'OFF',0,0,0,0)"),
+                QStringLiteral("INSERT INTO Tuesday VALUES(2,'           07:00','Voice',7,'OFF',0,0,0,0)"),
                 // a gap, IDs that fit nowhere, NULL fields, a whole number stored as real or text
-                "INSERT INTO Wednesday VALUES(4,'           12:00','Voice',3,'ON',1,0,1,0)",
-                "INSERT INTO Wednesday VALUES(1,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL)",
-                "INSERT INTO Wednesday VALUES(0,'           01:00','x','x','x','x','x','x','x')",
-                "INSERT INTO Wednesday VALUES(-7,'           01:00','x','x','x','x','x','x','x')",
-                "INSERT INTO Wednesday VALUES(1441,'           01:00','x','x','x','x','x','x','x')",
-                "INSERT INTO Wednesday VALUES(NULL,'           01:00','x','x','x','x','x','x','x')",
-                "INSERT INTO Wednesday VALUES(2.5,'           01:00','x','x','x','x','x','x','x')",
-                "INSERT INTO Wednesday VALUES(2.0,'           02:00','Melody',1,'ON',1,1,1,1)",
-                "INSERT INTO Wednesday VALUES('abc','           01:00','x','x','x','x','x','x','x')",
+                QStringLiteral("INSERT INTO Wednesday VALUES(4,'           12:00','Voice',3,'ON',1,0,1,0)"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(1,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL)"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(0,'           01:00','x','x','x','x','x','x','x')"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(-7,'           01:00','x','x','x','x','x','x','x')"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(1441,'           01:00','x','x','x','x','x','x','x')"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(NULL,'           01:00','x','x','x','x','x','x','x')"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(2.5,'           01:00','x','x','x','x','x','x','x')"),
+                QStringLiteral("INSERT INTO Wednesday VALUES(2.0,'           02:00','Melody',1,'ON',1,1,1,1)"),
+                QStringLiteral("INSERT INTO Wednesday VALUES('abc','           01:00','x','x','x','x','x','x','x')"),
                 // a time read back as a date and time
-                "INSERT INTO Thursday VALUES(1,'1899-12-30 07:05:00','Melody',4,'ON',1,0,0,0)",
+                QStringLiteral("INSERT INTO Thursday VALUES(1,'1899-12-30 07:05:00','Melody',4,'ON',1,0,0,0)"),
             });
     // a day that held entries before the load is replaced by its (empty) table
     setDay(week, 7, {entry(5), entry(6)});
@@ -138,10 +145,10 @@ TEST_F(ScheduleStoreTest, LoadPlacesRowsByIdAndSettlesWhatTheIdsLeaveOpen)
 
 TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
 {
-    prepare("save.mdb",
-            {"INSERT INTO Monday VALUES(7,'old','old','old','old','old','old','old','old')",
-             "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')",
-             "INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')"});
+    prepare(QStringLiteral("save.mdb"),
+            {QStringLiteral("INSERT INTO Monday VALUES(7,'old','old','old','old','old','old','old','old')"),
+             QStringLiteral("INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')"),
+             QStringLiteral("INSERT INTO Sunday VALUES(1,'old','old','old','old','old','old','old','old')")});
     ScheduleEntry blank = entry(0, "", "");
     blank.AC = blank.CH1 = "";
     setDay(week, 1, {entry(600), entry(30), blank});
@@ -149,11 +156,14 @@ TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
     // Sunday stays empty
 
     ASSERT_TRUE(store.SaveAllDays(week)) << store.lastError().toStdString();
-    EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID, Time, Selection, typeof(Selection), typeof(AC) FROM Monday"),
-              (QStringList{"1|           10:00|3|text|text", "2|           00:30|3|text|text",
-                           "3|           00:00||text|text"}));
-    EXPECT_EQ(queryRows(path("save.mdb"), "SELECT ID FROM Wednesday"), QStringList{"1"});
-    EXPECT_TRUE(queryRows(path("save.mdb"), "SELECT ID FROM Sunday").isEmpty());
+    EXPECT_EQ(
+        queryRows(path(QStringLiteral("save.mdb")),
+                  QStringLiteral("SELECT ID, Time, Selection, typeof(Selection), typeof(AC) FROM Monday")),
+        (QStringList{QStringLiteral("1|           10:00|3|text|text"), QStringLiteral("2|           00:30|3|text|text"),
+                     QStringLiteral("3|           00:00||text|text")}));
+    EXPECT_EQ(queryRows(path(QStringLiteral("save.mdb")), QStringLiteral("SELECT ID FROM Wednesday")),
+              QStringList{QStringLiteral("1")});
+    EXPECT_TRUE(queryRows(path(QStringLiteral("save.mdb")), QStringLiteral("SELECT ID FROM Sunday")).isEmpty());
 
     // the model was only read
     EXPECT_EQ(week.shownDay(), 1);
@@ -161,12 +171,13 @@ TEST_F(ScheduleStoreTest, SaveWritesEveryDayAsIdsOneToNAndReplacesWhatWasThere)
 
     ASSERT_TRUE(store.ClearAllTables());
     for (int d = 1; d <= 7; ++d)
-        EXPECT_TRUE(queryRows(path("save.mdb"), "SELECT * FROM " + ScheduleDatabase::tableName(d)).isEmpty());
+        EXPECT_TRUE(
+            queryRows(path(QStringLiteral("save.mdb")), "SELECT * FROM " + ScheduleDatabase::tableName(d)).isEmpty());
 }
 
 TEST_F(ScheduleStoreTest, AFullWeekWithAwkwardTextsComesBackEqual)
 {
-    prepare("week.mdb", {});
+    prepare(QStringLiteral("week.mdb"), {});
     WeeklySchedule saved;
     const std::vector<std::string> awkward = {"it's",      "\"quoted\"", "'); DROP TABLE Monday; --", "",
                                               "Ωmega ünï", "%s %d",      std::string(300, '\'')};
@@ -194,9 +205,9 @@ TEST_F(ScheduleStoreTest, AFullWeekWithAwkwardTextsComesBackEqual)
 
 TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
 {
-    prepare("fail.mdb",
-            {"INSERT INTO Monday VALUES(1,'           07:00','Melody',0,'ON',1,0,0,0)",
-             "INSERT INTO Friday VALUES(1,'           08:00','Voice',2,'OFF',0,1,0,0)"});
+    prepare(QStringLiteral("fail.mdb"),
+            {QStringLiteral("INSERT INTO Monday VALUES(1,'           07:00','Melody',0,'ON',1,0,0,0)"),
+             QStringLiteral("INSERT INTO Friday VALUES(1,'           08:00','Voice',2,'OFF',0,1,0,0)")});
     WeeklySchedule before;
     for (int d = 1; d <= 7; ++d)
         setDay(week, d, {entry(d * 10), entry(d * 20)});
@@ -205,51 +216,55 @@ TEST_F(ScheduleStoreTest, ASaveThatFailsMidwayLeavesFileAndModelAsTheyWere)
     before.copyFrom(week);
 
     // Thursday's rows are refused after Monday..Wednesday were already replaced
-    runSql(path("fail.mdb"),
-           {"DROP TABLE Thursday",
-            "CREATE TABLE Thursday (ID INTEGER, Time TEXT, MelodyVoice TEXT, Selection TEXT, AC "
-            "TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT, CONSTRAINT locked CHECK (ID < 0))"});
-    const QByteArray original = fileBytes(path("fail.mdb"));
-    EXPECT_TRUE(store.SaveAllDays(week).detail.contains("locked"));
-    EXPECT_EQ(fileBytes(path("fail.mdb")), original);
+    runSql(path(QStringLiteral("fail.mdb")),
+           {QStringLiteral("DROP TABLE Thursday"),
+            QStringLiteral("CREATE TABLE Thursday (ID INTEGER, Time TEXT, MelodyVoice TEXT, Selection TEXT, AC "
+                           "TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT, CONSTRAINT locked CHECK (ID < 0))")});
+    const QByteArray original = fileBytes(path(QStringLiteral("fail.mdb")));
+    EXPECT_TRUE(store.SaveAllDays(week).detail.contains(QStringLiteral("locked")));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("fail.mdb"))), original);
     EXPECT_TRUE(sameDays(before, week));
     EXPECT_EQ(week.shownDay(), 5);
     EXPECT_TRUE(week.WorkingDay.sameEntries(before.WorkingDay));
 
     // a weekday table dropped behind the program's back
-    runSql(path("fail.mdb"), {"DROP TABLE Saturday"});
-    const QByteArray withoutSaturday = fileBytes(path("fail.mdb"));
+    runSql(path(QStringLiteral("fail.mdb")), {QStringLiteral("DROP TABLE Saturday")});
+    const QByteArray withoutSaturday = fileBytes(path(QStringLiteral("fail.mdb")));
     EXPECT_FALSE(store.SaveAllDays(week));
-    EXPECT_TRUE(store.lastError().contains("Saturday")) << store.lastError().toStdString();
-    EXPECT_EQ(fileBytes(path("fail.mdb")), withoutSaturday);
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("Saturday"))) << store.lastError().toStdString();
+    EXPECT_EQ(fileBytes(path(QStringLiteral("fail.mdb"))), withoutSaturday);
 
     // the same file's load fails the same way and keeps the model
     EXPECT_EQ(store.LoadAllDays(week).error, StoreError::NotSchedule);
     EXPECT_TRUE(sameDays(before, week));
 
     // the file removed after it was registered: neither load nor save makes a new one
-    QFile::remove(path("fail.mdb"));
+    QFile::remove(path(QStringLiteral("fail.mdb")));
     EXPECT_FALSE(store.LoadAllDays(week));
     EXPECT_FALSE(store.SaveAllDays(week));
-    EXPECT_FALSE(QFileInfo::exists(path("fail.mdb")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("fail.mdb"))));
     EXPECT_TRUE(sameDays(before, week));
 }
 
 TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
 {
     // 100,000 rows in one table, a 1 MB text, negative IDs, extra columns
-    makeScheduleFile(path("hostile.mdb"));
-    runSql(path("hostile.mdb"),
-           {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
-            "INSERT INTO Monday SELECT i, printf('           %02d:%02d', (i / 60) % 24, i % 60), 'Melody', i % 16, "
-            "'ON', 1, 0, 0, 0 FROM n",
-            "INSERT INTO Tuesday VALUES(1, zeroblob(8), hex(randomblob(524288)), X'00FF', 'ON', 1, 0, 0, 0)",
-            "INSERT INTO Tuesday VALUES(-1,'x','x','x','x','x','x','x','x')",
-            "INSERT INTO Tuesday VALUES(-2147483649,'x','x','x','x','x','x','x','x')",
-            "INSERT INTO Tuesday VALUES(9223372036854775807,'x','x','x','x','x','x','x','x')", "DROP TABLE Wednesday",
-            "CREATE TABLE Wednesday (ID INTEGER, a, b, c, d, e, f, g, h, extra1, extra2)",
-            "INSERT INTO Wednesday VALUES(1,'           23:59','Voice',15,'OFF',0,0,0,1,'more','more')"});
-    ASSERT_TRUE(registerFile("hostile.mdb"));
+    makeScheduleFile(path(QStringLiteral("hostile.mdb")));
+    runSql(
+        path(QStringLiteral("hostile.mdb")),
+        {QStringLiteral(
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
+             "INSERT INTO Monday SELECT i, printf('           %02d:%02d', (i / 60) % 24, i % 60), 'Melody', i % 16, "
+             "'ON', 1, 0, 0, 0 FROM n"),
+         QStringLiteral(
+             "INSERT INTO Tuesday VALUES(1, zeroblob(8), hex(randomblob(524288)), X'00FF', 'ON', 1, 0, 0, 0)"),
+         QStringLiteral("INSERT INTO Tuesday VALUES(-1,'x','x','x','x','x','x','x','x')"),
+         QStringLiteral("INSERT INTO Tuesday VALUES(-2147483649,'x','x','x','x','x','x','x','x')"),
+         QStringLiteral("INSERT INTO Tuesday VALUES(9223372036854775807,'x','x','x','x','x','x','x','x')"),
+         QStringLiteral("DROP TABLE Wednesday"),
+         QStringLiteral("CREATE TABLE Wednesday (ID INTEGER, a, b, c, d, e, f, g, h, extra1, extra2)"),
+         QStringLiteral("INSERT INTO Wednesday VALUES(1,'           23:59','Voice',15,'OFF',0,0,0,1,'more','more')")});
+    ASSERT_TRUE(registerFile(QStringLiteral("hostile.mdb")));
     const StoreOutcome loaded = store.LoadAllDays(week);
     ASSERT_TRUE(loaded) << store.lastError().toStdString();
     EXPECT_EQ(week.day(1).count(), DaySchedule::kCapacity);
@@ -264,29 +279,31 @@ TEST_F(ScheduleStoreTest, HostileContentLoadsWhatFitsOrIsRefused)
 
     // what was loaded saves back into the same shapes
     ASSERT_TRUE(store.SaveAllDays(week)) << store.lastError().toStdString();
-    EXPECT_EQ(queryRows(path("hostile.mdb"), "SELECT count(*), max(ID) FROM Monday"), QStringList{"1440|1440"});
-    EXPECT_EQ(queryRows(path("hostile.mdb"), "SELECT ID, h, extra1 FROM Wednesday"), QStringList{"1|1|<null>"});
+    EXPECT_EQ(queryRows(path(QStringLiteral("hostile.mdb")), QStringLiteral("SELECT count(*), max(ID) FROM Monday")),
+              QStringList{QStringLiteral("1440|1440")});
+    EXPECT_EQ(queryRows(path(QStringLiteral("hostile.mdb")), QStringLiteral("SELECT ID, h, extra1 FROM Wednesday")),
+              QStringList{QStringLiteral("1|1|<null>")});
 
     // a schedule file with its pages scribbled over: refused or loaded, never a crash
-    makeScheduleFile(path("torn.mdb"));
-    runSql(path("torn.mdb"),
-           {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1440) "
-            "INSERT INTO Friday SELECT i, 'x', 'y', 'z', 'ON', 1, 0, 0, 0 FROM n"});
-    QByteArray bytes = fileBytes(path("torn.mdb"));
+    makeScheduleFile(path(QStringLiteral("torn.mdb")));
+    runSql(path(QStringLiteral("torn.mdb")),
+           {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1440) "
+                           "INSERT INTO Friday SELECT i, 'x', 'y', 'z', 'ON', 1, 0, 0, 0 FROM n")});
+    QByteArray bytes = fileBytes(path(QStringLiteral("torn.mdb")));
     for (qsizetype i = 4096 * 3; i < bytes.size(); i += 97)
         bytes[i] = char(i * 31);
-    QFile torn(path("torn.mdb"));
+    QFile torn(path(QStringLiteral("torn.mdb")));
     torn.open(QIODevice::WriteOnly);
     torn.write(bytes);
     torn.close();
-    if (registerFile("torn.mdb") && !store.LoadAllDays(week)) {
+    if (registerFile(QStringLiteral("torn.mdb")) && !store.LoadAllDays(week)) {
         EXPECT_FALSE(store.lastError().isEmpty());
     }
 }
 
 TEST(TemplateDatabase, TheBuiltTemplateIsAnEmptyScheduleDatabase)
 {
-    const QString templatePath = binPath("default.mdb");
+    const QString templatePath = binPath(QStringLiteral("default.mdb"));
     ASSERT_TRUE(QFileInfo::exists(templatePath)) << templatePath.toStdString();
     ScheduleStore store;
     const QFileInfo info(templatePath);
@@ -296,8 +313,10 @@ TEST(TemplateDatabase, TheBuiltTemplateIsAnEmptyScheduleDatabase)
     ASSERT_TRUE(store.LoadAllDays(week));
     for (int d = 1; d <= 7; ++d)
         EXPECT_EQ(week.day(d).count(), 0);
-    EXPECT_EQ(queryRows(templatePath, "SELECT name FROM pragma_table_info('Monday')"),
-              (QStringList{"ID", "Time", "MelodyVoice", "Selection", "AC", "CH1", "CH2", "CH3", "CH4"}));
+    EXPECT_EQ(queryRows(templatePath, QStringLiteral("SELECT name FROM pragma_table_info('Monday')")),
+              (QStringList{QStringLiteral("ID"), QStringLiteral("Time"), QStringLiteral("MelodyVoice"),
+                           QStringLiteral("Selection"), QStringLiteral("AC"), QStringLiteral("CH1"),
+                           QStringLiteral("CH2"), QStringLiteral("CH3"), QStringLiteral("CH4")}));
 }
 
 } // namespace

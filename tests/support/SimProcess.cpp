@@ -18,7 +18,7 @@ SimProcess::~SimProcess()
 
 bool SimProcess::start(const QStringList &arguments, int timeoutMs)
 {
-    m_process.start(binPath("tavrin-sim"), arguments);
+    m_process.start(binPath(QStringLiteral("tavrin-sim")), arguments);
     if (!m_process.waitForStarted(timeoutMs))
         return false;
     QDeadlineTimer deadline(timeoutMs);

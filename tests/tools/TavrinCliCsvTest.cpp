@@ -266,13 +266,14 @@ TEST(ScheduleCsv, ProgramsAndTheCalendarComeOutAndBackInTheirOrder)
     WeeklySchedule week;
     week.day(kMonday).append(entry(storedTime(7, 5), "Melody", "3", "ON", "1010"));
     ProgramCalendar special;
-    special.programs.push_back({9, "Exam day"});
-    special.programs.push_back({12, "Half day"}); // no entries
-    special.programs.push_back({10, "=Trips"});
-    special.calendar.push_back({QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, "Winter holidays"});
-    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), 9, ""});
-    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, "its program is gone"});
-    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), 12, "Week, with comma"});
+    special.programs.push_back({9, QStringLiteral("Exam day")});
+    special.programs.push_back({12, QStringLiteral("Half day")}); // no entries
+    special.programs.push_back({10, QStringLiteral("=Trips")});
+    special.calendar.push_back(
+        {QDate(2026, 12, 19), QDate(2027, 1, 6), kNoBellsDay, QStringLiteral("Winter holidays")});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), 9, QString()});
+    special.calendar.push_back({QDate(2027, 1, 5), QDate(2027, 1, 5), 42, QStringLiteral("its program is gone")});
+    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), 12, QStringLiteral("Week, with comma")});
     week.setProgramCalendar(special);
     week.day(9).append(entry(storedTime(8, 0), "Melody", "1", "ON", "1000"));
     week.day(9).append(entry(storedTime(12, 30), "Voice", "2", "OFF", "0100"));

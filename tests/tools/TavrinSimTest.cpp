@@ -58,21 +58,23 @@ QByteArray eventImage()
 TEST(TavrinSimTest, HelpAndBadOptions)
 {
     QProcess help;
-    help.start(binPath("tavrin-sim"), {"--help"});
+    help.start(binPath(QStringLiteral("tavrin-sim")), {QStringLiteral("--help")});
     ASSERT_TRUE(help.waitForFinished(10000));
     EXPECT_EQ(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
     for (const char *option :
          {"--link", "--realtime", "--state", "--verbose", "--refuse", "--silent", "--corrupt-upload", "--cut",
           "--chunk", "--delay", "--noise", "--trail", "--flip", "pause between pieces"})
-        EXPECT_TRUE(text.contains(option)) << option;
+        EXPECT_TRUE(text.contains(QLatin1String(option))) << option;
 
-    for (const QStringList &bad : {QStringList{"--bogus"}, QStringList{"--cut", "x"}, QStringList{"--refuse", "Z"},
-                                   QStringList{"--noise", "0g"}, QStringList{"--state"}}) {
+    for (const QStringList &bad :
+         {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("--cut"), QStringLiteral("x")},
+          QStringList{QStringLiteral("--refuse"), QStringLiteral("Z")},
+          QStringList{QStringLiteral("--noise"), QStringLiteral("0g")}, QStringList{QStringLiteral("--state")}}) {
         QProcess p;
-        p.start(binPath("tavrin-sim"), bad);
+        p.start(binPath(QStringLiteral("tavrin-sim")), bad);
         ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitCode(), 2) << bad.join(' ').toStdString();
+        EXPECT_EQ(p.exitCode(), 2) << bad.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(p.readAllStandardError().startsWith("tavrin-sim: "));
     }
 }
@@ -80,13 +82,14 @@ TEST(TavrinSimTest, HelpAndBadOptions)
 TEST(TavrinSimTest, WholeExchangeIsLoggedAndStateOutlivesTheRun)
 {
     QTemporaryDir dir;
-    const QString link = dir.filePath("tavrin-line");
-    const QString state = dir.filePath("device.state");
+    const QString link = dir.filePath(QStringLiteral("tavrin-line"));
+    const QString state = dir.filePath(QStringLiteral("device.state"));
     const QByteArray image = eventImage();
     {
         SimProcess sim;
-        ASSERT_TRUE(sim.start({"--verbose", "--link", link, "--state", state}));
-        EXPECT_TRUE(sim.device().startsWith("/dev/pts/"));
+        ASSERT_TRUE(
+            sim.start({QStringLiteral("--verbose"), QStringLiteral("--link"), link, QStringLiteral("--state"), state}));
+        EXPECT_TRUE(sim.device().startsWith(QStringLiteral("/dev/pts/")));
         EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.device());
 
         Line line;
@@ -95,14 +98,14 @@ TEST(TavrinSimTest, WholeExchangeIsLoggedAndStateOutlivesTheRun)
         EXPECT_EQ(line.ask("T!C\xFF"), "T!C" + image + '\xFF');
         EXPECT_EQ(line.ask("T!D\xFF").size(), 5764);
         line.comm.Write(reinterpret_cast<const uint8_t *>("T$D070509\xFF"), 10);
-        ASSERT_TRUE(sim.waitForOutput("T$D 070509"));
+        ASSERT_TRUE(sim.waitForOutput(QStringLiteral("T$D 070509")));
         const QByteArray clock = line.ask("T!H\xFF");
         EXPECT_TRUE(clock.startsWith("T!D0705")) << clock.toStdString();
 
-        ASSERT_TRUE(sim.waitForOutput("-> T!D 0705"));
+        ASSERT_TRUE(sim.waitForOutput(QStringLiteral("-> T!D 0705")));
         const QString log = sim.output();
         for (const char *frame : {"<- T#C", "-> T'C", "<- T!C", "-> T!C", "<- T!H"})
-            EXPECT_TRUE(log.contains(frame)) << frame << "\n" << log.toStdString();
+            EXPECT_TRUE(log.contains(QLatin1String(frame))) << frame << "\n" << log.toStdString();
 
         line.comm.Close();
         EXPECT_EQ(sim.stop(), 0);
@@ -112,7 +115,7 @@ TEST(TavrinSimTest, WholeExchangeIsLoggedAndStateOutlivesTheRun)
     {
         // A new run remembers the image and a clock still near the one set.
         SimProcess sim;
-        ASSERT_TRUE(sim.start({"--state", state}));
+        ASSERT_TRUE(sim.start({QStringLiteral("--state"), state}));
         Line line;
         ASSERT_TRUE(line.open(sim.device()));
         EXPECT_EQ(line.ask("T!C\xFF"), "T!C" + image + '\xFF');
@@ -121,7 +124,7 @@ TEST(TavrinSimTest, WholeExchangeIsLoggedAndStateOutlivesTheRun)
         sim.process().kill(); // even a hard end keeps what was stored
     }
     SimProcess sim;
-    ASSERT_TRUE(sim.start({"--state", state}));
+    ASSERT_TRUE(sim.start({QStringLiteral("--state"), state}));
     Line line;
     ASSERT_TRUE(line.open(sim.device()));
     EXPECT_EQ(line.ask("T!C\xFF"), "T!C" + image + '\xFF');
@@ -132,7 +135,9 @@ TEST(TavrinSimTest, FaultSwitchesReachTheLine)
     const QByteArray image = eventImage();
     {
         SimProcess sim;
-        ASSERT_TRUE(sim.start({"--refuse", "b", "--corrupt-upload", "--chunk", "1000", "--delay", "100"}));
+        ASSERT_TRUE(sim.start({QStringLiteral("--refuse"), QStringLiteral("b"), QStringLiteral("--corrupt-upload"),
+                               QStringLiteral("--chunk"), QStringLiteral("1000"), QStringLiteral("--delay"),
+                               QStringLiteral("100")}));
         Line line;
         ASSERT_TRUE(line.open(sim.device()));
         EXPECT_EQ(line.ask("T#B" + image + '\xFF'), "T%B\xFF");
@@ -143,7 +148,7 @@ TEST(TavrinSimTest, FaultSwitchesReachTheLine)
     }
     {
         SimProcess sim;
-        ASSERT_TRUE(sim.start({"--cut", "100", "--realtime"}));
+        ASSERT_TRUE(sim.start({QStringLiteral("--cut"), QStringLiteral("100"), QStringLiteral("--realtime")}));
         Line line;
         ASSERT_TRUE(line.open(sim.device()));
         EXPECT_TRUE(line.ask("T!C\xFF", 1500).isEmpty());
@@ -152,11 +157,11 @@ TEST(TavrinSimTest, FaultSwitchesReachTheLine)
     }
     {
         SimProcess sim;
-        ASSERT_TRUE(sim.start({"--silent", "--verbose"}));
+        ASSERT_TRUE(sim.start({QStringLiteral("--silent"), QStringLiteral("--verbose")}));
         Line line;
         ASSERT_TRUE(line.open(sim.device()));
         EXPECT_TRUE(line.ask("T!H\xFF", 500).isEmpty());
-        EXPECT_TRUE(sim.waitForOutput("silent"));
+        EXPECT_TRUE(sim.waitForOutput(QStringLiteral("silent")));
         // SIGINT ends it as cleanly as SIGTERM.
         ::kill(pid_t(sim.process().processId()), SIGINT);
         ASSERT_TRUE(sim.process().waitForFinished(5000));
@@ -168,14 +173,14 @@ TEST(TavrinSimTest, FaultSwitchesReachTheLine)
 TEST(TavrinSimTest, UnreadableStateIsReportedAndTheDeviceStartsBlank)
 {
     QTemporaryDir dir;
-    const QString state = dir.filePath("device.state");
+    const QString state = dir.filePath(QStringLiteral("device.state"));
     {
         QFile f(state);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("tavrin-sim state 1\nclock-offset x\nB 0@0@\nC " + QByteArray(5760, 'P') + "\n");
     }
     SimProcess sim;
-    ASSERT_TRUE(sim.start({"--state", state}));
+    ASSERT_TRUE(sim.start({QStringLiteral("--state"), state}));
     Line line;
     ASSERT_TRUE(line.open(sim.device()));
     const DayImage blank;
@@ -183,12 +188,12 @@ TEST(TavrinSimTest, UnreadableStateIsReportedAndTheDeviceStartsBlank)
     EXPECT_EQ(line.ask("T!C\xFF"), "T!C" + blankBytes + '\xFF');
     EXPECT_EQ(sim.stop(), 0);
     const QString errors = sim.errors();
-    EXPECT_TRUE(errors.contains("bad clock offset")) << errors.toStdString();
-    EXPECT_EQ(errors.count("skipped a line"), 2) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QStringLiteral("bad clock offset"))) << errors.toStdString();
+    EXPECT_EQ(errors.count(QStringLiteral("skipped a line")), 2) << errors.toStdString();
 
     // A state file in a folder that does not exist is reported at start.
     SimProcess nowhere;
-    ASSERT_TRUE(nowhere.start({"--state", dir.filePath("missing/device.state")}));
+    ASSERT_TRUE(nowhere.start({QStringLiteral("--state"), dir.filePath(QStringLiteral("missing/device.state"))}));
     EXPECT_EQ(nowhere.stop(), 0);
-    EXPECT_TRUE(nowhere.errors().contains("cannot write")) << nowhere.errors().toStdString();
+    EXPECT_TRUE(nowhere.errors().contains(QStringLiteral("cannot write"))) << nowhere.errors().toStdString();
 }

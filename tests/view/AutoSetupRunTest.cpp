@@ -162,7 +162,7 @@ TEST_F(AutoSetupRun, ChosenWeekdayBecomesTheShownDay)
 TEST_F(AutoSetupRun, AProgramFollowsSaturdayAndNoBellsIsNotOffered)
 {
     ProgramCalendar special = week->programCalendar();
-    special.programs.push_back({9, "Exam day"});
+    special.programs.push_back({9, QStringLiteral("Exam day")});
     week->setProgramCalendar(special);
     EXPECT_EQ(autoSetupDays(*week),
               (std::vector<int>{kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, 9}));

@@ -19,16 +19,17 @@ protected:
     void SetUp() override
     {
         ProgramCalendar special;
-        special.programs.push_back({kExam, "Exam day"});
-        special.programs.push_back({kHalf, "Half day"});
+        special.programs.push_back({kExam, QStringLiteral("Exam day")});
+        special.programs.push_back({kHalf, QStringLiteral("Half day")});
         // Winter holidays; an exam day inside them and a half-day run across their end, both
         // added later; an entry whose program is gone.
-        special.calendar.push_back({QDate(2027, 1, 1), QDate(2027, 1, 10), kNoBellsDay, "Winter holidays"});
-        special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, "Maths"});
-        special.calendar.push_back({QDate(2027, 1, 8), QDate(2027, 1, 12), kHalf, ""});
-        special.calendar.push_back({QDate(2027, 1, 20), QDate(2027, 1, 20), 42, ""});
+        special.calendar.push_back(
+            {QDate(2027, 1, 1), QDate(2027, 1, 10), kNoBellsDay, QStringLiteral("Winter holidays")});
+        special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, QStringLiteral("Maths")});
+        special.calendar.push_back({QDate(2027, 1, 8), QDate(2027, 1, 12), kHalf, QString()});
+        special.calendar.push_back({QDate(2027, 1, 20), QDate(2027, 1, 20), 42, QString()});
         ASSERT_TRUE(
-            editor.change("Programs",
+            editor.change(QStringLiteral("Programs"),
                           {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
                            {kMonday,
                             {},
@@ -95,8 +96,9 @@ TEST_F(CalendarPageTest, AChosenDatePlaysItsScheduleAsTheDeviceDoes)
     for (const ListRow &row : monday.events)
         lines.push_back(shownEventLine(row));
     EXPECT_EQ(lines,
-              (std::vector<QString>{"AM 06:00  AC OFF", "AM 07:05  Melody 3  AC ON  ch1 ch2 ch4",
-                                    "PM 01:30  Voice 12  ch2"}));
+              (std::vector<QString>{QStringLiteral("AM 06:00  AC OFF"),
+                                    QStringLiteral("AM 07:05  Melody 3  AC ON  ch1 ch2 ch4"),
+                                    QStringLiteral("PM 01:30  Voice 12  ch2")}));
     EXPECT_EQ(monday.events[2][kColumnId], "3");
 
     const CalendarPage::DateEvents exam = page.dateEvents(QDate(2027, 1, 4), QDate(2027, 1, 3));
@@ -108,7 +110,7 @@ TEST_F(CalendarPageTest, AChosenDatePlaysItsScheduleAsTheDeviceDoes)
 
 TEST_F(CalendarPageTest, AddingGoesLastEditingKeepsTheRowAndRefusedEntriesSayWhy)
 {
-    const CalendarEntry sports{QDate(2027, 1, 5), QDate(2027, 1, 5), kHalf, "  Sports day "};
+    const CalendarEntry sports{QDate(2027, 1, 5), QDate(2027, 1, 5), kHalf, QStringLiteral("  Sports day ")};
     const CalendarPage::Edit added = page.added(sports);
     ASSERT_TRUE(added.special);
     EXPECT_EQ(added.special->calendar.back().note, "Sports day");
@@ -117,7 +119,7 @@ TEST_F(CalendarPageTest, AddingGoesLastEditingKeepsTheRowAndRefusedEntriesSayWhy
     EXPECT_EQ(edited.special->calendar[0].program, kHalf);
     EXPECT_EQ(edited.special->calendar.size(), 4u);
 
-    const CalendarPage::Edit backwards = page.edited(1, {QDate(2027, 1, 6), QDate(2027, 1, 5), kExam, ""});
+    const CalendarPage::Edit backwards = page.edited(1, {QDate(2027, 1, 6), QDate(2027, 1, 5), kExam, QString()});
     EXPECT_FALSE(backwards.special);
     EXPECT_EQ(backwards.fault, ProgramCalendarFault::LastBeforeFirst);
     EXPECT_EQ(page.deleted(1).special->calendar[1].program, kHalf);

@@ -37,10 +37,10 @@ protected:
 
 TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeekday)
 {
-    EXPECT_EQ(newProgram(week, "  ").refused, ProgramCalendarFault::EmptyName);
-    EXPECT_EQ(newProgram(week, "NO BELLS").refused, ProgramCalendarFault::NameTaken);
+    EXPECT_EQ(newProgram(week, QStringLiteral("  ")).refused, ProgramCalendarFault::EmptyName);
+    EXPECT_EQ(newProgram(week, QStringLiteral("NO BELLS")).refused, ProgramCalendarFault::NameTaken);
 
-    const int exam = make("  Exam day ");
+    const int exam = make(QStringLiteral("  Exam day "));
     EXPECT_GT(exam, kNoBellsDay);
     EXPECT_EQ(week.dayTitle(exam), "Exam day");
     EXPECT_EQ(week.shownDay(), exam);
@@ -54,11 +54,11 @@ TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeek
     EXPECT_EQ(control.rowCount(), 1);
     EXPECT_EQ(week.day(exam).count(), 1);
 
-    EXPECT_EQ(renameProgram(week, exam, "no bells").refused, ProgramCalendarFault::NameTaken);
-    EXPECT_EQ(renameProgram(week, kNoBellsDay, "Quiet").refused, ProgramCalendarFault::NoBellsIsFixed);
-    EXPECT_EQ(renameProgram(week, 42, "Quiet").refused, ProgramCalendarFault::NoSuchProgram);
+    EXPECT_EQ(renameProgram(week, exam, QStringLiteral("no bells")).refused, ProgramCalendarFault::NameTaken);
+    EXPECT_EQ(renameProgram(week, kNoBellsDay, QStringLiteral("Quiet")).refused, ProgramCalendarFault::NoBellsIsFixed);
+    EXPECT_EQ(renameProgram(week, 42, QStringLiteral("Quiet")).refused, ProgramCalendarFault::NoSuchProgram);
     control.selectOnlyRow(0);
-    ASSERT_TRUE(apply(renameProgram(week, exam, "Exams")));
+    ASSERT_TRUE(apply(renameProgram(week, exam, QStringLiteral("Exams"))));
     EXPECT_EQ(week.dayTitle(exam), "Exams");
     EXPECT_EQ(control.rowCount(), 1);
     EXPECT_TRUE(control.isRowSelected(0)); // renaming keeps the operator's place
@@ -66,17 +66,17 @@ TEST_F(ProgramEditsTest, NewAndRenameAreCheckedStepsAndAProgramIsEditedLikeAWeek
 
 TEST_F(ProgramEditsTest, DeleteTakesTheEntriesAndTheCalendarEntriesThatUsedIt)
 {
-    const int exam = make("Exam day");
-    const int half = make("Half day");
+    const int exam = make(QStringLiteral("Exam day"));
+    const int half = make(QStringLiteral("Half day"));
     list.ShowDay(exam);
     list.insertRow();
     list.insertRow();
 
     ProgramCalendar special = week.programCalendar();
-    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, "exams"});
-    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, ""});
-    special.calendar.push_back({QDate(2027, 3, 1), QDate(2027, 3, 1), half, ""});
-    ASSERT_TRUE(list.changeProgramCalendar("Add Dates", {}, special, exam));
+    special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, QStringLiteral("exams")});
+    special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
+    special.calendar.push_back({QDate(2027, 3, 1), QDate(2027, 3, 1), half, QString()});
+    ASSERT_TRUE(list.changeProgramCalendar(QStringLiteral("Add Dates"), {}, special, exam));
 
     // earliest first, a range with an en dash
     EXPECT_EQ(calendarDatesOf(week.programCalendar(), exam),
@@ -94,7 +94,7 @@ TEST_F(ProgramEditsTest, DeleteTakesTheEntriesAndTheCalendarEntriesThatUsedIt)
     ASSERT_EQ(week.programCalendar().calendar.size(), 1u);
     EXPECT_EQ(week.programCalendar().calendar[0].program, half);
     // its number is not given again
-    EXPECT_GT(newProgram(week, "Sports day").shownDay, half);
+    EXPECT_GT(newProgram(week, QStringLiteral("Sports day")).shownDay, half);
 
     changes.undo();
     EXPECT_EQ(control.rowCount(), 2);

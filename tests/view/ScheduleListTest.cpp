@@ -194,7 +194,7 @@ TEST_F(ScheduleListTest, PasteCountsTheLimitAfterTheMerge)
     list.pasteRows();
     EXPECT_EQ(control.rowCount(), 1440);
     EXPECT_EQ(week.day(1).count(), 1440);
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(QStringLiteral("|")).toStdString();
     // 07:05 merged: the melody wins the slot, the AC switch of the old entry stays.
     EXPECT_EQ(control.rows[425][kColumnTime], "07:05");
     EXPECT_EQ(control.rows[425][kColumnAc], "ON");
@@ -368,7 +368,7 @@ TEST_F(ScheduleListTest, ReSortLeavesADayWithASelectionAbove15AsItIs)
     EXPECT_EQ(column(kColumnTime), (Texts{"09:00", "07:05", "08:00"}));
     EXPECT_EQ(week.day(1).count(), 3);
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].contains("Row 2: Selection 16 at 07:05 is above 15"))
+    EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("Row 2: Selection 16 at 07:05 is above 15")))
         << messages.shown[0].toStdString();
     EXPECT_EQ(changes, 0);
 

@@ -57,7 +57,8 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     ASSERT_TRUE(view->changes().change(QStringLiteral("New Program"), {{exam, {}, {makeEntry(9, 15, "Voice", 2)}}},
                                        monday, monday, special));
     // Nothing sent yet: the journal cannot tell what the device holds.
-    EXPECT_TRUE(frame->deviceStatusText().startsWith("Device may not be up to date for tomorrow (Wednesday: Exam day)"))
+    EXPECT_TRUE(frame->deviceStatusText().startsWith(
+        QStringLiteral("Device may not be up to date for tomorrow (Wednesday: Exam day)")))
         << frame->deviceStatusText().toStdString();
 
     QList<bool> boxes; // the dialog's boxes 1..8 as it opened
@@ -99,7 +100,8 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     bring();
     EXPECT_EQ(boxes, QList<bool>(8, true)); // Weekly ticks the seven
     EXPECT_EQ(dayTexts[2], "Wednesday: Exam day");
-    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
+    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete")))
+        << boxTexts.join(QStringLiteral(" | ")).toStdString();
     DayImage image;
     image.Encode(week.day(exam));
     EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
@@ -113,15 +115,17 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     told->chosen = {2};
     run(Cmd::Upload, {kWednesday});
     ASSERT_FALSE(told->choicesOffered.isEmpty());
-    EXPECT_EQ(told->choicesOffered.back(), QStringList({"Into Exam day", "Into Wednesday", "Not Taken"}));
-    EXPECT_TRUE(told->asked.back().contains("Exam day")) << told->asked.back().toStdString();
+    EXPECT_EQ(
+        told->choicesOffered.back(),
+        QStringList({QStringLiteral("Into Exam day"), QStringLiteral("Into Wednesday"), QStringLiteral("Not Taken")}));
+    EXPECT_TRUE(told->asked.back().contains(QStringLiteral("Exam day"))) << told->asked.back().toStdString();
     ASSERT_EQ(week.day(kWednesday).count(), 1);
     EXPECT_EQ(week.day(kWednesday).entries()[0].Time, makeEntry(7, 45, "Melody", 4).Time);
 
     // A Download of Wednesday says the date plays the exam; the planned day goes instead.
     told->chosen = {0};
     run(Cmd::Download, {kWednesday});
-    EXPECT_TRUE(told->asked.back().contains("Exam day")) << told->asked.back().toStdString();
+    EXPECT_TRUE(told->asked.back().contains(QStringLiteral("Exam day"))) << told->asked.back().toStdString();
     image.Encode(week.day(exam));
     EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
     const JournalRead journal = TransferJournal(dir.filePath(QStringLiteral("journal.sqlite"))).entries({});
@@ -144,7 +148,8 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     driven = nullptr;
     bring();
     EXPECT_EQ(driven, nullptr);
-    EXPECT_TRUE(told->shown.join(" ").contains("nothing to send")) << told->shown.join(" | ").toStdString();
+    EXPECT_TRUE(told->shown.join(QStringLiteral(" ")).contains(QStringLiteral("nothing to send")))
+        << told->shown.join(QStringLiteral(" | ")).toStdString();
 
     qputenv("TAVRIN_JOURNAL", journalBefore);
 }

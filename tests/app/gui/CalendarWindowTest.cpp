@@ -50,9 +50,9 @@ protected:
     {
         FrameFixture::SetUp();
         ProgramCalendar special = frame->view()->schedule().programCalendar();
-        special.programs.push_back({kExam, "Exam day"});
-        special.programs.push_back({kHalf, "Half day"});
-        ASSERT_TRUE(frame->view()->changes().change("Programs",
+        special.programs.push_back({kExam, QStringLiteral("Exam day")});
+        special.programs.push_back({kHalf, QStringLiteral("Half day")});
+        ASSERT_TRUE(frame->view()->changes().change(QStringLiteral("Programs"),
                                                     {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
                                                      {kHalf, {}, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
                                                     {}, {}, special));
@@ -91,16 +91,16 @@ TEST_F(CalendarWindow, TabWalksTheEntryDialogsFieldsAndButtonsOnceEach)
     whenEntryDialogOpens([&](CalendarEntryDlg *dialog) {
         const auto buttons = dialog->findChildren<QPushButton *>();
         auto name = [&](QWidget *w) {
-            const QList<QPair<QWidget *, QString>> fields{{dialog->firstEdit(), "first"},
-                                                          {dialog->lastEdit(), "last"},
-                                                          {dialog->programBox(), "program"},
-                                                          {dialog->noteEdit(), "note"}};
+            const QList<QPair<QWidget *, QString>> fields{{dialog->firstEdit(), QStringLiteral("first")},
+                                                          {dialog->lastEdit(), QStringLiteral("last")},
+                                                          {dialog->programBox(), QStringLiteral("program")},
+                                                          {dialog->noteEdit(), QStringLiteral("note")}};
             for (const auto &f : fields) {
                 if (w == f.first || f.first->isAncestorOf(w))
                     return f.second;
             }
             auto *button = qobject_cast<QPushButton *>(w);
-            return button ? button->text().remove('&') : QStringLiteral("?");
+            return button ? button->text().remove(QLatin1Char('&')) : QStringLiteral("?");
         };
         for (int i = 0; i < 7; ++i) {
             stops << name(dialog->focusWidget());
@@ -110,10 +110,14 @@ TEST_F(CalendarWindow, TabWalksTheEntryDialogsFieldsAndButtonsOnceEach)
     });
     QTest::mouseClick(window->addButton(), Qt::LeftButton);
     ASSERT_EQ(stops.size(), 7);
-    EXPECT_EQ(stops.mid(0, 4), (QStringList{"first", "last", "program", "note"})) << stops.join(' ').toStdString();
+    EXPECT_EQ(stops.mid(0, 4),
+              (QStringList{QStringLiteral("first"), QStringLiteral("last"), QStringLiteral("program"),
+                           QStringLiteral("note")}))
+        << stops.join(QLatin1Char(' ')).toStdString();
     QStringList buttons = stops.mid(4, 2);
     buttons.sort();
-    EXPECT_EQ(buttons, (QStringList{"Cancel", "OK"})) << stops.join(' ').toStdString();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("OK")}))
+        << stops.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(stops.at(6), "first");
 }
 
@@ -123,14 +127,15 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(cellOf(window, kTuesday).background().style(), Qt::NoBrush);
-    EXPECT_TRUE(window->dateTitle()->text().contains("regular Tuesday")) << window->dateTitle()->text().toStdString();
+    EXPECT_TRUE(window->dateTitle()->text().contains(QStringLiteral("regular Tuesday")))
+        << window->dateTitle()->text().toStdString();
     const QStringList tuesday = events(window);
 
     whenEntryDialogOpens([](CalendarEntryDlg *dialog) {
         EXPECT_EQ(dialog->firstEdit()->date(), kTuesday);
         EXPECT_EQ(dialog->programBox()->currentText(), "Exam day");
         QTest::mouseClick(dialog->noteEdit(), Qt::LeftButton);
-        QTest::keyClicks(dialog->noteEdit(), "Sports day");
+        QTest::keyClicks(dialog->noteEdit(), QStringLiteral("Sports day"));
         key(dialog, Qt::Key_Tab, Qt::ShiftModifier); // back to the program
         key(dialog, Qt::Key_Down);
         key(dialog, Qt::Key_Return);
@@ -143,7 +148,7 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
     EXPECT_EQ(cellOf(window, kTuesday).background().color(),
               CalendarMonthView::colourOf(CalendarPage::Kind::Program, kHalf));
     EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nSports day");
-    EXPECT_EQ(events(window), QStringList{"PM 12:30  Melody 4  AC ON  ch1"});
+    EXPECT_EQ(events(window), QStringList{QStringLiteral("PM 12:30  Melody 4  AC ON  ch1")});
     EXPECT_EQ(frame->view()->changes().undoText(), "Add Calendar Entry");
 
     // Undo from the main window: the window follows while it stays open.
@@ -165,9 +170,9 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
 TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
 {
     ProgramCalendar special = frame->view()->schedule().programCalendar();
-    special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, "Exams"},
-                        {kTuesday, kTuesday, kHalf, "Trip"}};
-    ASSERT_TRUE(frame->view()->changes().change("Dates", {}, {}, {}, special));
+    special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, QStringLiteral("Exams")},
+                        {kTuesday, kTuesday, kHalf, QStringLiteral("Trip")}};
+    ASSERT_TRUE(frame->view()->changes().change(QStringLiteral("Dates"), {}, {}, {}, special));
     CalendarDlg *window = open();
     ASSERT_NE(window, nullptr);
     QTableWidget *table = window->entryTable();
@@ -179,7 +184,7 @@ TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
         EXPECT_EQ(dialog->noteEdit()->text(), "Exams");
         QTest::mouseClick(dialog->noteEdit(), Qt::LeftButton);
         key(dialog, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(dialog->noteEdit(), "Mock exams");
+        QTest::keyClicks(dialog->noteEdit(), QStringLiteral("Mock exams"));
         key(dialog, Qt::Key_Return);
     });
     QTest::mouseClick(window->editButton(), Qt::LeftButton);
@@ -207,7 +212,7 @@ TEST_F(CalendarWindow, AnEntryEndingBeforeItBeginsIsRefusedWithAMessage)
         key(dialog, Qt::Key_Down);
         key(dialog, Qt::Key_Return);
         refused = dialog->isVisible() && dialog->faultLabel()->isVisible()
-            && dialog->faultLabel()->text().contains("before the first date");
+            && dialog->faultLabel()->text().contains(QStringLiteral("before the first date"));
         dialog->reject();
     });
     QTest::mouseClick(window->addButton(), Qt::LeftButton);

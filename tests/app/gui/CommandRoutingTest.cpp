@@ -84,21 +84,29 @@ TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
     QStringList titles;
     for (QAction *top : frame->menuBar()->actions())
         titles << top->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Tavrin", "&Weekly", "&About"}));
+    EXPECT_EQ(titles,
+              (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
+                           QStringLiteral("&Tavrin"), QStringLiteral("&Weekly"), QStringLiteral("&About")}));
 
     QStringList file;
     for (QAction *a : frame->menuBar()->actions().first()->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(file,
-              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S", "-",
-                           "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
+              (QStringList{QStringLiteral("&New\tCtrl+N"), QStringLiteral("&Open...\tCtrl+O"),
+                           QStringLiteral("Open &Recent"), QStringLiteral("&Save\tCtrl+S"), QStringLiteral("-"),
+                           QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print Pre&view..."),
+                           QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("E&xit")}));
 
     QStringList labels;
     for (QAction *a : frame->toolBar()->actions())
         labels << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
     EXPECT_EQ(labels,
-              (QStringList{"New", "Open", "Save", "|", "Print", "|", "Time Set", "Auto Set", "Download", "Upload", "|",
-                           "MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN", "Day program"}));
+              (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("|"),
+                           QStringLiteral("Print"), QStringLiteral("|"), QStringLiteral("Time Set"),
+                           QStringLiteral("Auto Set"), QStringLiteral("Download"), QStringLiteral("Upload"),
+                           QStringLiteral("|"), QStringLiteral("MON"), QStringLiteral("TUE"), QStringLiteral("WED"),
+                           QStringLiteral("THU"), QStringLiteral("FRI"), QStringLiteral("SAT"), QStringLiteral("SUN"),
+                           QStringLiteral("Day program")}));
     EXPECT_EQ(frame->toolBar()->iconSize(), QSize(40, 32));
     EXPECT_EQ(frame->toolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     for (QAction *a : frame->toolBar()->actions()) {

@@ -109,11 +109,16 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     QTest::keyClick(frame, Qt::Key_F6);
     hand.stop();
 
-    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Uploading complete"))) << boxTexts.join(" | ").toStdString();
+    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Uploading complete")))
+        << boxTexts.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(dayTexts,
-              QStringList({"Monday: same", "Tuesday: same", "Wednesday: differs in 1 minute", "Thursday: same",
-                           "Friday: same", "Saturday: same", "Sunday: same"}));
-    EXPECT_EQ(minuteTexts, QStringList({"06:43", "(none)", "AM 06:43 Voice 4 ON 0 1 0 1"}));
+              QStringList({QStringLiteral("Monday: same"), QStringLiteral("Tuesday: same"),
+                           QStringLiteral("Wednesday: differs in 1 minute"), QStringLiteral("Thursday: same"),
+                           QStringLiteral("Friday: same"), QStringLiteral("Saturday: same"),
+                           QStringLiteral("Sunday: same")}));
+    EXPECT_EQ(minuteTexts,
+              QStringList(
+                  {QStringLiteral("06:43"), QStringLiteral("(none)"), QStringLiteral("AM 06:43 Voice 4 ON 0 1 0 1")}));
 
     // The taken weekday is shown, with the device's bell in the list.
     EXPECT_EQ(view->shownDay(), kWednesday);
@@ -142,7 +147,8 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     hand.stop();
     EXPECT_TRUE(dayTexts.contains(QStringLiteral("Wednesday: differs in 1 minute")));
     EXPECT_EQ(sendBoxes, QList<bool>({false, false, true, false, false, false, false, false, false}));
-    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete"))) << boxTexts.join(" | ").toStdString();
+    EXPECT_TRUE(boxTexts.contains(QStringLiteral("Downloading complete")))
+        << boxTexts.join(QStringLiteral(" | ")).toStdString();
     image.Encode(view->schedule().day(kWednesday));
     EXPECT_EQ(device.emulator.image(dayCodeForDay(kWednesday)).bytes(), image.bytes());
     const JournalRead read = TransferJournal(defaultJournalPath()).entries();

@@ -93,7 +93,7 @@ TEST_F(DayPrograms, AProgramIsChosenLikeAWeekdayAndKeepsItsOwnRows)
     {
         auto closer = namesAnswered({QStringLiteral("no bells"), QStringLiteral("Exam day")});
         frame->dispatch(Cmd::NewProgram);
-        EXPECT_EQ(closer->titles, (QStringList{"New Program", "New Program"}));
+        EXPECT_EQ(closer->titles, (QStringList{QStringLiteral("New Program"), QStringLiteral("New Program")}));
     }
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("There is already a day program named \"no bells\".")});
     const int exam = view()->shownDay();

@@ -45,7 +45,7 @@ protected:
 TEST_F(FileCommands, TitleFollowsNewOpenAndSave)
 {
     EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Untitled") + kSuffix);
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(QLatin1Char(' ')).toStdString();
     const int templateRows = frame->view()->shownRowCount();
 
     // Save: asked every time, the title becomes the file name, nothing is left modified
@@ -234,13 +234,14 @@ TEST_F(FileCommands, ATriggerInTheFileIsRemovedOnlyWhenTheOperatorSaysSo)
     files.saveAnswers = {week};
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.asked.size(), 1);
-    EXPECT_TRUE(messages.asked[0].contains("holds triggers or views (wipe)")) << messages.asked[0].toStdString();
+    EXPECT_TRUE(messages.asked[0].contains(QStringLiteral("holds triggers or views (wipe)")))
+        << messages.asked[0].toStdString();
     EXPECT_EQ(sqlNumber(week, triggers), 1);
     messages.answers = {Messages::Answer::Ok};
     files.saveAnswers = {week};
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(sqlNumber(week, triggers), 0);
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(' ').toStdString();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(FileCommands, OpenTellsWhatItLeftOutAndTheNextSaveAsksBeforeLosingIt)

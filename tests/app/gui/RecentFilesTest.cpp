@@ -35,7 +35,9 @@ TEST_F(RecentFiles, ListsTheLastFourAndDropsAMissingOneWithAMessage)
     QStringList shown;
     for (QAction *a : menu->actions())
         shown << a->text();
-    EXPECT_EQ(shown, (QStringList{"&1 e.mdb", "&2 d.mdb", "&3 c.mdb", "&4 b.mdb"}));
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("&1 e.mdb"), QStringLiteral("&2 d.mdb"), QStringLiteral("&3 c.mdb"),
+                           QStringLiteral("&4 b.mdb")}));
 
     choose(2);
     EXPECT_EQ(frame->windowTitle().remove(QStringLiteral("[*]")).section(QLatin1Char(' '), 0, 0),

@@ -9,24 +9,29 @@
 
 TEST(CommandLine, PortAndFileAndMistakes)
 {
-    CommandLine none = CommandLine::parse({"tavrin"});
+    CommandLine none = CommandLine::parse({QStringLiteral("tavrin")});
     EXPECT_TRUE(none.ok());
     EXPECT_TRUE(none.port.isEmpty());
     EXPECT_TRUE(none.file.isEmpty());
 
-    CommandLine both = CommandLine::parse({"tavrin", "--port", "/dev/pts/4", "week.mdb"});
+    CommandLine both = CommandLine::parse(
+        {QStringLiteral("tavrin"), QStringLiteral("--port"), QStringLiteral("/dev/pts/4"), QStringLiteral("week.mdb")});
     EXPECT_TRUE(both.ok());
     EXPECT_EQ(both.port, QStringLiteral("/dev/pts/4"));
     EXPECT_EQ(both.file, QStringLiteral("week.mdb"));
 
-    EXPECT_EQ(CommandLine::parse({"tavrin", "--port=COM2"}).port, QStringLiteral("COM2"));
-    EXPECT_EQ(CommandLine::parse({"tavrin", "my schedule.mdb"}).file, QStringLiteral("my schedule.mdb"));
+    EXPECT_EQ(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("--port=COM2")}).port,
+              QStringLiteral("COM2"));
+    EXPECT_EQ(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("my schedule.mdb")}).file,
+              QStringLiteral("my schedule.mdb"));
 
-    EXPECT_FALSE(CommandLine::parse({"tavrin", "--port"}).ok());
-    EXPECT_FALSE(CommandLine::parse({"tavrin", "--port", " "}).ok());
-    EXPECT_FALSE(CommandLine::parse({"tavrin", "--colour", "red"}).ok());
-    EXPECT_FALSE(CommandLine::parse({"tavrin", "a.mdb", "b.mdb"}).ok());
-    EXPECT_TRUE(CommandLine::parse({"tavrin", "--bogus"}).error.contains(QStringLiteral("Usage")));
+    EXPECT_FALSE(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("--port")}).ok());
+    EXPECT_FALSE(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("--port"), QStringLiteral(" ")}).ok());
+    EXPECT_FALSE(
+        CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("--colour"), QStringLiteral("red")}).ok());
+    EXPECT_FALSE(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("a.mdb"), QStringLiteral("b.mdb")}).ok());
+    EXPECT_TRUE(CommandLine::parse({QStringLiteral("tavrin"), QStringLiteral("--bogus")})
+                    .error.contains(QStringLiteral("Usage")));
 }
 
 TEST(Settings, KeysDefaultsAndRecentFiles)
@@ -44,7 +49,9 @@ TEST(Settings, KeysDefaultsAndRecentFiles)
     }
     Settings again(path);
     EXPECT_EQ(again.serialPort(), QStringLiteral("/dev/ttyS1"));
-    EXPECT_EQ(again.recentFiles(), (QStringList{"/c.mdb", "/e.mdb", "/d.mdb", "/b.mdb"}));
+    EXPECT_EQ(again.recentFiles(),
+              (QStringList{QStringLiteral("/c.mdb"), QStringLiteral("/e.mdb"), QStringLiteral("/d.mdb"),
+                           QStringLiteral("/b.mdb")}));
     QFile ini(path);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("SerialPort=/dev/ttyS1"));

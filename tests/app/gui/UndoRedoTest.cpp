@@ -51,12 +51,14 @@ protected:
 
 TEST_F(UndoRedo, CtrlZAfterDeleteBringsTheRowsBackSelectedAndTheMenuNamesTheSteps)
 {
-    EXPECT_EQ(editMenu(), (QStringList{"&Undo (off)", "&Redo (off)", "-"}));
+    EXPECT_EQ(editMenu(),
+              (QStringList{QStringLiteral("&Undo (off)"), QStringLiteral("&Redo (off)"), QStringLiteral("-")}));
     click(0);
     click(1, Qt::ShiftModifier);
     key(Qt::Key_Delete);
     ASSERT_EQ(frame->view()->shownRowCount(), 1);
-    EXPECT_EQ(editMenu(), (QStringList{"&Undo Delete 2 Rows", "&Redo (off)", "-"}));
+    EXPECT_EQ(editMenu(),
+              (QStringList{QStringLiteral("&Undo Delete 2 Rows"), QStringLiteral("&Redo (off)"), QStringLiteral("-")}));
 
     frame->view()->ShowDay(3); // undoing shows the day the step was made on
     key(Qt::Key_Z, Qt::ControlModifier);
@@ -64,7 +66,8 @@ TEST_F(UndoRedo, CtrlZAfterDeleteBringsTheRowsBackSelectedAndTheMenuNamesTheStep
     EXPECT_TRUE(frame->commandAction(Cmd::Monday)->isChecked());
     EXPECT_EQ(frame->view()->shownRowCount(), 3);
     EXPECT_EQ(selectedRows(), (QList<int>{0, 1}));
-    EXPECT_EQ(editMenu(), (QStringList{"&Undo (off)", "&Redo Delete 2 Rows", "-"}));
+    EXPECT_EQ(editMenu(),
+              (QStringList{QStringLiteral("&Undo (off)"), QStringLiteral("&Redo Delete 2 Rows"), QStringLiteral("-")}));
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(frame->view()->shownRowCount(), 1);
     key(Qt::Key_Z, Qt::ControlModifier);
@@ -123,6 +126,6 @@ TEST_F(UndoRedo, TheTitleMarksUnsavedChangesAndUndoingToTheSavedWeekAsksNothingA
     key(Qt::Key_Delete);
     key(Qt::Key_Z, Qt::ControlModifier);
     frame->dispatch(Cmd::AppExit);
-    EXPECT_TRUE(messages.asked.isEmpty()) << messages.asked.join(' ').toStdString();
+    EXPECT_TRUE(messages.asked.isEmpty()) << messages.asked.join(QLatin1Char(' ')).toStdString();
     EXPECT_FALSE(frame->isVisible());
 }

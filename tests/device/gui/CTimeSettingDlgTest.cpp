@@ -31,7 +31,9 @@ TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
     for (int i = 0; i < dlg.weekdayList()->count(); ++i)
         items << dlg.weekdayList()->itemText(i);
     EXPECT_EQ(items,
-              (QStringList{" Sunday", " Monday", " Tuesday", " Wednesday", " Thursday", " Friday", " Saturday"}));
+              (QStringList{QStringLiteral(" Sunday"), QStringLiteral(" Monday"), QStringLiteral(" Tuesday"),
+                           QStringLiteral(" Wednesday"), QStringLiteral(" Thursday"), QStringLiteral(" Friday"),
+                           QStringLiteral(" Saturday")}));
     EXPECT_EQ(dlg.weekdayList()->currentText(), " Sunday");
     EXPECT_EQ(dlg.timePicker()->time(), QTime(22, 1, 2));
     EXPECT_EQ(dlg.timePicker()->displayFormat(), "HH:mm:ss");
@@ -45,20 +47,20 @@ TEST(CTimeSettingDlg, OpensOnTodaysWeekdayAndSaysWhenThePortFails)
     EXPECT_TRUE(labels.contains("Day         :"));
     EXPECT_TRUE(labels.contains("Time       :"));
 
-    QMessageBox *fail = waitForMessage(&dlg, "Serial Port Open Fail");
+    QMessageBox *fail = waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail"));
     ASSERT_NE(fail, nullptr);
     EXPECT_TRUE(fail->text().contains(missingPort()));
     pressOk(fail);
     // Neither button can reach the device through a port that did not open: each says so at
     // once, the journal takes the failed setting, and the dialog stays.
     QTemporaryDir journalDir;
-    const QString journal = journalDir.filePath("journal.sqlite");
+    const QString journal = journalDir.filePath(QStringLiteral("journal.sqlite"));
     const QByteArray before = qgetenv("TAVRIN_JOURNAL");
     qputenv("TAVRIN_JOURNAL", journal.toLocal8Bit());
     for (QPushButton *button : {dlg.receiveButton(), dlg.sendButton()}) {
         button->click();
         EXPECT_EQ(openMessageCount(&dlg), 1);
-        QMessageBox *again = waitForMessage(&dlg, "Serial Port Open Fail", 0);
+        QMessageBox *again = waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail"), 0);
         ASSERT_NE(again, nullptr);
         EXPECT_TRUE(again->text().contains(missingPort()));
         pressOk(again);
@@ -88,9 +90,10 @@ TEST(CTimeSettingDlg, ReceiveShowsTheDeviceClockAndSendSetsIt)
         device.emulator.faults().cutReplyAt = 5;
         device.emulator.faults().trail = "\xFF";
         dlg.receiveButton()->click();
-        QMessageBox *unreadable = waitForMessage(&dlg, "The device's clock reply is unreadable");
+        QMessageBox *unreadable = waitForMessage(&dlg, QStringLiteral("The device's clock reply is unreadable"));
         ASSERT_NE(unreadable, nullptr);
-        EXPECT_TRUE(unreadable->text().contains("54 21 42 32 33 ff")) << unreadable->text().toStdString();
+        EXPECT_TRUE(unreadable->text().contains(QStringLiteral("54 21 42 32 33 ff")))
+            << unreadable->text().toStdString();
         pressOk(unreadable);
         EXPECT_EQ(dlg.timePicker()->time(), QTime(7, 5, 9));
         device.emulator.faults() = {};
@@ -120,7 +123,7 @@ TEST(CTimeSettingDlg, SaysTheDeviceOffsetAcrossMidnightAndNowFillsInThisComputer
     ASSERT_TRUE(device.pty.isOpen());
     device.emulator.setTime(DeviceEmulator::Time{'B', 23, 59, 59});
     QTemporaryDir journalDir;
-    const QString journal = journalDir.filePath("journal.sqlite");
+    const QString journal = journalDir.filePath(QStringLiteral("journal.sqlite"));
     const QByteArray before = qgetenv("TAVRIN_JOURNAL");
     qputenv("TAVRIN_JOURNAL", journal.toLocal8Bit());
     {
@@ -157,7 +160,7 @@ TEST(CTimeSettingDlg, WarnsOfTheChangeOfSummerTimeWithinTwoWeeks)
     for (const QDate date : {QDate(2026, 10, 20), QDate(2026, 11, 20)}) {
         CTimeSettingDlg dlg(nullptr, missingPort(), [date, berlin] { return QDateTime(date, QTime(12, 0), berlin); });
         dlg.show();
-        if (QMessageBox *fail = waitForMessage(&dlg, "Serial Port Open Fail"))
+        if (QMessageBox *fail = waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail")))
             pressOk(fail);
         const bool soon = date.month() == 10;
         EXPECT_EQ(dlg.summerTimeLine()->text(),

@@ -18,7 +18,7 @@
 TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("journal.sqlite");
+    const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
     DaySchedule wednesday;
     ScheduleEntry bell;
     bell.Time = storedTime(8, 15);
@@ -51,7 +51,7 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     dlg.show();
     ASSERT_EQ(dlg.entryTable()->rowCount(), 2);
     EXPECT_EQ(dlg.entryTable()->item(0, 1)->text(), "clock-set"); // newest first
-    dlg.portFilter()->setCurrentText("/dev/ttyUSB0");
+    dlg.portFilter()->setCurrentText(QStringLiteral("/dev/ttyUSB0"));
     ASSERT_EQ(dlg.entryTable()->rowCount(), 1);
     EXPECT_FALSE(dlg.sendAgainButton()->isEnabled());
     dlg.entryTable()->selectRow(0);
@@ -61,7 +61,7 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     EXPECT_EQ(dlg.weekTable()->item(0, 2)->text().size(), 64);
     // The weekday's events, in the comparison's words.
     ASSERT_EQ(dlg.eventTable()->rowCount(), 1);
-    EXPECT_TRUE(dlg.eventTable()->item(0, 1)->text().contains("Melody"))
+    EXPECT_TRUE(dlg.eventTable()->item(0, 1)->text().contains(QStringLiteral("Melody")))
         << dlg.eventTable()->item(0, 1)->text().toStdString();
 
     // "Send Again": the Download dialog, Wednesday ticked, holding that image.
@@ -69,7 +69,7 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     QTimer::singleShot(0, [&] {
         auto *download = dlg.findChild<CDownloadDlg *>();
         ASSERT_NE(download, nullptr);
-        if (QMessageBox *fail = waitForMessage(download, "Serial Port Open Fail"))
+        if (QMessageBox *fail = waitForMessage(download, QStringLiteral("Serial Port Open Fail")))
             pressOk(fail);
         ticked = download->box(3)->isChecked() && !download->box(1)->isChecked();
         DayImage sent;

@@ -42,10 +42,11 @@ TEST(CDownloadDlg, ControlsSelectionAndAFailedPort)
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Download");
     EXPECT_EQ(boxTexts(dlg, 9),
-              (QStringList{"Monday", "Tuesday", "   Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "Weekly",
-                           " ALL Clear"}));
+              (QStringList{QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("   Wednesday"),
+                           QStringLiteral("Thursday"), QStringLiteral("Friday"), QStringLiteral("Saturday"),
+                           QStringLiteral("Sunday"), QStringLiteral("Weekly"), QStringLiteral(" ALL Clear")}));
     EXPECT_EQ(dlg.box(10), nullptr);
-    EXPECT_EQ(groupTitles(dlg), (QStringList{"Select the Day", "Status"}));
+    EXPECT_EQ(groupTitles(dlg), (QStringList{QStringLiteral("Select the Day"), QStringLiteral("Status")}));
     EXPECT_EQ(dlg.progressBar()->orientation(), Qt::Vertical);
     EXPECT_EQ(dlg.progressBar()->maximum(), 55);
     EXPECT_EQ(dlg.progressBar()->value(), 0);
@@ -53,7 +54,7 @@ TEST(CDownloadDlg, ControlsSelectionAndAFailedPort)
     EXPECT_TRUE(dlg.actionButton()->isDefault());
     EXPECT_EQ(dlg.cancelButton()->text(), "Cancel");
 
-    QMessageBox *fail = waitForMessage(&dlg, "Serial Port Open Fail");
+    QMessageBox *fail = waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail"));
     ASSERT_NE(fail, nullptr);
     EXPECT_TRUE(fail->text().contains(missingPort()));
     EXPECT_FALSE(dlg.isPortOpen());
@@ -76,16 +77,16 @@ TEST(CDownloadDlg, ControlsSelectionAndAFailedPort)
     // tells the port failed; the ticked box stays ticked for another try.
     QTemporaryDir journalDir;
     const QByteArray before = qgetenv("TAVRIN_JOURNAL");
-    qputenv("TAVRIN_JOURNAL", journalDir.filePath("journal.sqlite").toLocal8Bit());
+    qputenv("TAVRIN_JOURNAL", journalDir.filePath(QStringLiteral("journal.sqlite")).toLocal8Bit());
     dlg.actionButton()->click();
     qputenv("TAVRIN_JOURNAL", before);
-    QMessageBox *again = waitForMessage(&dlg, "Serial Port Open Fail", 0);
+    QMessageBox *again = waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail"), 0);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->text().contains(missingPort()));
     EXPECT_FALSE(dlg.isTimerActive(1));
     EXPECT_TRUE(dlg.box(2)->isEnabled());
     EXPECT_TRUE(dlg.box(2)->isChecked());
-    const JournalRead read = TransferJournal(journalDir.filePath("journal.sqlite")).entries();
+    const JournalRead read = TransferJournal(journalDir.filePath(QStringLiteral("journal.sqlite"))).entries();
     ASSERT_EQ(read.entries.size(), 1u);
     EXPECT_EQ(read.entries[0].kind, JournalKind::Download);
     EXPECT_EQ(read.entries[0].outcome, JournalOutcome::PortFailed);
@@ -105,13 +106,14 @@ TEST(CUploadDlg, ControlsAndEscape)
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Uplaod");
     EXPECT_EQ(boxTexts(dlg, 8),
-              (QStringList{"   Monday", "   Tuesday", "   Wednesday", "   Thursday", "   Friday", "   Saturday",
-                           "   Sunday", "   Weekly"}));
+              (QStringList{QStringLiteral("   Monday"), QStringLiteral("   Tuesday"), QStringLiteral("   Wednesday"),
+                           QStringLiteral("   Thursday"), QStringLiteral("   Friday"), QStringLiteral("   Saturday"),
+                           QStringLiteral("   Sunday"), QStringLiteral("   Weekly")}));
     EXPECT_EQ(dlg.box(9), nullptr);
     EXPECT_EQ(dlg.progressBar()->maximum(), 60);
     EXPECT_EQ(dlg.actionButton()->text(), "Receive");
-    ASSERT_NE(waitForMessage(&dlg, "Serial Port Open Fail"), nullptr);
-    pressOk(waitForMessage(&dlg, "Serial Port Open Fail"));
+    ASSERT_NE(waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail")), nullptr);
+    pressOk(waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail")));
 
     // "Receive" with nothing ticked changes nothing.
     dlg.actionButton()->click();
@@ -120,7 +122,7 @@ TEST(CUploadDlg, ControlsAndEscape)
 
     QTest::mouseClick(dlg.box(4), Qt::LeftButton);
     dlg.actionButton()->click();
-    pressOk(waitForMessage(&dlg, "Serial Port Open Fail", 0));
+    pressOk(waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail"), 0));
     EXPECT_FALSE(dlg.isTimerActive(1));
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
@@ -135,7 +137,7 @@ TEST(CUploadDlg, MessageBoxesComeUpOneAtATimeInTheirOrder)
     WeeklySchedule week;
     CUploadDlg dlg(nullptr, week, missingPort());
     dlg.show();
-    ASSERT_NE(waitForMessage(&dlg, "Serial Port Open Fail"), nullptr);
+    ASSERT_NE(waitForMessage(&dlg, QStringLiteral("Serial Port Open Fail")), nullptr);
 
     // The device's corrupted answers, handed to the session as the port would hand them.
     DeviceEmulator device([] { return DeviceEmulator::Millis(0); });
@@ -155,13 +157,14 @@ TEST(CUploadDlg, MessageBoxesComeUpOneAtATimeInTheirOrder)
     answer("T!D\xFF");
     EXPECT_EQ(dlg.waitingMessages(), 3u);
 
-    const QStringList expected{"Serial Port Open Fail", "Line Error", "Line Error",
-                               "Uploading complete\n\nNot taken (Line Error): Monday, Wednesday."};
+    const QStringList expected{QStringLiteral("Serial Port Open Fail"), QStringLiteral("Line Error"),
+                               QStringLiteral("Line Error"),
+                               QStringLiteral("Uploading complete\n\nNot taken (Line Error): Monday, Wednesday.")};
     for (const QString &text : expected) {
         EXPECT_EQ(openMessageCount(&dlg), 1) << text.toStdString();
         QMessageBox *box = waitForMessage(&dlg, text, 0);
         ASSERT_NE(box, nullptr) << text.toStdString();
-        if (text.startsWith("Uploading")) {
+        if (text.startsWith(QStringLiteral("Uploading"))) {
             EXPECT_EQ(box->text(), text);
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
         }

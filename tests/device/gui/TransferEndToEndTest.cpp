@@ -55,7 +55,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     PtyDevice device;
     ASSERT_TRUE(device.pty.isOpen());
     QTemporaryDir journalDir;
-    const QString journalFile = journalDir.filePath("journal.sqlite");
+    const QString journalFile = journalDir.filePath(QStringLiteral("journal.sqlite"));
     JournalAt journal(journalFile);
 
     WeeklySchedule week;
@@ -68,7 +68,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
         ASSERT_TRUE(dlg.isPortOpen());
         QTest::mouseClick(dlg.box(3), Qt::LeftButton);
         dlg.actionButton()->click();
-        QMessageBox *done = waitForMessage(&dlg, "Downloading complete", 15000);
+        QMessageBox *done = waitForMessage(&dlg, QStringLiteral("Downloading complete"), 15000);
         ASSERT_NE(done, nullptr);
         EXPECT_EQ(done->windowTitle(), "Tavrin");
         EXPECT_EQ(done->icon(), QMessageBox::Information);
@@ -89,7 +89,7 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
         ASSERT_TRUE(dlg.isPortOpen());
         QTest::mouseClick(dlg.box(3), Qt::LeftButton);
         dlg.actionButton()->click();
-        QMessageBox *done = waitForMessage(&dlg, "Uploading complete", 15000);
+        QMessageBox *done = waitForMessage(&dlg, QStringLiteral("Uploading complete"), 15000);
         ASSERT_NE(done, nullptr);
         pressOk(done);
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
@@ -120,12 +120,12 @@ TEST(TransferEndToEnd, DownloadOneWeekdayThenUploadItBackEqual)
     dlg.open();
     QTest::mouseClick(dlg.box(3), Qt::LeftButton);
     dlg.actionButton()->click();
-    QMessageBox *done = waitForMessage(&dlg, "Downloading complete", 15000);
+    QMessageBox *done = waitForMessage(&dlg, QStringLiteral("Downloading complete"), 15000);
     ASSERT_NE(done, nullptr);
     pressOk(done);
     EXPECT_EQ(device.emulator.stats().imagesStored, 2);
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0][0].toString().startsWith("The transfer journal could not be written"));
+    EXPECT_TRUE(warnings[0][0].toString().startsWith(QStringLiteral("The transfer journal could not be written")));
 }
 
 TEST(TransferEndToEnd, PullingTheCableEndsTheExchangeLikeSilence)
@@ -142,7 +142,7 @@ TEST(TransferEndToEnd, PullingTheCableEndsTheExchangeLikeSilence)
     QElapsedTimer clock;
     clock.start();
     device.unplug();
-    QMessageBox *end = waitForMessage(&dlg, "Communication error", 15000);
+    QMessageBox *end = waitForMessage(&dlg, QStringLiteral("Communication error"), 15000);
     ASSERT_NE(end, nullptr);
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_EQ(openMessageCount(&dlg), 1);

@@ -72,29 +72,29 @@ TEST_F(AutoSetupDialog, BoxesNormaliseWhenLeft)
 
     // Typing is limited: five characters in the time boxes, three digits in the interval.
     start->clear();
-    QTest::keyClicks(start, "8:5xyz");
+    QTest::keyClicks(start, QStringLiteral("8:5xyz"));
     EXPECT_EQ(start->text(), "8:5xy");
     focus(start, QEvent::FocusOut);
     EXPECT_EQ(start->text(), "08:05");
 
-    end->setText("24:00");
+    end->setText(QStringLiteral("24:00"));
     focus(end, QEvent::FocusOut);
     EXPECT_EQ(end->text(), "24:00");
-    start->setText("24:00");
+    start->setText(QStringLiteral("24:00"));
     focus(start, QEvent::FocusOut);
     EXPECT_EQ(start->text(), "00:00");
 
     focus(interval, QEvent::FocusIn);
     EXPECT_EQ(interval->text(), "");
-    QTest::keyClicks(interval, "1a2345");
+    QTest::keyClicks(interval, QStringLiteral("1a2345"));
     EXPECT_EQ(interval->text(), "123");
     focus(interval, QEvent::FocusOut);
     EXPECT_EQ(interval->text(), "123  Minute");
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // Both at 00:00: the operator is told, the interval goes back to one minute.
-    start->setText("00:00");
-    end->setText("00:00");
+    start->setText(QStringLiteral("00:00"));
+    end->setText(QStringLiteral("00:00"));
     focus(interval, QEvent::FocusIn);
     focus(interval, QEvent::FocusOut);
     ASSERT_EQ(messages.shown.size(), 1);
@@ -112,9 +112,9 @@ TEST_F(AutoSetupDialog, OkWritesTheRunAndCloses)
 {
     week.setShownDay(kMonday);
     list("day")->setCurrentIndex(0); // Sunday
-    box("startTime")->setText("8:00");
-    box("endTime")->setText("9");
-    box("interval")->setText("15");
+    box("startTime")->setText(QStringLiteral("8:00"));
+    box("endTime")->setText(QStringLiteral("9"));
+    box("interval")->setText(QStringLiteral("15"));
     list("melodyVoice")->setCurrentIndex(2); // Voice
     list("selection")->setCurrentIndex(2); // "  3"
     list("ac")->setCurrentIndex(1); // ON
@@ -127,8 +127,8 @@ TEST_F(AutoSetupDialog, OkWritesTheRunAndCloses)
     EXPECT_EQ(box("endTime")->text(), "00:09");
     EXPECT_EQ(week.day(kSunday).count(), 0);
 
-    box("endTime")->setText("9:00");
-    box("interval")->setText("15");
+    box("endTime")->setText(QStringLiteral("9:00"));
+    box("interval")->setText(QStringLiteral("15"));
     QTest::mouseClick(child<QPushButton>("ok"), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(week.shownDay(), kSunday);
@@ -140,8 +140,8 @@ TEST_F(AutoSetupDialog, CancelWritesNothing)
 {
     week.WriteEntry(kMonday, 1, {storedTime(8, 15), "Voice", "3", "", "0", "0", "0", "0"});
     list("day")->setCurrentIndex(1);
-    box("startTime")->setText("08:00");
-    box("endTime")->setText("09:00");
+    box("startTime")->setText(QStringLiteral("08:00"));
+    box("endTime")->setText(QStringLiteral("09:00"));
     list("melodyVoice")->setCurrentIndex(1);
     QTest::mouseClick(child<QPushButton>("cancel"), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);

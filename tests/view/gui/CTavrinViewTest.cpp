@@ -103,7 +103,7 @@ TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
     key(Qt::Key_NumLock);
     ASSERT_EQ(view->cellEditor(), editor);
     EXPECT_EQ(editor->text(), "08:00");
-    typeTime("17:05");
+    typeTime(QStringLiteral("17:05"));
     EXPECT_EQ(editor->text(), "17:05");
     key(Qt::Key_Return);
     EXPECT_EQ(view->cellEditor(), nullptr);
@@ -112,14 +112,14 @@ TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
 
     // Tab and Shift+Tab end the edit without writing; the focus stays in the list.
     editor = openEditor(0, 2);
-    typeTime("10:10");
+    typeTime(QStringLiteral("10:10"));
     key(Qt::Key_Tab);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(0, 2), "09:00");
     EXPECT_EQ(QApplication::focusWidget(), view);
     EXPECT_EQ(view->currentIndex(), view->model()->index(0, 2)) << "the Tab ended the edit, and went no further";
     editor = openEditor(0, 2);
-    typeTime("10:10");
+    typeTime(QStringLiteral("10:10"));
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(0, 2), "09:00");
@@ -127,14 +127,14 @@ TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
 
     // A refused time on an AM row leaves it AM (15:75 on 07:00 AM).
     openEditor(2, 2);
-    typeTime("15:75");
+    typeTime(QStringLiteral("15:75"));
     key(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(cell(2, 2), "07:00");
     EXPECT_EQ(cell(2, 1), "AM");
 
     // Escape and letters in both editors: closed, nothing written.
     openEditor(2, 2);
-    typeTime("11");
+    typeTime(QStringLiteral("11"));
     key(Qt::Key_Escape);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(2, 2), "07:00");
@@ -166,7 +166,7 @@ TEST_F(KeyboardTest, EditorKeysAreHandledOnceAndTheCellFollowsTheRules)
     QObject::connect(cut, &QAction::triggered, view, &CTavrinView::editCut);
     window.addAction(cut);
     openEditor(0, 2);
-    typeTime("10:10");
+    typeTime(QStringLiteral("10:10"));
     key(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(view->shownRowCount(), 2);
@@ -294,15 +294,20 @@ TEST_F(CTavrinViewTest, LooksLikeTheScheduleList)
     QStringList headers;
     for (int c = 0; c < 10; ++c)
         headers << view->model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers,
-              (QStringList{"ID", "AM/PM", "Time", "Melody/Voice", "Selection", "AC", "ch1", "ch2", "ch3", "ch4"}));
+    EXPECT_EQ(
+        headers,
+        (QStringList{QStringLiteral("ID"), QStringLiteral("AM/PM"), QStringLiteral("Time"),
+                     QStringLiteral("Melody/Voice"), QStringLiteral("Selection"), QStringLiteral("AC"),
+                     QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4")}));
     EXPECT_EQ(view->model()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(view->model()->index(0, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(170, 230, 255));
     EXPECT_EQ(view->font().pixelSize(), 16);
     EXPECT_TRUE(view->showGrid());
     EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(view->rowTexts(1), (QStringList{"2", "AM", "08:00", "Voice", "2", "", "ON", "", "", ""}));
+    EXPECT_EQ(view->rowTexts(1),
+              (QStringList{QStringLiteral("2"), QStringLiteral("AM"), QStringLiteral("08:00"), QStringLiteral("Voice"),
+                           QStringLiteral("2"), QString(), QStringLiteral("ON"), QString(), QString(), QString()}));
 }
 
 TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
@@ -327,7 +332,7 @@ TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
     doubleClick(1, 2);
     editor = view->cellEditor();
     ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "17:066");
+    QTest::keyClicks(editor, QStringLiteral("17:066"));
     QTest::keyClick(editor, Qt::Key_Backspace);
     // Backspace drops the last character and selects what is left: the next digit replaces it.
     EXPECT_EQ(static_cast<QLineEdit *>(editor)->text(), "17:06");
@@ -335,7 +340,7 @@ TEST_F(CTavrinViewTest, DoubleClickTogglesOrOpensTheEditor)
     QTest::keyClick(editor, Qt::Key_9);
     EXPECT_EQ(static_cast<QLineEdit *>(editor)->text(), "9");
     QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, "17:06");
+    QTest::keyClicks(editor, QStringLiteral("17:06"));
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(view->cellEditor(), nullptr);
     EXPECT_EQ(cell(1, 2), "05:06");
@@ -463,11 +468,13 @@ TEST_F(CTavrinViewTest, ContextMenuItemsAndRememberedColumn)
     std::unique_ptr<QMenu> menu(view->createContextMenu(nullptr));
     QStringList texts;
     for (QAction *a : menu->actions())
-        texts << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(
-        texts,
-        (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
-                     "Select &All\tCtrl+A", "-", "Insert\t[Insert]", "Modify", "Delete\t[Delete]", "-", "Auto Set"}));
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
+                           QStringLiteral("Cu&t\tCtrl+X"), QStringLiteral("&Copy\tCtrl+C"),
+                           QStringLiteral("&Paste\tCtrl+V"), QStringLiteral("-"), QStringLiteral("Select &All\tCtrl+A"),
+                           QStringLiteral("-"), QStringLiteral("Insert\t[Insert]"), QStringLiteral("Modify"),
+                           QStringLiteral("Delete\t[Delete]"), QStringLiteral("-"), QStringLiteral("Auto Set")}));
 
     // A right-click remembers its column; Modify then edits it on the marked row.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 4));
@@ -497,12 +504,12 @@ TEST_F(CTavrinViewTest, AutoSetRebuildsTheListFromTheSchedule)
     QTimer::singleShot(0, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QComboBox *>("day")->setCurrentIndex(1); // Monday
-        dialog->findChild<QLineEdit *>("startTime")->setText("10:00");
-        dialog->findChild<QLineEdit *>("endTime")->setText("10:30");
-        dialog->findChild<QLineEdit *>("interval")->setText("15");
-        dialog->findChild<QComboBox *>("melodyVoice")->setCurrentIndex(1);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("ok"), Qt::LeftButton);
+        dialog->findChild<QComboBox *>(QStringLiteral("day"))->setCurrentIndex(1); // Monday
+        dialog->findChild<QLineEdit *>(QStringLiteral("startTime"))->setText(QStringLiteral("10:00"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("endTime"))->setText(QStringLiteral("10:30"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("interval"))->setText(QStringLiteral("15"));
+        dialog->findChild<QComboBox *>(QStringLiteral("melodyVoice"))->setCurrentIndex(1);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("ok")), Qt::LeftButton);
         answered = true;
     });
     view->autoSet();
@@ -511,7 +518,9 @@ TEST_F(CTavrinViewTest, AutoSetRebuildsTheListFromTheSchedule)
     QStringList times;
     for (const QStringList &row : view->shownRows())
         times << row[1] + " " + row[2];
-    EXPECT_EQ(times, (QStringList{"AM 07:00", "AM 08:00", "AM 09:00", "AM 10:00", "AM 10:15"}));
+    EXPECT_EQ(times,
+              (QStringList{QStringLiteral("AM 07:00"), QStringLiteral("AM 08:00"), QStringLiteral("AM 09:00"),
+                           QStringLiteral("AM 10:00"), QStringLiteral("AM 10:15")}));
     EXPECT_EQ(cell(2, 9), "ON") << "the toggle made before Auto Set is kept";
     EXPECT_EQ(changed.count(), 1);
 
@@ -519,7 +528,7 @@ TEST_F(CTavrinViewTest, AutoSetRebuildsTheListFromTheSchedule)
     QTimer::singleShot(0, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("cancel"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cancel")), Qt::LeftButton);
     });
     view->autoSet();
     EXPECT_EQ(view->shownRowCount(), 5);
