@@ -152,7 +152,7 @@ bool rowByRowSave(const QString &path, const WeeklySchedule &week)
             const QString table = ScheduleDatabase::tableName(d);
             QSqlQuery query(db);
             int rows = 0;
-            query.exec("SELECT * FROM " + table);
+            query.exec(QStringLiteral("SELECT * FROM ") + table);
             while (query.next())
                 ++rows;
             for (int i = 0; i < rows; ++i)
@@ -190,7 +190,7 @@ void rowByRowLoad(const QString &path, WeeklySchedule &week)
             const QString table = ScheduleDatabase::tableName(d);
             QSqlQuery query(db);
             int rows = 0;
-            query.exec("SELECT * FROM " + table);
+            query.exec(QStringLiteral("SELECT * FROM ") + table);
             while (query.next())
                 ++rows;
             DaySchedule &day = week.day(d);
