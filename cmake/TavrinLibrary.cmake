@@ -156,6 +156,8 @@ function(tavrin_test NAME)
     set(main tavrin_testmain_core)
   endif()
   target_link_libraries(test_${NAME} PRIVATE ${main} tavrin_testsupport tavrin_warnings ${ARG_LIBS})
+  # the tests still compare QStrings with plain literals (top CMakeLists.txt)
+  set_target_properties(test_${NAME} PROPERTIES TAVRIN_CASTS_FROM_ASCII ON)
   tavrin_test_cases(test_${NAME} ${ARG_LABEL} "${ARG_FILTER}" ${ARG_TIMEOUT})
 endfunction()
 
