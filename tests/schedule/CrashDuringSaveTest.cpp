@@ -90,7 +90,7 @@ TEST(CrashDuringSave, EveryKillPointLeavesTheOldOrTheNewWeekAndASaveWorksAfter)
     for (Target target : {ExistingFile, Template, NewFile}) {
         for (int point = 1; point < 2000; ++point) {
             // the folder as it was before the save: copied bytes of files made once
-            const QString path = target == Template ? programDir + "/default.mdb" : programDir + "/week.mdb";
+            const QString path = programDir + (target == Template ? "/default.mdb" : "/week.mdb");
             QDir(programDir).removeRecursively();
             QDir().mkpath(programDir);
             for (const QString &name : QDir(pristine[target]).entryList(QDir::Files))

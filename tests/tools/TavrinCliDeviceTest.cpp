@@ -231,8 +231,8 @@ TEST(TavrinCliDevice, ImagesFailingTheLineCheckKeepWhatTheFileHeld)
     EXPECT_FALSE(run.err.contains("Uploading complete")) << run.err.toStdString();
     EXPECT_EQ(runCli({"show", file}).out, kWeekCsv);
     // Nothing taken is no completed upload.
-    EXPECT_TRUE(
-        runCli({"journal", "--journal", journal}).out.contains(" upload " + sim.port().toLatin1() + " line-error - -"));
+    EXPECT_TRUE(runCli({"journal", "--journal", journal})
+                    .out.contains(QByteArray(" upload " + sim.port().toLatin1() + " line-error - -")));
 
     // Into a new file: nothing received, so no file.
     const QString fresh = dir.filePath("fresh.mdb");
@@ -373,7 +373,8 @@ TEST(TavrinCliDevice, JournalsEachTransferAndAJournalThatCannotBeWrittenStopsNot
     }
     const QByteArray failures = runCli({"journal", "--journal", failedJournal}).out;
     for (const char *kind : {" clock-set ", " upload ", " download "})
-        EXPECT_TRUE(failures.contains(kind + nowhere.toLatin1() + " port-failed - -")) << failures.constData();
+        EXPECT_TRUE(failures.contains(QByteArray(kind + nowhere.toLatin1() + " port-failed - -")))
+            << failures.constData();
 
     // A folder where the journal's file should be: the send still completes, with a warning.
     const CliRun blocked = runCli({"download", file, "--port", sim.port(), "--days", "mon", "--journal", dir.path()});
