@@ -31,6 +31,11 @@ struct CalendarEntry {
     QDate last;
     int program = 0; // a program's day number
     QString note;
+    // Where an entry came from when it was imported from a calendar file: the event's UID and
+    // the first date of the occurrence (a recurring event has one UID for all its occurrences).
+    // Empty for entries made by hand.
+    QString sourceUid;
+    QDate sourceDate;
 
     bool covers(const QDate &date) const { return first <= date && date <= last; }
     bool operator==(const CalendarEntry &) const = default;
