@@ -3,11 +3,12 @@
 // memory after 100 steps over a full week is measured as the growth of the allocator's bytes
 // in use (mallinfo2's uordblks) from before the first step to after the last.
 #include "bench/FullDay.h"
+#include "document/ListColumns.h"
 #include "schedule/Weekday.h"
 #include "tests/support/RecordingMessages.h"
+#include "tests/support/WeekSetUp.h"
 #include "view/AutoSetupForm.h"
 #include "view/gui/CTavrinView.h"
-#include "view/ListColumns.h"
 #include "view/ScheduleList.h"
 
 #include <benchmark/benchmark.h>
@@ -18,12 +19,15 @@ namespace {
 
 struct Window {
     RecordingMessages messages;
-    CTavrinView view{messages};
+    CTavrinDoc doc;
+    CTavrinView view{doc, messages};
 
     explicit Window(int fullDays)
     {
-        for (int d = 1; d <= fullDays; ++d)
-            fillFullDay(view.schedule(), d);
+        setUpWeek(doc, [fullDays](WeeklySchedule &week) {
+            for (int d = 1; d <= fullDays; ++d)
+                fillFullDay(week, d);
+        });
         view.resize(1200, 800);
         view.show();
         view.reloadShownDay();
@@ -57,20 +61,20 @@ void pasteFullDay(Window &w)
     w.view.ShowDay(kSunday);
     w.view.editPaste();
     QApplication::processEvents();
-    if (w.view.changes().history().count() != 1 || w.view.shownRowCount() != 1440)
+    if (w.doc.history().count() != 1 || w.view.shownRowCount() != 1440)
         qFatal("the Paste made no step: %s", qPrintable(w.messages.shown.join(QLatin1Char(' '))));
 }
 
 void autoSetFullDay(Window &w)
 {
-    w.view.changeWeekThrough(QStringLiteral("Auto Set"), true, [&w] {
+    w.view.changeWeekThrough(QStringLiteral("Auto Set"), true, [&w](WeeklySchedule &week) {
         AutoSetupForm form;
         form.dayIndex = autoSetupPositionForDay(kSunday);
         form.startText = "00:00";
         form.endText = "24:00";
         form.intervalText = "1";
         form.melodyVoiceIndex = AutoSetupLists::kMelody;
-        return acceptAutoSetup(form, w.view.schedule(), w.messages);
+        return acceptAutoSetup(form, week, w.messages);
     });
     QApplication::processEvents();
 }
@@ -132,9 +136,9 @@ void BM_HistoryOf100StepsOnAFullWeek(benchmark::State &state)
         }
         QApplication::processEvents();
         const size_t heapAfter = mallinfo2().uordblks;
-        const QUndoStack &history = w.view.changes().history();
+        const QUndoStack &history = w.doc.history();
         state.counters["steps"] = double(history.count());
-        state.counters["held_entries"] = double(w.view.changes().heldEntries());
+        state.counters["held_entries"] = double(w.doc.heldEntries());
         state.counters["heap_growth_KiB"] = double(heapAfter - heapBefore) / 1024.0;
         state.counters["KiB_per_step"] = double(heapAfter - heapBefore) / 1024.0 / double(history.count());
         // What one step would cost if it kept a whole full day instead.

@@ -2,6 +2,7 @@
 // each operation should fit in one frame (16 ms).
 #include "bench/FullDay.h"
 #include "tests/support/RecordingMessages.h"
+#include "tests/support/WeekSetUp.h"
 #include "view/gui/CTavrinView.h"
 #include "view/gui/ScheduleItemModel.h"
 #include "view/ScheduleList.h"
@@ -13,12 +14,15 @@ namespace {
 
 struct FullView {
     RecordingMessages messages;
-    CTavrinView view{messages};
+    CTavrinDoc doc;
+    CTavrinView view{doc, messages};
 
     FullView()
     {
-        fillFullDay(view.schedule(), 1);
-        fillFullDay(view.schedule(), 2);
+        setUpWeek(doc, [](WeeklySchedule &week) {
+            fillFullDay(week, 1);
+            fillFullDay(week, 2);
+        });
         view.resize(1200, 800);
         view.show();
         view.reloadShownDay();
@@ -28,14 +32,12 @@ struct FullView {
 
 void BM_FillList(benchmark::State &state)
 {
+    // Two full days shown in turn: each time the list is rebuilt for 1440 rows.
     FullView f;
-    auto *model = static_cast<ScheduleItemModel *>(f.view.model());
+    int day = 1;
     for (auto _ : state) {
-        state.PauseTiming();
-        model->removeAllRows();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        f.view.editing().FillList();
+        day = 3 - day;
+        f.doc.showDay(day);
         QApplication::processEvents();
     }
 }

@@ -1253,26 +1253,34 @@ Calendario</translation>
 <context>
     <name>ScheduleList</name>
     <message>
-        <source>%1 Row</source>
-        <translation>%1 fila</translation>
+        <source>Delete Row</source>
+        <translation>Eliminar fila</translation>
     </message>
     <message>
-        <source>%1 %2 Rows</source>
-        <translation>%1 %2 filas</translation>
+        <source>Cut Row</source>
+        <translation>Cortar fila</translation>
     </message>
     <message>
-        <source>Pasted row</source>
-        <translation>Fila pegada</translation>
+        <source>Delete %1 Rows</source>
+        <translation>Eliminar %1 filas</translation>
     </message>
     <message>
-        <source>Row</source>
-        <translation>Fila</translation>
+        <source>Cut %1 Rows</source>
+        <translation>Cortar %1 filas</translation>
+    </message>
+    <message>
+        <source>Pasted row %1: %2</source>
+        <translation>Fila pegada %1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Fila %1: %2</translation>
     </message>
     <message>
         <source>The day is left as it is: sorting it by time would lose
-</source>
+%1</source>
         <translation>El día se deja como está: ordenarlo por hora perdería
-</translation>
+%1</translation>
     </message>
     <message>
         <source>Line Error</source>
@@ -1289,14 +1297,6 @@ Calendario</translation>
     <message>
         <source>Insert Row</source>
         <translation>Insertar fila</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
     </message>
     <message>
         <source>Paste</source>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/ListColumns.h"
 #include "schedule/ProgramCalendar.h"
-#include "view/ListColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -14,7 +14,7 @@ class WeeklySchedule;
 // What the Calendar window shows of a week: each date with the schedule it plays, the
 // calendar's entries in the order they win, a chosen date's events, and the programs and
 // calendar that adding, editing or deleting an entry leaves (the window hands those to the
-// WeekEditor as one step). Names and colours are the window's to choose.
+// document as one step). Names and colours are the window's to choose.
 class CalendarPage {
 public:
     enum class Kind { Regular, Program, NoBells };

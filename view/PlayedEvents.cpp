@@ -1,7 +1,7 @@
 #include "view/PlayedEvents.h"
 
 #include "device/DayImage.h"
-#include "view/ShownText.h"
+#include "document/ShownText.h"
 
 #include <QStringList>
 

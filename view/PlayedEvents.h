@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/ListColumns.h"
 #include "schedule/DaySchedule.h"
-#include "view/ListColumns.h"
 
 #include <QString>
 

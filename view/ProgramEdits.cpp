@@ -72,7 +72,7 @@ ProgramChange deleteProgram(const WeeklySchedule &week, int day)
     change.special = week.programCalendar();
     std::erase_if(change.special.programs, [day](const DayProgram &p) { return p.day == day; });
     std::erase_if(change.special.calendar, [day](const CalendarEntry &e) { return e.program == day; });
-    change.days.push_back({day, week.day(day).entries(), {}});
+    change.days.push_back({day, {}});
     change.text = stepText(QT_TRANSLATE_NOOP("ProgramEdits", "Delete Program"), week.dayTitle(day));
     change.shownDay = kMonday;
     return change;

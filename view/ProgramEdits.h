@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/commands/WeekCommands.h"
 #include "schedule/ProgramCalendar.h"
-#include "schedule/WeekEditor.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ class WeeklySchedule;
 struct ProgramChange {
     std::optional<ProgramCalendarFault> refused; // the step is not made; the rest is empty
     QString text; // "New Program (Exam day)"
-    std::vector<WeekEditor::DayChange> days; // the entries that go with a deleted program
+    std::vector<ChangeProgramCalendar::DayEntries> days; // the entries that go with a deleted program
     ProgramCalendar special; // the programs and the calendar after the step
     int shownDay = 0; // the day the list shows after it
 };

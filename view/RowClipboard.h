@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ListColumns.h"
+#include "document/ListColumns.h"
 
 #include <array>
 #include <string>

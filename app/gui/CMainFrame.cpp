@@ -2,14 +2,13 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
-#include "app/gui/CTavrinDoc.h"
 #include "app/gui/DayProgramChooser.h"
 #include "app/LockKeys.h"
 #include "app/Settings.h"
+#include "document/CTavrinDoc.h"
 #include "plan/DeviceHoldings.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/Weekday.h"
-#include "schedule/WeekEditor.h"
 #include "view/gui/CTavrinView.h"
 
 #include <QAction>
@@ -46,8 +45,8 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     , m_settings(settings)
     , m_messages(messages)
     , m_chooser(files)
-    , m_doc(new CTavrinDoc(this))
-    , m_view(new CTavrinView(messages, this))
+    , m_doc(new CTavrinDoc(QString(), this))
+    , m_view(new CTavrinView(*m_doc, messages, this))
 {
     initResources();
     setObjectName(QStringLiteral("mainFrame"));
@@ -56,11 +55,8 @@ CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &file
     connect(m_doc, &CTavrinDoc::titleChanged, this, [this] { setWindowTitle(m_doc->windowTitle()); });
     connect(m_doc, &CTavrinDoc::modifiedChanged, this, &QWidget::setWindowModified);
 
-    m_scheduleFiles = std::make_unique<ScheduleFiles>(m_view->schedule());
     m_view->setObjectName(QStringLiteral("view"));
     setCentralWidget(m_view);
-    // The document is modified while the history is away from where it was opened or saved.
-    connect(&m_view->changes(), &WeekEditor::modifiedChanged, m_doc, &CTavrinDoc::setModifiedFlag);
     connect(m_view, &CTavrinView::shownDayChanged, this, &CMainFrame::followShownDay);
 
     createActions();
@@ -210,7 +206,7 @@ void CMainFrame::updateLockIndicators()
 
 void CMainFrame::followShownDay(int day)
 {
-    const WeeklySchedule &week = m_view->schedule();
+    const WeeklySchedule &week = m_doc->week();
     if (m_programs)
         m_programs->follow(week.programCalendar(), day);
     if (isWeekday(day))
@@ -253,7 +249,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::FileOpen, [this] { onFileOpen(); });
     m_handlers.insert(Cmd::FileSave, [this] {
         if (onFileSave())
-            offerUnfinishedSaves(m_scheduleFiles->location().directory);
+            offerUnfinishedSaves(m_doc->location().directory);
     });
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
     m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });

@@ -90,7 +90,8 @@ private:
     void updateDeviceStatus();
     // Weekdays read from the device (`read`, into the schedule) that hold a day program: the
     // operator says where each goes; `before` is the week as it was before the reading.
-    void placeDayProgramsRead(const WeeklySchedule &before, const WeekImages &read, const QString &caption);
+    void placeDayProgramsRead(WeeklySchedule &week, const WeeklySchedule &before, const WeekImages &read,
+                              const QString &caption);
     // Before a Download sends `days` of `sending`: the weekdays whose date in the week ahead
     // plays a day program are named, and their planned days offered instead. False: not sent.
     bool offerPlannedDays(const std::vector<int> &days, WeeklySchedule &sending, TransferDialog &dialog);
@@ -105,11 +106,6 @@ private:
     void registerHandlers();
     void updateLockIndicators();
     void followShownDay(int day);
-    // After New, Open or Save: the list shows Monday from the schedule, the title follows, and
-    // the history's clean point is here.
-    void fileCommandDone();
-    // After New or Open: the history of the week that was replaced is gone.
-    void documentReplaced();
     // Tells the operator what a file command's outcome has to tell; whether it succeeded.
     bool told(const FileOutcome &outcome);
     // New or Open through the file commands, told; true when the schedule was replaced.
@@ -155,7 +151,6 @@ private:
     Settings &m_settings;
     Messages &m_messages;
     FileChooser &m_chooser;
-    std::unique_ptr<ScheduleFiles> m_scheduleFiles;
     CTavrinDoc *m_doc;
     CTavrinView *m_view;
     QString m_portOverride;

@@ -3,7 +3,6 @@
 #include "app/FileChooser.h"
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"
-#include "app/gui/CTavrinDoc.h"
 #include "app/gui/FileOutcomeText.h"
 #include "app/gui/SerialPortDlg.h"
 #include "app/Settings.h"
@@ -14,6 +13,7 @@
 #include "device/gui/DeviceHistoryDlg.h"
 #include "device/PortName.h"
 #include "device/TransferRecorder.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/UnfinishedSaves.h"
@@ -51,20 +51,6 @@ bool CMainFrame::saveModified()
     }
 }
 
-void CMainFrame::fileCommandDone()
-{
-    m_view->reloadShownDay();
-    m_doc->setTitle(m_scheduleFiles->title());
-    m_view->changes().setClean();
-    m_doc->setModifiedFlag(false);
-}
-
-void CMainFrame::documentReplaced()
-{
-    m_view->changes().clear();
-    fileCommandDone();
-}
-
 bool CMainFrame::told(const FileOutcome &outcome)
 {
     const QString text = fileOutcomeText(outcome);
@@ -75,37 +61,35 @@ bool CMainFrame::told(const FileOutcome &outcome)
 
 bool CMainFrame::loaded(const FileOutcome &outcome)
 {
-    if (!told(outcome))
-        return false;
-    documentReplaced();
-    return true;
+    // The document has cleared the history and shows the new week's Monday.
+    return told(outcome);
 }
 
 void CMainFrame::initialUpdate()
 {
     // A missing or broken template has been reported; the program goes on with an empty week.
-    if (!loaded(m_scheduleFiles->New()))
+    if (!loaded(m_doc->newSchedule()))
         m_view->reloadShownDay();
 }
 
 void CMainFrame::openFile(const QString &path)
 {
-    if (path.isEmpty() || !loaded(m_scheduleFiles->Open(path)))
+    if (path.isEmpty() || !loaded(m_doc->open(path)))
         return;
-    m_settings.addRecentFile(m_scheduleFiles->location().path());
+    m_settings.addRecentFile(m_doc->location().path());
 }
 
 FileDialogStart CMainFrame::fileDialogStartHere() const
 {
-    const QString open = m_scheduleFiles->location().path();
-    return fileDialogStart(open, open == m_scheduleFiles->templatePath(), m_settings.recentFiles());
+    const QString open = m_doc->location().path();
+    return fileDialogStart(open, open == m_doc->templatePath(), m_settings.recentFiles());
 }
 
 void CMainFrame::onFileNew()
 {
     if (!saveModified())
         return;
-    loaded(m_scheduleFiles->New());
+    loaded(m_doc->newSchedule());
 }
 
 void CMainFrame::onFileOpen()
@@ -116,11 +100,11 @@ void CMainFrame::onFileOpen()
     // passed over.
     bool opened = false;
     for (const QString &path : m_chooser.chooseFilesToOpen(fileDialogStartHere()))
-        opened = loaded(m_scheduleFiles->Open(path)) || opened;
+        opened = loaded(m_doc->open(path)) || opened;
     if (!opened)
         return;
-    m_settings.addRecentFile(m_scheduleFiles->location().path());
-    offerUnfinishedSaves(m_scheduleFiles->location().directory);
+    m_settings.addRecentFile(m_doc->location().path());
+    offerUnfinishedSaves(m_doc->location().directory);
 }
 
 void CMainFrame::offerUnfinishedSaves(const QString &folder)
@@ -130,7 +114,7 @@ void CMainFrame::offerUnfinishedSaves(const QString &folder)
         if (m_messages.askToConfirm(text, QStringLiteral("Tavrin"), tr("Open")) != Messages::Answer::Ok)
             continue;
         // Under its temporary name, which the title shows; Save then asks where it goes.
-        loaded(m_scheduleFiles->Open(leftover.path));
+        loaded(m_doc->open(leftover.path));
         return;
     }
 }
@@ -143,8 +127,7 @@ bool CMainFrame::onFileSave()
     m_view->StoreList();
     if (!saveTo(path))
         return false;
-    m_settings.addRecentFile(m_scheduleFiles->location().path());
-    fileCommandDone();
+    m_settings.addRecentFile(m_doc->location().path());
     return true;
 }
 
@@ -152,7 +135,7 @@ bool CMainFrame::saveTo(const QString &path)
 {
     SaveConsent consent;
     for (;;) {
-        const FileOutcome outcome = m_scheduleFiles->Save(path, consent);
+        const FileOutcome outcome = m_doc->save(path, consent);
         if (outcome.error == StoreError::HasTriggers && !consent.removeTriggers) {
             const QString text =
                 tr("\"%1\" holds triggers or views (%2). A schedule file never has them, and saving "
@@ -179,7 +162,7 @@ bool CMainFrame::saveTo(const QString &path)
 void CMainFrame::onFilePrint()
 {
     // The report is made of the rows exactly as the list shows them.
-    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->schedule().dayTitle(m_view->shownDay()),
+    printSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_doc->week().dayTitle(m_view->shownDay()),
                   localReportTime, &m_messages, printer());
 }
 
@@ -251,14 +234,14 @@ void CMainFrame::onDownload()
     m_view->StoreList();
     // Before anything is sent: the entries the device's images cannot carry, and those that
     // share a minute and reach it as one event.
-    const QStringList warnings = downloadWarningTexts(downloadWarnings(m_view->schedule(), {1, 2, 3, 4, 5, 6, 7}));
+    const QStringList warnings = downloadWarningTexts(downloadWarnings(m_doc->week(), {1, 2, 3, 4, 5, 6, 7}));
     if (!warnings.isEmpty())
         m_messages.show(warnings.join(QStringLiteral("\n\n")), tr("Download"), Messages::Icon::Warning);
     // A copy, so a weekday whose date plays a day program can be sent as planned instead.
     auto sending = std::make_unique<WeeklySchedule>();
-    sending->copyFrom(m_view->schedule());
+    sending->copyFrom(m_doc->week());
     CDownloadDlg dialog(this, *sending, portName(), m_protocolTimings);
-    dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    dialog.setScheduleFile(m_doc->location().isEmpty() ? QString() : m_doc->location().path());
     dialog.setBeforeSend([&](const std::vector<int> &days) { return offerPlannedDays(days, *sending, dialog); });
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
@@ -274,21 +257,20 @@ void CMainFrame::onUpload()
 {
     // Cancel too may come after weekdays were stored, each made the shown day: the list must
     // show what the week now holds, or the next store point writes it into the wrong day.
-    m_view->changeWeekThrough(tr("Upload"), false, [this] {
+    m_view->changeWeekThrough(tr("Upload"), false, [this](WeeklySchedule &week) {
         const auto before = std::make_unique<WeeklySchedule>();
-        before->copyFrom(m_view->schedule());
+        before->copyFrom(week);
         WeekImages read;
         {
-            CUploadDlg dialog(this, m_view->schedule(), portName(), m_protocolTimings);
-            dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString()
-                                                                         : m_scheduleFiles->location().path());
+            CUploadDlg dialog(this, week, portName(), m_protocolTimings);
+            dialog.setScheduleFile(m_doc->location().isEmpty() ? QString() : m_doc->location().path());
             dialog.session().keepImages(&read);
             connect(&dialog, &TransferDialog::journalWarning, this,
                     [this](const QString &line) { statusBar()->showMessage(line); });
             takeKeyboardBackAfter(dialog);
             dialog.exec();
         }
-        placeDayProgramsRead(*before, read, tr("Upload"));
+        placeDayProgramsRead(week, *before, read, tr("Upload"));
         return true;
     });
 }

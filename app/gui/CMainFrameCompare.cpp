@@ -6,6 +6,7 @@
 #include "device/gui/CUploadDlg.h"
 #include "device/WeekComparison.h"
 #include "device/WeekdayStore.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/CHoverBitmapButton.h"
@@ -19,7 +20,7 @@ void CMainFrame::onCompareWithDevice()
 {
     m_view->StoreList();
     // Device History names the file both the reading and a send were made with.
-    const QString file = m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path();
+    const QString file = m_doc->location().isEmpty() ? QString() : m_doc->location().path();
     WeekImages deviceImages;
     {
         auto scratch = std::make_unique<WeeklySchedule>();
@@ -38,13 +39,13 @@ void CMainFrame::onCompareWithDevice()
     std::vector<int> days;
     for (const auto &image : deviceImages)
         days.push_back(image.first);
-    CCompareDlg comparison(this, compareWeek(weekImages(m_view->schedule(), days), deviceImages));
+    CCompareDlg comparison(this, compareWeek(weekImages(m_doc->week(), days), deviceImages));
     if (comparison.exec() != QDialog::Accepted)
         return;
     const std::vector<int> differing = comparison.differing();
 
     if (comparison.choice() == CCompareDlg::Choice::SendDiffering) {
-        CDownloadDlg sending(this, m_view->schedule(), portName(), m_protocolTimings);
+        CDownloadDlg sending(this, m_doc->week(), portName(), m_protocolTimings);
         sending.setScheduleFile(file);
         connect(&sending, &TransferDialog::journalWarning, this,
                 [this](const QString &line) { statusBar()->showMessage(line); });
@@ -54,16 +55,16 @@ void CMainFrame::onCompareWithDevice()
         takeKeyboardBackAfter(sending);
         sending.exec();
     } else if (comparison.choice() == CCompareDlg::Choice::TakeDevice) {
-        m_view->changeWeekThrough(tr("Take Device's Days"), false, [&] {
+        m_view->changeWeekThrough(tr("Take Device's Days"), false, [&](WeeklySchedule &week) {
             const auto before = std::make_unique<WeeklySchedule>();
-            before->copyFrom(m_view->schedule());
+            before->copyFrom(week);
             WeekImages taken;
             for (int day : differing) {
                 const DayImage &image = deviceImages.at(day);
-                storeWeekdayImage(m_view->schedule(), day, image.bytes().data(), DayImage::kSize);
+                storeWeekdayImage(week, day, image.bytes().data(), DayImage::kSize);
                 taken.emplace(day, image);
             }
-            placeDayProgramsRead(*before, taken, tr("Take Device's Days"));
+            placeDayProgramsRead(week, *before, taken, tr("Take Device's Days"));
             return true;
         });
     }

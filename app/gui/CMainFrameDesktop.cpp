@@ -2,6 +2,7 @@
 #include "app/CommandIds.h"
 #include "app/gui/CMainFrame.h"
 #include "app/Settings.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/Messages.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/gui/SchedulePreview.h"
@@ -16,7 +17,7 @@
 
 void CMainFrame::onFilePrintPreview()
 {
-    previewSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_view->schedule().dayTitle(m_view->shownDay()),
+    previewSchedule(this, reportRowsFromTexts(m_view->shownRows()), m_doc->week().dayTitle(m_view->shownDay()),
                     *printer());
 }
 

@@ -3,6 +3,7 @@
 #include "app/gui/CMainFrame.h"
 #include "device/gui/TransferDialog.h"
 #include "device/TransferRecorder.h"
+#include "document/CTavrinDoc.h"
 #include "journal/TransferJournal.h"
 #include "plan/PlannedWeek.h"
 #include "plan/PortHistory.h"
@@ -13,13 +14,13 @@
 
 #include <QLocale>
 
-void CMainFrame::placeDayProgramsRead(const WeeklySchedule &before, const WeekImages &read, const QString &caption)
+void CMainFrame::placeDayProgramsRead(WeeklySchedule &week, const WeeklySchedule &before, const WeekImages &read,
+                                      const QString &caption)
 {
     if (read.empty())
         return;
     TransferJournal journal(defaultJournalPath());
     const PortHistory history = readPortHistory(journal, portName());
-    WeeklySchedule &week = m_view->schedule();
     for (const ProgramOnDevice &held : programsOnDevice(history.entries, week, read)) {
         const QString weekday = QLocale().dayName(held.weekday, QLocale::LongFormat);
         QStringList choices;
@@ -44,7 +45,7 @@ void CMainFrame::placeDayProgramsRead(const WeeklySchedule &before, const WeekIm
 
 bool CMainFrame::offerPlannedDays(const std::vector<int> &days, WeeklySchedule &sending, TransferDialog &dialog)
 {
-    const WeeklySchedule &week = m_view->schedule();
+    const WeeklySchedule &week = m_doc->week();
     const PlannedWeek plan(week, today());
     const std::vector<PlannedDay> programs = plan.programDays(days);
     if (programs.empty())

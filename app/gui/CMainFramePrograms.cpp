@@ -3,11 +3,14 @@
 #include "app/CommandIds.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/DayProgramChooser.h"
+#include "document/commands/WeekCommands.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFileFormat.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/gui/CTavrinView.h"
 #include "view/ProgramEdits.h"
+#include "view/ScheduleList.h"
 
 #include <QAction>
 #include <QInputDialog>
@@ -85,7 +88,7 @@ std::optional<QString> CMainFrame::askProgramName(const QString &title, const QS
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         name = dialog.textValue();
-        const auto fault = checkProgramName(m_view->schedule().programCalendar(), name, renamedDay);
+        const auto fault = checkProgramName(m_doc->week().programCalendar(), name, renamedDay);
         if (!fault)
             return name;
         m_messages.show(faultText(*fault, name), title, Messages::Icon::Warning);
@@ -98,16 +101,17 @@ void CMainFrame::onNewProgram()
     const std::optional<QString> name = askProgramName(tr("New Program"), tr("Name of the new day program:"), {}, 0);
     if (!name)
         return;
-    const ProgramChange change = newProgram(m_view->schedule(), *name);
+    const ProgramChange change = newProgram(m_doc->week(), *name);
     if (!change.refused)
-        m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
+        m_view->perform(std::make_unique<ChangeProgramCalendar>(*m_doc, change.text, change.days, change.special,
+                                                                change.shownDay, m_view->editing().place()));
 }
 
 void CMainFrame::onRenameProgram()
 {
     m_view->StoreList();
     const int day = m_view->shownDay();
-    const WeeklySchedule &week = m_view->schedule();
+    const WeeklySchedule &week = m_doc->week();
     if (!week.isEditableDay(day) || week.programCalendar().program(day) == nullptr)
         return;
     const std::optional<QString> name =
@@ -117,14 +121,15 @@ void CMainFrame::onRenameProgram()
         return;
     const ProgramChange change = renameProgram(week, day, *name);
     if (!change.refused)
-        m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
+        m_view->perform(std::make_unique<ChangeProgramCalendar>(*m_doc, change.text, change.days, change.special,
+                                                                change.shownDay, m_view->editing().place()));
 }
 
 void CMainFrame::onDeleteProgram()
 {
     m_view->StoreList();
     const int day = m_view->shownDay();
-    const WeeklySchedule &week = m_view->schedule();
+    const WeeklySchedule &week = m_doc->week();
     const ProgramChange change = deleteProgram(week, day);
     if (change.refused) {
         // a weekday shown: the command is off and there is nothing to say
@@ -138,5 +143,6 @@ void CMainFrame::onDeleteProgram()
         : tr("Used on %1. Delete the program and these calendar entries?").arg(dates);
     if (m_messages.askOkCancel(question, tr("Delete Program")) != Messages::Answer::Ok)
         return;
-    m_view->changeProgramCalendar(change.text, change.days, change.special, change.shownDay);
+    m_view->perform(std::make_unique<ChangeProgramCalendar>(*m_doc, change.text, change.days, change.special,
+                                                            change.shownDay, m_view->editing().place()));
 }

@@ -4,6 +4,7 @@
 #include "app/gui/CMainFrame.h"
 #include "device/gui/CDownloadDlg.h"
 #include "device/TransferRecorder.h"
+#include "document/CTavrinDoc.h"
 #include "journal/TransferJournal.h"
 #include "plan/DeviceHoldings.h"
 #include "plan/PlannedWeek.h"
@@ -38,7 +39,7 @@ void CMainFrame::createDeviceStatus()
     m_deviceStatus = new QLabel(statusBar());
     m_deviceStatus->setObjectName(QStringLiteral("deviceStatus"));
     statusBar()->insertPermanentWidget(0, m_deviceStatus);
-    connect(&m_view->changes(), &WeekEditor::historyChanged, this, [this] { updateDeviceStatus(); });
+    connect(m_doc, &CTavrinDoc::historyChanged, this, [this] { updateDeviceStatus(); });
     // Tomorrow moves at midnight; the journal may have been written by tavrin-cli meanwhile.
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] { readDeviceHoldings(); });
@@ -69,7 +70,7 @@ void CMainFrame::updateDeviceStatus()
 {
     if (!m_deviceStatus || !m_deviceHoldings)
         return;
-    const PlannedWeek plan(m_view->schedule(), today());
+    const PlannedWeek plan(m_doc->week(), today());
     const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
     // "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program
     const QString day = plannedDayLabel(tomorrow);
@@ -99,7 +100,7 @@ void CMainFrame::onBringDeviceUpToDate()
 {
     m_view->StoreList();
     readDeviceHoldings();
-    const PlannedWeek plan(m_view->schedule(), today());
+    const PlannedWeek plan(m_doc->week(), today());
     const std::vector<int> days = weekdaysToSend(plan, *m_deviceHoldings);
     if (days.empty()) {
         m_messages.show(tr("The device holds what the coming seven days play: there is nothing to send."),
@@ -108,7 +109,7 @@ void CMainFrame::onBringDeviceUpToDate()
     }
     // The week ahead, not the regular one: each weekday plays its date's schedule.
     auto planned = std::make_unique<WeeklySchedule>();
-    plan.fillWeekdays(m_view->schedule(), *planned);
+    plan.fillWeekdays(m_doc->week(), *planned);
     CDownloadDlg dialog(this, *planned, portName(), m_protocolTimings);
     dialog.setWindowTitle(tr("Bring Device Up to Date"));
     // Each weekday sent names the schedule it carries, in the boxes and in the journal.
@@ -117,7 +118,7 @@ void CMainFrame::onBringDeviceUpToDate()
         if (!plan.day(day).planned.isRegular())
             dialog.box(day)->setText(plannedDayLabel(plan.day(day)));
     }
-    dialog.setScheduleFile(m_scheduleFiles->location().isEmpty() ? QString() : m_scheduleFiles->location().path());
+    dialog.setScheduleFile(m_doc->location().isEmpty() ? QString() : m_doc->location().path());
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.preselect(days);

@@ -1,29 +1,9 @@
 #include "schedule/DayPlan.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-ScheduleEntry bellAt(const std::string &hhmm)
-{
-    ScheduleEntry e;
-    e.Time = std::string(11, ' ') + hhmm;
-    e.MelodyVoice = "Melody";
-    e.Selection = "1";
-    e.AC = "ON";
-    e.CH1 = "1";
-    e.CH2 = e.CH3 = e.CH4 = "0";
-    return e;
-}
-
-ListPlace on(int day)
-{
-    ListPlace place;
-    place.day = day;
-    return place;
-}
 
 constexpr int kExam = 9;
 constexpr int kHalf = 10;
@@ -108,60 +88,4 @@ TEST(ProgramCalendar, NamesAndEntriesAreCheckedBeforeAChange)
         full.programs.push_back({full.nextProgramDay(), QString::number(i)});
     EXPECT_EQ(checkProgramName(full, QStringLiteral("One more")), F::TooManyPrograms);
     EXPECT_EQ(checkProgramName(full, QStringLiteral("Renamed"), full.programs.back().day), std::nullopt);
-}
-
-TEST(ProgramCalendar, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
-{
-    WeeklySchedule week;
-    WeekEditor editor(week);
-    EXPECT_TRUE(week.hasDay(kNoBellsDay));
-    EXPECT_FALSE(week.isEditableDay(kNoBellsDay));
-
-    // Made and given a bell in one step.
-    ProgramCalendar withExam = week.programCalendar();
-    const int exam = week.nextProgramDay();
-    withExam.programs.push_back({exam, QStringLiteral("Exam day")});
-    ASSERT_TRUE(
-        editor.change(QStringLiteral("New Program"), {{exam, {}, {bellAt("08:00")}}}, on(1), on(exam), withExam));
-    EXPECT_EQ(week.shownDay(), exam);
-    EXPECT_EQ(week.dayTitle(exam), "Exam day");
-    EXPECT_EQ(week.day(exam).count(), 1);
-    EXPECT_EQ(week.WorkingDay.count(), 1);
-    // "No bells" takes no entries, not even through the one path.
-    EXPECT_FALSE(
-        editor.change(QStringLiteral("Insert"), {{kNoBellsDay, {}, {bellAt("09:00")}}}, on(exam), on(kNoBellsDay)));
-    EXPECT_FALSE(week.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
-
-    // Deleted with its calendar entry and its entries, as one step.
-    ProgramCalendar withCalendar = week.programCalendar();
-    withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
-    ASSERT_TRUE(editor.change(QStringLiteral("Add Date"), {}, on(exam), on(exam), withCalendar));
-    ProgramCalendar without = week.programCalendar();
-    without.programs.pop_back();
-    without.calendar.clear();
-    ASSERT_TRUE(editor.change(QStringLiteral("Delete Program"), {{exam, week.day(exam).entries(), {}}}, on(exam), on(1),
-                              without));
-    EXPECT_FALSE(week.hasDay(exam));
-    EXPECT_EQ(week.shownDay(), 1);
-    EXPECT_GT(week.nextProgramDay(), exam); // its number is not given to the next program
-
-    editor.undo();
-    EXPECT_EQ(week.dayTitle(exam), "Exam day");
-    EXPECT_EQ(week.day(exam).count(), 1);
-    EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
-    EXPECT_EQ(week.shownDay(), exam);
-    editor.undo();
-    editor.undo();
-    EXPECT_FALSE(week.hasDay(exam));
-    EXPECT_EQ(week.shownDay(), 1);
-    EXPECT_FALSE(editor.isModified());
-    editor.redo();
-    EXPECT_EQ(week.day(exam).count(), 1);
-
-    // A copy holds the programs and the calendar too.
-    WeeklySchedule copy;
-    copy.copyFrom(week);
-    EXPECT_TRUE(copy.sameDays(week));
-    copy.day(exam).clear();
-    EXPECT_FALSE(copy.sameDays(week));
 }

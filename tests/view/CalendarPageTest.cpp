@@ -1,7 +1,6 @@
 #include "support/MakeEntry.h"
 
 #include "schedule/Weekday.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/CalendarPage.h"
 #include "view/PlayedEvents.h"
@@ -28,19 +27,16 @@ protected:
         special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), kExam, QStringLiteral("Maths")});
         special.calendar.push_back({QDate(2027, 1, 8), QDate(2027, 1, 12), kHalf, QString()});
         special.calendar.push_back({QDate(2027, 1, 20), QDate(2027, 1, 20), 42, QString()});
-        ASSERT_TRUE(
-            editor.change(QStringLiteral("Programs"),
-                          {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
-                           {kMonday,
-                            {},
-                            {makeEntry(13, 30, "Voice", 12, "", "0100"), makeEntry(7, 5, "Melody", 3, "ON", "1001"),
-                             makeEntry(7, 5, "", 0, "", "0100"), makeEntry(6, 0, "", 0, "OFF"),
-                             makeEntry(8, 0, "Voice", 16, "ON"), makeEntry(9, 0, "", 0, "", "1111")}}},
-                          {}, {}, special));
+        week.setProgramCalendar(special);
+        week.day(kExam).append(makeEntry(9, 0, "Voice", 2, "", "0100"));
+        for (const ScheduleEntry &e :
+             {makeEntry(13, 30, "Voice", 12, "", "0100"), makeEntry(7, 5, "Melody", 3, "ON", "1001"),
+              makeEntry(7, 5, "", 0, "", "0100"), makeEntry(6, 0, "", 0, "OFF"), makeEntry(8, 0, "Voice", 16, "ON"),
+              makeEntry(9, 0, "", 0, "", "1111")})
+            week.day(kMonday).append(e);
     }
 
     WeeklySchedule week;
-    WeekEditor editor{week};
     CalendarPage page{week};
 };
 

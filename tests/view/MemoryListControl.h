@@ -2,51 +2,34 @@
 
 #include "view/ListControl.h"
 
+#include <functional>
 #include <set>
 
-// A list held in memory: rows, a selection set with a mark, and a cell editor's text.
+// A list held in memory: a selection set with a mark, the current cell and a cell editor's
+// text. Its rows are the document's.
 class MemoryListControl : public ListControl {
 public:
-    int rowCount() const override { return int(rows.size()); }
-    void insertRow(int row, const ListRow &texts) override
+    void reload() override
     {
-        rows.insert(rows.begin() + row, texts);
-        shiftSelection(row, +1);
-    }
-    void deleteRow(int row) override
-    {
-        rows.erase(rows.begin() + row);
-        selected.erase(row);
-        if (mark == row)
-            mark = -1;
-        if (current == row)
-            current = -1;
-        shiftSelection(row + 1, -1);
-    }
-    void deleteAllRows() override
-    {
-        rows.clear();
+        ++reloads;
         selected.clear();
         mark = -1;
         current = -1;
     }
-    std::string cellText(int row, int column) const override
-    {
-        if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount)
-            return {};
-        return rows[size_t(row)][size_t(column)];
-    }
-    void setCellText(int row, int column, const std::string &text) override
-    {
-        if (row >= 0 && row < rowCount() && column >= 0 && column < kColumnCount)
-            rows[size_t(row)][size_t(column)] = text;
-    }
     bool isRowSelected(int row) const override { return selected.count(row) > 0; }
+    bool hasSelectedRows() const override { return !selected.empty(); }
     int selectionMark() const override { return mark; }
+    void setSelectionMark(int row) override { mark = row; }
     void selectRow(int row) override { selected.insert(row); }
+    void selectAllRows() override
+    {
+        for (int r = 0; r < (rows ? rows() : 0); ++r)
+            selected.insert(r);
+    }
+    void clearSelection() override { selected.clear(); }
     void selectOnlyRow(int row) override { click(row); }
-    int currentRow() const override { return current < rowCount() ? current : -1; }
-    int currentColumn() const override { return currentRow() >= 0 ? currentCol : -1; }
+    int currentRow() const override { return current; }
+    int currentColumn() const override { return current >= 0 ? currentCol : -1; }
     void setCurrentCell(int row, int column) override
     {
         current = row;
@@ -78,7 +61,8 @@ public:
     }
     void closeCellEditor() override { editorOpen = false; }
 
-    std::vector<ListRow> rows;
+    std::function<int()> rows; // the document's shown rows, for Select All
+    int reloads = 0;
     std::set<int> selected;
     int mark = -1;
     int current = -1;
@@ -88,17 +72,4 @@ public:
     int editorRow = -1;
     int editorColumn = -1;
     std::string editorText;
-
-private:
-    void shiftSelection(int from, int by)
-    {
-        std::set<int> moved;
-        for (int r : selected)
-            moved.insert(r >= from ? r + by : r);
-        selected = moved;
-        if (mark >= from)
-            mark += by;
-        if (current >= from)
-            current += by;
-    }
 };

@@ -1,6 +1,7 @@
 #include "MemoryListControl.h"
 #include "support/RecordingMessages.h"
 
+#include "document/CTavrinDoc.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/ScheduleList.h"
 
@@ -19,34 +20,52 @@ protected:
     void SetUp() override
     {
         list.onChanged = [this] { ++changes; };
+        control.rows = [this] { return list.rowCount(); };
     }
 
+    // The day as a file would bring it: not a step of the history.
     void setDay(int d, const std::vector<ScheduleEntry> &entries)
     {
-        DaySchedule &day = week.day(d);
+        auto changed = std::make_unique<WeeklySchedule>();
+        changed->copyFrom(week);
+        DaySchedule &day = changed->day(d);
         day.clear();
         for (const ScheduleEntry &e : entries)
             day.append(e);
+        doc.replaceWeek(*changed);
     }
 
     void show(int d)
     {
-        week.setShownDay(d);
+        doc.showDay(d);
         list.reloadShownDay();
+    }
+
+    std::vector<ListRow> rows() const
+    {
+        std::vector<ListRow> shown;
+        for (int r = 0; r < list.rowCount(); ++r) {
+            ListRow row;
+            for (int c = 0; c < kColumnCount; ++c)
+                row[size_t(c)] = list.cellText(r, c);
+            shown.push_back(row);
+        }
+        return shown;
     }
 
     std::vector<std::string> column(int c) const
     {
         std::vector<std::string> texts;
-        for (const ListRow &r : control.rows)
+        for (const ListRow &r : rows())
             texts.push_back(r[size_t(c)]);
         return texts;
     }
 
-    WeeklySchedule week;
+    CTavrinDoc doc;
+    const WeeklySchedule &week = doc.week();
     MemoryListControl control;
     RecordingMessages messages;
-    ScheduleList list{week, control, messages};
+    ScheduleList list{doc, control, messages};
     int changes = 0;
 };
 
@@ -56,24 +75,20 @@ TEST_F(ScheduleListTest, FillAndStoreKeepTheDayAndDropTheDate)
 {
     setDay(1, {event("08:00"), ScheduleEntry{"2024-01-01 21:30:00", "Voice", "3", "ON", "0", "1", "0", "1"}});
     show(1);
-    ASSERT_EQ(control.rowCount(), 2);
-    EXPECT_EQ(control.rows[1], (ListRow{"2", "PM", "09:30", "Voice", "3", "ON", "", "ON", "", "ON"}));
+    ASSERT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(rows()[1], (ListRow{"2", "PM", "09:30", "Voice", "3", "ON", "", "ON", "", "ON"}));
 
     list.StoreList();
     EXPECT_EQ(week.day(1).count(), 2);
     EXPECT_EQ(week.day(1).entry(2).Time, "           21:30");
     EXPECT_EQ(week.day(1).entry(1), event("08:00"));
 
-    // The same day shown again: rows stay, IDs renumbered.
-    control.rows[0][kColumnId] = "7";
+    // The same day shown again: the same rows.
     list.ShowDay(1);
     EXPECT_EQ(column(kColumnId), (Texts{"1", "2"}));
-    EXPECT_EQ(control.rowCount(), 2);
-
-    // An emptied list leaves the day with no entries after a switch.
-    control.deleteAllRows();
+    EXPECT_EQ(list.rowCount(), 2);
     list.ShowDay(2);
-    EXPECT_EQ(week.day(1).count(), 0);
+    EXPECT_EQ(week.day(1).count(), 2);
     EXPECT_EQ(week.shownDay(), 2);
 }
 
@@ -82,8 +97,8 @@ TEST_F(ScheduleListTest, InsertPositionsAndCapacity)
     setDay(1, {event("01:00"), event("02:00"), event("03:00")});
     show(1);
     list.insertRow(); // nothing selected: appended
-    EXPECT_EQ(control.rowCount(), 4);
-    EXPECT_EQ(control.rows[3], (ListRow{"4", "AM", "00:00", "", "0", "", "", "", "", ""}));
+    EXPECT_EQ(list.rowCount(), 4);
+    EXPECT_EQ(rows()[3], (ListRow{"4", "AM", "00:00", "", "0", "", "", "", "", ""}));
     EXPECT_EQ(week.WorkingDay.count(), 4);
     EXPECT_EQ(week.day(1).count(), 4) << "every step writes the week at once";
 
@@ -96,15 +111,13 @@ TEST_F(ScheduleListTest, InsertPositionsAndCapacity)
     control.selected = {0, 1};
     control.mark = -1;
     list.insertRow();
-    EXPECT_EQ(control.rowCount(), 6);
-    EXPECT_EQ(control.rows[5][kColumnId], "6");
+    EXPECT_EQ(list.rowCount(), 6);
+    EXPECT_EQ(rows()[5][kColumnId], "6");
     EXPECT_EQ(week.WorkingDay.count(), 6);
 
-    control.deleteAllRows();
-    for (int i = 0; i < ScheduleList::kMaxRows; ++i)
-        control.insertRow(i, ListRow{});
+    setDay(1, std::vector<ScheduleEntry>(size_t(ScheduleList::kMaxRows), event("00:00")));
     EXPECT_FALSE(list.insertRow());
-    EXPECT_EQ(control.rowCount(), ScheduleList::kMaxRows);
+    EXPECT_EQ(list.rowCount(), ScheduleList::kMaxRows);
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
@@ -113,7 +126,7 @@ TEST_F(ScheduleListTest, DeleteAndCutStoreAndRenumber)
     setDay(3, {event("01:00"), event("02:00"), event("03:00"), event("04:00"), event("05:00")});
     show(3);
     list.deleteRows(); // nothing selected
-    EXPECT_EQ(control.rowCount(), 5);
+    EXPECT_EQ(list.rowCount(), 5);
 
     control.selected = {0, 2, 4};
     list.deleteRows();
@@ -155,8 +168,8 @@ TEST_F(ScheduleListTest, CopyOnOneDayPasteOnAnotherSortsAndMerges)
     list.pasteRows();
     EXPECT_EQ(column(kColumnTime), (Texts{"08:15", "09:00", "10:00"}));
     EXPECT_EQ(column(kColumnId), (Texts{"1", "2", "3"}));
-    EXPECT_EQ(control.rows[0][kColumnMelodyVoice], "Voice");
-    EXPECT_EQ(control.rows[0][kColumnAc], "ON");
+    EXPECT_EQ(rows()[0][kColumnMelodyVoice], "Voice");
+    EXPECT_EQ(rows()[0][kColumnAc], "ON");
     EXPECT_EQ(week.day(2).count(), 3);
     EXPECT_GT(changes, 0);
     EXPECT_EQ(list.clipboard().count(), 2) << "Paste keeps the clipboard";
@@ -168,10 +181,10 @@ TEST_F(ScheduleListTest, ReSortDropsEmptyRowsAndFillsAcOnlyRows)
     setDay(5, {event("12:00"), event("07:00", "", "", ""), event("06:00", "", "9", "OFF", "0")});
     show(5);
     list.NormalizeDay();
-    ASSERT_EQ(control.rowCount(), 2);
-    EXPECT_EQ(control.rows[0], (ListRow{"1", "AM", "06:00", " ", "0", "OFF", "", "", "", ""}));
-    EXPECT_EQ(control.rows[1][kColumnTime], "12:00");
-    EXPECT_EQ(control.rows[1][kColumnAmPm], "PM");
+    ASSERT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(rows()[0], (ListRow{"1", "AM", "06:00", " ", "0", "OFF", "", "", "", ""}));
+    EXPECT_EQ(rows()[1][kColumnTime], "12:00");
+    EXPECT_EQ(rows()[1][kColumnAmPm], "PM");
     EXPECT_EQ(week.shownDay(), 5);
 }
 
@@ -192,12 +205,12 @@ TEST_F(ScheduleListTest, PasteCountsTheLimitAfterTheMerge)
     ASSERT_EQ(list.clipboard().count(), 1440);
     list.ShowDay(1);
     list.pasteRows();
-    EXPECT_EQ(control.rowCount(), 1440);
+    EXPECT_EQ(list.rowCount(), 1440);
     EXPECT_EQ(week.day(1).count(), 1440);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(QStringLiteral("|")).toStdString();
     // 07:05 merged: the melody wins the slot, the AC switch of the old entry stays.
-    EXPECT_EQ(control.rows[425][kColumnTime], "07:05");
-    EXPECT_EQ(control.rows[425][kColumnAc], "ON");
+    EXPECT_EQ(rows()[425][kColumnTime], "07:05");
+    EXPECT_EQ(rows()[425][kColumnAc], "ON");
 }
 
 TEST_F(ScheduleListTest, CellToggles)
@@ -209,23 +222,23 @@ TEST_F(ScheduleListTest, CellToggles)
     dbl(kColumnId);
     EXPECT_FALSE(list.isEditing());
     dbl(kColumnAmPm);
-    EXPECT_EQ(control.rows[0][kColumnAmPm], "PM");
+    EXPECT_EQ(rows()[0][kColumnAmPm], "PM");
     dbl(kColumnMelodyVoice);
     dbl(kColumnMelodyVoice);
-    EXPECT_EQ(control.rows[0][kColumnMelodyVoice], "");
+    EXPECT_EQ(rows()[0][kColumnMelodyVoice], "");
     dbl(kColumnAc);
-    EXPECT_EQ(control.rows[0][kColumnAc], "ON");
+    EXPECT_EQ(rows()[0][kColumnAc], "ON");
     dbl(kColumnCh1);
     dbl(kColumnCh2);
-    EXPECT_EQ(control.rows[0][kColumnCh1], "");
-    EXPECT_EQ(control.rows[0][kColumnCh2], "ON");
+    EXPECT_EQ(rows()[0][kColumnCh1], "");
+    EXPECT_EQ(rows()[0][kColumnCh2], "ON");
     EXPECT_FALSE(list.isEditing());
     EXPECT_EQ(week.day(1).entry(1).CH2, "1") << "every step writes the week at once";
 
     // With no row selected a double-click does nothing.
     control.selected.clear();
     dbl(kColumnAmPm);
-    EXPECT_EQ(control.rows[0][kColumnAmPm], "PM");
+    EXPECT_EQ(rows()[0][kColumnAmPm], "PM");
 }
 
 TEST_F(ScheduleListTest, EditorKeysAndCommits)
@@ -247,21 +260,21 @@ TEST_F(ScheduleListTest, EditorKeysAndCommits)
     EXPECT_TRUE(control.editorOpen);
     EXPECT_FALSE(list.editorKey(Qt::Key_Return));
     EXPECT_FALSE(control.editorOpen);
-    EXPECT_EQ(control.rows[0][kColumnTime], "05:05");
-    EXPECT_EQ(control.rows[0][kColumnAmPm], "PM");
+    EXPECT_EQ(rows()[0][kColumnTime], "05:05");
+    EXPECT_EQ(rows()[0][kColumnAmPm], "PM");
 
     // A letter ends the edit and keeps the cell.
     list.doubleClicked(0, kColumnSelection);
     control.editorText = "7";
     EXPECT_FALSE(list.editorKey(Qt::Key_A));
     EXPECT_FALSE(list.isEditing());
-    EXPECT_EQ(control.rows[0][kColumnSelection], "0");
+    EXPECT_EQ(rows()[0][kColumnSelection], "0");
 
     // 7 on a row without Melody/Voice becomes "0"; 16 is refused.
     list.doubleClicked(0, kColumnSelection);
     control.editorText = "7";
     list.CommitCellEdit();
-    EXPECT_EQ(control.rows[0][kColumnSelection], "0");
+    EXPECT_EQ(rows()[0][kColumnSelection], "0");
     control.click(1);
     list.contextMenuAt(kColumnSelection);
     list.modify();
@@ -269,11 +282,11 @@ TEST_F(ScheduleListTest, EditorKeysAndCommits)
     EXPECT_EQ(list.editedRow(), 1);
     control.editorText = "16";
     list.CommitCellEdit();
-    EXPECT_EQ(control.rows[1][kColumnSelection], "1");
+    EXPECT_EQ(rows()[1][kColumnSelection], "1");
     list.modify();
     control.editorText = "12";
     list.CommitCellEdit();
-    EXPECT_EQ(control.rows[1][kColumnSelection], "12");
+    EXPECT_EQ(rows()[1][kColumnSelection], "12");
 }
 
 TEST_F(ScheduleListTest, EditorFollowsRowsAndClosesWithItsRow)
@@ -305,7 +318,7 @@ TEST_F(ScheduleListTest, EditorFollowsRowsAndClosesWithItsRow)
     control.editorText = "9:09";
     list.ShowDay(1);
     EXPECT_FALSE(control.editorOpen);
-    EXPECT_EQ(control.rows[0][kColumnTime], "09:09");
+    EXPECT_EQ(rows()[0][kColumnTime], "09:09");
     EXPECT_EQ(week.day(1).entry(1).Time, "           09:09");
 }
 
@@ -354,8 +367,8 @@ TEST_F(ScheduleListTest, ARefusedTimeLeavesTheRowInItsHalfOfTheDay)
     list.doubleClicked(0, kColumnTime);
     control.editorText = "15:75";
     list.CommitCellEdit();
-    EXPECT_EQ(control.rows[0][kColumnAmPm], "AM");
-    EXPECT_EQ(control.rows[0][kColumnTime], "03:00");
+    EXPECT_EQ(rows()[0][kColumnAmPm], "AM");
+    EXPECT_EQ(rows()[0][kColumnTime], "03:00");
     EXPECT_EQ(changes, 0);
 }
 
@@ -391,7 +404,7 @@ TEST_F(ScheduleListTest, OnlyARealChangeCountsAsOne)
     EXPECT_EQ(changes, 0);
     list.pasteRows(); // empty clipboard
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(control.rowCount(), 2);
+    EXPECT_EQ(list.rowCount(), 2);
     setDay(1, {event("08:00"), event("07:00")});
     show(1);
     list.NormalizeDay();
@@ -422,9 +435,9 @@ TEST_F(ScheduleListTest, KeyboardWorksOnTheCurrentCell)
     // Enter on a toggle cell toggles it; Space too; Space on the Time cell does nothing.
     control.setCurrentCell(1, kColumnCh2);
     list.activateCurrentCell();
-    EXPECT_EQ(control.rows[1][kColumnCh2], "ON");
+    EXPECT_EQ(rows()[1][kColumnCh2], "ON");
     list.toggleCurrentCell();
-    EXPECT_EQ(control.rows[1][kColumnCh2], "");
+    EXPECT_EQ(rows()[1][kColumnCh2], "");
     control.setCurrentCell(1, kColumnTime);
     list.toggleCurrentCell();
     EXPECT_FALSE(list.isEditing());
@@ -436,7 +449,7 @@ TEST_F(ScheduleListTest, KeyboardWorksOnTheCurrentCell)
     list.CancelCellEdit();
 
     // Modify before any column was remembered: the current cell.
-    ScheduleList fresh{week, control, messages};
+    ScheduleList fresh{doc, control, messages};
     control.setCurrentCell(2, kColumnSelection);
     fresh.modify();
     ASSERT_TRUE(fresh.isEditing());

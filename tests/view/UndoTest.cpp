@@ -1,8 +1,9 @@
 #include "MemoryListControl.h"
 #include "support/RecordingMessages.h"
 
+#include "document/commands/WeekCommands.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/Weekday.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/AutoSetupForm.h"
 #include "view/ScheduleList.h"
@@ -34,19 +35,32 @@ class Undo : public testing::Test {
 public:
     void SetUp() override
     {
-        week.ClearAllDays();
-        setDay(kTuesday, {event("09:00"), event("08:00", "Voice", "3", "ON"), event("10:30")});
-        setDay(kWednesday, {event("12:00")});
-        setDay(kSunday, {event("07:00")});
-        week.setShownDay(kTuesday);
-        list.reloadShownDay();
+        control.rows = [this] { return list.rowCount(); };
+        auto start = std::make_unique<WeeklySchedule>();
+        setDay(*start, kTuesday, {event("09:00"), event("08:00", "Voice", "3", "ON"), event("10:30")});
+        setDay(*start, kWednesday, {event("12:00")});
+        setDay(*start, kSunday, {event("07:00")});
+        start->setShownDay(kTuesday);
+        doc.replaceWeek(*start);
     }
 
-    void setDay(int d, const std::vector<ScheduleEntry> &entries)
+    static void setDay(WeeklySchedule &week, int d, const std::vector<ScheduleEntry> &entries)
     {
         week.day(d).clear();
         for (const ScheduleEntry &e : entries)
             week.day(d).append(e);
+    }
+
+    std::vector<ListRow> rows() const
+    {
+        std::vector<ListRow> shown;
+        for (int r = 0; r < list.rowCount(); ++r) {
+            ListRow row;
+            for (int c = 0; c < kColumnCount; ++c)
+                row[size_t(c)] = list.cellText(r, c);
+            shown.push_back(row);
+        }
+        return shown;
     }
 
     Picture picture() const
@@ -55,7 +69,7 @@ public:
         for (int d = kMonday; d <= kSunday; ++d)
             p.days[size_t(d - 1)] = week.day(d).entries();
         p.shownDay = week.shownDay();
-        p.rows = control.rows;
+        p.rows = rows();
         p.selected = control.selected;
         p.currentRow = control.currentRow();
         return p;
@@ -68,11 +82,12 @@ public:
         control.setCellEditorText(typed);
     }
 
-    WeeklySchedule week;
-    WeekEditor changes{week};
+    CTavrinDoc doc;
+    const WeeklySchedule &week = doc.week();
+    CTavrinDoc &changes = doc;
     MemoryListControl control;
     RecordingMessages messages;
-    ScheduleList list{changes, control, messages};
+    ScheduleList list{doc, control, messages};
 };
 
 struct StepKind {
@@ -107,25 +122,25 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesExactly)
         {"Sort by Time", [](Undo &t) { t.control.click(2); }, [](Undo &t) { t.list.NormalizeDay(); }},
         {"Auto Set (Sunday)", none,
          [](Undo &t) {
-             // As the dialog does it: the week is written, then the list shows the day made.
-             WeeklySchedule before;
-             before.copyFrom(t.week);
-             const ListPlace place = t.list.place();
+             // As the dialog does it: a copy of the week is written, then the list shows the day
+             // made.
              AutoSetupForm form;
              form.dayIndex = autoSetupPositionForDay(kSunday);
              form.startText = "08:00";
              form.endText = "09:00";
              form.intervalText = "30";
              form.melodyVoiceIndex = AutoSetupLists::kMelody;
-             ASSERT_TRUE(acceptAutoSetup(form, t.week, t.messages));
-             t.list.reloadShownDay();
-             t.changes.changeFrom(before, QStringLiteral("Auto Set"), true, place, t.list.place());
+             auto step =
+                 ReplaceDays::through(t.doc, QStringLiteral("Auto Set"), true, t.list.place(),
+                                      [&](WeeklySchedule &week) { return acceptAutoSetup(form, week, t.messages); });
+             ASSERT_TRUE(step);
+             t.list.perform(std::move(step));
          }},
     };
     for (const StepKind &kind : kinds) {
         SCOPED_TRACE(kind.text);
         SetUp();
-        changes.clear();
+        doc.replaceWeek(week);
         kind.prepare(*this);
         const Picture before = picture();
         kind.act(*this);
@@ -144,7 +159,7 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesExactly)
 
     // A change that changes nothing is no step.
     SetUp();
-    changes.clear();
+    doc.replaceWeek(week);
     list.NormalizeDay();
     list.NormalizeDay();
     list.pasteRows(); // a copied row the sorted day already holds
@@ -158,7 +173,7 @@ TEST_F(Undo, ARandomRunUndoesToTheStartAndRedoesToTheEnd)
     const Picture start = picture();
     int steps = 0;
     for (int i = 0; i < 600; ++i) {
-        const int rows = control.rowCount();
+        const int rows = list.rowCount();
         if (rows > 0)
             control.click(pick(rows));
         switch (pick(8)) {
@@ -203,16 +218,16 @@ TEST_F(Undo, ARandomRunUndoesToTheStartAndRedoesToTheEnd)
         list.redo();
     EXPECT_EQ(picture().days, end.days);
     // The list shows what the week holds.
-    const std::vector<ListRow> shown = control.rows;
+    const std::vector<ListRow> shown = rows();
     list.reloadShownDay();
-    EXPECT_EQ(control.rows, shown);
+    EXPECT_EQ(rows(), shown);
 }
 
 TEST_F(Undo, TheCleanPointIsWhereTheWeekWasSavedAndClearingForgetsTheSteps)
 {
     control.click(0);
     list.deleteRows();
-    changes.setClean(); // saved
+    doc.setClean(); // saved
     EXPECT_FALSE(changes.isModified());
     list.undo();
     EXPECT_TRUE(changes.isModified());
@@ -227,7 +242,7 @@ TEST_F(Undo, TheCleanPointIsWhereTheWeekWasSavedAndClearingForgetsTheSteps)
     list.undo();
     EXPECT_TRUE(changes.isModified());
 
-    changes.clear(); // a week was opened
+    doc.replaceWeek(week); // a week was opened
     EXPECT_FALSE(changes.canUndo());
     EXPECT_FALSE(changes.canRedo());
     EXPECT_FALSE(changes.isModified());

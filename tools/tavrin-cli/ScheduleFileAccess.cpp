@@ -1,6 +1,7 @@
 #include "ScheduleFileAccess.h"
 
 #include "CliOutput.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -36,12 +37,14 @@ bool loadScheduleFile(const QString &path, WeeklySchedule &week, QString &error)
         error = QStringLiteral("%1: no such file").arg(path);
         return false;
     }
-    ScheduleFiles files(week);
-    const FileOutcome outcome = files.Open(path);
+    // Through the document, as the window's Open goes.
+    CTavrinDoc doc;
+    const FileOutcome outcome = doc.open(path);
     if (!outcome) {
         error = failureLine(path, outcome);
         return false;
     }
+    week.copyFrom(doc.week());
     // Rows the load left out are told; the load stands.
     if (!outcome.leftOut.empty()) {
         sayError(QStringLiteral("%1 rows of \"%2\" cannot be shown and were left out:\n%3")
@@ -57,12 +60,11 @@ const QString kRemoveTriggersHint = QStringLiteral(" Give --remove-triggers to r
 
 bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &error, bool removeTriggers)
 {
-    // Save works on the week it was given and shows Monday afterwards; a copy keeps the
-    // caller's week as it was.
-    WeeklySchedule toSave;
-    toSave.copyFrom(week);
-    ScheduleFiles files(toSave);
-    const FileOutcome outcome = files.Save(path, {.removeTriggers = removeTriggers});
+    // Through the document, as the window's Save goes; it holds a copy, so the caller's week
+    // stays as it was.
+    CTavrinDoc doc;
+    doc.replaceWeek(week);
+    const FileOutcome outcome = doc.save(path, {.removeTriggers = removeTriggers});
     if (outcome.error == StoreError::HasTriggers) {
         error = causeText(outcome, path) + kRemoveTriggersHint;
         return false;
@@ -88,11 +90,12 @@ bool triggersAllowWriting(const QString &path, bool removeTriggers, QString &err
 
 bool loadTemplate(WeeklySchedule &week, QString &error)
 {
-    ScheduleFiles files(week);
-    if (const FileOutcome outcome = files.New(); !outcome) {
-        error = failureLine(files.templatePath(), outcome);
+    CTavrinDoc doc;
+    if (const FileOutcome outcome = doc.newSchedule(); !outcome) {
+        error = failureLine(doc.templatePath(), outcome);
         return false;
     }
+    week.copyFrom(doc.week());
     return true;
 }
 

@@ -5,10 +5,12 @@
 #include "device/gui/CDownloadDlg.h"
 #include "device/gui/CTimeSettingDlg.h"
 #include "device/gui/CUploadDlg.h"
+#include "document/CTavrinDoc.h"
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CTavrinView.h"
 
 #include <cstdio>
+#include <memory>
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -66,7 +68,8 @@ void ScreenshotTour::fillMonday()
         {"12:50", "Melody", "7", "", "1", "1", "1", "1"},     {"15:30", "Voice", "12", "", "0", "1", "0", "0"},
         {"17:00", "Melody", "15", "OFF", "1", "1", "1", "1"}, {"20:05", "Melody", "3", "", "1", "0", "0", "0"},
     };
-    WeeklySchedule &week = m_frame.view()->schedule();
+    auto week = std::make_unique<WeeklySchedule>();
+    week->copyFrom(m_frame.view()->schedule());
     int k = 0;
     for (const Event &e : events) {
         ScheduleEntry entry;
@@ -78,9 +81,9 @@ void ScreenshotTour::fillMonday()
         entry.CH2 = e.ch2;
         entry.CH3 = e.ch3;
         entry.CH4 = e.ch4;
-        week.WriteEntry(1, ++k, entry);
+        week->WriteEntry(1, ++k, entry);
     }
-    m_frame.view()->reloadShownDay();
+    m_frame.view()->document().replaceWeek(*week);
 }
 
 void ScreenshotTour::run()
@@ -89,13 +92,14 @@ void ScreenshotTour::run()
     fillMonday();
     save(&m_frame, QStringLiteral("main-window"));
 
-    WeeklySchedule &week = m_frame.view()->schedule();
+    auto week = std::make_unique<WeeklySchedule>();
+    week->copyFrom(m_frame.view()->schedule());
     {
-        CDownloadDlg dialog(&m_frame, week, m_frame.portName());
+        CDownloadDlg dialog(&m_frame, *week, m_frame.portName());
         save(&dialog, QStringLiteral("download"));
     }
     {
-        CUploadDlg dialog(&m_frame, week, m_frame.portName());
+        CUploadDlg dialog(&m_frame, *week, m_frame.portName());
         save(&dialog, QStringLiteral("upload"));
     }
     {
@@ -103,7 +107,7 @@ void ScreenshotTour::run()
         save(&dialog, QStringLiteral("time-setting"));
     }
     {
-        CAutoSetupDlg dialog(week, m_messages, &m_frame);
+        CAutoSetupDlg dialog(*week, m_messages, &m_frame);
         save(&dialog, QStringLiteral("auto-setup"));
     }
     {

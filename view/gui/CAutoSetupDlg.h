@@ -17,11 +17,11 @@ class WeeklySchedule;
 // time up to an end time every N minutes, merged into what that day already holds. The day list
 // shows Sunday .. Saturday, then the programs ("No bells" takes no entries and is not offered).
 //
-// How the view uses it: on Auto Set it constructs the dialog on its own WeeklySchedule and runs
-// it modally (exec) without storing the list first. On QDialog::Accepted the chosen day has
-// been rewritten in time order and is now the shown day, so the view empties its list, cancels
-// any cell edit, runs LoadWorkingDay and FillList. On Rejected (Cancel, Escape, the close
-// button) nothing has been written.
+// How the view uses it: on Auto Set it constructs the dialog on a copy of the document's week
+// and runs it modally (exec). On QDialog::Accepted the chosen day has been rewritten in time
+// order and is the copy's shown day, and the view makes the days that changed one step of the
+// document, showing that day. On Rejected (Cancel, Escape, the close button) nothing has been
+// written.
 //
 // The time boxes are normalised when they lose the focus, the interval box is emptied when the
 // operator enters it and normalised when he leaves it; OK normalises all three and stays open

@@ -1,5 +1,8 @@
 #include "view/gui/CTavrinView.h"
 
+#include "document/commands/WeekCommands.h"
+#include "document/CTavrinDoc.h"
+
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CellEditor.h"
 #include "view/gui/ScheduleItemModel.h"
@@ -19,14 +22,15 @@
 #include <QMenu>
 #include <QScreen>
 
-CTavrinView::CTavrinView(Messages &messages, QWidget *parent)
+CTavrinView::CTavrinView(CTavrinDoc &doc, Messages &messages, QWidget *parent)
     : QTableView(parent)
+    , m_doc(doc)
     , m_messages(messages)
-    , m_model(new ScheduleItemModel(this))
+    , m_model(new ScheduleItemModel(doc, this))
 {
     setModel(m_model);
     m_control = std::make_unique<TableListControl>(*this, *m_model);
-    m_core = std::make_unique<ScheduleList>(m_changes, *m_control, messages);
+    m_core = std::make_unique<ScheduleList>(doc, *m_control, messages);
     m_control->setCore(m_core.get());
     m_control->moveFrame = [this](const QModelIndex &index) { moveFrame(index); };
     m_core->onChanged = [this] { emit scheduleChanged(); };
@@ -95,14 +99,14 @@ void CTavrinView::setUpHistory()
     connect(m_undoAction, &QAction::triggered, this, &CTavrinView::undo);
     connect(m_redoAction, &QAction::triggered, this, &CTavrinView::redo);
     auto follow = [this] {
-        const QString undoStep = m_changes.undoText();
-        const QString redoStep = m_changes.redoText();
+        const QString undoStep = m_doc.undoText();
+        const QString redoStep = m_doc.redoText();
         m_undoAction->setText(undoStep.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoStep));
         m_redoAction->setText(redoStep.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoStep));
-        m_undoAction->setEnabled(m_changes.canUndo());
-        m_redoAction->setEnabled(m_changes.canRedo());
+        m_undoAction->setEnabled(m_doc.canUndo());
+        m_redoAction->setEnabled(m_doc.canRedo());
     };
-    connect(&m_changes, &WeekEditor::historyChanged, this, follow);
+    connect(&m_doc, &CTavrinDoc::historyChanged, this, follow);
     follow();
 }
 
@@ -116,29 +120,47 @@ void CTavrinView::redo()
     m_core->redo();
 }
 
-void CTavrinView::changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool()> &dialog)
+const WeeklySchedule &CTavrinView::schedule() const
+{
+    return m_doc.week();
+}
+
+int CTavrinView::shownDay() const
+{
+    return m_doc.shownDay();
+}
+
+void CTavrinView::changeWeekThrough(const QString &stepText, bool nameDays,
+                                    const std::function<bool(WeeklySchedule &)> &dialog)
 {
     StoreList();
-    const ListPlace placeBefore = m_core->place();
-    const auto before = std::make_unique<WeeklySchedule>();
-    before->copyFrom(m_week);
-    if (!dialog())
+    int shownAfter = -1;
+    auto step = ReplaceDays::through(m_doc, stepText, nameDays, m_core->place(), [&](WeeklySchedule &week) {
+        if (!dialog(week))
+            return false;
+        shownAfter = week.shownDay();
+        return true;
+    });
+    if (!step)
         return;
-    reloadShownDay();
-    // A dialog that changed nothing leaves no step.
-    if (m_changes.changeFrom(*before, stepText, nameDays, placeBefore, m_core->place()))
-        emit scheduleChanged();
+    // A dialog that changed nothing leaves no step; the list is rebuilt all the same.
+    if (!m_core->perform(std::move(step))) {
+        m_core->CancelCellEdit();
+        if (shownAfter != m_doc.shownDay())
+            m_doc.showDay(shownAfter);
+        else
+            reloadShownDay();
+    }
+}
+
+bool CTavrinView::perform(std::unique_ptr<DayStep> step)
+{
+    return m_core->perform(std::move(step));
 }
 
 bool CTavrinView::canEdit() const
 {
     return m_core->canEdit();
-}
-
-bool CTavrinView::changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
-                                        const ProgramCalendar &special, int shownDay)
-{
-    return m_core->changeProgramCalendar(text, std::move(days), special, shownDay);
 }
 
 void CTavrinView::StoreList()
@@ -151,11 +173,6 @@ void CTavrinView::reloadShownDay()
     m_core->reloadShownDay();
 }
 
-void CTavrinView::clearAllDays()
-{
-    m_core->clearAllDays();
-}
-
 int CTavrinView::shownRowCount() const
 {
     return m_model->rowCount();
@@ -166,8 +183,8 @@ QStringList CTavrinView::rowTexts(int row) const
     QStringList texts;
     if (row < 0 || row >= m_model->rowCount())
         return texts;
-    for (const std::string &t : m_model->row(row))
-        texts << QString::fromStdString(t);
+    for (int c = 0; c < kColumnCount; ++c)
+        texts << QString::fromStdString(m_core->cellText(row, c));
     return texts;
 }
 
@@ -262,8 +279,8 @@ void CTavrinView::autoSet()
 {
     // The dialog writes straight into the schedule and on OK the list is rebuilt from it,
     // showing the day that was generated.
-    changeWeekThrough(tr("Auto Set"), true, [this] {
-        CAutoSetupDlg dialog(m_week, m_messages, this);
+    changeWeekThrough(tr("Auto Set"), true, [this](WeeklySchedule &week) {
+        CAutoSetupDlg dialog(week, m_messages, this);
         return dialog.exec() == QDialog::Accepted;
     });
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "schedule/ListPlace.h"
-#include "schedule/WeekEditor.h"
-#include "schedule/WeeklySchedule.h"
+#include "document/ListPlace.h"
 
 #include <functional>
 #include <memory>
@@ -10,26 +8,27 @@
 #include <QStringList>
 #include <QTableView>
 
+class CTavrinDoc;
+class DayStep;
 class Messages;
+class WeeklySchedule;
 class QAction;
 class QMenu;
 class ScheduleItemModel;
 class ScheduleList;
 class TableListControl;
 
-// The schedule list: the events of the shown weekday or day program, edited in place. The view owns the
-// WeeklySchedule and its WeekEditor (the undo history every change passes) for the whole run;
-// the application shell reaches the schedule only through this class.
+// The schedule list: the events of the document's shown weekday or day program, edited in
+// place. The list is a view of the document (CTavrinDoc): it holds no entries, and every change
+// it makes is one of the document's commands, one step of its history.
 //
-// Every change of the list is written into the week at once, as one step of the history, so
-// the store points find nothing left to write but an open cell edit:
-//  - StoreList() writes the list into the schedule, committing an open cell edit first as
-//    Enter would (or closing it when its text is refused). Call it before Download and before
-//    saving the database (weekday switches, Delete, Cut, Paste and the re-sort do it
-//    themselves).
-//  - reloadShownDay() rebuilds the list from the schedule (closes the cell editor, drops an
-//    uncommitted edit). Call it after New, Open and Save have changed the schedule; a dialog
-//    that writes the week goes through changeWeekThrough instead, which reloads and records.
+//  - StoreList() commits an open cell edit as Enter would (or closes it when its text is
+//    refused) and lets the shown day take the stored form of what the list shows. Call it
+//    before Download and before saving (weekday switches, Delete, Cut, Paste and the re-sort do
+//    it themselves).
+//  - reloadShownDay() shows the shown day afresh (closes the cell editor, drops an uncommitted
+//    edit). The list follows New, Open, undo and redo by itself; a dialog that writes a week
+//    goes through changeWeekThrough, which makes its change one step.
 //  - ShowDay(d) stores the list, makes d (1 = Monday .. 7 = Sunday, or a program's day number)
 //    the shown day and shows it. "No bells" shows empty and refuses every edit (canEdit()).
 //
@@ -49,32 +48,26 @@ class TableListControl;
 class CTavrinView : public QTableView {
     Q_OBJECT
 public:
-    explicit CTavrinView(Messages &messages, QWidget *parent = nullptr);
+    CTavrinView(CTavrinDoc &doc, Messages &messages, QWidget *parent = nullptr);
     ~CTavrinView() override;
 
-    WeeklySchedule &schedule() { return m_week; }
-    const WeeklySchedule &schedule() const { return m_week; }
-    WeekEditor &changes() { return m_changes; }
+    CTavrinDoc &document() { return m_doc; }
+    const WeeklySchedule &schedule() const;
     // Undo and Redo, their texts naming the step ("&Undo Delete 3 Rows"), disabled when there is
     // nothing to undo or redo; Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
     QAction *undoAction() const { return m_undoAction; }
     QAction *redoAction() const { return m_redoAction; }
-    // A dialog that writes the week itself: the list is stored first, dialog runs, and when it
-    // returns true the list is rebuilt and whatever days changed become one step named
-    // stepText (with the weekdays when nameDays).
-    void changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool()> &dialog);
-    int shownDay() const { return m_week.shownDay(); }
+    // A dialog that writes a week: the list is stored first, the dialog writes a copy of the
+    // week, and when it returns true the list is rebuilt for the day the copy shows and whatever
+    // days changed become one step named stepText (with the weekdays when nameDays).
+    void changeWeekThrough(const QString &stepText, bool nameDays, const std::function<bool(WeeklySchedule &)> &dialog);
+    // A command made at a store point (program and calendar edits). False when nothing changed.
+    bool perform(std::unique_ptr<DayStep> step);
+    int shownDay() const;
     // False while the shown day takes no entries ("No bells").
     bool canEdit() const;
-    // A step that changes the programs or the calendar, made at a store point; afterwards the
-    // list shows shownDay. False when nothing changed.
-    bool changeProgramCalendar(const QString &text, std::vector<WeekEditor::DayChange> days,
-                               const ProgramCalendar &special, int shownDay);
-
     void StoreList();
     void reloadShownDay();
-    // Empties every day and the list (New and Open before loading).
-    void clearAllDays();
 
     // The shown rows as on screen, ten texts each (ID .. ch4), for printing.
     int shownRowCount() const;
@@ -126,8 +119,7 @@ private:
     // Makes index the current cell without touching the selection, and scrolls to it.
     void moveFrame(const QModelIndex &index);
 
-    WeeklySchedule m_week;
-    WeekEditor m_changes{m_week};
+    CTavrinDoc &m_doc;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     Messages &m_messages;

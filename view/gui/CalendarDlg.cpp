@@ -1,5 +1,8 @@
 #include "view/gui/CalendarDlg.h"
 
+#include "document/commands/WeekCommands.h"
+#include "document/CTavrinDoc.h"
+
 #include "view/gui/CalendarEntryDlg.h"
 #include "view/gui/CalendarMonthView.h"
 #include "view/gui/CTavrinView.h"
@@ -32,7 +35,7 @@ QString dateText(const QDate &date)
 CalendarDlg::CalendarDlg(CTavrinView &view, QWidget *parent)
     : QDialog(parent)
     , m_view(view)
-    , m_page(view.schedule())
+    , m_page(view.document().week())
 {
     setObjectName(QStringLiteral("calendarWindow"));
     setWindowTitle(tr("Calendar"));
@@ -101,7 +104,7 @@ CalendarDlg::CalendarDlg(CTavrinView &view, QWidget *parent)
     connect(m_entries, &QTableWidget::itemSelectionChanged, this, &CalendarDlg::updateButtons);
     connect(m_entries, &QTableWidget::itemDoubleClicked, this, &CalendarDlg::editEntry);
     // Every step, its undo and redo, and a week replaced by New or Open (the list is rebuilt).
-    connect(&view.changes(), &WeekEditor::historyChanged, this, &CalendarDlg::refresh);
+    connect(&view.document(), &CTavrinDoc::historyChanged, this, &CalendarDlg::refresh);
     connect(&view, &CTavrinView::shownDayChanged, this, &CalendarDlg::refresh);
     refresh();
 }
@@ -178,7 +181,7 @@ int CalendarDlg::selectedRow() const
 
 void CalendarDlg::addEntry()
 {
-    const ProgramCalendar &special = m_view.schedule().programCalendar();
+    const ProgramCalendar &special = m_view.document().week().programCalendar();
     const QDate date = m_month->selectedDate();
     // The first program the operator made is the likely one; "No bells" when there is none.
     const int program = special.programs.size() > 1 ? special.programs[1].day : kNoBellsDay;
@@ -192,7 +195,7 @@ void CalendarDlg::addEntry()
 void CalendarDlg::editEntry()
 {
     const int row = selectedRow();
-    const ProgramCalendar &special = m_view.schedule().programCalendar();
+    const ProgramCalendar &special = m_view.document().week().programCalendar();
     if (row < 0 || size_t(row) >= special.calendar.size())
         return;
     CalendarEntryDlg dialog(this, special, special.calendar[size_t(row)]);
@@ -219,7 +222,9 @@ void CalendarDlg::apply(const QString &stepText, const CalendarPage::Edit &edit,
     // An open cell edit is written first, so the step leaves the list as the week holds it.
     m_view.StoreList();
     const ListPlace place = m_view.editing().place();
-    m_view.changes().change(stepText, {}, place, place, *edit.special);
+    m_view.editing().perform(std::make_unique<ChangeProgramCalendar>(m_view.document(), stepText,
+                                                                     std::vector<ChangeProgramCalendar::DayEntries>{},
+                                                                     *edit.special, place.day, place));
     m_entries->clearSelection();
     row = std::min(row, m_entries->rowCount() - 1);
     if (row >= 0)

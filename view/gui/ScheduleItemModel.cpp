@@ -1,19 +1,23 @@
 #include "view/gui/ScheduleItemModel.h"
 
-#include "view/ShownText.h"
+#include "document/CTavrinDoc.h"
+#include "document/ShownText.h"
 
 const QColor ScheduleItemModel::kTextBackground(170, 230, 255);
 // set with the background, so a dark desktop theme's light text never lands on light blue
 const QColor ScheduleItemModel::kTextColour(0, 0, 0);
 
-ScheduleItemModel::ScheduleItemModel(QObject *parent)
+ScheduleItemModel::ScheduleItemModel(const CTavrinDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
+    , m_doc(doc)
+    , m_rows(doc.shownEntries().count())
+    , m_day(doc.shownDay())
 {
 }
 
 int ScheduleItemModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int ScheduleItemModel::columnCount(const QModelIndex &parent) const
@@ -23,11 +27,13 @@ int ScheduleItemModel::columnCount(const QModelIndex &parent) const
 
 QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_rows.size()) || index.column() >= kColumnCount)
+    if (!index.isValid() || index.row() >= m_rows || index.column() >= kColumnCount)
         return {};
     switch (role) {
-    case Qt::DisplayRole:
-        return shownCellText(index.column(), m_rows[size_t(index.row())][size_t(index.column())]);
+    case Qt::DisplayRole: {
+        const int k = index.row() + 1;
+        return shownCellText(index.column(), shownRow(m_doc.shownEntries().entry(k), k)[size_t(index.column())]);
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
@@ -50,62 +56,16 @@ QVariant ScheduleItemModel::headerData(int section, Qt::Orientation orientation,
     return {};
 }
 
-void ScheduleItemModel::insertListRow(int r, const ListRow &texts)
+void ScheduleItemModel::reload()
 {
-    r = std::clamp(r, 0, int(m_rows.size()));
-    beginInsertRows({}, r, r);
-    m_rows.insert(m_rows.begin() + r, texts);
-    endInsertRows();
-}
-
-void ScheduleItemModel::removeListRow(int r)
-{
-    if (r < 0 || r >= int(m_rows.size()))
+    const int rows = m_doc.shownEntries().count();
+    if (rows == m_rows && m_doc.shownDay() == m_day) {
+        if (rows > 0)
+            emit dataChanged(index(0, 0), index(rows - 1, kColumnCount - 1), {Qt::DisplayRole});
         return;
-    beginRemoveRows({}, r, r);
-    m_rows.erase(m_rows.begin() + r);
-    endRemoveRows();
-}
-
-void ScheduleItemModel::removeAllRows()
-{
-    if (m_rows.empty())
-        return;
+    }
     beginResetModel();
-    m_rows.clear();
+    m_rows = rows;
+    m_day = m_doc.shownDay();
     endResetModel();
-}
-
-void ScheduleItemModel::appendListRows(const std::vector<ListRow> &rows)
-{
-    if (rows.empty())
-        return;
-    const int first = int(m_rows.size());
-    beginInsertRows({}, first, first + int(rows.size()) - 1);
-    m_rows.insert(m_rows.end(), rows.begin(), rows.end());
-    endInsertRows();
-}
-
-std::string ScheduleItemModel::text(int r, int column) const
-{
-    if (r < 0 || r >= int(m_rows.size()) || column < 0 || column >= kColumnCount)
-        return {};
-    return m_rows[size_t(r)][size_t(column)];
-}
-
-void ScheduleItemModel::setText(int r, int column, const std::string &text)
-{
-    if (r < 0 || r >= int(m_rows.size()) || column < 0 || column >= kColumnCount)
-        return;
-    m_rows[size_t(r)][size_t(column)] = text;
-    const QModelIndex i = index(r, column);
-    emit dataChanged(i, i, {Qt::DisplayRole});
-}
-
-void ScheduleItemModel::renumber()
-{
-    for (size_t r = 0; r < m_rows.size(); ++r)
-        m_rows[r][kColumnId] = std::to_string(r + 1);
-    if (!m_rows.empty())
-        emit dataChanged(index(0, kColumnId), index(int(m_rows.size()) - 1, kColumnId), {Qt::DisplayRole});
 }

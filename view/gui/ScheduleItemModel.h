@@ -1,35 +1,32 @@
 #pragma once
 
-#include "view/ListColumns.h"
-
 #include <QAbstractTableModel>
 #include <QColor>
-#include <vector>
 
-// The rows of the schedule list as cell texts: ten centred columns on the list's light-blue
-// text background. Bulk changes (fill, renumber) reach the view as one notification each.
+class CTavrinDoc;
+
+// The document's shown day as the list's rows: ten centred columns on the list's light-blue
+// text background, each cell the text the operator reads ("PM", "08:05", "ON"). It holds no
+// entries of its own; reload() follows the document after a change.
 class ScheduleItemModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static const QColor kTextBackground;
     static const QColor kTextColour;
 
-    explicit ScheduleItemModel(QObject *parent = nullptr);
+    explicit ScheduleItemModel(const CTavrinDoc &doc, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    const ListRow &row(int r) const { return m_rows[size_t(r)]; }
-    void insertListRow(int r, const ListRow &texts);
-    void removeListRow(int r);
-    void removeAllRows();
-    void appendListRows(const std::vector<ListRow> &rows);
-    std::string text(int r, int column) const;
-    void setText(int r, int column, const std::string &text);
-    void renumber();
+    // The document's shown day may have changed: the same day with the same number of rows
+    // reads as changed cells (the selection stays), anything else as a new list.
+    void reload();
 
 private:
-    std::vector<ListRow> m_rows;
+    const CTavrinDoc &m_doc;
+    int m_rows = 0; // as last told to the views
+    int m_day = 0;
 };

@@ -15,44 +15,19 @@ TableListControl::TableListControl(QTableView &view, ScheduleItemModel &model)
 {
 }
 
-int TableListControl::rowCount() const
+void TableListControl::reload()
 {
-    return m_model.rowCount();
+    m_model.reload();
 }
 
-void TableListControl::insertRow(int row, const ListRow &texts)
+void TableListControl::setSelectionMark(int row)
 {
-    m_model.insertListRow(row, texts);
+    m_mark = m_model.index(row, 0);
 }
 
-void TableListControl::deleteRow(int row)
+void TableListControl::clearSelection()
 {
-    m_model.removeListRow(row);
-}
-
-void TableListControl::deleteAllRows()
-{
-    m_model.removeAllRows();
-}
-
-void TableListControl::appendRows(const std::vector<ListRow> &rows)
-{
-    m_model.appendListRows(rows);
-}
-
-std::string TableListControl::cellText(int row, int column) const
-{
-    return m_model.text(row, column);
-}
-
-void TableListControl::setCellText(int row, int column, const std::string &text)
-{
-    m_model.setText(row, column, text);
-}
-
-void TableListControl::renumberRows()
-{
-    m_model.renumber();
+    m_view.selectionModel()->clearSelection();
 }
 
 bool TableListControl::isRowSelected(int row) const

@@ -28,15 +28,11 @@ public:
     // Shift+click and Shift+arrow (which extend from it). It moves with its row as rows are
     // inserted or deleted above it, and is gone when its row is deleted or the list emptied.
     void setSelectionMark(const QModelIndex &index) { m_mark = index; }
+    using ListControl::setSelectionMark;
 
-    int rowCount() const override;
-    void insertRow(int row, const ListRow &texts) override;
-    void deleteRow(int row) override;
-    void deleteAllRows() override;
-    void appendRows(const std::vector<ListRow> &rows) override;
-    std::string cellText(int row, int column) const override;
-    void setCellText(int row, int column, const std::string &text) override;
-    void renumberRows() override;
+    void reload() override;
+    void setSelectionMark(int row) override;
+    void clearSelection() override;
     bool isRowSelected(int row) const override;
     bool hasSelectedRows() const override;
     int selectionMark() const override;

@@ -10,12 +10,12 @@
 #include "journal/TransferJournal.h"
 #include "QueuedFileChooser.h"
 #include "schedule/Weekday.h"
-#include "schedule/WeekEditor.h"
 #include "schedule/WeeklySchedule.h"
 #include "support/MakeEntry.h"
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
 #include "support/TestTimings.h"
+#include "support/WeekSetUp.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -45,7 +45,7 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     CMainFrame *frame = app.mainFrame();
     frame->setProtocolTimings(testTimings());
     CTavrinView *view = frame->view();
-    WeeklySchedule &week = view->schedule();
+    const WeeklySchedule &week = view->schedule();
     frame->setToday([] { return QDate(2026, 12, 15); }); // a Tuesday
 
     // An exam day on Wednesday the 16th, with a bell of its own.
@@ -53,9 +53,8 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
     const int exam = week.nextProgramDay();
     special.programs.push_back({exam, QStringLiteral("Exam day")});
     special.calendar.push_back({QDate(2026, 12, 16), QDate(2026, 12, 16), exam, QString()});
-    ListPlace monday;
-    ASSERT_TRUE(view->changes().change(QStringLiteral("New Program"), {{exam, {}, {makeEntry(9, 15, "Voice", 2)}}},
-                                       monday, monday, special));
+    ASSERT_TRUE(changeProgramsAndCalendar(view->document(), QStringLiteral("New Program"),
+                                          {{exam, {makeEntry(9, 15, "Voice", 2)}}}, special));
     // Nothing sent yet: the journal cannot tell what the device holds.
     EXPECT_TRUE(frame->deviceStatusText().startsWith(
         QStringLiteral("Device may not be up to date for tomorrow (Wednesday: Exam day)")))
@@ -111,7 +110,7 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
 
     // An Upload of Wednesday: the device holds the exam there, which the operator keeps out of
     // the regular Wednesday.
-    week.day(kWednesday).append(makeEntry(7, 45, "Melody", 4));
+    setUpWeek(view->document(), [](WeeklySchedule &w) { w.day(kWednesday).append(makeEntry(7, 45, "Melody", 4)); });
     told->chosen = {2};
     run(Cmd::Upload, {kWednesday});
     ASSERT_FALSE(told->choicesOffered.isEmpty());
@@ -136,7 +135,7 @@ TEST(EndToEnd, BringDeviceUpToDateSendsTheWeekAheadAndTheStatusBarFollows)
 
     // The exam is called off: tomorrow's Wednesday is the regular one again.
     special.calendar.clear();
-    ASSERT_TRUE(view->changes().change(QStringLiteral("Delete Calendar Entry"), {}, monday, monday, special));
+    ASSERT_TRUE(changeProgramsAndCalendar(view->document(), QStringLiteral("Delete Calendar Entry"), {}, special));
     EXPECT_EQ(frame->deviceStatusText(), "Device not up to date for tomorrow (Wednesday)");
     bring();
     EXPECT_EQ(boxes, QList<bool>({false, false, true, false, false, false, false, false}));

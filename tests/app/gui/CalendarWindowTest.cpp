@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 #include "support/MakeEntry.h"
+#include "support/WeekSetUp.h"
 
 #include "app/CommandIds.h"
 #include "view/gui/CalendarDlg.h"
@@ -52,10 +53,10 @@ protected:
         ProgramCalendar special = frame->view()->schedule().programCalendar();
         special.programs.push_back({kExam, QStringLiteral("Exam day")});
         special.programs.push_back({kHalf, QStringLiteral("Half day")});
-        ASSERT_TRUE(frame->view()->changes().change(QStringLiteral("Programs"),
-                                                    {{kExam, {}, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
-                                                     {kHalf, {}, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
-                                                    {}, {}, special));
+        ASSERT_TRUE(changeProgramsAndCalendar(frame->view()->document(), QStringLiteral("Programs"),
+                                              {{kExam, {makeEntry(9, 0, "Voice", 2, "", "0100")}},
+                                               {kHalf, {makeEntry(12, 30, "Melody", 4, "ON", "1000")}}},
+                                              special));
     }
 
     CalendarDlg *open()
@@ -149,7 +150,7 @@ TEST_F(CalendarWindow, AnEntryAddedThroughTheDialogColoursItsDateAndUndoInTheMai
               CalendarMonthView::colourOf(CalendarPage::Kind::Program, kHalf));
     EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nSports day");
     EXPECT_EQ(events(window), QStringList{QStringLiteral("PM 12:30  Melody 4  AC ON  ch1")});
-    EXPECT_EQ(frame->view()->changes().undoText(), "Add Calendar Entry");
+    EXPECT_EQ(frame->view()->document().undoText(), "Add Calendar Entry");
 
     // Undo from the main window: the window follows while it stays open.
     QApplication::setActiveWindow(frame.get());
@@ -172,7 +173,7 @@ TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
     ProgramCalendar special = frame->view()->schedule().programCalendar();
     special.calendar = {{kTuesday.addDays(-1), kTuesday.addDays(1), kExam, QStringLiteral("Exams")},
                         {kTuesday, kTuesday, kHalf, QStringLiteral("Trip")}};
-    ASSERT_TRUE(frame->view()->changes().change(QStringLiteral("Dates"), {}, {}, {}, special));
+    ASSERT_TRUE(changeProgramsAndCalendar(frame->view()->document(), QStringLiteral("Dates"), {}, special));
     CalendarDlg *window = open();
     ASSERT_NE(window, nullptr);
     QTableWidget *table = window->entryTable();
@@ -195,7 +196,7 @@ TEST_F(CalendarWindow, AnEditedEntryKeepsItsPlaceInTheOrder)
     // The later entry still wins where the two overlap.
     EXPECT_EQ(cellOf(window, kTuesday).toolTip(), "Half day\nTrip");
     EXPECT_EQ(cellOf(window, kTuesday.addDays(1)).toolTip(), "Exam day\nMock exams");
-    EXPECT_EQ(frame->view()->changes().undoText(), "Edit Calendar Entry");
+    EXPECT_EQ(frame->view()->document().undoText(), "Edit Calendar Entry");
 
     QTest::mouseClick(window->deleteButton(), Qt::LeftButton);
     ASSERT_EQ(table->rowCount(), 1);
@@ -218,5 +219,5 @@ TEST_F(CalendarWindow, AnEntryEndingBeforeItBeginsIsRefusedWithAMessage)
     QTest::mouseClick(window->addButton(), Qt::LeftButton);
     EXPECT_TRUE(refused);
     EXPECT_EQ(window->entryTable()->rowCount(), 0);
-    EXPECT_EQ(frame->view()->changes().undoText(), "Programs");
+    EXPECT_EQ(frame->view()->document().undoText(), "Programs");
 }

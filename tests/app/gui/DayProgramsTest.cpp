@@ -1,7 +1,10 @@
 #include "app/CommandIds.h"
+#include "document/commands/WeekCommands.h"
+#include "document/CTavrinDoc.h"
 #include "FrameFixture.h"
 #include "schedule/WeeklySchedule.h"
 #include "view/ProgramEdits.h"
+#include "view/ScheduleList.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -32,10 +35,17 @@ protected:
     QMenu *programsMenu() const { return frame->findChild<QMenu *>(QStringLiteral("specialDays")); }
     CTavrinView *view() const { return frame->view(); }
 
+    bool change(const QString &text, const std::vector<ChangeProgramCalendar::DayEntries> &days,
+                const ProgramCalendar &special, int shownDay)
+    {
+        return view()->perform(std::make_unique<ChangeProgramCalendar>(view()->document(), text, days, special,
+                                                                       shownDay, view()->editing().place()));
+    }
+
     int makeProgram(const QString &name)
     {
         const ProgramChange c = newProgram(view()->schedule(), name);
-        EXPECT_TRUE(view()->changeProgramCalendar(c.text, c.days, c.special, c.shownDay));
+        EXPECT_TRUE(change(c.text, c.days, c.special, c.shownDay));
         return c.shownDay;
     }
 
@@ -220,7 +230,7 @@ TEST_F(DayPrograms, DeletingAProgramTheCalendarUsesNamesItsDatesAndUndoBringsAll
     ProgramCalendar special = view()->schedule().programCalendar();
     special.calendar.push_back({QDate(2027, 2, 1), QDate(2027, 2, 5), exam, QString()});
     special.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
-    ASSERT_TRUE(view()->changeProgramCalendar(QStringLiteral("Add Dates"), {}, special, exam));
+    ASSERT_TRUE(change(QStringLiteral("Add Dates"), {}, special, exam));
 
     // Cancel keeps it
     frame->dispatch(Cmd::DeleteProgram);

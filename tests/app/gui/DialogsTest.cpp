@@ -90,7 +90,7 @@ TEST_F(Dialogs, DeviceDialogsOpenThePortOfTheCommandLineAndCancelChangesNothing)
     settings->setSerialPort(QStringLiteral("/dev/ttyS3"));
     frame->setPortOverride(device.slaveName());
     QTest::keyClick(frame.get(), Qt::Key_Insert);
-    frame->document()->setModifiedFlag(false);
+    frame->document()->setClean();
     const QList<QStringList> rows = frame->view()->shownRows();
 
     QStringList ports;

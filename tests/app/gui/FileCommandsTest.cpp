@@ -193,7 +193,7 @@ TEST_F(FileCommands, CtrlSWithTheEditorOpenSavesTheTypedTime)
 {
     // type 07:30 into a new row's Time cell, press Ctrl+S, as a keyboard does.
     frame->view()->ShowDay(2);
-    frame->view()->clearAllDays();
+    frame->view()->document().clearAllDays();
     QWindow *window = frame->windowHandle();
     QTest::keyClick(window, Qt::Key_Insert);
     CTavrinView *view = frame->view();

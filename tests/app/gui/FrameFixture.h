@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/gui/CMainFrame.h"
-#include "app/gui/CTavrinDoc.h"
 #include "app/Settings.h"
+#include "document/CTavrinDoc.h"
 #include "QueuedFileChooser.h"
 #include "support/RecordingMessages.h"
 #include "support/TestTimings.h"
@@ -37,7 +37,7 @@ protected:
     {
         // nothing may be asked on the way out of a test
         messages.answers.clear();
-        frame->document()->setModifiedFlag(false);
+        frame->document()->setClean();
         frame.reset();
     }
 

@@ -1,8 +1,8 @@
 #include "app/Translations.h"
+#include "document/ListColumns.h"
 #include "FrameFixture.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
-#include "view/ListColumns.h"
 
 #include <QMenuBar>
 #include <QToolBar>

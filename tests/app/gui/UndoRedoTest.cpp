@@ -1,6 +1,7 @@
 #include "app/CommandIds.h"
 #include "FrameFixture.h"
 #include "schedule/WeeklySchedule.h"
+#include "support/WeekSetUp.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -11,11 +12,12 @@ protected:
     {
         FrameFixture::SetUp();
         ASSERT_EQ(frame->view()->shownDay(), 1);
-        DaySchedule &monday = frame->view()->schedule().day(1);
-        monday.clear();
-        for (const char *t : {"08:00", "09:00", "10:00"})
-            monday.append(ScheduleEntry{std::string("           ") + t, "Melody", "1", "", "1", "0", "0", "0"});
-        frame->view()->reloadShownDay();
+        setUpWeek(frame->view()->document(), [](WeeklySchedule &week) {
+            DaySchedule &monday = week.day(1);
+            monday.clear();
+            for (const char *t : {"08:00", "09:00", "10:00"})
+                monday.append(ScheduleEntry{std::string("           ") + t, "Melody", "1", "", "1", "0", "0", "0"});
+        });
         frame->view()->setFocus();
     }
 

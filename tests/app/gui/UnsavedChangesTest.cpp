@@ -64,7 +64,7 @@ TEST_F(UnsavedChanges, WeekdayGroupFollowsTheShownDayWhoeverChangesIt)
 TEST_F(UnsavedChanges, AutoSetOnAnotherDayKeepsTheShownDaysEditsAndLeavesTheDocumentModified)
 {
     edit(); // Monday: one row not yet stored
-    frame->document()->setModifiedFlag(false);
+    frame->document()->setClean();
     DialogCloser closer;
     closer.onDialog = [](QDialog *d) {
         d->findChild<QComboBox *>(QStringLiteral("day"))->setCurrentIndex(2); // Tuesday (Sunday first)

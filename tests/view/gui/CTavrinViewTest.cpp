@@ -1,4 +1,5 @@
 #include "support/RecordingMessages.h"
+#include "support/WeekSetUp.h"
 
 #include "view/gui/CTavrinView.h"
 #include "view/ScheduleList.h"
@@ -31,11 +32,12 @@ protected:
     {
         window.setCentralWidget(view);
         window.resize(1000, 600);
-        DaySchedule &monday = view->schedule().day(1);
-        monday.append(event("09:00"));
-        monday.append(event("08:00", "Voice"));
-        monday.append(event("07:00"));
-        view->reloadShownDay();
+        setUpWeek(doc, [](WeeklySchedule &week) {
+            DaySchedule &monday = week.day(1);
+            monday.append(event("09:00"));
+            monday.append(event("08:00", "Voice"));
+            monday.append(event("07:00"));
+        });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -53,8 +55,9 @@ protected:
     QString cell(int row, int column) const { return view->rowTexts(row).value(column); }
 
     RecordingMessages messages;
+    CTavrinDoc doc;
     QMainWindow window;
-    CTavrinView *view = new CTavrinView(messages);
+    CTavrinView *view = new CTavrinView(doc, messages);
     // Every change the cases make to the list goes through Qt's model checks; a broken
     // promise of the item model (rows, indexes, signals) stops the case with the check's name.
     QAbstractItemModelTester modelCheck{view->model(), QAbstractItemModelTester::FailureReportingMode::Fatal};
@@ -228,12 +231,13 @@ TEST_F(KeyboardTest, TheCurrentCellMovesAndEnterOrSpaceActOnIt)
 TEST_F(KeyboardTest, TheFrameAndTheSelectionAreOne)
 {
     // A day longer than the window: row 1 is out of sight from the last.
-    DaySchedule &monday = view->schedule().day(1);
-    for (int h = 10; h < 24; ++h) {
-        monday.append(event(std::to_string(h) + ":00"));
-        monday.append(event(std::to_string(h) + ":30"));
-    }
-    view->reloadShownDay();
+    setUpWeek(doc, [](WeeklySchedule &week) {
+        DaySchedule &monday = week.day(1);
+        for (int h = 10; h < 24; ++h) {
+            monday.append(event(std::to_string(h) + ":00"));
+            monday.append(event(std::to_string(h) + ":30"));
+        }
+    });
     const int n = view->shownRowCount();
     auto selected = [&] {
         QList<int> rows;

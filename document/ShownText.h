@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/ListColumns.h"
 #include "schedule/ScheduleEntry.h"
-#include "view/ListColumns.h"
 
 #include <optional>
 #include <QString>

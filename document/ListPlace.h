@@ -9,6 +9,8 @@ struct ListPlace {
     std::vector<int> selectedRows;
     int currentRow = -1;
     int currentColumn = -1;
+    // The row the selection was anchored at (Insert goes above it); -1 for the first selected.
+    int mark = -1;
 
     bool operator==(const ListPlace &) const = default;
 };

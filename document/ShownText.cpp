@@ -1,4 +1,4 @@
-#include "view/ShownText.h"
+#include "document/ShownText.h"
 
 #include "schedule/TimeText.h"
 

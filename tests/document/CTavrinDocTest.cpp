@@ -1,0 +1,81 @@
+#include "document/CTavrinDoc.h"
+#include "document/commands/WeekCommands.h"
+#include "schedule/WeeklySchedule.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ScheduleEntry bellAt(const std::string &hhmm)
+{
+    ScheduleEntry e;
+    e.Time = std::string(11, ' ') + hhmm;
+    e.MelodyVoice = "Melody";
+    e.Selection = "1";
+    e.AC = "ON";
+    e.CH1 = "1";
+    e.CH2 = e.CH3 = e.CH4 = "0";
+    return e;
+}
+
+TEST(CTavrinDoc, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
+{
+    CTavrinDoc doc;
+    const WeeklySchedule &week = doc.week();
+    auto change = [&](const char *text, const std::vector<ChangeProgramCalendar::DayEntries> &days, int from, int to,
+                      const ProgramCalendar &special) {
+        return doc.perform(std::make_unique<ChangeProgramCalendar>(doc, QString::fromLatin1(text), days, special, to,
+                                                                   ListPlace{from, {}, -1, -1}));
+    };
+    EXPECT_TRUE(week.hasDay(kNoBellsDay));
+    EXPECT_FALSE(week.isEditableDay(kNoBellsDay));
+
+    // Made and given a bell in one step.
+    ProgramCalendar withExam = week.programCalendar();
+    const int exam = week.nextProgramDay();
+    withExam.programs.push_back({exam, QStringLiteral("Exam day")});
+    ASSERT_TRUE(change("New Program", {{exam, {bellAt("08:00")}}}, 1, exam, withExam));
+    EXPECT_EQ(week.shownDay(), exam);
+    EXPECT_EQ(week.dayTitle(exam), "Exam day");
+    EXPECT_EQ(week.day(exam).count(), 1);
+    EXPECT_EQ(week.WorkingDay.count(), 1);
+    // "No bells" takes no entries, not even through the one path.
+    EXPECT_FALSE(change("Insert", {{kNoBellsDay, {bellAt("09:00")}}}, exam, kNoBellsDay, week.programCalendar()));
+    WeeklySchedule written;
+    written.copyFrom(week);
+    EXPECT_FALSE(written.WriteEntry(kNoBellsDay, 1, bellAt("09:00")));
+
+    // Deleted with its calendar entry and its entries, as one step.
+    ProgramCalendar withCalendar = week.programCalendar();
+    withCalendar.calendar.push_back({QDate(2027, 1, 4), QDate(2027, 1, 4), exam, QString()});
+    ASSERT_TRUE(change("Add Date", {}, exam, exam, withCalendar));
+    ProgramCalendar without = week.programCalendar();
+    without.programs.pop_back();
+    without.calendar.clear();
+    ASSERT_TRUE(change("Delete Program", {{exam, {}}}, exam, 1, without));
+    EXPECT_FALSE(week.hasDay(exam));
+    EXPECT_EQ(week.shownDay(), 1);
+    EXPECT_GT(week.nextProgramDay(), exam); // its number is not given to the next program
+
+    doc.undo();
+    EXPECT_EQ(week.dayTitle(exam), "Exam day");
+    EXPECT_EQ(week.day(exam).count(), 1);
+    EXPECT_EQ(week.programCalendar().calendar.size(), 1u);
+    EXPECT_EQ(week.shownDay(), exam);
+    doc.undo();
+    doc.undo();
+    EXPECT_FALSE(week.hasDay(exam));
+    EXPECT_EQ(week.shownDay(), 1);
+    EXPECT_FALSE(doc.isModified());
+    doc.redo();
+    EXPECT_EQ(week.day(exam).count(), 1);
+
+    // A copy holds the programs and the calendar too.
+    WeeklySchedule copy;
+    copy.copyFrom(week);
+    EXPECT_TRUE(copy.sameDays(week));
+    copy.day(exam).clear();
+    EXPECT_FALSE(copy.sameDays(week));
+}
+
+} // namespace
