@@ -116,14 +116,16 @@ void NetworkLine::close()
         return;
     m_open = false;
     m_socket->disconnect(this);
-    if (m_telnet) {
-        m_telnet->dropDtr();
-        m_socket->write(m_telnet->takeOutgoing());
+    if (m_socket->state() == QAbstractSocket::ConnectedState) {
+        if (m_telnet) {
+            m_telnet->dropDtr();
+            m_socket->write(m_telnet->takeOutgoing());
+        }
+        // What was written still goes (the system sends it before the end of the connection);
+        // nothing more is read.
+        m_socket->flush();
+        m_socket->disconnectFromHost();
     }
-    // What was written still goes (the system sends it before the end of the connection);
-    // nothing more is read.
-    m_socket->flush();
-    m_socket->disconnectFromHost();
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
     m_received.clear();
