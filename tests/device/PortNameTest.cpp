@@ -68,3 +68,21 @@ TEST(PortNameTest, NetworkNamesReadAndMalformedOnesAreRefused)
                 && refusal.contains("rfc2217://HOST:PORT") && refusal.contains("/dev/ttyUSB0"))
         << refusal.toStdString();
 }
+
+#ifndef Q_OS_WIN
+#include "device/SystemPorts.h"
+
+TEST(PortNameTest, AnAdapterIsFoundUnderItsStableName)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile(dir.filePath("ttyUSB1")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("ttyUSB0")).open(QIODevice::WriteOnly);
+    QDir().mkdir(dir.filePath("by-id"));
+    QFile::link(dir.filePath("ttyUSB0"), dir.filePath("by-id/usb-FTDI_A-if00-port0"));
+    QFile::link(dir.filePath("ttyUSB1"), dir.filePath("by-id/usb-Prolific_B-if00-port0"));
+    EXPECT_EQ(stablePortName(dir.filePath("ttyUSB1"), dir.filePath("by-id")),
+              dir.filePath("by-id/usb-Prolific_B-if00-port0"));
+    EXPECT_EQ(stablePortName(dir.filePath("ttyS0"), dir.filePath("by-id")), QString());
+}
+#endif
