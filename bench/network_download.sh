@@ -42,7 +42,8 @@ sleep 1
 {
   echo 'day,id,time,melody_voice,selection,ac,ch1,ch2,ch3,ch4'
   for day in Monday Tuesday Wednesday Thursday Friday Saturday Sunday; do
-    for hour in 07 09 11 13 15; do echo "$day,1,$hour:00,Melody,3,ON,1,0,1,0"; done
+    id=0
+    for hour in 07 09 11 13 15; do id=$((id + 1)); echo "$day,$id,$hour:00,Melody,3,ON,1,0,1,0"; done
   done
 } > "$work/week.csv"
 "$build/bin/tavrin-cli" import "$work/week.csv" --to "$work/week.mdb" > /dev/null
