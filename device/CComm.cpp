@@ -1,11 +1,13 @@
 #include "device/CComm.h"
 
+#include "device/NetworkLine.h"
 #include "device/PortName.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
 
 #include <cstring>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <QThread>
@@ -108,6 +110,13 @@ bool CComm::Open()
         m_openFailure = tr("No serial port has number %1").arg(m_portNumber);
         return false;
     }
+    PortAddress address;
+    if (!parsePortName(name, address)) {
+        m_openFailure = malformedPortNameText(name);
+        return false;
+    }
+    if (address.isNetwork())
+        return openNetwork(address);
     // One line under two names (a link to it, /dev/serial/by-id/...) is still one line.
     const QString device = lineDevicePath(openablePortName(name));
     if (m_lineLock.acquire(device) == LineLock::Result::InUse) {
@@ -134,6 +143,27 @@ bool CComm::Open()
     return true;
 }
 
+bool CComm::openNetwork(const PortAddress &address)
+{
+    // No lock: the server at the far end decides who may use its line.
+    Rfc2217Client::LineSettings settings;
+    settings.baudRate = m_baudRate;
+    settings.dataBits = m_dataBits;
+    settings.parity = uint8_t(m_parity + 1);
+    settings.stopBits = m_stopBits == 0 ? 1 : m_stopBits == 1 ? 3 : 2;
+    auto *line = new NetworkLine(address, settings, this);
+    if (!line->open(m_connectTimeoutMs, m_openFailure)) {
+        delete line;
+        return false;
+    }
+    connect(line, &NetworkLine::readyRead, this, &CComm::readAvailable);
+    connect(line, &NetworkLine::failed, this, &CComm::lineLost);
+    m_network = line;
+    m_drained = false;
+    m_connected = true;
+    return true;
+}
+
 bool CComm::ApplySettings()
 {
     bool ok = m_port->setBaudRate(qint32(m_baudRate));
@@ -152,6 +182,8 @@ bool CComm::ApplySettings()
 
 size_t CComm::Read(uint8_t *buffer, size_t maxBytes)
 {
+    if (m_network)
+        return buffer == nullptr ? 0 : size_t(m_network->read(reinterpret_cast<char *>(buffer), qint64(maxBytes)));
     if (!m_port->isOpen() || buffer == nullptr || maxBytes == 0)
         return 0;
     const qint64 n = m_port->read(reinterpret_cast<char *>(buffer), qint64(maxBytes));
@@ -167,6 +199,8 @@ bool CComm::Write(const uint8_t *data, size_t size)
     if (!m_connected || data == nullptr)
         return false;
     m_drained = false;
+    if (m_network)
+        return m_network->write(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     return m_port->write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
 }
 
@@ -175,6 +209,8 @@ bool CComm::Drain(int timeoutMs)
     if (!m_connected)
         return false;
     QDeadlineTimer deadline(timeoutMs);
+    if (m_network)
+        return m_drained = m_network->drain(deadline);
     while (m_connected && m_port->bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!m_port->waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
             break;
@@ -200,6 +236,13 @@ bool CComm::Drain(int timeoutMs)
 bool CComm::Close()
 {
     m_connected = false;
+    if (m_network) {
+        NetworkLine *line = std::exchange(m_network, nullptr);
+        line->close();
+        // Close may run inside one of the line's own signals: it goes once they are over.
+        line->deleteLater();
+        return true;
+    }
     if (m_port->isOpen()) {
         m_port->setDataTerminalReady(false);
         // After a successful Drain nothing is left for the line, but the far end of a
@@ -247,6 +290,15 @@ void CComm::readAvailable()
             return; // the owner closed and deleted us in its handler
     }
     m_delivering = false;
+}
+
+void CComm::lineLost(const QString &reason)
+{
+    if (!m_connected)
+        return;
+    Close();
+    if (m_owner != nullptr)
+        m_owner->serialFailed(reason);
 }
 
 void CComm::portError(int error)

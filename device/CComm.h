@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/LineLock.h"
+#include "device/PortName.h"
 #include "device/SerialReceiver.h"
 
 #include <QObject>
@@ -11,12 +12,15 @@
 #include <cstddef>
 #include <cstdint>
 
+class NetworkLine;
 class QSerialPort;
 
 // The device link's serial port. Configure, then OpenIfClosed with the owner that is to hear
 // the received bytes; Write starts a write and returns at once; Close/Shutdown end it.
 // Everything runs on the thread that created the object: Qt's read notification takes the
 // place of a watch thread, and each chunk is handed to the owner synchronously.
+// The port may also be a serial line behind a network address (socket://HOST:PORT,
+// rfc2217://HOST:PORT, see parsePortName): the owner sees the same bytes either way.
 class CComm : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +38,9 @@ public:
     // A name the operator chose (see effectivePortName); empty: the port number's name.
     void setPortName(const QString &name) { m_portNameOverride = name.trimmed(); }
     QString portName() const;
+    // How long opening a port behind a network address may take, connecting and setting the
+    // line up together.
+    void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
 
     // When not connected: opens the port and records the owner (also when the open fails).
     // When connected: changes nothing. Returns whether the port is connected.
@@ -66,8 +73,12 @@ public:
 private:
     void readAvailable();
     void portError(int error);
+    bool openNetwork(const PortAddress &address);
+    void lineLost(const QString &reason);
 
     QSerialPort *m_port = nullptr;
+    NetworkLine *m_network = nullptr; // a child, while a network line is open, in place of m_port
+    int m_connectTimeoutMs = 5000;
     bool m_connected = false;
     std::array<uint8_t, kChunkSize + 1> m_receiveBuffer{};
     SerialReceiver *m_owner = nullptr;

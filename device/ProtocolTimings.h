@@ -20,6 +20,11 @@ struct ProtocolTimings {
     // How long tavrin-cli waits for the answer to a clock request; the Time Setting window
     // waits until the operator closes it.
     int clockReplyTimeoutMs = 5000;
+    // The longest wait for a port behind a network address to connect and, through a telnet
+    // server, to have its line set up. Shortened, it keeps a floor: a loaded machine's
+    // loopback must still make it.
+    int connectTimeoutMs = 5000;
+    static constexpr int kShortestConnectMs = 500;
 
     // Every wait `factor` times shorter (at least 1 ms); factor 1 is the device's pace.
     constexpr ProtocolTimings fasterBy(int factor) const
@@ -32,6 +37,7 @@ struct ProtocolTimings {
         t.allClearProgressMs = shorter(allClearProgressMs);
         t.drainTimeoutMs = shorter(drainTimeoutMs);
         t.clockReplyTimeoutMs = shorter(clockReplyTimeoutMs);
+        t.connectTimeoutMs = std::max(std::min(kShortestConnectMs, connectTimeoutMs), shorter(connectTimeoutMs));
         return t;
     }
 };

@@ -9,7 +9,7 @@ tavrin_packages=(
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth x11-utils openbox xdotool fonts-dejavu-core tzdata
   desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot
-  help2man lintian man-db systemd
+  help2man lintian man-db systemd ser2net
 )
 
 tavrin_ensure_deps() {

@@ -1168,6 +1168,52 @@ Calendario</translation>
     </message>
 </context>
 <context>
+    <name>NetworkLine</name>
+    <message>
+        <source>%1 does not control a serial line: it refused the COM port option</source>
+        <translation>%1 no controla una línea serie: rechazó la opción de puerto COM</translation>
+    </message>
+    <message>
+        <source>%1 did not set up the serial line within %2 seconds</source>
+        <translation>%1 no preparó la línea serie en %2 segundos</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection</source>
+        <translation>%1 cerró la conexión</translation>
+    </message>
+    <message>
+        <source>Connection refused by %1</source>
+        <translation>Conexión rechazada por %1</translation>
+    </message>
+    <message>
+        <source>Host %1 not found</source>
+        <translation>No se encontró el host %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 no respondió en %2 segundos</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>No se puede conectar con %1: %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was closed</source>
+        <translation>Se cerró la conexión con %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: %2</source>
+        <translation>Falló la conexión con %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortName</name>
+    <message>
+        <source>&quot;%1&quot; is not a port name. A port is a serial device (/dev/ttyUSB0, COM3), socket://HOST:PORT or rfc2217://HOST:PORT, where HOST is a name, an IPv4 address or an IPv6 address in brackets, and PORT a number from 1 to 65535.</source>
+        <translation>&quot;%1&quot; no es un nombre de puerto. Un puerto es un dispositivo serie (/dev/ttyUSB0, COM3), socket://HOST:PORT o rfc2217://HOST:PORT, donde HOST es un nombre, una dirección IPv4 o una dirección IPv6 entre corchetes, y PORT un número de 1 a 65535.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramEdits</name>
     <message>
         <source>New Program</source>
@@ -1326,8 +1372,8 @@ Calendario</translation>
         <translation>Puerto al que está conectado el Tavrin:</translation>
     </message>
     <message>
-        <source>Choose one of the ports found, or type a name (an empty name uses the default port).</source>
-        <translation>Elija uno de los puertos encontrados o escriba un nombre (sin nombre se usa el puerto predeterminado).</translation>
+        <source>Choose one of the ports found, or type a name: a serial device (/dev/ttyUSB0, COM3), or socket://HOST:PORT or rfc2217://HOST:PORT for a serial line behind a network address. An empty name uses the default port.</source>
+        <translation>Elija uno de los puertos encontrados o escriba un nombre: un dispositivo serie (/dev/ttyUSB0, COM3), o socket://HOST:PORT o rfc2217://HOST:PORT para una línea serie tras una dirección de red. Un nombre vacío usa el puerto predeterminado.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/gui/SerialPortDlg.h"
 
 #include "app/PortLabel.h"
+#include "device/LineLock.h"
 #include "device/PortName.h"
 #include "device/SystemPorts.h"
 
@@ -8,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QString &inUse)
@@ -20,17 +22,22 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
     m_ports->setObjectName(QStringLiteral("ports"));
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
-    const QString inUseFile = inUse.isEmpty() ? QString() : openablePortName(inUse);
-    for (const ListedPort &port : systemPorts())
-        m_ports->addItem(portLabel(port, !inUseFile.isEmpty() && port.location == inUseFile), port.location);
+    // The port in use may be named by its stable link: the line it leads to is what counts.
+    const QString inUseLine = inUse.isEmpty() ? QString() : lineDevicePath(openablePortName(inUse));
+    for (const ListedPort &port : systemPorts()) {
+        const bool used = !inUseLine.isEmpty() && lineDevicePath(port.location) == inUseLine;
+        // An adapter is kept by its stable name: /dev/ttyUSB0 may be another one after a replug.
+        m_ports->addItem(portLabel(port, used), port.stableName.isEmpty() ? port.location : port.stableName);
+    }
     m_ports->setCurrentIndex(-1);
     m_ports->setEditText(current);
     m_ports->setMinimumContentsLength(28);
 
     auto *prompt = new QLabel(tr("Port the Tavrin is connected to:"), this);
     prompt->setBuddy(m_ports);
-    auto *hint = new QLabel(tr("Choose one of the ports found, or type a name "
-                               "(an empty name uses the default port)."),
+    auto *hint = new QLabel(tr("Choose one of the ports found, or type a name: a serial device (/dev/ttyUSB0, "
+                               "COM3), or socket://HOST:PORT or rfc2217://HOST:PORT for a serial line behind a "
+                               "network address. An empty name uses the default port."),
                             this);
     hint->setWordWrap(true);
 
@@ -43,6 +50,17 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
     layout->addWidget(m_ports);
     layout->addWidget(hint);
     layout->addWidget(buttons);
+}
+
+void SerialPortDlg::accept()
+{
+    const QString name = portName();
+    PortAddress address;
+    if (!name.isEmpty() && !parsePortName(name, address)) {
+        QMessageBox::warning(this, windowTitle(), malformedPortNameText(name));
+        return;
+    }
+    QDialog::accept();
 }
 
 QString SerialPortDlg::portName() const

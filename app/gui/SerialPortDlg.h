@@ -15,6 +15,9 @@ public:
     // The chosen name, trimmed; empty means the program's default port.
     QString portName() const;
 
+    // Keeps the dialog open, saying which forms a name takes, while the name is none of them.
+    void accept() override;
+
 private:
     QComboBox *m_ports;
 };

@@ -25,7 +25,7 @@ CDownloadDlg::CDownloadDlg(QWidget *parent, const WeeklySchedule &week, const QS
     , m_session(*this, week, this, timings)
 {
     m_session.open();
-    openPort();
+    openPort(timings.connectTimeoutMs);
 }
 
 void CDownloadDlg::preselect(const std::vector<int> &days)

@@ -86,6 +86,7 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
 
     m_comm.setPortName(portName);
     m_comm.ConfigureForDevice();
+    m_comm.setConnectTimeout(m_timings.connectTimeoutMs);
     if (!m_comm.OpenIfClosed(this)) {
         const QString text = portOpenFailText(m_comm.openFailure(), m_comm.portName());
         QTimer::singleShot(0, this, [this, text] { openDeviceMessage(this, text); });

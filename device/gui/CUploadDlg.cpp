@@ -23,5 +23,5 @@ CUploadDlg::CUploadDlg(QWidget *parent, WeeklySchedule &week, const QString &por
     , m_session(*this, week, this, timings)
 {
     m_session.open();
-    openPort();
+    openPort(timings.connectTimeoutMs);
 }

@@ -81,8 +81,9 @@ TransferDialog::~TransferDialog()
     m_comm.Shutdown();
 }
 
-void TransferDialog::openPort()
+void TransferDialog::openPort(int connectTimeoutMs)
 {
+    m_comm.setConnectTimeout(connectTimeoutMs);
     if (m_comm.OpenIfClosed(this))
         return;
     // Shown once the dialog is up; the dialog stays.
@@ -206,10 +207,13 @@ void TransferDialog::reportOutcome(const TransferOutcome &outcome, std::function
     // Cancelling before anything went out is no exchange.
     if (outcome.end != TransferEnd::Cancelled || !outcome.weekdays.empty() || outcome.allClear)
         journal(outcome);
-    const OutcomeMessage message = transferOutcomeMessage(outcome);
+    OutcomeMessage message = transferOutcomeMessage(outcome);
     // Cancel closes the window; there is nothing to tell.
     if (message.text.isEmpty())
         return;
+    if (outcome.end == TransferEnd::NoResponse && !m_lostReason.isEmpty())
+        message.text += QStringLiteral("\n\n") + m_lostReason;
+    m_lostReason.clear();
     showMessage({message.text, message.caption, message.icon, std::move(onAcknowledged)});
 }
 
@@ -241,10 +245,11 @@ void TransferDialog::serialReceived(const uint8_t *data, size_t size)
     chunkReceived(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
 }
 
-void TransferDialog::serialFailed(const QString &)
+void TransferDialog::serialFailed(const QString &reason)
 {
     if (m_destroying)
         return;
+    m_lostReason = reason;
     portLost();
 }
 

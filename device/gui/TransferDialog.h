@@ -75,8 +75,9 @@ protected:
     TransferDialog(QWidget *parent, const QString &caption, const QStringList &boxTexts, const QString &actionText,
                    const QString &portName);
 
-    // Opens the port; run by the subclass once its session exists.
-    void openPort();
+    // Opens the port; run by the subclass once its session exists. A port behind a network
+    // address may take connectTimeoutMs to connect.
+    void openPort(int connectTimeoutMs);
 
     // The exchange the dialog carries out, for the journal.
     virtual TransferExchange exchange() const = 0;
@@ -104,6 +105,8 @@ private:
     void journal(const TransferOutcome &outcome);
     void record(const TransferOutcome &outcome);
     QString portFailText() const;
+    // Why the port went away in the middle of an exchange, for the message that ends it.
+    QString m_lostReason;
     // Opens the box now, or once the boxes before it are closed.
     void showMessage(Message message);
     void openMessage(Message message);

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include "CliHelp.h"
+#include "device/PortName.h"
 #include "schedule/Weekday.h"
 
 #include <QCommandLineParser>
@@ -309,6 +310,12 @@ CliParseResult parseCommand(const QStringList &arguments)
                 return usageError(verbText, problem);
         }
     }
+
+    // Refused here rather than when the port opens: a journal or plan filtered by a name no
+    // port can have would find nothing and say nothing.
+    PortAddress address;
+    if (!command.port.trimmed().isEmpty() && !parsePortName(command.port.trimmed(), address))
+        return usageError(verbText, malformedPortNameText(command.port.trimmed()));
 
     CliParseResult result;
     result.outcome = CliParseResult::Run;

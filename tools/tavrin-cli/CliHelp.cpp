@@ -39,6 +39,10 @@ QString cliOverviewHelp()
                "  plan FILE [--from DATE] [--days N] [--port NAME]    the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
                "\n"
+               "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
+               "line behind a network address: socket://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
+               "(telnet with RFC 2217), HOST a name, an IPv4 or a bracketed IPv6 address.\n"
+               "\n"
                "Options:\n"
                "  --help     show this text\n"
                "  --version  show the version\n"
@@ -84,17 +88,19 @@ QString cliHelp(const QString &verb)
                            "  --to FILE           the schedule file to write\n"
                            "  --remove-triggers   remove FILE's triggers and views as the week is written\n");
     } else if (verb == QLatin1String("download")) {
-        text = QStringLiteral("Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
-                              "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
-                              "Sunday, each after the device acknowledged the one before.\n"
-                              "\n"
-                              "  --port NAME   the serial port (COM1, /dev/ttyS0, /dev/ttyUSB0, a tavrin-sim device)\n"
-                              "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
-                              "  --all         every weekday\n"
-                              "  --clear       ALL Clear: blank every image the device holds\n"
-                              "  --verify      then read each weekday sent back and compare it with what was sent;\n"
-                              "                the weekdays that differ are printed as 'compare' prints them, and\n"
-                              "                the exit status is 3 when the device does not hold what was sent\n");
+        text = QStringLiteral(
+            "Usage: tavrin-cli download FILE --port NAME (--days LIST | --all | --clear)\n"
+            "Sends weekdays of the schedule file FILE to the device, one frame each, Monday to\n"
+            "Sunday, each after the device acknowledged the one before.\n"
+            "\n"
+            "  --port NAME   the serial port (COM1, /dev/ttyUSB0, a tavrin-sim device, socket://HOST:PORT,\n"
+            "                rfc2217://HOST:PORT)\n"
+            "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"
+            "  --all         every weekday\n"
+            "  --clear       ALL Clear: blank every image the device holds\n"
+            "  --verify      then read each weekday sent back and compare it with what was sent;\n"
+            "                the weekdays that differ are printed as 'compare' prints them, and\n"
+            "                the exit status is 3 when the device does not hold what was sent\n");
         text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("upload")) {
         text = QStringLiteral("Usage: tavrin-cli upload --port NAME --to FILE [--days LIST | --all] [--into-weekdays]\n"

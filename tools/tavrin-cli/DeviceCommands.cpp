@@ -217,7 +217,10 @@ DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const Week
     CliTransferHost host(progress, hooks);
     session = std::make_unique<DownloadSession>(host, week, nullptr, link.timings());
     link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
-    link.onLost = [&] { session->portLost(); };
+    link.onLost = [&](const QString &reason) {
+        session->portLost();
+        sayError(reason);
+    };
 
     session->open();
     if (command.clearAll)
@@ -403,8 +406,8 @@ int runClock(const CliCommand &command)
     };
     ClockSession session(host);
     link.onReceived = [&](const QByteArray &chunk) { session.received(chunk); };
-    link.onLost = [&] {
-        sayError(kCommunicationError);
+    link.onLost = [&](const QString &reason) {
+        sayError(kCommunicationError + QStringLiteral(": ") + reason);
         loop.quit();
     };
 

@@ -15,10 +15,10 @@ public:
         if (m_link.onReceived)
             m_link.onReceived(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     }
-    void serialFailed(const QString &) override
+    void serialFailed(const QString &reason) override
     {
         if (m_link.onLost)
-            m_link.onLost();
+            m_link.onLost(reason);
     }
 
 private:
@@ -41,6 +41,7 @@ bool DeviceLink::open(const QString &portName, QString &error)
 {
     m_comm->ConfigureForDevice();
     m_comm->setPortName(portName);
+    m_comm->setConnectTimeout(m_timings.connectTimeoutMs);
     if (m_comm->OpenIfClosed(m_receiver.get()))
         return true;
     error = m_comm->openFailure();

@@ -27,7 +27,8 @@ public:
     void close();
 
     std::function<void(const QByteArray &)> onReceived;
-    std::function<void()> onLost;
+    // The port went away while open, and why.
+    std::function<void(const QString &)> onLost;
 
     const ProtocolTimings &timings() const { return m_timings; }
 

@@ -71,7 +71,10 @@ WeekdayReading readWeekdays(DeviceLink &link, const std::vector<int> &days, Week
     session = std::make_unique<UploadSession>(host, week, nullptr, link.timings());
     session->keepImages(&reading.images);
     link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
-    link.onLost = [&] { session->portLost(); };
+    link.onLost = [&](const QString &reason) {
+        session->portLost();
+        sayError(reason);
+    };
 
     session->open();
     if (days.size() == 7) {

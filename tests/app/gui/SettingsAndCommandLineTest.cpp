@@ -81,7 +81,12 @@ TEST(LockKeys, ReadsKeyboardLedsAndStaysUnknownWithout)
 
 TEST(PortLabel, NamesDescriptionUsbIdAndThePortInUse)
 {
-    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), 0x403, 0x6001}, true),
+    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), 0x403, 0x6001, {}}, true),
               QStringLiteral("/dev/ttyUSB0  (FT232R USB UART, USB 0403:6001)  \u2014 in use"));
-    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyS0"), QString(), -1, -1}, false), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(portLabel({QStringLiteral("/dev/ttyS0"), QString(), -1, -1, {}}, false), QStringLiteral("/dev/ttyS0"));
+    // An adapter by the name that survives a replug, today's name beside it.
+    EXPECT_EQ(
+        portLabel({QStringLiteral("/dev/ttyUSB1"), QString(), -1, -1, QStringLiteral("/dev/serial/by-id/usb-A-if00")},
+                  false),
+        QStringLiteral("/dev/serial/by-id/usb-A-if00  (/dev/ttyUSB1)"));
 }
