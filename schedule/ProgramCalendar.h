@@ -33,9 +33,9 @@ struct CalendarEntry {
     QString note;
     // Where an entry came from when it was imported from a calendar file: the event's UID and
     // the first date of the occurrence (a recurring event has one UID for all its occurrences).
-    // Empty for entries made by hand.
-    QString sourceUid;
-    QDate sourceDate;
+    // Empty for entries made by hand, which keep giving the other fields alone ({} so they may).
+    QString sourceUid{};
+    QDate sourceDate{};
 
     bool covers(const QDate &date) const { return first <= date && date <= last; }
     bool operator==(const CalendarEntry &) const = default;
