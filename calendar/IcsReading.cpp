@@ -3,6 +3,7 @@
 #include "calendar/IcalHandles.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
