@@ -4,6 +4,7 @@
 tavrin_packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins
+  libical-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Fuzzes the line and the schedule-file loader: builds tests/fuzz/*.cpp with libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer in its own build folder (build-fuzz/) and runs it for a few
-# seconds. FUZZ_SECONDS sets the time. Fails when an input crashes; the input is kept in
-# build-fuzz/ as crash-*.
+# Fuzzes the line, the schedule-file loader and the calendar-file reader: builds tests/fuzz/*.cpp
+# with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in its own build folder
+# (build-fuzz/) and runs it for a few seconds. FUZZ_SECONDS sets the time. Fails when an input
+# crashes; the input is kept in build-fuzz/ as crash-*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,7 +36,7 @@ compile() { # source, flags...
   local src=$1; shift
   local obj="$out/obj/$(echo "$src" | tr '/' '_').o"
   # rebuild when the source, a header of ours or this script is newer
-  if [ ! -f "$obj" ] || [ -n "$(find "$src" "$0" device schedule -newer "$obj" \( -name '*.h' -o -path "$src" -o -path "$0" \) | head -1)" ]; then
+  if [ ! -f "$obj" ] || [ -n "$(find "$src" "$0" device schedule calendar -newer "$obj" \( -name '*.h' -o -path "$src" -o -path "$0" \) | head -1)" ]; then
     "$cxx" "$@" -c "$src" -o "$obj"
   fi
   objects+=("$obj")
@@ -57,6 +57,14 @@ for src in schedule/StoreOutcome.cpp schedule/LeftOutRows.cpp schedule/SqliteFil
 done
 "$cxx" "${flags[@]}" "${objects[@]}" "${line_helpers[@]}" "${qt_libs[@]}" -lsqlite3 -o "$out/fuzz_schedule_file"
 
+# The calendar-file reader, with libical from the system.
+objects=()
+for src in tests/fuzz/FuzzIcsReader.cpp calendar/IcsReading.cpp calendar/IcalHandles.cpp; do
+  compile "$src" "${flags[@]}"
+done
+read -r -a ical_libs <<<"$(pkg-config --libs libical)"
+"$cxx" "${flags[@]}" "${objects[@]}" "${qt_libs[@]}" "${ical_libs[@]}" -o "$out/fuzz_ics_reader"
+
 # run_fuzzer BINARY CORPUS MAX_LEN WHAT
 run_fuzzer() {
   local log="$out/$1.log"
@@ -73,3 +81,4 @@ run_fuzzer() {
 }
 run_fuzzer fuzz_line corpus 80000 "reply assembly, device emulator, sessions and CSV reader"
 run_fuzzer fuzz_schedule_file corpus-schedule-file 20000 "schedule-file loader"
+run_fuzzer fuzz_ics_reader corpus-ics-reader 8000 "calendar-file reader"

@@ -121,6 +121,7 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption icsOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
     const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
 
@@ -154,7 +155,7 @@ CliParseResult parseCommand(const QStringList &arguments)
         parser.addOptions({portOption, lastOption, journalOption});
         break;
     case CliVerb::Plan:
-        parser.addOptions({fromOption, countOption, portOption, journalOption});
+        parser.addOptions({fromOption, countOption, portOption, journalOption, icsOption});
         break;
     case CliVerb::Sync:
         parser.addOptions({portOption, fromOption, dryRunOption, journalOption});
@@ -229,6 +230,11 @@ CliParseResult parseCommand(const QStringList &arguments)
     }
     if (command.verb == CliVerb::Plan) {
         command.port = value(portOption);
+        if (parser.isSet(icsOption)) {
+            command.ics = value(icsOption);
+            if (command.ics.isEmpty())
+                return usageError(verbText, QStringLiteral("--ics wants the name of the file to write"));
+        }
         if (parser.isSet(countOption)) {
             bool number = false;
             command.count = value(countOption).toInt(&number);

@@ -45,6 +45,7 @@ struct CliCommand {
     int last = 0; // journal --last: at most this many entries (0: all)
     QDate from; // plan, sync --from: the first date (today when not given)
     int count = 7; // plan --days: how many dates
+    QString ics; // plan --ics: also write the dates that play a day program to this iCalendar file
     bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
     ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };

@@ -36,7 +36,7 @@ QString cliOverviewHelp()
                "  image FILE --day DAY [--hex]                        a weekday's device image\n"
                "  compare FILE --port NAME [--days LIST|--all]        the device's weekdays against the file\n"
                "  journal [--port NAME] [--last N]                    the journal of transfers\n"
-               "  plan FILE [--from DATE] [--days N] [--port NAME]    the schedule each date plays\n"
+               "  plan FILE [--from DATE] [--days N] [--port NAME] [--ics OUT]  the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
                "\n"
                "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
@@ -148,6 +148,7 @@ QString cliHelp(const QString &verb)
                               "                  ($TAVRIN_JOURNAL, when set, names it too)\n");
     } else if (verb == QLatin1String("plan")) {
         text = QStringLiteral("Usage: tavrin-cli plan FILE [--from DATE] [--days N] [--port NAME] [--journal FILE]\n"
+                              "                        [--ics OUT]\n"
                               "Prints which schedule each date plays, one line a date:\n"
                               "  DATE DAY NAME (N events)\n"
                               "  2027-03-10 Wed Exam day (12 events)\n"
@@ -161,7 +162,12 @@ QString cliHelp(const QString &verb)
                               "                  device holds the day after the first date (tomorrow by default):\n"
                               "                  \"device NAME for DATE: up to date\", \"not up to date\" or\n"
                               "                  \"unknown\" (the journal does not tell what it holds)\n"
-                              "  --journal FILE  the journal to read (see 'journal --help')\n");
+                              "  --journal FILE  the journal to read (see 'journal --help')\n"
+                              "  --ics OUT       also write the dates that play a day program to the iCalendar\n"
+                              "                  file OUT, one all-day event each named after the program (\"Exam\n"
+                              "                  day\", \"No bells\"), for calendars to show; an event keeps its\n"
+                              "                  UID from one run to the next, so a calendar that reads OUT again\n"
+                              "                  updates its dates rather than adding them twice\n");
     } else if (verb == QLatin1String("sync")) {
         text =
             QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"

@@ -11,6 +11,7 @@
 #include "plan/PlannedWeek.h"
 #include "plan/PortHistory.h"
 #include "plan/SyncDecision.h"
+#include "PlanCalendarFile.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 #include "ScheduleFileAccess.h"
@@ -93,8 +94,11 @@ int runPlan(const CliCommand &command)
     if (!week)
         return kExitFailure;
     QStringList lines;
-    for (const PlannedDay &day : planDays(*week, command.from, command.count))
+    const std::vector<PlannedDay> days = planDays(*week, command.from, command.count);
+    for (const PlannedDay &day : days)
         lines << planLine(day);
+    if (!command.ics.isEmpty() && !writePlanCalendar(command.ics, command.file, days))
+        return kExitFailure;
     if (!command.port.isEmpty()) {
         bool readable = false;
         const PlannedWeek plan(*week, command.from);
