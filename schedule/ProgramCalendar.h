@@ -34,8 +34,8 @@ struct CalendarEntry {
     // Where an entry came from when it was imported from a calendar file: the event's UID and
     // the first date of the occurrence (a recurring event has one UID for all its occurrences).
     // Empty for entries made by hand.
-    QString sourceUid;
-    QDate sourceDate;
+    QString sourceUid{};
+    QDate sourceDate{};
 
     bool covers(const QDate &date) const { return first <= date && date <= last; }
     bool operator==(const CalendarEntry &) const = default;
