@@ -13,6 +13,9 @@ constexpr int FileSave = 57603;
 constexpr int FilePrintSetup = 57606;
 constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
+// the whole week on paper, and the same as a PDF
+constexpr int FilePrintWeek = 32820;
+constexpr int FileExportPdf = 32821;
 // File > Open Recent: the first of four numbers, one per entry
 constexpr int FileRecent1 = 57616;
 constexpr int AppExit = 57665;

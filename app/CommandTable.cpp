@@ -20,6 +20,10 @@ const std::vector<CommandInfo> kCommands = {
      "print", "Ctrl+P", QT_TRANSLATE_NOOP("CommandTable", "Print the active document\nPrint")},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CommandTable", "Print Pre&view..."), "", "", "",
      QT_TRANSLATE_NOOP("CommandTable", "Display full pages\nPrint Preview")},
+    {Cmd::FilePrintWeek, QT_TRANSLATE_NOOP("CommandTable", "Print &Week..."), "", "", "",
+     QT_TRANSLATE_NOOP("CommandTable", "Print every weekday, each from a new page\nPrint Week")},
+    {Cmd::FileExportPdf, QT_TRANSLATE_NOOP("CommandTable", "Export P&DF..."), "", "", "",
+     QT_TRANSLATE_NOOP("CommandTable", "Write the week as Print Week prints it to a PDF file\nExport PDF")},
     {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CommandTable", "P&rint Setup..."), "", "", "",
      QT_TRANSLATE_NOOP("CommandTable", "Change the printer and printing options\nPrint Setup")},
     {Cmd::AppExit, QT_TRANSLATE_NOOP("CommandTable", "E&xit"), "", "", "",
@@ -81,8 +85,8 @@ const std::vector<CommandInfo> kCommands = {
 
 const std::vector<MenuPopup> kMenu = {
     {QT_TRANSLATE_NOOP("CommandTable", "&File"),
-     {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup, 0,
-      Cmd::AppExit}},
+     {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintWeek,
+      Cmd::FileExportPdf, Cmd::FilePrintSetup, 0, Cmd::AppExit}},
     {QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
      {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, 0, Cmd::EditSelectAll, 0, Cmd::EditInsert, Cmd::EditModify,
       Cmd::EditDelete, 0, Cmd::AutoSet}},

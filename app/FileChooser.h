@@ -19,4 +19,7 @@ public:
     // The file to save into; empty when cancelled. A proposed name is only proposed: the
     // operator still confirms or changes it.
     virtual QString chooseFileToSave(const FileDialogStart &start) = 0;
+    // The PDF file Export PDF writes; empty when cancelled. A chooser that only queues paths
+    // answers as for Save.
+    virtual QString choosePdfToSave(const FileDialogStart &start) { return chooseFileToSave(start); }
 };

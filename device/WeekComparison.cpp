@@ -100,7 +100,7 @@ void appendNumber(std::string &out, int value)
     out += char('0' + value % 10);
 }
 
-void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
+void appendEventWords(std::string &out, const std::optional<SlotEvent> &event, const SoundNames *names)
 {
     if (!event) {
         out += "(none)";
@@ -117,17 +117,28 @@ void appendEventWords(std::string &out, const std::optional<SlotEvent> &event)
     out += event->ac == SlotEvent::Ac::On ? " ON" : event->ac == SlotEvent::Ac::Off ? " OFF" : " -";
     for (bool on : event->channels)
         out += on ? " 1" : " 0";
+    if (!names || event->sound == SlotEvent::Sound::None)
+        return;
+    const QString name =
+        names->name(event->sound == SlotEvent::Sound::Melody ? SoundKind::Melody : SoundKind::Voice, event->selection);
+    if (name.isEmpty())
+        return;
+    // After the eight fields, in quotes (a quote in it doubled), so the fields stay where they were.
+    out += " \"";
+    for (char c : name.toStdString())
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    out += '"';
 }
 } // namespace
 
-std::string eventWords(const std::optional<SlotEvent> &event)
+std::string eventWords(const std::optional<SlotEvent> &event, const SoundNames *names)
 {
     std::string words;
-    appendEventWords(words, event);
+    appendEventWords(words, event, names);
     return words;
 }
 
-std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week)
+std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week, const SoundNames *names)
 {
     std::vector<std::string> lines;
     for (const WeekdayComparison &day : week) {
@@ -148,9 +159,9 @@ std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &w
             line += ':';
             appendTwoDigits(line, d.minuteOfDay % 60);
             line += "  file: ";
-            appendEventWords(line, d.file);
+            appendEventWords(line, d.file, names);
             line += "  device: ";
-            appendEventWords(line, d.device);
+            appendEventWords(line, d.device, names);
             lines.push_back(std::move(line));
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/DayImage.h"
+#include "schedule/SoundNames.h"
 
 #include <array>
 #include <map>
@@ -67,8 +68,11 @@ std::vector<int> differingDays(const std::vector<WeekdayComparison> &week);
 //
 // A minute line starts with the weekday and the 24-hour time; each side is "(none)" or exactly
 // eight fields: AM/PM, the list's 12-hour time, Melody/Voice, Selection, AC, CH1..CH4 as 1/0,
-// with "-" for an empty Melody/Voice or AC. "differs in 1 minute" is singular.
-std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week);
+// with "-" for an empty Melody/Voice or AC. "differs in 1 minute" is singular. Given names, a
+// side whose sound has one adds it after the eight fields in double quotes (a quote in it
+// doubled): "AM 07:05 Melody 3 ON 1 0 0 0 "Westminster"". Both sides take the names given.
+std::vector<std::string> comparisonLines(const std::vector<WeekdayComparison> &week, const SoundNames *names = nullptr);
 
-// One side of a minute line: "(none)" or its eight fields ("AM 07:05 Melody 3 ON 1 0 0 0").
-std::string eventWords(const std::optional<SlotEvent> &event);
+// One side of a minute line: "(none)" or its eight fields ("AM 07:05 Melody 3 ON 1 0 0 0"),
+// and the sound's name as comparisonLines adds it.
+std::string eventWords(const std::optional<SlotEvent> &event, const SoundNames *names = nullptr);

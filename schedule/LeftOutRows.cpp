@@ -2,6 +2,7 @@
 
 #include "schedule/DaySchedule.h"
 #include "schedule/ScheduleFileFormat.h"
+#include "schedule/SoundNames.h"
 #include "schedule/Weekday.h"
 
 #include <QStringList>
@@ -53,6 +54,9 @@ QString LeftOutRows::describe() const
             .arg(ScheduleFileFormat::kMaxDayPrograms)
             .arg(ScheduleFileFormat::kMaxCalendarEntries),
         QStringLiteral("with a control character in a text"),
+        QStringLiteral("for a sound that is not Melody or Voice 1 to %1").arg(SoundNames::kCount),
+        QStringLiteral("for a sound already named"),
+        QStringLiteral("with a name longer than %1 characters").arg(SoundNames::kMaxLength),
     };
     QStringList lines;
     auto describePlace = [&](const QString &place, const Counts &placeCounts) {

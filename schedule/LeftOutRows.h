@@ -24,6 +24,9 @@ struct LeftOutRows {
         LastBeforeFirst,
         TooMany, // beyond the most programs or calendar entries a load takes
         ControlCharacter, // a field, program name or note holding a control character
+        SoundUnknown, // a name for a sound that is not Melody or Voice 1..15
+        SoundRepeated, // a second name for the same sound
+        SoundNameTooLong,
         kReasonCount
     };
     using Counts = std::array<int, kReasonCount>;

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace ProgramCalendarTables {
@@ -33,6 +34,9 @@ struct Column {
 struct Table {
     const char *name;
     std::vector<Column> columns;
+    // The columns every file of the table has; those after them came with a later version,
+    // read as NULL where missing and added by the upgrade.
+    size_t required = columns.size();
 };
 
 const std::vector<Table> &tables()
@@ -41,12 +45,21 @@ const std::vector<Table> &tables()
         std::vector<Column> entries = {{"Program", "INTEGER"}};
         for (const QString &name : ScheduleDatabase::columnNames())
             entries.push_back({name.toStdString(), name == QLatin1String("ID") ? "INTEGER" : "TEXT"});
-        return std::vector<Table>{
+        std::vector<Table> all{
             {ScheduleFileFormat::kProgramsTable, {{"Program", "INTEGER"}, {"Name", "TEXT"}, {"Position", "INTEGER"}}},
             {ScheduleFileFormat::kProgramEntriesTable, entries},
             {ScheduleFileFormat::kCalendarTable,
-             {{"Entry", "INTEGER"}, {"First", "TEXT"}, {"Last", "TEXT"}, {"Program", "INTEGER"}, {"Note", "TEXT"}}},
+             {{"Entry", "INTEGER"},
+              {"First", "TEXT"},
+              {"Last", "TEXT"},
+              {"Program", "INTEGER"},
+              {"Note", "TEXT"},
+              {"SourceUid", "TEXT"},
+              {"SourceDate", "TEXT"}}},
+            {ScheduleFileFormat::kSoundNamesTable, {{"Kind", "TEXT"}, {"Number", "INTEGER"}, {"Name", "TEXT"}}},
         };
+        all[2].required = 5;
+        return all;
     }();
     return all;
 }
@@ -63,6 +76,10 @@ const Table &calendarTable()
 {
     return tables()[2];
 }
+const Table &soundNamesTable()
+{
+    return tables()[3];
+}
 
 std::string columnList(const Table &table)
 {
@@ -72,9 +89,26 @@ std::string columnList(const Table &table)
     return out;
 }
 
-std::string selectAll(const Table &table)
+bool hasColumn(sqlite3 *db, const std::string &table, const std::string &column)
 {
-    return "SELECT " + columnList(table) + " FROM " + quoted(table.name);
+    Statement info(db, "SELECT 1 FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE");
+    if (!info)
+        return false;
+    sqlite3_bind_text(info.get(), 1, table.data(), int(table.size()), SQLITE_STATIC);
+    sqlite3_bind_text(info.get(), 2, column.data(), int(column.size()), SQLITE_STATIC);
+    return sqlite3_step(info.get()) == SQLITE_ROW;
+}
+
+// Every column of the table, NULL for a later one the file's table lacks.
+std::string selectAll(sqlite3 *db, const Table &table)
+{
+    std::string out;
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const std::string &name = table.columns[i].name;
+        const bool present = i < table.required || hasColumn(db, table.name, name);
+        out += (out.empty() ? "" : ",") + (present ? quoted(name) : std::string("NULL"));
+    }
+    return "SELECT " + out + " FROM " + quoted(table.name);
 }
 
 std::string insertAll(const Table &table)
@@ -134,7 +168,7 @@ StoreOutcome readPrograms(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
     std::vector<std::vector<SqliteRows::Cell>> rows;
     int tooLong = 0;
     const StoreOutcome read =
-        SqliteRows::sortedRows(db, selectAll(programsTable()), {2, 0}, kLongestKept, rows, tooLong);
+        SqliteRows::sortedRows(db, selectAll(db, programsTable()), {2, 0}, kLongestKept, rows, tooLong);
     if (!read)
         return read;
     for (int n = 0; n < tooLong; ++n)
@@ -182,7 +216,7 @@ StoreOutcome readEntries(sqlite3 *db, const ProgramCalendar &special, ProgramDay
 {
     // Entries of no program share one place, however many numbers they name.
     const QString nowhere = QStringLiteral("Program entries");
-    SqliteRows::RowScan select(db, selectAll(entriesTable()));
+    SqliteRows::RowScan select(db, selectAll(db, entriesTable()));
     if (!select)
         return StoreOutcome::fromDatabase(db);
     std::map<int, std::vector<bool>> filled;
@@ -217,7 +251,7 @@ StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
     std::vector<std::vector<SqliteRows::Cell>> rows;
     int tooLong = 0;
     const StoreOutcome read =
-        SqliteRows::sortedRows(db, selectAll(calendarTable()), {0, 1, 2, 3}, kLongestKept, rows, tooLong);
+        SqliteRows::sortedRows(db, selectAll(db, calendarTable()), {0, 1, 2, 3}, kLongestKept, rows, tooLong);
     if (!read)
         return read;
     for (int n = 0; n < tooLong; ++n)
@@ -248,7 +282,51 @@ StoreOutcome readCalendar(sqlite3 *db, ProgramCalendar &special, LeftOutRows &le
         }
         entry.program = int(number);
         entry.note = shownText(note);
+        // Where the entry came from only matters while it is whole: a part missing or unreadable
+        // makes it an entry made by hand.
+        const QDate sourceDate = storedDate(row[6]);
+        if (row[5].type == SQLITE_TEXT && !row[5].text.empty() && !holdsControlCharacter(row[5].text)
+            && sourceDate.isValid()) {
+            entry.sourceUid = shownText(row[5].text);
+            entry.sourceDate = sourceDate;
+        }
         special.calendar.push_back(entry);
+    }
+    return read;
+}
+
+StoreOutcome readSounds(sqlite3 *db, SoundNames &names, LeftOutRows &leftOut)
+{
+    const QString place = QStringLiteral("Sounds");
+    std::vector<std::vector<SqliteRows::Cell>> rows;
+    int tooLong = 0;
+    const StoreOutcome read =
+        SqliteRows::sortedRows(db, selectAll(db, soundNamesTable()), {0, 1}, kLongestKept, rows, tooLong);
+    if (!read)
+        return read;
+    for (int n = 0; n < tooLong; ++n)
+        leftOut.add(place, LeftOutRows::FieldTooLong);
+    std::set<std::pair<int, sqlite3_int64>> named;
+    for (const std::vector<SqliteRows::Cell> &row : rows) {
+        const std::optional<SoundKind> known =
+            row[0].type == SQLITE_TEXT ? SoundNames::kindOf(std::string_view(row[0].text)) : std::nullopt;
+        const SoundKind kind = known.value_or(SoundKind::Melody);
+        sqlite3_int64 number = 0;
+        const QString name = shownText(row[2].text);
+        LeftOutRows::Reason reason = LeftOutRows::kReasonCount;
+        if (!known || !SqliteRows::wholeNumber(row[1], number) || number < 1 || number > SoundNames::kCount)
+            reason = LeftOutRows::SoundUnknown;
+        else if (!named.insert({int(kind), number}).second)
+            reason = LeftOutRows::SoundRepeated;
+        else if (holdsControlCharacter(row[2].text))
+            reason = LeftOutRows::ControlCharacter;
+        else if (!SoundNames::isValidName(name))
+            reason = LeftOutRows::SoundNameTooLong;
+        if (reason != LeftOutRows::kReasonCount) {
+            leftOut.add(place, reason);
+            continue;
+        }
+        names.setName(kind, int(number), name);
     }
     return read;
 }
@@ -295,7 +373,8 @@ StoreOutcome check(sqlite3 *db)
         std::vector<QString> present;
         while (sqlite3_step(info.get()) == SQLITE_ROW)
             present.push_back(QString::fromStdString(SqliteRows::columnText(info.get(), 0)));
-        for (const Column &c : table.columns) {
+        for (size_t i = 0; i < table.required; ++i) {
+            const Column &c = table.columns[i];
             const QString wanted = QString::fromStdString(c.name);
             if (std::none_of(present.begin(), present.end(),
                              [&](const QString &p) { return p.compare(wanted, Qt::CaseInsensitive) == 0; }))
@@ -319,9 +398,22 @@ StoreOutcome read(sqlite3 *db, ProgramCalendar &special, ProgramDays &days, Left
     return outcome;
 }
 
+StoreOutcome readSoundNames(sqlite3 *db, SoundNames &names, LeftOutRows &leftOut)
+{
+    return SqliteRows::hasTable(db, soundNamesTable().name) ? readSounds(db, names, leftOut) : StoreOutcome();
+}
+
 StoreOutcome upgrade(sqlite3 *db)
 {
     StoreOutcome outcome = run(db, createStatements().c_str());
+    for (const Table &table : tables()) {
+        for (size_t i = table.required; outcome && i < table.columns.size(); ++i) {
+            const Column &c = table.columns[i];
+            if (!hasColumn(db, table.name, c.name))
+                outcome = run(
+                    db, ("ALTER TABLE " + quoted(table.name) + " ADD COLUMN " + quoted(c.name) + " " + c.type).c_str());
+        }
+    }
     if (outcome && pragma(db, "PRAGMA user_version") < ScheduleFileFormat::kSchemaVersion)
         outcome = run(db, ("PRAGMA user_version=" + std::to_string(ScheduleFileFormat::kSchemaVersion)).c_str());
     if (outcome && pragma(db, "PRAGMA application_id") == 0)
@@ -336,7 +428,8 @@ StoreOutcome write(sqlite3 *db, const WeeklySchedule &week)
     Statement program(db, insertAll(programsTable()));
     Statement entry(db, insertAll(entriesTable()));
     Statement dates(db, insertAll(calendarTable()));
-    if (!program || !entry || !dates)
+    Statement sound(db, insertAll(soundNamesTable()));
+    if (!program || !entry || !dates || !sound)
         return StoreOutcome::fromDatabase(db);
 
     const ProgramCalendar &special = week.programCalendar();
@@ -368,8 +461,28 @@ StoreOutcome write(sqlite3 *db, const WeeklySchedule &week)
         bindText(dates.get(), 3, c.last.toString(Qt::ISODate));
         sqlite3_bind_int(dates.get(), 4, c.program);
         bindText(dates.get(), 5, c.note);
+        if (c.sourceUid.isEmpty() || !c.sourceDate.isValid()) {
+            sqlite3_bind_null(dates.get(), 6);
+            sqlite3_bind_null(dates.get(), 7);
+        } else {
+            bindText(dates.get(), 6, c.sourceUid);
+            bindText(dates.get(), 7, c.sourceDate.toString(Qt::ISODate));
+        }
         if (StoreOutcome problem = stepped(db, dates.get()); !problem)
             return problem;
+    }
+    const SoundNames &names = week.soundNames();
+    for (SoundKind kind : {SoundKind::Melody, SoundKind::Voice}) {
+        for (int number = 1; number <= SoundNames::kCount; ++number) {
+            const QString name = names.name(kind, number);
+            if (name.isEmpty())
+                continue;
+            bindText(sound.get(), 1, SoundNames::kindText(kind));
+            sqlite3_bind_int(sound.get(), 2, number);
+            bindText(sound.get(), 3, name);
+            if (StoreOutcome problem = stepped(db, sound.get()); !problem)
+                return problem;
+        }
     }
     return {};
 }

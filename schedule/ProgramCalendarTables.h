@@ -2,6 +2,7 @@
 
 #include "schedule/DaySchedule.h"
 #include "schedule/ProgramCalendar.h"
+#include "schedule/SoundNames.h"
 #include "schedule/StoreOutcome.h"
 
 #include <map>
@@ -10,15 +11,15 @@
 struct sqlite3;
 class WeeklySchedule;
 
-// The day programs, their entries and the calendar (the tables of ScheduleFileFormat.h),
-// read and written straight through SQLite on the handle of an open connection, all values
-// bound. A file may lack any of the three tables (a file of version 1 lacks all): what a
-// missing table would hold is empty.
+// The tables beside the weekdays' (see ScheduleFileFormat.h): the day programs, their entries,
+// the calendar and the sounds' names, read and written straight through SQLite on the handle
+// of an open connection, all values bound. A file may lack any of them (a file of version 1
+// lacks all), and the calendar the columns version 3 added: what is missing reads as empty.
 namespace ProgramCalendarTables {
 
 using ProgramDays = std::map<int, DaySchedule>;
 
-// The statements that create the three tables, for a new file.
+// The statements that create the tables, for a new file.
 std::string createStatements();
 
 // NotSchedule when one of the names is taken by something that is not a table, or a table
@@ -34,12 +35,18 @@ StoreOutcome check(sqlite3 *db);
 // kMaxCalendarEntries.
 StoreOutcome read(sqlite3 *db, ProgramCalendar &special, ProgramDays &days, LeftOutRows &leftOut);
 
-// Creates the tables the file lacks and marks it as of this program's version. Inside the
-// caller's write transaction.
+// The names of the sounds. Rows are left out, counted under "Sounds", for a kind that is not
+// "Melody" or "Voice" or a number outside 1..15, a sound named already, or a name that is
+// too long or holds a control character.
+StoreOutcome readSoundNames(sqlite3 *db, SoundNames &names, LeftOutRows &leftOut);
+
+// Creates the tables and columns the file lacks and marks it as of this program's version.
+// Inside the caller's write transaction.
 StoreOutcome upgrade(sqlite3 *db);
 
-// Replaces the three tables' rows with the week's programs (IDs 1..count of each), and its
-// calendar. Inside the caller's write transaction, after upgrade.
+// Replaces the tables' rows with the week's programs (IDs 1..count of each), its calendar and
+// its sounds' names (a row for each named sound). Inside the caller's write transaction, after
+// upgrade.
 StoreOutcome write(sqlite3 *db, const WeeklySchedule &week);
 
 // Empties the tables the file has, inside the caller's write transaction.

@@ -5,6 +5,7 @@
 #include "schedule/CsvFieldText.h"
 #include "schedule/CsvRecords.h"
 #include "schedule/ScheduleFileFormat.h"
+#include "schedule/SoundsCsv.h"
 #include "schedule/TimeText.h"
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
@@ -172,8 +173,10 @@ std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<Sch
             writeDay(week, p.day, kScheduleCsvProgramDay, &name, text, line, problems);
         }
     }
-    if (wholeWeek)
+    if (wholeWeek) {
         text += CalendarCsv::written(special, line, problems);
+        text += SoundsCsv::written(week.soundNames(), line, problems);
+    }
     return text;
 }
 
@@ -307,13 +310,27 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
     auto read = std::make_unique<WeeklySchedule>();
     ProgramCalendar special;
     std::optional<CalendarCsv::Reader> calendar;
+    SoundNames names;
+    std::optional<SoundsCsv::Reader> sounds;
     std::map<std::pair<int, int>, int> lineOfId; // (day, id) -> line
     CsvRecord record;
     while (!full() && reader.next(record)) {
+        if (SoundsCsv::isHeader(record)) {
+            if (sounds)
+                errors.push_back({record.line, "a second sound header"});
+            sounds.emplace(record);
+            continue;
+        }
         if (CalendarCsv::isHeader(record)) {
             if (calendar)
                 errors.push_back({record.line, "a second calendar header"});
+            if (sounds)
+                errors.push_back({record.line, "the calendar after the sounds"});
             calendar.emplace(record);
+            continue;
+        }
+        if (sounds) {
+            sounds->read(record, names, errors);
             continue;
         }
         if (calendar) {
@@ -412,6 +429,7 @@ bool readScheduleCsv(std::string_view text, WeeklySchedule &week, std::vector<Sc
         return false;
     }
     read->setProgramCalendar(special);
+    read->setSoundNames(names);
     read->setShownDay(kMonday);
     read->LoadWorkingDay();
     week.copyFrom(*read);

@@ -14,8 +14,8 @@ class WeeklySchedule;
 // A week with day programs has one more column, program, empty on the weekdays' rows; each
 // program's rows follow the weekdays, in the programs' order, with day "program" and the
 // program's name in that column. A program without entries is one row with only day and
-// program filled in. A calendar follows as a section of its own (see CalendarCsv.h). A week
-// with neither is written in the ten columns alone.
+// program filled in. A calendar follows as a section of its own (see CalendarCsv.h), and then
+// the sounds' names (see SoundsCsv.h). A week with no programs is written in the ten columns.
 //
 // A field that starts with an apostrophe is the rest of it exactly as stored. It is how texts
 // the columns' values do not cover come out of a file and back in, and how a text starting with
@@ -38,7 +38,7 @@ struct ScheduleCsvError {
     std::string message;
 };
 
-// The whole week with its programs and calendar, or only weekday `onlyDay` (1..7) when it
+// The whole week with its programs, calendar and sounds' names, or only weekday `onlyDay` (1..7) when it
 // names one, in the ten columns. A text holding a NUL byte or bytes that are not UTF-8 is
 // written without them and listed in `problems` by the line it is written on.
 std::string scheduleCsv(const WeeklySchedule &week, int onlyDay, std::vector<ScheduleCsvError> &problems);
@@ -48,7 +48,7 @@ std::string scheduleCsv(const WeeklySchedule &week, int onlyDay = 0);
 // program, when there are programs) in any order; rows may come in any order, `id` giving the
 // entry's position, and the ids of a weekday or program must run 1..n without gaps or repeats.
 // A weekday with no rows is empty. Programs are numbered anew in the order first named; the
-// calendar section comes last.
+// calendar section and the sounds' section come last.
 //
 // Every bad row is listed in `errors` with its line number, up to kScheduleCsvErrorLimit, and
 // then `week` is left as it was: a file is either read whole or not at all. A text larger than

@@ -16,13 +16,22 @@
 //                   AC TEXT, CH1 TEXT, CH2 TEXT, CH3 TEXT, CH4 TEXT)
 //       The programs' entries: the program's day number, then the columns of a weekday table
 //       in the same order and meaning.
-//   Calendar       (Entry INTEGER, First TEXT, Last TEXT, Program INTEGER, Note TEXT)
+//   Calendar       (Entry INTEGER, First TEXT, Last TEXT, Program INTEGER, Note TEXT,
+//                   SourceUid TEXT, SourceDate TEXT)
 //       One row per calendar entry: Entry gives the order they were added (a later one wins),
 //       First and Last the dates as YYYY-MM-DD (the same for one day), Program the day number
-//       of a program or 8 for "No bells".
+//       of a program or 8 for "No bells". SourceUid and SourceDate (YYYY-MM-DD) say which
+//       calendar event the entry was imported from; NULL for an entry made by hand.
 //
-// A file of version 1 loads with no programs and no calendar; its first Save creates the
-// tables and makes it version 2 in the same transaction.
+// Version 3 adds the Calendar's last two columns and the names of the sounds:
+//
+//   SoundNames     (Kind TEXT, Number INTEGER, Name TEXT)
+//       One row per named sound: "Melody" or "Voice", 1..15, and its name (at most 40
+//       characters). A sound without a row has no name.
+//
+// A file of an older version loads with what it has (no programs, calendar or names where
+// it lacks them); its first Save creates the tables and columns and makes it of this version
+// in the same transaction.
 namespace ScheduleFileFormat {
 
 // The bytes "TAVR".
@@ -31,11 +40,12 @@ constexpr std::int32_t kApplicationId = 0x54415652;
 // The layout of the tables this program reads and writes. Files of a higher version are
 // refused; files of version 0 without an application id (written before the id was set)
 // are schedule files of version 1.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 constexpr const char *kProgramsTable = "DayPrograms";
 constexpr const char *kProgramEntriesTable = "ProgramEntries";
 constexpr const char *kCalendarTable = "Calendar";
+constexpr const char *kSoundNamesTable = "SoundNames";
 
 // The longest text the loader takes into a schedule field, far above anything the editor
 // makes (a time is 16 characters); longer values come only from foreign or hostile files,

@@ -87,12 +87,15 @@ StoreOutcome ScheduleStore::LoadAllDays(WeeklySchedule &week)
     auto days = std::make_unique<WeekTables::Days>();
     ProgramCalendar special;
     ProgramCalendarTables::ProgramDays programDays;
+    SoundNames names;
     outcome = file.exec("BEGIN");
     if (outcome) {
         LeftOutRows leftOut;
         outcome = WeekTables::read(file.get(), *days, leftOut);
         if (outcome)
             outcome = ProgramCalendarTables::read(file.get(), special, programDays, leftOut);
+        if (outcome)
+            outcome = ProgramCalendarTables::readSoundNames(file.get(), names, leftOut);
         file.exec("COMMIT");
         outcome.leftOut = leftOut;
     }
@@ -104,6 +107,7 @@ StoreOutcome ScheduleStore::LoadAllDays(WeeklySchedule &week)
     for (int d = kMonday; d <= kSunday; ++d)
         week.day(d).copyFrom((*days)[d - 1]);
     week.setProgramCalendar(special);
+    week.setSoundNames(names);
     for (const auto &[number, day] : programDays)
         week.day(number).copyFrom(day);
     return finish(outcome, path);

@@ -39,12 +39,12 @@ public:
     // the registration), without checking the file again: for undoing a step that failed.
     void restoreRegistration(const DatabaseLocation &location) { m_location = location; }
 
-    // Reads all seven weekdays, the day programs with their entries and the calendar in one
-    // read transaction, one query per table. Position i of a day receives the first row whose
+    // Reads all seven weekdays, the day programs with their entries, the calendar and the
+    // sounds' names in one read transaction, one query per table. Position i of a day receives the first row whose
     // ID is i; the day's count is the highest such ID, a missing ID leaving an empty entry.
     // Rows it cannot show (see LeftOutRows) are counted in the outcome; NULLs read as empty
     // texts, columns past the ninth are ignored. A file without the programs' tables has only
-    // "No bells" and no calendar. Only the days, programs and calendar are touched (not
+    // "No bells" and no calendar. Only the days, programs, calendar and names are touched (not
     // WorkingDay, nor the shown day unless it was a program the file lacks), and only when
     // every table was read.
     StoreOutcome LoadAllDays(WeeklySchedule &week);

@@ -113,6 +113,7 @@ void WeeklySchedule::copyFrom(const WeeklySchedule &other)
     for (int d = kMonday; d <= kSunday; ++d)
         day(d).copyFrom(other.day(d));
     m_special = other.m_special;
+    m_soundNames = other.m_soundNames;
     for (auto &[number, d] : m_programDays)
         d.clear();
     for (const auto &[number, d] : other.m_programDays)
@@ -123,7 +124,7 @@ void WeeklySchedule::copyFrom(const WeeklySchedule &other)
 
 bool WeeklySchedule::sameDays(const WeeklySchedule &other) const
 {
-    if (m_special != other.m_special)
+    if (m_special != other.m_special || m_soundNames != other.m_soundNames)
         return false;
     for (int d : allDays()) {
         if (!day(d).sameEntries(other.day(d)))

@@ -2,6 +2,7 @@
 
 #include "schedule/DaySchedule.h"
 #include "schedule/ProgramCalendar.h"
+#include "schedule/SoundNames.h"
 
 #include <QString>
 
@@ -44,6 +45,10 @@ public:
     // Above every program number this document has used.
     int nextProgramDay() const;
 
+    // The sounds' names; the entries keep their numbers whatever the names are.
+    const SoundNames &soundNames() const { return m_soundNames; }
+    void setSoundNames(const SoundNames &names) { m_soundNames = names; }
+
     DaySchedule WorkingDay;
 
     // Copies the shown day, every position and its count, into WorkingDay.
@@ -62,16 +67,18 @@ public:
     // changed) when d takes no entries (see isEditableDay) or k lies outside 0..capacity.
     bool WriteEntry(int dayNumber, int k, const ScheduleEntry &entry);
 
-    // Day-by-day copy of another week (programs, calendar, shown day and WorkingDay included).
+    // Day-by-day copy of another week (programs, calendar, sounds' names, shown day and
+    // WorkingDay included).
     void copyFrom(const WeeklySchedule &other);
 
-    // The seven days and the programs hold the same entries and the calendar is the same (the
-    // shown day and WorkingDay aside).
+    // The seven days and the programs hold the same entries and the calendar and the sounds'
+    // names are the same (the shown day and WorkingDay aside).
     bool sameDays(const WeeklySchedule &other) const;
 
 private:
     std::array<DaySchedule, 7> m_days;
     ProgramCalendar m_special;
+    SoundNames m_soundNames;
     // Every program day this document has had, present or deleted, so undo finds its entries.
     std::map<int, DaySchedule> m_programDays;
     int m_shownDay = 1;

@@ -400,6 +400,14 @@ Save anyway?</source>
 
 ¿Guardar de todos modos?</translation>
     </message>
+    <message>
+        <source>Print Week</source>
+        <translation>Imprimir semana</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>No se pudo escribir el archivo PDF %1.</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -1011,6 +1019,26 @@ Calendar</source>
         <translation>Da fechas a los programas del día y muestra lo que suena cada fecha
 Calendario</translation>
     </message>
+    <message>
+        <source>Print &amp;Week...</source>
+        <translation>Imprimir &amp;semana...</translation>
+    </message>
+    <message>
+        <source>Print every weekday, each from a new page
+Print Week</source>
+        <translation>Imprimir todos los días de la semana, cada uno desde una página nueva
+Imprimir semana</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exportar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Write the week as Print Week prints it to a PDF file
+Export PDF</source>
+        <translation>Escribir la semana, tal como la imprime Imprimir semana, en un archivo PDF
+Exportar PDF</translation>
+    </message>
 </context>
 <context>
     <name>DayProgramChooser</name>
@@ -1107,6 +1135,14 @@ Calendario</translation>
     <message>
         <source>Save As</source>
         <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +1650,76 @@ Calendario</translation>
     <message>
         <source>Refused by the device</source>
         <translation>Rechazado por el equipo</translation>
+    </message>
+</context>
+<context>
+    <name>WeekPrintDlg</name>
+    <message>
+        <source>Print Week</source>
+        <translation>Imprimir semana</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>Each &amp;day program</source>
+        <translation>Cada &amp;programa de día</translation>
+    </message>
+    <message>
+        <source>The &amp;calendar&apos;s entries of the next 12 months</source>
+        <translation>Las entradas del &amp;calendario de los próximos 12 meses</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+</context>
+<context>
+    <name>WeekReport</name>
+    <message>
+        <source>SOUND</source>
+        <translation>SONIDO</translation>
+    </message>
+    <message>
+        <source>%1, continued</source>
+        <translation>%1, continuación</translation>
+    </message>
+    <message>
+        <source>Calendar from %1 to %2</source>
+        <translation>Calendario del %1 al %2</translation>
+    </message>
+    <message>
+        <source>FIRST</source>
+        <translation>DESDE</translation>
+    </message>
+    <message>
+        <source>LAST</source>
+        <translation>HASTA</translation>
+    </message>
+    <message>
+        <source>PROGRAM</source>
+        <translation>PROGRAMA</translation>
+    </message>
+    <message>
+        <source>NOTE</source>
+        <translation>NOTA</translation>
+    </message>
+    <message>
+        <source>No calendar entries in these months.</source>
+        <translation>No hay entradas del calendario en estos meses.</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
     </message>
 </context>
 <context>

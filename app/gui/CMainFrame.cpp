@@ -254,6 +254,8 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::FilePrint, [this] { onFilePrint(); });
     m_handlers.insert(Cmd::FilePrintSetup, [this] { onFilePrintSetup(); });
     m_handlers.insert(Cmd::FilePrintPreview, [this] { onFilePrintPreview(); });
+    m_handlers.insert(Cmd::FilePrintWeek, [this] { onFilePrintWeek(); });
+    m_handlers.insert(Cmd::FileExportPdf, [this] { onFileExportPdf(); });
     m_handlers.insert(Cmd::AppExit, [this] { onAppExit(); });
     for (int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditSelectAll, Cmd::EditInsert, Cmd::EditModify,
                    Cmd::EditDelete})

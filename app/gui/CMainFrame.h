@@ -126,6 +126,8 @@ private:
     void onFilePrint();
     void onFilePrintSetup();
     void onFilePrintPreview();
+    void onFilePrintWeek(); // CMainFrameWeekPrint.cpp
+    void onFileExportPdf();
     void onAppExit();
     void onEditCommand(int id);
     void onAutoSet();

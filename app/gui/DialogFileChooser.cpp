@@ -42,3 +42,16 @@ QString DialogFileChooser::chooseFileToSave(const FileDialogStart &start)
         return {};
     return dialog.selectedFiles().first();
 }
+
+QString DialogFileChooser::choosePdfToSave(const FileDialogStart &start)
+{
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Export PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QCoreApplication::translate("DialogFileChooser", "PDF file (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    startAt(dialog, start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}

@@ -73,4 +73,12 @@ TEST(WeekComparison, WeekdayTheDeviceHasBlankListsEveryEventOfTheFile)
                   "Sunday 00:00  file: AM 00:00 Voice 15 OFF 0 0 0 1  device: (none)",
                   "Sunday 23:59  file: PM 11:59 Melody 2 - 0 0 0 0  device: (none)",
               }));
+
+    // A named sound follows the eight fields in quotes; one without a name adds nothing.
+    SoundNames names;
+    names.setName(SoundKind::Voice, 15, QStringLiteral("Say \"stop\""));
+    names.setName(SoundKind::Melody, 15, QStringLiteral("Not this one"));
+    EXPECT_EQ(comparisonLines({week[1]}, &names)[1],
+              "Sunday 00:00  file: AM 00:00 Voice 15 OFF 0 0 0 1 \"Say \"\"stop\"\"\"  device: (none)");
+    EXPECT_EQ(comparisonLines({week[1]}, &names)[2], lines[2]);
 }

@@ -59,7 +59,7 @@ TEST_F(ProgramCalendarFileTest, ProgramsTheirEntriesAndTheCalendarComeBackAsSave
     fill(week);
     const FileOutcome saved = files.Save(path("week.mdb"));
     ASSERT_TRUE(saved) << saved.cause().toStdString();
-    EXPECT_EQ(queryRows(path("week.mdb"), "PRAGMA user_version"), QStringList{"2"});
+    EXPECT_EQ(queryRows(path("week.mdb"), "PRAGMA user_version"), QStringList{"3"});
     EXPECT_EQ(queryRows(path("week.mdb"), "SELECT Program, Name, Position FROM DayPrograms ORDER BY Position"),
               (QStringList{"12|Half day|1", "9|Exam day|2"}));
     EXPECT_EQ(queryRows(path("week.mdb"), "SELECT Entry, First, Last, Program, Note FROM Calendar ORDER BY Entry"),
@@ -115,7 +115,7 @@ TEST_F(ProgramCalendarFileTest, AVersion1FileLoadsAsBeforeAndIsUpgradedOnlyByASa
 
     runSql(path("old.mdb"), {"DROP TRIGGER refuse"});
     ASSERT_TRUE(files.Save(path("old.mdb")));
-    EXPECT_EQ(queryRows(path("old.mdb"), "PRAGMA user_version"), QStringList{"2"});
+    EXPECT_EQ(queryRows(path("old.mdb"), "PRAGMA user_version"), QStringList{"3"});
     EXPECT_EQ(queryRows(path("old.mdb"), "SELECT ID, Time FROM Friday"), QStringList{"1|           15:30"});
     EXPECT_EQ(queryRows(path("old.mdb"), "SELECT count(*) FROM ProgramEntries"), QStringList{"3"});
     EXPECT_EQ(queryRows(path("old.mdb.bak"), "PRAGMA user_version"), QStringList{"1"});
@@ -126,29 +126,30 @@ TEST_F(ProgramCalendarFileTest, RowsThatCannotBeShownAreLeftOutAndCountedByWhere
 {
     const QString bell = "'           08:00','Melody',1,'ON',1,0,0,0";
     makeScheduleFile(path("odd.mdb"));
-    runSql(path("odd.mdb"),
-           {
-               "INSERT INTO DayPrograms VALUES(9,'Exam day',1)",
-               "INSERT INTO DayPrograms VALUES(9,'Same number',2)",
-               "INSERT INTO DayPrograms VALUES(10,'  ',3)",
-               "INSERT INTO DayPrograms VALUES(11,'EXAM DAY',4)",
-               "INSERT INTO DayPrograms VALUES(8,'No bells',5)",
-               "INSERT INTO DayPrograms VALUES('x','Lettered',6)",
-               "INSERT INTO DayPrograms VALUES(13,'Half day',7)",
-               "INSERT INTO ProgramEntries VALUES(9,1," + bell + ")",
-               "INSERT INTO ProgramEntries VALUES(9,1," + bell + ")",
-               "INSERT INTO ProgramEntries VALUES(9,2000," + bell + ")",
-               "INSERT INTO ProgramEntries VALUES(8,1," + bell + ")",
-               "INSERT INTO ProgramEntries VALUES(10,1," + bell + ")",
-               "INSERT INTO ProgramEntries VALUES(77,1," + bell + ")",
-               "INSERT INTO Calendar VALUES(1,'2027-01-04','2027-01-04',9,'')",
-               "INSERT INTO Calendar VALUES(2,'2027-02-30','2027-03-01',9,'')",
-               "INSERT INTO Calendar VALUES(3,'4/1/2027','2027-01-04',9,'')",
-               "INSERT INTO Calendar VALUES(4,'2027-03-05','2027-03-01',9,'')",
-               "INSERT INTO Calendar VALUES(5,'2027-03-05','2027-03-05',77,'')",
-               "INSERT INTO Calendar VALUES(6,'2027-03-06','2027-03-06',11,'')",
-               "INSERT INTO Calendar VALUES(7,'2026-12-24','2026-12-26',8,'Holidays')",
-           });
+    runSql(
+        path("odd.mdb"),
+        {
+            "INSERT INTO DayPrograms VALUES(9,'Exam day',1)",
+            "INSERT INTO DayPrograms VALUES(9,'Same number',2)",
+            "INSERT INTO DayPrograms VALUES(10,'  ',3)",
+            "INSERT INTO DayPrograms VALUES(11,'EXAM DAY',4)",
+            "INSERT INTO DayPrograms VALUES(8,'No bells',5)",
+            "INSERT INTO DayPrograms VALUES('x','Lettered',6)",
+            "INSERT INTO DayPrograms VALUES(13,'Half day',7)",
+            "INSERT INTO ProgramEntries VALUES(9,1," + bell + ")",
+            "INSERT INTO ProgramEntries VALUES(9,1," + bell + ")",
+            "INSERT INTO ProgramEntries VALUES(9,2000," + bell + ")",
+            "INSERT INTO ProgramEntries VALUES(8,1," + bell + ")",
+            "INSERT INTO ProgramEntries VALUES(10,1," + bell + ")",
+            "INSERT INTO ProgramEntries VALUES(77,1," + bell + ")",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(1,'2027-01-04','2027-01-04',9,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(2,'2027-02-30','2027-03-01',9,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(3,'4/1/2027','2027-01-04',9,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(4,'2027-03-05','2027-03-01',9,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(5,'2027-03-05','2027-03-05',77,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(6,'2027-03-06','2027-03-06',11,'')",
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(7,'2026-12-24','2026-12-26',8,'Holidays')",
+        });
     const FileOutcome outcome = files.Open(path("odd.mdb"));
     ASSERT_TRUE(outcome) << outcome.cause().toStdString();
 

@@ -63,18 +63,19 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedAndRefuseTheNextSaveUnti
 
     // fields far longer than any schedule field, under and over SQLite's 1 MB a value: their
     // rows only, counted (not a crash, and the file still opens)
-    const QString big = withRows("big.mdb",
-                                 {row.arg("Friday", "1"), row.arg("Friday", "2"), row.arg("Friday", "3"),
-                                  row.arg("Friday", "4"), "UPDATE Friday SET AC = hex(zeroblob(460000)) WHERE ID = 2",
-                                  "UPDATE Friday SET CH2 = hex(zeroblob(600000)) WHERE ID = 3",
-                                  "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4",
-                                  // day programs and calendar rows are sorted too, as stored
-                                  "INSERT INTO DayPrograms VALUES(9,'Exam',2)",
-                                  "INSERT INTO DayPrograms VALUES(10,hex(zeroblob(600000)),1)",
-                                  "INSERT INTO DayPrograms VALUES(11,'Fair',1)",
-                                  "INSERT INTO Calendar VALUES(3,'2030-05-07','2030-05-07',9,'b')",
-                                  "INSERT INTO Calendar VALUES(1,'2030-05-06','2030-05-06',9,hex(zeroblob(600000)))",
-                                  "INSERT INTO Calendar VALUES(2,'2030-05-06','2030-05-06',11,'a')"});
+    const QString big = withRows(
+        "big.mdb",
+        {row.arg("Friday", "1"), row.arg("Friday", "2"), row.arg("Friday", "3"), row.arg("Friday", "4"),
+         "UPDATE Friday SET AC = hex(zeroblob(460000)) WHERE ID = 2",
+         "UPDATE Friday SET CH2 = hex(zeroblob(600000)) WHERE ID = 3",
+         "UPDATE Friday SET ID = 'x' || hex(zeroblob(600000)) WHERE ID = 4",
+         // day programs and calendar rows are sorted too, as stored
+         "INSERT INTO DayPrograms VALUES(9,'Exam',2)", "INSERT INTO DayPrograms VALUES(10,hex(zeroblob(600000)),1)",
+         "INSERT INTO DayPrograms VALUES(11,'Fair',1)",
+         "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(3,'2030-05-07','2030-05-07',9,'b')",
+         "INSERT INTO Calendar (Entry, First, Last, Program, Note) "
+         "VALUES(1,'2030-05-06','2030-05-06',9,hex(zeroblob(600000)))",
+         "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(2,'2030-05-06','2030-05-06',11,'a')"});
     FileOutcome outcome = files.Open(big);
     ASSERT_TRUE(outcome) << outcome.cause().toStdString();
     EXPECT_EQ(outcome.leftOut.counts[4][LeftOutRows::FieldTooLong], 3);
@@ -102,18 +103,20 @@ TEST_F(UnusualFilesTest, RowsThatCannotBeShownAreCountedAndRefuseTheNextSaveUnti
 
 TEST_F(UnusualFilesTest, TextsWithControlCharactersAreLeftOutWhereverTheyAre)
 {
-    const QString file = withRows(
-        "control.mdb",
-        {"INSERT INTO Monday VALUES(1,'           07:05','Melody' || char(27) || '[2J',0,'ON',1,0,0,0)",
-         "INSERT INTO Monday VALUES(2,'           07:10','Voice',1,'ON',1,0,0,0)",
-         "INSERT INTO DayPrograms VALUES(9, 'Exam' || char(27) || ']0;x', 1)",
-         "INSERT INTO DayPrograms VALUES(10, 'Sports', 2)",
-         "INSERT INTO DayPrograms VALUES(11, 'Fair' || char(194, 155), 3)",
-         "INSERT INTO Calendar VALUES(1, '2030-05-06', '2030-05-06', 10, 'bell' || char(7))",
-         "INSERT INTO Calendar VALUES(2, '2030-05-07', '2030-05-07', 10, 'pl' || CAST(X'FF' AS TEXT) || 'ain')",
-         // bytes that are not UTF-8 are left out; the name left is judged as any other
-         "INSERT INTO DayPrograms VALUES(12, CAST(X'FE' AS TEXT), 4)",
-         "INSERT INTO DayPrograms VALUES(13, CAST(X'53706F727473C0' AS TEXT), 5)"});
+    const QString file =
+        withRows("control.mdb",
+                 {"INSERT INTO Monday VALUES(1,'           07:05','Melody' || char(27) || '[2J',0,'ON',1,0,0,0)",
+                  "INSERT INTO Monday VALUES(2,'           07:10','Voice',1,'ON',1,0,0,0)",
+                  "INSERT INTO DayPrograms VALUES(9, 'Exam' || char(27) || ']0;x', 1)",
+                  "INSERT INTO DayPrograms VALUES(10, 'Sports', 2)",
+                  "INSERT INTO DayPrograms VALUES(11, 'Fair' || char(194, 155), 3)",
+                  "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(1, '2030-05-06', '2030-05-06', 10, "
+                  "'bell' || char(7))",
+                  "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(2, '2030-05-07', '2030-05-07', 10, "
+                  "'pl' || CAST(X'FF' AS TEXT) || 'ain')",
+                  // bytes that are not UTF-8 are left out; the name left is judged as any other
+                  "INSERT INTO DayPrograms VALUES(12, CAST(X'FE' AS TEXT), 4)",
+                  "INSERT INTO DayPrograms VALUES(13, CAST(X'53706F727473C0' AS TEXT), 5)"});
     const StoreOutcome outcome = files.Open(file);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome.leftOut.counts[0][LeftOutRows::ControlCharacter], 1);
@@ -227,7 +230,7 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     ASSERT_TRUE(files.Open(good));
 
     // a file of a newer schema version, and another program's file, are neither read nor written
-    const QString newer = withRows("newer.mdb", {"PRAGMA user_version = 3"});
+    const QString newer = withRows("newer.mdb", {"PRAGMA user_version = 4"});
     const QString foreign = withRows("foreign.mdb", {"PRAGMA application_id = 7"});
     const QString today = withRows("today.mdb", {"PRAGMA user_version = 0", "PRAGMA application_id = 0"});
     const FileOutcome newerOutcome = files.Open(newer);
@@ -243,7 +246,7 @@ TEST_F(UnusualFilesTest, RefusalsNameTheirRealCauseAndTouchNothing)
     // the template carries the program's marks
     EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA application_id"),
               QStringList{QString::number(ScheduleFileFormat::kApplicationId)});
-    EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA user_version"), QStringList{"2"});
+    EXPECT_EQ(queryRows(path("default.mdb"), "PRAGMA user_version"), QStringList{"3"});
 
     // a file another program holds locked is busy, not "not a schedule database"
     sqlite3 *holder = nullptr;

@@ -361,3 +361,69 @@ TEST(ScheduleCsv, BadProgramAndCalendarRowsAreReportedByLine)
     EXPECT_EQ(noColumn[0].line, 2);
     EXPECT_NE(noColumn[0].message.find("no program column"), std::string::npos) << noColumn[0].message;
 }
+
+TEST(ScheduleCsv, SoundNamesComeOutInASectionOfTheirOwnAndBackIn)
+{
+    WeeklySchedule week;
+    week.day(kMonday).append(entry(storedTime(7, 5), "Melody", "3", "ON", "1010"));
+    ProgramCalendar special;
+    special.calendar.push_back({QDate(2026, 12, 24), QDate(2026, 12, 24), kNoBellsDay, QStringLiteral("Eve")});
+    week.setProgramCalendar(special);
+    SoundNames names;
+    names.setName(SoundKind::Voice, 12, QStringLiteral("Fire drill"));
+    names.setName(SoundKind::Melody, 3, QStringLiteral("Westminster"));
+    names.setName(SoundKind::Melody, 15, QStringLiteral("=HYPERLINK(\"x\")"));
+    names.setName(SoundKind::Voice, 1, QString::fromUtf8("Cl\xC3\xA1sico, \xE6\x95\x99\xE5\xAE\xA4"));
+    week.setSoundNames(names);
+
+    const std::string text = scheduleCsv(week);
+    EXPECT_EQ(text,
+              std::string(kHeader)
+                  + "Monday,1,07:05,Melody,3,ON,1,0,1,0\r\n"
+                    "\r\n"
+                    "first,last,program,note\r\n"
+                    "2026-12-24,2026-12-24,No bells,Eve\r\n"
+                    "\r\n"
+                    "sound,number,name\r\n"
+                    "Melody,3,Westminster\r\n"
+                    "Melody,15,\"'=HYPERLINK(\"\"x\"\")\"\r\n"
+                    "Voice,1,\"Cl\xC3\xA1sico, \xE6\x95\x99\xE5\xAE\xA4\"\r\n"
+                    "Voice,12,Fire drill\r\n");
+    WeeklySchedule back;
+    std::vector<ScheduleCsvError> errors;
+    ASSERT_TRUE(readScheduleCsv(text, back, errors)) << (errors.empty() ? "" : errors[0].message);
+    EXPECT_EQ(back.soundNames(), names);
+    EXPECT_EQ(back.programCalendar(), special);
+    EXPECT_EQ(scheduleCsv(back), text);
+
+    // The section alone, without a calendar; a file without it has no names.
+    const std::string onlySounds = std::string(kHeader) + "\r\nName,Sound,Number\r\nBell,voice,2\r\n";
+    ASSERT_TRUE(readScheduleCsv(onlySounds, back, errors));
+    EXPECT_EQ(back.soundNames().name(SoundKind::Voice, 2), "Bell");
+    EXPECT_TRUE(back.programCalendar().calendar.empty());
+    ASSERT_TRUE(readScheduleCsv(std::string(kHeader), back, errors));
+    EXPECT_TRUE(back.soundNames().isEmpty());
+
+    const std::string bad = std::string(kHeader)
+        + "\r\n"
+          "sound,number,name\r\n"
+          "Melody,3,Westminster\r\n" // 4 fine
+          "Chime,3,Bell\r\n" // 5
+          "Voice,16,Bell\r\n" // 6
+          "melody,3,Again\r\n" // 7
+          "Voice,2,"
+        + std::string(41, 'x') + "\r\n" // 8
+        + "Voice,2\r\n"; // 9
+    const auto badErrors = readErrors(bad, back);
+    const std::vector<std::pair<int, std::string>> expected = {
+        {5, "sound \"Chime\" is not Melody or Voice"}, {6, "number \"16\" is not a number from 1 to 15"},
+        {7, "Melody 3 already named on line 4"},       {8, "name longer than 40 characters"},
+        {9, "2 fields, the sound header has 3"},
+    };
+    ASSERT_EQ(badErrors.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(badErrors[i].line, expected[i].first) << badErrors[i].message;
+        EXPECT_NE(badErrors[i].message.find(expected[i].second), std::string::npos) << badErrors[i].message;
+    }
+    EXPECT_EQ(back.soundNames().name(SoundKind::Voice, 2), "");
+}

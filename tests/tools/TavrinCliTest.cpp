@@ -70,7 +70,10 @@ TEST(TavrinCli, ProgramsAndTheCalendarGoThroughTheFileAsTheyCame)
     EXPECT_EQ(shown.out, csv);
 
     // A calendar row the program cannot show is left out, and said where it was.
-    storetest::runSql(file, {QStringLiteral("INSERT INTO Calendar VALUES(3,'2027-13-01','2027-13-01',8,'')")});
+    storetest::runSql(
+        file,
+        {QStringLiteral(
+            "INSERT INTO Calendar (Entry, First, Last, Program, Note) VALUES(3,'2027-13-01','2027-13-01',8,'')")});
     const CliRun odd = runCli({QStringLiteral("show"), file});
     EXPECT_EQ(odd.status, 0);
     EXPECT_EQ(odd.out, csv);

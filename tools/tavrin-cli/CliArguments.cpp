@@ -15,11 +15,11 @@ struct VerbName {
     const char *name;
     CliVerb verb;
 };
-constexpr VerbName kVerbs[] = {{"show", CliVerb::Show},         {"import", CliVerb::Import},
-                               {"download", CliVerb::Download}, {"upload", CliVerb::Upload},
-                               {"clock", CliVerb::Clock},       {"image", CliVerb::Image},
-                               {"compare", CliVerb::Compare},   {"journal", CliVerb::Journal},
-                               {"plan", CliVerb::Plan},         {"sync", CliVerb::Sync}};
+constexpr VerbName kVerbs[] = {
+    {"show", CliVerb::Show},       {"import", CliVerb::Import},   {"download", CliVerb::Download},
+    {"upload", CliVerb::Upload},   {"clock", CliVerb::Clock},     {"image", CliVerb::Image},
+    {"compare", CliVerb::Compare}, {"journal", CliVerb::Journal}, {"plan", CliVerb::Plan},
+    {"sync", CliVerb::Sync},       {"print", CliVerb::Print}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -124,6 +124,9 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption icsOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
     const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption programsOption(QStringLiteral("programs"));
+    const QCommandLineOption calendarOption(QStringLiteral("calendar"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -160,6 +163,9 @@ CliParseResult parseCommand(const QStringList &arguments)
     case CliVerb::Sync:
         parser.addOptions({portOption, fromOption, dryRunOption, journalOption});
         break;
+    case CliVerb::Print:
+        parser.addOptions({pdfOption, daysOption, programsOption, calendarOption});
+        break;
     }
 
     // QCommandLineParser takes the first argument as the program's name: here, the verb.
@@ -175,7 +181,7 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
         || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare
-        || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync;
+        || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync || command.verb == CliVerb::Print;
     if (wantsFile) {
         if (positional.isEmpty())
             return usageError(verbText,
@@ -195,6 +201,13 @@ CliParseResult parseCommand(const QStringList &arguments)
     };
 
     const bool readsDays = command.verb == CliVerb::Upload || command.verb == CliVerb::Compare;
+    if (command.verb == CliVerb::Print) {
+        command.pdf = value(pdfOption);
+        if (command.pdf.isEmpty())
+            return usageError(verbText, QStringLiteral("no PDF file to write given (--pdf FILE)"));
+        command.programs = parser.isSet(programsOption);
+        command.calendar = parser.isSet(calendarOption);
+    }
     if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Clock
         || command.verb == CliVerb::Sync) {
         command.port = value(portOption);
@@ -272,9 +285,9 @@ CliParseResult parseCommand(const QStringList &arguments)
         command.hex = command.verb == CliVerb::Image && parser.isSet(hexOption);
     }
 
-    if (command.verb == CliVerb::Download || readsDays) {
+    if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Print) {
         const bool days = parser.isSet(daysOption);
-        const bool all = parser.isSet(allOption);
+        const bool all = command.verb != CliVerb::Print && parser.isSet(allOption);
         const bool clear = command.verb == CliVerb::Download && parser.isSet(clearOption);
         if (int(days) + int(all) + int(clear) > 1)
             return usageError(verbText,

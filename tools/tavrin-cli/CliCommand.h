@@ -12,7 +12,7 @@
 // kExitDiffers: compare, download --verify: the device does not hold what the file does.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync, Print };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -25,13 +25,13 @@ struct ClockSetting {
 // One command line, checked: every field the verb needs is there and valid.
 struct CliCommand {
     CliVerb verb = CliVerb::Show;
-    QString file; // show, image, download, compare, plan, sync: the schedule file; import: the CSV ("-" = stdin)
+    QString file; // show, image, download, compare, plan, sync, print: the schedule file; import: the CSV ("-" = stdin)
     QString to; // import, upload: the schedule file written
     bool removeTriggers = false; // import, upload --remove-triggers: drop the triggers and views of `to`
     // download, upload, clock, compare, sync; journal --port: only this port; plan --port: whether
     // that device is ready for the day after the first date
     QString port;
-    std::vector<int> days; // download, upload, compare: weekdays 1..7, Monday first, each once
+    std::vector<int> days; // download, upload, compare, print: weekdays 1..7, Monday first, each once
     bool clearAll = false; // download --clear
     bool verify = false; // download --verify
     bool intoWeekdays = false; // upload --into-weekdays: a day program the device holds goes into the weekday
@@ -47,6 +47,9 @@ struct CliCommand {
     int count = 7; // plan --days: how many dates
     QString ics; // plan --ics: also write the dates that play a day program to this iCalendar file
     bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
+    QString pdf; // print --pdf: the PDF file written
+    bool programs = false; // print --programs: every day program after the weekdays
+    bool calendar = false; // print --calendar: the calendar's entries of the months ahead
     ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };
 

@@ -38,6 +38,7 @@ QString cliOverviewHelp()
                "  journal [--port NAME] [--last N]                    the journal of transfers\n"
                "  plan FILE [--from DATE] [--days N] [--port NAME] [--ics OUT]  the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
+               "  print FILE --pdf OUT [--days LIST] [--programs] [--calendar]  the week on paper, as PDF\n"
                "\n"
                "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
                "line behind a network address: socket://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
@@ -188,6 +189,18 @@ QString cliHelp(const QString &verb)
                            "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
                            "2 bad usage.\n");
         return text;
+    } else if (verb == QLatin1String("print")) {
+        text = QStringLiteral("Usage: tavrin-cli print FILE --pdf OUT [--days LIST] [--programs] [--calendar]\n"
+                              "Writes the week of the schedule file FILE as the program's Print Week does, to the\n"
+                              "PDF file OUT: each weekday from a new page with its title, 55 entries a page, each\n"
+                              "entry with the name of its sound when the file names it, pages numbered \"page 2 of\n"
+                              "9\". No printer and no window system are needed.\n"
+                              "\n"
+                              "  --pdf OUT     the PDF file to write\n"
+                              "  --days LIST   only these weekdays, DAYs joined by commas: mon,wed,fri\n"
+                              "  --programs    every day program after the weekdays\n"
+                              "  --calendar    the calendar's entries of the twelve months from today, last\n");
+        text += QLatin1String(kDayText);
     } else if (verb == QLatin1String("image")) {
         text = QStringLiteral("Usage: tavrin-cli image FILE --day DAY [--hex]\n"
                               "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"
@@ -212,6 +225,7 @@ QString cliHelp(const QString &verb)
                               "A minute line has the weekday and the 24-hour time, then each side as \"(none)\" or\n"
                               "eight fields as the list shows them: AM/PM, the 12-hour time, Melody/Voice,\n"
                               "Selection, AC (ON/OFF), CH1 to CH4 as 1/0; \"-\" for no Melody/Voice or no AC.\n"
+                              "When the file names the sound, its name follows in double quotes.\n"
                               "\n"
                               "  --port NAME   the serial port\n"
                               "  --days LIST   these weekdays, DAYs joined by commas: mon,wed,fri\n"

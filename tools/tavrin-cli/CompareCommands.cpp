@@ -28,10 +28,10 @@ QString dayNames(const std::vector<int> &days)
     return names.join(QStringLiteral(", "));
 }
 
-bool printLines(const std::vector<WeekdayComparison> &comparison)
+bool printLines(const std::vector<WeekdayComparison> &comparison, const SoundNames &names)
 {
     std::string text;
-    for (const std::string &line : comparisonLines(comparison))
+    for (const std::string &line : comparisonLines(comparison, &names))
         text += line + '\n';
     return writeOut(text);
 }
@@ -90,7 +90,7 @@ int runCompare(const CliCommand &command)
     link.close();
     if (!comparison)
         return kExitFailure;
-    if (!printLines(*comparison))
+    if (!printLines(*comparison, week->soundNames()))
         return kExitFailure;
     return differingDays(*comparison).empty() ? kExitOk : kExitDiffers;
 }
@@ -110,7 +110,7 @@ int verifySent(DeviceLink &link, const WeeklySchedule &sent, const std::vector<i
         if (!day.same())
             shown.push_back(day);
     }
-    printLines(shown);
+    printLines(shown, sent.soundNames());
     sayError(QStringLiteral("the device does not hold what was sent: ") + dayNames(differing));
     return kExitDiffers;
 }

@@ -5,16 +5,43 @@
 #include "DeviceCommands.h"
 #include "JournalCommand.h"
 #include "PlanCommands.h"
+#include "PrintCommand.h"
 #include "schedule/ProgramNames.h"
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The command word: the first argument that is not the tests' hidden option.
+bool printsAPdf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--test-speedup=", 15) != 0)
+            return std::strcmp(argv[i], "print") == 0;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // No window system: device and file commands run headless (under systemd, over ssh). A
-    // command that draws (printing) would make its own QGuiApplication, never this one.
-    QCoreApplication app(argc, argv);
+    // No window system: device and file commands run headless (under systemd, over ssh). Only
+    // print draws, and it needs fonts, so it alone makes a QGuiApplication; it shows no window,
+    // so without a platform chosen it takes the one that needs no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (printsAPdf(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // The journal lives in the desktop program's data folder: the same names find it.
     QCoreApplication::setOrganizationName(QString::fromLatin1(ProgramNames::kOrganization));
     QCoreApplication::setApplicationName(QString::fromLatin1(ProgramNames::kApplication));
@@ -54,6 +81,8 @@ int main(int argc, char *argv[])
         return runPlan(command);
     case CliVerb::Sync:
         return runSync(command);
+    case CliVerb::Print:
+        return runPrint(command);
     }
     return kExitUsage;
 }

@@ -95,6 +95,7 @@ TEST_F(CommandRouting, MenusAndToolbarInTheirOrder)
               (QStringList{QStringLiteral("&New\tCtrl+N"), QStringLiteral("&Open...\tCtrl+O"),
                            QStringLiteral("Open &Recent"), QStringLiteral("&Save\tCtrl+S"), QStringLiteral("-"),
                            QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print Pre&view..."),
+                           QStringLiteral("Print &Week..."), QStringLiteral("Export P&DF..."),
                            QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("E&xit")}));
 
     QStringList labels;

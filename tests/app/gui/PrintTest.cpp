@@ -1,6 +1,8 @@
 #include "app/CommandIds.h"
 #include "FrameFixture.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,4 +112,46 @@ TEST_F(Printing, PreviewShowsThePrintedPagesAndThePageRangeIsHonoured)
     EXPECT_FALSE(out.contains(QStringLiteral("Page #1")));
     EXPECT_TRUE(out.contains(QStringLiteral("Page #2")) && out.contains(QStringLiteral("Page #3")))
         << out.toStdString();
+}
+
+// File > Export PDF: the options dialog, the schedule's name proposed with .pdf, the week
+// written with the sounds by name.
+TEST_F(Printing, ExportPdfWritesTheWholeWeekWithTheSoundsByName)
+{
+    ScheduleEntry bell;
+    bell.Time = "           07:05";
+    bell.MelodyVoice = "Melody";
+    bell.Selection = "1";
+    frame->view()->schedule().day(3).append(bell); // not the shown day, which the list holds
+    SoundNames names;
+    names.setName(SoundKind::Melody, 1, QStringLiteral("Westminster"));
+    frame->view()->schedule().setSoundNames(names);
+    const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
+    files.saveAnswers.push_back(pdf);
+
+    QAction *exportPdf = nullptr;
+    for (QAction *action : frame->findChildren<QAction *>())
+        if (action->data().toInt() == Cmd::FileExportPdf)
+            exportPdf = action;
+    ASSERT_TRUE(exportPdf);
+    DialogCloser closer;
+    closer.onDialog = [](QDialog *dialog) {
+        if (auto *calendar = dialog->findChild<QCheckBox *>(QStringLiteral("calendar")))
+            calendar->setChecked(true);
+    };
+    exportPdf->trigger();
+    ASSERT_EQ(closer.objectNames, QStringList{QStringLiteral("weekPrint")});
+    EXPECT_EQ(files.saveStart.fileName, QStringLiteral("default.pdf"));
+    ASSERT_EQ(pdfPages(pdf), 8);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("Schedule of Sunday")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Calendar from")));
+    EXPECT_TRUE(out.contains(QStringLiteral("page 8 of 8")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Westminster"))) << out.toStdString();
 }
