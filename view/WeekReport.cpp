@@ -1,8 +1,8 @@
 #include "view/WeekReport.h"
 
+#include "document/ShownText.h"
 #include "schedule/WeeklySchedule.h"
 #include "ui/ScheduleReport.h"
-#include "view/ShownText.h"
 
 #include <QCoreApplication>
 

@@ -2,6 +2,7 @@
 #include "app/FileChooser.h"
 #include "app/gui/CMainFrame.h"
 #include "app/gui/WeekPrintDlg.h"
+#include "document/CTavrinDoc.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
 #include "ui/gui/SchedulePrinter.h"
@@ -36,8 +37,7 @@ void CMainFrame::onFilePrintWeek()
         return;
     // What the list shows is in the week before it is printed.
     m_view->StoreList();
-    const ReportDocument document =
-        WeekReport::build(m_view->schedule(), optionsOf(dialog, m_scheduleFiles->location()));
+    const ReportDocument document = WeekReport::build(m_doc->week(), optionsOf(dialog, m_doc->location()));
     QPrinter &paper = *printer();
     paper.setDocName(document.name);
     if (chosen == WeekPrintDlg::Preview) {
@@ -61,7 +61,7 @@ void CMainFrame::onFileExportPdf()
     WeekPrintDlg dialog(WeekPrintDlg::Purpose::Export, this);
     if (dialog.exec() == QDialog::Rejected)
         return;
-    const DatabaseLocation location = m_scheduleFiles->location();
+    const DatabaseLocation location = m_doc->location();
     // The schedule's own name with .pdf, beside it.
     FileDialogStart start;
     start.directory = location.directory;
@@ -72,7 +72,7 @@ void CMainFrame::onFileExportPdf()
     if (path.isEmpty())
         return;
     m_view->StoreList();
-    if (!writeReportPdf(path, WeekReport::build(m_view->schedule(), optionsOf(dialog, location))))
+    if (!writeReportPdf(path, WeekReport::build(m_doc->week(), optionsOf(dialog, location))))
         m_messages.show(tr("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(path)),
                         QStringLiteral("Tavrin"), Messages::Icon::Error);
 }

@@ -1,5 +1,6 @@
 #include "app/CommandIds.h"
 #include "FrameFixture.h"
+#include "support/WeekSetUp.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -122,10 +123,12 @@ TEST_F(Printing, ExportPdfWritesTheWholeWeekWithTheSoundsByName)
     bell.Time = "           07:05";
     bell.MelodyVoice = "Melody";
     bell.Selection = "1";
-    frame->view()->schedule().day(3).append(bell); // not the shown day, which the list holds
-    SoundNames names;
-    names.setName(SoundKind::Melody, 1, QStringLiteral("Westminster"));
-    frame->view()->schedule().setSoundNames(names);
+    setUpWeek(frame->view()->document(), [&bell](WeeklySchedule &week) {
+        week.day(3).append(bell); // not the shown day
+        SoundNames names;
+        names.setName(SoundKind::Melody, 1, QStringLiteral("Westminster"));
+        week.setSoundNames(names);
+    });
     const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
     files.saveAnswers.push_back(pdf);
 
