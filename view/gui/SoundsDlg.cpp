@@ -92,7 +92,7 @@ void SoundsDlg::nameEdited(QTableWidgetItem *item)
 {
     if (m_refreshing || item->column() != kNameColumn)
         return;
-    const QString name = item->text();
+    const QString name = item->text().trimmed();
     switch (soundNameProblem(name)) {
     case SoundNameProblem::TooLong:
         m_messages.show(tr("A sound's name holds at most %1 characters.").arg(SoundNames::kMaxLength), windowTitle(),
@@ -109,6 +109,8 @@ void SoundsDlg::nameEdited(QTableWidgetItem *item)
     }
     // An open cell edit is written first, so the step leaves the list as the week holds it.
     m_view.StoreList();
-    m_view.perform(std::make_unique<RenameSound>(m_view.document(), kindOfRow(item->row()), numberOfRow(item->row()),
-                                                 name, m_view.editing().place()));
+    // A step refreshes the window; without one the row shows the name as it stands.
+    if (!m_view.perform(std::make_unique<RenameSound>(m_view.document(), kindOfRow(item->row()),
+                                                      numberOfRow(item->row()), name, m_view.editing().place())))
+        refresh();
 }

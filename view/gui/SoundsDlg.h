@@ -9,8 +9,9 @@ class QTableWidgetItem;
 
 // "Sounds": the names of Melody 1..15 and Voice 1..15, one row each (kind, number, name). A
 // window beside the main one: each name edited is one step of the list's history ("Name
-// Melody 3"), and the window follows whatever the history does while it is open. A name that
-// cannot be a sound's name is refused with the reason, and the row shows the name it had.
+// Melody 3"; blanks around a name drop), and the window follows whatever the history does
+// while it is open. A name that cannot be a sound's name is refused with the reason, and the
+// row shows the name it had.
 class SoundsDlg : public QDialog {
     Q_OBJECT
 public:

@@ -107,7 +107,7 @@ TEST_F(Sounds, TheSoundsWindowNamesOneSoundAStepAndSaysWhyANameIsRefused)
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents(); // the table commits a Return's edit once it is back
     };
-    type(6, QStringLiteral("Bells"));
+    type(6, QStringLiteral(" Bells "));
     EXPECT_EQ(frame->document()->week().soundNames().name(SoundKind::Melody, 7), "Bells");
     EXPECT_EQ(shownSelection(0), "7  Bells");
     EXPECT_EQ(frame->document()->undoText(), "Name Melody 7");
