@@ -31,6 +31,7 @@ constexpr int EditRedo = ViewCommand::Redo;
 constexpr int EditInsert = ViewCommand::Insert;
 constexpr int EditModify = ViewCommand::Modify;
 constexpr int EditDelete = ViewCommand::Delete;
+constexpr int EditChooseSound = ViewCommand::ChooseSound;
 constexpr int AutoSet = ViewCommand::AutoSet;
 
 // View
@@ -60,6 +61,8 @@ constexpr int Sunday = 32785;
 constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
 // the dates of the calendar and the programs they play
 constexpr int Calendar = 32810;
+// the names of the device's sounds
+constexpr int Sounds = 32835;
 
 // About
 constexpr int AppAbout = 57664;

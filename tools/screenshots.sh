@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Writes pictures of the program for the documentation: the main window with a filled Monday
-# and the Download, Upload, Time Setting, Auto Setup and About dialogs, as PNGs, on a
+# and named sounds, the Download, Upload, Time Setting, Auto Setup, Sounds and About dialogs,
+# and the first page of the week's PDF, as PNGs, on a
 # 1600 x 900 screen and again on an ordinary 1366 x 768 laptop screen (OUTPUT_DIR/1366x768).
 #   tools/screenshots.sh [OUTPUT_DIR]      (default: build/screenshots)
 # build/bin/tavrin-screenshots runs under Xvfb with tavrin-sim behind it; the main window at
-# 1366 x 768 is also copied to docs/main-window.png, which the README shows.
+# 1366 x 768 is also copied to docs/main-window.png and the PDF's first page to
+# docs/week-pdf.png, which the README shows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}
@@ -36,4 +38,5 @@ shoot() { # SIZE FOLDER
 shoot 1600x900 "$out"
 shoot 1366x768 "$out/1366x768"
 cp "$out/1366x768/main-window.png" docs/main-window.png
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$out/week.pdf" docs/week-pdf
 ls -l "$out" "$out/1366x768"

@@ -459,6 +459,22 @@ Save anyway?</source>
         <source>Auto Set</source>
         <translation>Autoconfig.</translation>
     </message>
+    <message>
+        <source>Choose &amp;Sound...	F7</source>
+        <translation>Elegir &amp;sonido...	F7</translation>
+    </message>
+    <message>
+        <source>Give the row Melody or Voice first.</source>
+        <translation>Primero dé a la fila Melodía o Voz.</translation>
+    </message>
+    <message>
+        <source>No melody has a name yet: name them in Weekly &gt; Sounds.</source>
+        <translation>Ninguna melodía tiene nombre todavía: nómbrelas en Semanal &gt; Sonidos.</translation>
+    </message>
+    <message>
+        <source>No voice has a name yet: name them in Weekly &gt; Sounds.</source>
+        <translation>Ninguna voz tiene nombre todavía: nómbrelas en Semanal &gt; Sonidos.</translation>
+    </message>
 </context>
 <context>
     <name>CTimeSettingDlg</name>
@@ -1039,6 +1055,26 @@ Export PDF</source>
         <translation>Escribir la semana, tal como la imprime Imprimir semana, en un archivo PDF
 Exportar PDF</translation>
     </message>
+    <message>
+        <source>Choose &amp;Sound...	F7</source>
+        <translation>Elegir &amp;sonido...	F7</translation>
+    </message>
+    <message>
+        <source>Choose the row&apos;s sound from the named ones
+Choose Sound</source>
+        <translation>Elegir el sonido de la fila entre los que tienen nombre
+Elegir sonido</translation>
+    </message>
+    <message>
+        <source>S&amp;ounds...</source>
+        <translation>S&amp;onidos...</translation>
+    </message>
+    <message>
+        <source>Give the device&apos;s melodies and voices names
+Sounds</source>
+        <translation>Dar nombre a las melodías y voces del equipo
+Sonidos</translation>
+    </message>
 </context>
 <context>
     <name>DayProgramChooser</name>
@@ -1437,6 +1473,60 @@ Exportar PDF</translation>
     <message>
         <source>OFF</source>
         <translation>APAG</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCommands</name>
+    <message>
+        <source>Name Melody %1</source>
+        <translation>Nombrar melodía %1</translation>
+    </message>
+    <message>
+        <source>Name Voice %1</source>
+        <translation>Nombrar voz %1</translation>
+    </message>
+    <message>
+        <source>Choose Sound</source>
+        <translation>Elegir sonido</translation>
+    </message>
+</context>
+<context>
+    <name>SoundsDlg</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Give the device&apos;s sounds names: the list shows them beside the numbers.</source>
+        <translation>Dé nombre a los sonidos del equipo: la lista los muestra junto a sus números.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Melody</source>
+        <translation>Melodía</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s name holds at most %1 characters.</source>
+        <translation>El nombre de un sonido tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s name cannot hold control characters such as tabs or line breaks.</source>
+        <translation>El nombre de un sonido no puede contener caracteres de control, como tabuladores o saltos de línea.</translation>
     </message>
 </context>
 <context>

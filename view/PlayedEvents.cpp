@@ -23,13 +23,18 @@ std::vector<ListRow> playedRows(const DaySchedule &day)
     return rows;
 }
 
-QString shownEventLine(const ListRow &row)
+QString shownEventLine(const ListRow &row, const SoundNames *names)
 {
     auto cell = [&row](int column) { return shownCellText(column, row[size_t(column)]); };
     QStringList parts;
     parts << cell(kColumnAmPm) + QLatin1Char(' ') + cell(kColumnTime);
-    if (!row[kColumnMelodyVoice].empty())
-        parts << QString(cell(kColumnMelodyVoice) + QLatin1Char(' ') + cell(kColumnSelection)).trimmed();
+    if (!row[kColumnMelodyVoice].empty()) {
+        QString sound = QString(cell(kColumnMelodyVoice) + QLatin1Char(' ') + cell(kColumnSelection)).trimmed();
+        if (const QString name = names ? names->nameFor(row[kColumnMelodyVoice], row[kColumnSelection]) : QString();
+            !name.isEmpty())
+            sound += QStringLiteral(" \"%1\"").arg(name);
+        parts << sound;
+    }
     if (!row[kColumnAc].empty())
         parts << shownColumnHeader(kColumnAc) + QLatin1Char(' ') + cell(kColumnAc);
     QStringList channels;

@@ -2,6 +2,7 @@
 
 #include "document/ListColumns.h"
 #include "schedule/DaySchedule.h"
+#include "schedule/SoundNames.h"
 
 #include <QString>
 
@@ -15,5 +16,6 @@
 std::vector<ListRow> playedRows(const DaySchedule &day);
 
 // One event on one line in the list's words: "AM 08:00  Melody 1  AC ON  ch1 ch3". The sound,
-// the AC and the channels are left out where the event has none.
-QString shownEventLine(const ListRow &row);
+// the AC and the channels are left out where the event has none. Given names, a named sound
+// says its name after its number: "Melody 3 "Westminster"".
+QString shownEventLine(const ListRow &row, const SoundNames *names = nullptr);

@@ -6,6 +6,7 @@ constexpr int Insert = 32771;
 constexpr int Modify = 32772;
 constexpr int Delete = 32773;
 constexpr int AutoSet = 32816;
+constexpr int ChooseSound = 32836;
 constexpr int Copy = 57634;
 constexpr int Cut = 57635;
 constexpr int Paste = 57637;

@@ -213,7 +213,8 @@ void CMainFrame::followShownDay(int day)
         m_actions.value(Cmd::Weekdays[day - 1])->setChecked(true);
     // "No bells" is shown but takes no entries
     const bool editable = week.isEditableDay(day);
-    for (int id : {Cmd::EditCut, Cmd::EditPaste, Cmd::EditInsert, Cmd::EditModify, Cmd::EditDelete})
+    for (int id :
+         {Cmd::EditCut, Cmd::EditPaste, Cmd::EditInsert, Cmd::EditModify, Cmd::EditDelete, Cmd::EditChooseSound})
         m_actions.value(id)->setEnabled(editable);
     const bool program = editable && !isWeekday(day);
     for (int id : {Cmd::RenameProgram, Cmd::DeleteProgram}) {
@@ -272,6 +273,8 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::CompareWithDevice, [this] { onCompareWithDevice(); });
     m_handlers.insert(Cmd::DeviceHistory, [this] { onDeviceHistory(); });
     m_handlers.insert(Cmd::Calendar, [this] { onCalendar(); });
+    m_handlers.insert(Cmd::Sounds, [this] { onSounds(); });
+    m_handlers.insert(Cmd::EditChooseSound, [this] { m_view->chooseSound(); });
     for (int day = 1; day <= 7; ++day)
         m_handlers.insert(Cmd::Weekdays[day - 1], [this, day] { onShowDay(day); });
     m_handlers.insert(Cmd::NewProgram, [this] { onNewProgram(); });

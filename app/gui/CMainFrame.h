@@ -139,6 +139,7 @@ private:
     void onSerialPort();
     void onDeviceHistory();
     void onCalendar();
+    void onSounds();
     void onShowDay(int day);
     void onNewProgram();
     void onRenameProgram();

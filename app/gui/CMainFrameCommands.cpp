@@ -301,7 +301,7 @@ void CMainFrame::onSerialPort()
 
 void CMainFrame::onDeviceHistory()
 {
-    DeviceHistoryDlg dialog(this, defaultJournalPath(), portName());
+    DeviceHistoryDlg dialog(this, defaultJournalPath(), portName(), m_doc->week().soundNames());
     connect(&dialog, &DeviceHistoryDlg::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.exec();

@@ -39,7 +39,8 @@ void CMainFrame::onCompareWithDevice()
     std::vector<int> days;
     for (const auto &image : deviceImages)
         days.push_back(image.first);
-    CCompareDlg comparison(this, compareWeek(weekImages(m_doc->week(), days), deviceImages));
+    CCompareDlg comparison(this, compareWeek(weekImages(m_doc->week(), days), deviceImages),
+                           m_doc->week().soundNames());
     if (comparison.exec() != QDialog::Accepted)
         return;
     const std::vector<int> differing = comparison.differing();

@@ -17,9 +17,10 @@ QString text(const std::string &s)
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison)
+CCompareDlg::CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison, const SoundNames &names)
     : QDialog(parent)
     , m_comparison(std::move(comparison))
+    , m_names(names)
     , m_differing(differingDays(m_comparison))
 {
     setWindowTitle(tr("Compare with Device"));
@@ -80,8 +81,8 @@ void CCompareDlg::showMinutes(int row)
     for (int r = 0; r < int(differences.size()); ++r) {
         const MinuteDifference &d = differences[size_t(r)];
         m_minutes->setItem(r, 0, new QTableWidgetItem(text(minuteText(d.minuteOfDay))));
-        m_minutes->setItem(r, 1, new QTableWidgetItem(text(eventWords(d.file))));
-        m_minutes->setItem(r, 2, new QTableWidgetItem(text(eventWords(d.device))));
+        m_minutes->setItem(r, 1, new QTableWidgetItem(text(eventWords(d.file, &m_names))));
+        m_minutes->setItem(r, 2, new QTableWidgetItem(text(eventWords(d.device, &m_names))));
     }
 }
 

@@ -12,7 +12,7 @@ class QTableWidget;
 
 // "Compare with Device": per weekday read, "same" or "differs in N minutes"; for the weekday
 // chosen in that list, the minutes that differ with the file's and the device's event side by
-// side. Ends Accepted with the operator's choice of what to do about the differing weekdays.
+// side, each sound with its name when names has one. Ends Accepted with the operator's choice of what to do about the differing weekdays.
 //
 //     CCompareDlg dialog(parentWindow, compareWeek(fileImages, deviceImages));
 //     if (dialog.exec() == QDialog::Accepted && dialog.choice() == CCompareDlg::Choice::TakeDevice)
@@ -22,7 +22,7 @@ class CCompareDlg : public QDialog {
 public:
     enum class Choice { None, SendDiffering, TakeDevice };
 
-    CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison);
+    CCompareDlg(QWidget *parent, std::vector<WeekdayComparison> comparison, const SoundNames &names = SoundNames());
 
     Choice choice() const { return m_choice; }
     const std::vector<int> &differing() const { return m_differing; }
@@ -38,6 +38,7 @@ private:
     void choose(Choice choice);
 
     std::vector<WeekdayComparison> m_comparison;
+    SoundNames m_names;
     std::vector<int> m_differing;
     Choice m_choice = Choice::None;
     QListWidget *m_days = nullptr;

@@ -57,10 +57,12 @@ DaySchedule decoded(const QByteArray &image)
 
 } // namespace
 
-DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName)
+DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName,
+                                   const SoundNames &names)
     : QDialog(parent)
     , m_journalPath(journalPath)
     , m_portName(portName)
+    , m_names(names)
 {
     setWindowTitle(tr("Device History"));
     m_ports = new QComboBox(this);
@@ -190,7 +192,8 @@ void DeviceHistoryDlg::showEvents()
             continue;
         const int r = m_events->rowCount();
         m_events->insertRow(r);
-        setRow(m_events, r, {QString::fromStdString(minuteText(minute)), QString::fromStdString(eventWords(event))});
+        setRow(m_events, r,
+               {QString::fromStdString(minuteText(minute)), QString::fromStdString(eventWords(event, &m_names))});
     }
     m_events->resizeColumnsToContents();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/JournalEntry.h"
+#include "schedule/SoundNames.h"
 
 #include <QDialog>
 
@@ -12,12 +13,13 @@ class QTableWidget;
 
 // "Device History": the journal of transfers, newest first, filterable by port. For a past
 // Download the lower tables show the week as it was sent (each weekday's image, and the events
-// of the chosen one in the comparison's words), and "Send Again" opens the Download dialog on
+// of the chosen one in the comparison's words, each sound with the name names gives it), and "Send Again" opens the Download dialog on
 // the current port with those images, their weekdays ticked; the history then shows the send.
 class DeviceHistoryDlg : public QDialog {
     Q_OBJECT
 public:
-    DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName);
+    DeviceHistoryDlg(QWidget *parent, const QString &journalPath, const QString &portName,
+                     const SoundNames &names = SoundNames());
 
     QComboBox *portFilter() const { return m_ports; }
     QTableWidget *entryTable() const { return m_entries; }
@@ -38,6 +40,7 @@ private:
 
     QString m_journalPath;
     QString m_portName;
+    SoundNames m_names;
     std::vector<JournalEntry> m_all; // newest first, with their images
     std::vector<const JournalEntry *> m_shown;
     QComboBox *m_ports = nullptr;

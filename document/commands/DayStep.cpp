@@ -39,6 +39,14 @@ void DayStep::changeProgramCalendar(const ProgramCalendar &special)
     m_specialAfter = special;
 }
 
+void DayStep::changeSoundNames(const SoundNames &names)
+{
+    if (names == week().soundNames())
+        return;
+    m_namesBefore = week().soundNames();
+    m_namesAfter = names;
+}
+
 size_t DayStep::heldEntries() const
 {
     size_t n = 0;
@@ -62,6 +70,8 @@ void DayStep::apply(bool after)
     WeeklySchedule &week = m_doc.weekForSteps();
     if (const auto &special = after ? m_specialAfter : m_specialBefore)
         week.setProgramCalendar(*special);
+    if (const auto &names = after ? m_namesAfter : m_namesBefore)
+        week.setSoundNames(*names);
     for (const DayEdit &e : m_edits) {
         DaySchedule &day = week.day(e.dayNumber());
         after ? e.applyAfter(day) : e.applyBefore(day);

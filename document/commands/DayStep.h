@@ -4,6 +4,7 @@
 #include "schedule/DayEdit.h"
 #include "schedule/ProgramCalendar.h"
 #include "schedule/ScheduleEntry.h"
+#include "schedule/SoundNames.h"
 
 #include <QUndoCommand>
 
@@ -17,12 +18,12 @@ class WeeklySchedule;
 // "No bells" stays empty), the programs and the calendar may change, and the operator's place
 // in the list is known on either side. A command works out its change when it is made, from
 // the document as it then stands; redo() makes it and undo() takes it back. Only the differing
-// middle of each day is held (DayEdit).
+// middle of each day is held (DayEdit). The sounds' names may change too.
 class DayStep : public QUndoCommand {
 public:
     ~DayStep() override = default;
 
-    bool changesNothing() const { return m_edits.empty() && !m_specialBefore; }
+    bool changesNothing() const { return m_edits.empty() && !m_specialBefore && !m_namesBefore; }
     size_t heldEntries() const;
 
     void redo() override;
@@ -36,6 +37,8 @@ protected:
     void changeDay(int day, const std::vector<ScheduleEntry> &after);
     // The programs and calendar are to become special.
     void changeProgramCalendar(const ProgramCalendar &special);
+    // The sounds' names are to become names.
+    void changeSoundNames(const SoundNames &names);
     void setPlaceAfter(const ListPlace &after) { m_after = after; }
     const ListPlace &placeBefore() const { return m_before; }
 
@@ -46,6 +49,8 @@ private:
     std::vector<DayEdit> m_edits;
     std::optional<ProgramCalendar> m_specialBefore;
     std::optional<ProgramCalendar> m_specialAfter;
+    std::optional<SoundNames> m_namesBefore;
+    std::optional<SoundNames> m_namesAfter;
     ListPlace m_before;
     ListPlace m_after;
 };

@@ -1,4 +1,5 @@
 #include "document/CTavrinDoc.h"
+#include "document/commands/SoundCommands.h"
 #include "document/commands/WeekCommands.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -79,3 +80,38 @@ TEST(CTavrinDoc, AProgramIsMadeFilledAndDeletedAsStepsThatUndo)
 }
 
 } // namespace
+
+TEST(CTavrinDoc, ASoundIsNamedInOneStepThatUndoesAndABadNameIsNoStep)
+{
+    CTavrinDoc doc;
+    const ListPlace monday{1, {}, -1, -1};
+    auto rename = [&](SoundKind kind, int number, const QString &name) {
+        return doc.perform(std::make_unique<RenameSound>(doc, kind, number, name, monday));
+    };
+    ASSERT_TRUE(rename(SoundKind::Melody, 3, QStringLiteral("Westminster")));
+    ASSERT_TRUE(rename(SoundKind::Voice, 3, QStringLiteral("Fire drill")));
+    EXPECT_EQ(doc.undoText(), "Name Voice 3");
+    EXPECT_TRUE(doc.isModified());
+
+    // The same name, a name too long or with a control character, a sound that is not there.
+    EXPECT_FALSE(rename(SoundKind::Melody, 3, QStringLiteral("Westminster")));
+    EXPECT_FALSE(rename(SoundKind::Melody, 4, QString(41, QLatin1Char('x'))));
+    EXPECT_FALSE(rename(SoundKind::Melody, 4, QStringLiteral("Tab\there")));
+    EXPECT_FALSE(rename(SoundKind::Melody, 16, QStringLiteral("Sixteen")));
+    EXPECT_EQ(soundNameProblem(QString(41, QLatin1Char('x'))), SoundNameProblem::TooLong);
+    EXPECT_EQ(soundNameProblem(QStringLiteral("Tab\there")), SoundNameProblem::ControlCharacter);
+    EXPECT_EQ(soundNameProblem(QString(40, QChar(0x0416))), SoundNameProblem::None);
+
+    doc.undo();
+    EXPECT_EQ(doc.week().soundNames().name(SoundKind::Voice, 3), "");
+    EXPECT_EQ(doc.week().soundNames().name(SoundKind::Melody, 3), "Westminster");
+    doc.undo();
+    EXPECT_TRUE(doc.week().soundNames().isEmpty());
+    EXPECT_FALSE(doc.isModified());
+    doc.redo();
+    doc.redo();
+    EXPECT_EQ(doc.week().soundNames().name(SoundKind::Voice, 3), "Fire drill");
+    // Taking a name away is a step too.
+    ASSERT_TRUE(rename(SoundKind::Voice, 3, QString()));
+    EXPECT_EQ(doc.week().soundNames().name(SoundKind::Voice, 3), "");
+}

@@ -101,6 +101,10 @@ TEST_F(CalendarPageTest, AChosenDatePlaysItsScheduleAsTheDeviceDoes)
     EXPECT_EQ(exam.cell.programName, "Exam day");
     ASSERT_EQ(exam.events.size(), 1u);
     EXPECT_EQ(shownEventLine(exam.events[0]), "AM 09:00  Voice 2  ch2");
+    SoundNames names;
+    names.setName(SoundKind::Voice, 2, QStringLiteral("Lunch"));
+    names.setName(SoundKind::Melody, 2, QStringLiteral("Not this one"));
+    EXPECT_EQ(shownEventLine(exam.events[0], &names), "AM 09:00  Voice 2 \"Lunch\"  ch2");
     EXPECT_TRUE(page.dateEvents(QDate(2027, 1, 5), QDate()).events.empty()); // no bells
 }
 

@@ -6,8 +6,11 @@
 #include "device/gui/CTimeSettingDlg.h"
 #include "device/gui/CUploadDlg.h"
 #include "document/CTavrinDoc.h"
+#include "ui/ReportPainter.h"
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CTavrinView.h"
+#include "view/gui/SoundsDlg.h"
+#include "view/WeekReport.h"
 
 #include <cstdio>
 #include <memory>
@@ -83,6 +86,13 @@ void ScreenshotTour::fillMonday()
         entry.CH4 = e.ch4;
         week->WriteEntry(1, ++k, entry);
     }
+    SoundNames names;
+    names.setName(SoundKind::Melody, 1, QStringLiteral("Morning bell"));
+    names.setName(SoundKind::Melody, 3, QStringLiteral("Westminster"));
+    names.setName(SoundKind::Melody, 7, QStringLiteral("Lunch chime"));
+    names.setName(SoundKind::Voice, 2, QStringLiteral("Assembly"));
+    names.setName(SoundKind::Voice, 12, QStringLiteral("Fire drill"));
+    week->setSoundNames(names);
     m_frame.view()->document().replaceWeek(*week);
 }
 
@@ -109,6 +119,17 @@ void ScreenshotTour::run()
     {
         CAutoSetupDlg dialog(*week, m_messages, &m_frame);
         save(&dialog, QStringLiteral("auto-setup"));
+    }
+    {
+        SoundsDlg dialog(*m_frame.view(), m_messages, &m_frame);
+        save(&dialog, QStringLiteral("sounds"));
+    }
+    {
+        // The week as Export PDF writes it; tools/screenshots.sh makes a picture of its first page.
+        const QString path = QDir(m_folder).filePath(QStringLiteral("week.pdf"));
+        const bool ok = writeReportPdf(path, WeekReport::build(*week, WeekReportOptions()));
+        std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+        m_failures += ok ? 0 : 1;
     }
     {
         CAboutDlg dialog(&m_frame);

@@ -6,8 +6,9 @@
 class CMainFrame;
 class Messages;
 
-// Pictures for the documentation: fills Monday with a few events, then writes PNGs of the main
-// window and of each dialog into a folder, and quits. It overwrites the loaded schedule, so it
+// Pictures for the documentation: fills Monday with a few events and names some sounds, then
+// writes PNGs of the main window and of each dialog, and the week's PDF, into a folder, and
+// quits. It overwrites the loaded schedule, so it
 // lives in a tool of its own (tavrin-screenshots, run by tools/screenshots.sh), never in the program.
 class ScreenshotTour : public QObject {
     Q_OBJECT

@@ -1,7 +1,9 @@
 #include "view/gui/CTavrinView.h"
 
+#include "document/commands/SoundCommands.h"
 #include "document/commands/WeekCommands.h"
 #include "document/CTavrinDoc.h"
+#include "schedule/WeeklySchedule.h"
 
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CellEditor.h"
@@ -224,6 +226,7 @@ QMenu *CTavrinView::createContextMenu(QWidget *parent)
     menu->addSeparator();
     add(tr("Insert\t[Insert]"), ViewCommand::Insert, &CTavrinView::editInsert, editable);
     add(tr("Modify"), ViewCommand::Modify, &CTavrinView::editModify, editable);
+    add(tr("Choose &Sound...\tF7"), ViewCommand::ChooseSound, &CTavrinView::chooseSound, editable);
     add(tr("Delete\t[Delete]"), ViewCommand::Delete, &CTavrinView::editDelete, editable);
     menu->addSeparator();
     add(tr("Auto Set"), ViewCommand::AutoSet, &CTavrinView::autoSet);
@@ -283,6 +286,42 @@ void CTavrinView::autoSet()
         CAutoSetupDlg dialog(week, m_messages, this);
         return dialog.exec() == QDialog::Accepted;
     });
+}
+
+void CTavrinView::chooseSound()
+{
+    StoreList();
+    const ListPlace place = m_core->place();
+    const int row = place.currentRow >= 0 ? place.currentRow
+        : place.selectedRows.empty()      ? -1
+                                          : place.selectedRows.front();
+    if (!canEdit() || row < 0 || row >= m_model->rowCount())
+        return;
+    const ScheduleEntry &entry = m_doc.shownEntries().entry(row + 1);
+    const std::optional<SoundKind> kind = SoundNames::kindOf(std::string_view(entry.MelodyVoice));
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("soundChoices"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto say = [menu](const QString &text) { menu->addAction(text)->setEnabled(false); };
+    if (!kind) {
+        say(tr("Give the row Melody or Voice first."));
+    } else if (const std::vector<NamedSound> sounds = namedSounds(m_doc.week().soundNames(), *kind); sounds.empty()) {
+        say(*kind == SoundKind::Melody ? tr("No melody has a name yet: name them in Weekly > Sounds.")
+                                       : tr("No voice has a name yet: name them in Weekly > Sounds."));
+    } else {
+        for (const NamedSound &sound : sounds) {
+            QAction *a = menu->addAction(QStringLiteral("%1  %2").arg(sound.number).arg(sound.name));
+            a->setData(sound.number);
+            if (QString::fromStdString(entry.Selection).toInt() == sound.number)
+                menu->setActiveAction(a);
+        }
+        connect(menu, &QMenu::triggered, this, [this, row, place](QAction *a) {
+            perform(std::make_unique<ChooseSound>(m_doc, row, a->data().toInt(), place));
+        });
+    }
+    const QRect cell = visualRect(m_model->index(row, kColumnSelection));
+    menu->popup(viewport()->mapToGlobal(cell.bottomLeft()));
 }
 
 bool CTavrinView::event(QEvent *e)

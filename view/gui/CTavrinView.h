@@ -74,7 +74,8 @@ public:
     QStringList rowTexts(int row) const;
     QList<QStringList> shownRows() const;
 
-    // The context menu: Undo, Redo, Cut, Copy, Paste, Select All, Insert, Modify, Delete, Auto Set, each
+    // The context menu: Undo, Redo, Cut, Copy, Paste, Select All, Insert, Modify, Choose Sound,
+    // Delete, Auto Set, each
     // action's data its command number. Owned by parent.
     QMenu *createContextMenu(QWidget *parent);
 
@@ -96,6 +97,9 @@ public slots:
     void editDelete();
     // Opens Auto Setup over the schedule; on OK the list is rebuilt from the schedule.
     void autoSet();
+    // Pops up at the current row's Selection the named sounds of the row's kind; choosing one
+    // makes it the row's Selection, one step ("Choose Sound").
+    void chooseSound();
 
 signals:
     void scheduleChanged();

@@ -159,7 +159,7 @@ void CalendarDlg::showDate()
 
     m_events->clear();
     for (const ListRow &row : shown.events)
-        m_events->addItem(shownEventLine(row));
+        m_events->addItem(shownEventLine(row, &m_view.document().week().soundNames()));
     if (shown.events.empty()) {
         auto *none = new QListWidgetItem(tr("No events on this date."), m_events);
         none->setFlags(Qt::NoItemFlags);

@@ -32,7 +32,9 @@ QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const int k = index.row() + 1;
-        return shownCellText(index.column(), shownRow(m_doc.shownEntries().entry(k), k)[size_t(index.column())]);
+        const QString text =
+            shownCellText(index.column(), shownRow(m_doc.shownEntries().entry(k), k)[size_t(index.column())]);
+        return index.column() == kColumnSelection ? withSoundName(k, text) : text;
     }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
@@ -43,6 +45,14 @@ QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QString ScheduleItemModel::withSoundName(int k, const QString &selection) const
+{
+    // Only shown: the cell editor, the clipboard and every store read the number alone.
+    const ScheduleEntry &entry = m_doc.shownEntries().entry(k);
+    const QString name = m_doc.week().soundNames().nameFor(entry.MelodyVoice, entry.Selection);
+    return name.isEmpty() ? selection : QStringLiteral("%1  %2").arg(selection, name);
 }
 
 QVariant ScheduleItemModel::headerData(int section, Qt::Orientation orientation, int role) const

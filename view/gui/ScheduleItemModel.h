@@ -6,7 +6,8 @@
 class CTavrinDoc;
 
 // The document's shown day as the list's rows: ten centred columns on the list's light-blue
-// text background, each cell the text the operator reads ("PM", "08:05", "ON"). It holds no
+// text background, each cell the text the operator reads ("PM", "08:05", "ON", "3  Westminster"
+// for a named sound). It holds no
 // entries of its own; reload() follows the document after a change.
 class ScheduleItemModel : public QAbstractTableModel {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     void reload();
 
 private:
+    // Entry k's Selection text followed by its sound's name, when the sound has one.
+    QString withSoundName(int k, const QString &selection) const;
+
     const CTavrinDoc &m_doc;
     int m_rows = 0; // as last told to the views
     int m_day = 0;

@@ -16,6 +16,7 @@
 #include "support/PtyDevice.h"
 #include "support/RecordingMessages.h"
 #include "support/TestTimings.h"
+#include "support/WeekSetUp.h"
 #include "ui/gui/CHoverBitmapButton.h"
 #include "view/gui/CTavrinView.h"
 
@@ -60,6 +61,11 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
+    setUpWeek(*frame->document(), [](WeeklySchedule &week) {
+        SoundNames names;
+        names.setName(SoundKind::Voice, 4, QStringLiteral("Fire drill"));
+        week.setSoundNames(names);
+    });
     // The device holds the week as sent, then someone adds a bell on Wednesday behind our back.
     DayImage image;
     for (int d = kMonday; d <= kSunday; ++d) {
@@ -117,8 +123,8 @@ TEST(EndToEnd, CompareShowsTheWeekdayChangedOnTheDeviceAndTakesItAsOneStep)
                            QStringLiteral("Friday: same"), QStringLiteral("Saturday: same"),
                            QStringLiteral("Sunday: same")}));
     EXPECT_EQ(minuteTexts,
-              QStringList(
-                  {QStringLiteral("06:43"), QStringLiteral("(none)"), QStringLiteral("AM 06:43 Voice 4 ON 0 1 0 1")}));
+              QStringList({QStringLiteral("06:43"), QStringLiteral("(none)"),
+                           QStringLiteral("AM 06:43 Voice 4 ON 0 1 0 1 \"Fire drill\"")}));
 
     // The taken weekday is shown, with the device's bell in the list.
     EXPECT_EQ(view->shownDay(), kWednesday);

@@ -47,7 +47,9 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
         ASSERT_FALSE(journal.record(clock).has_value());
     }
 
-    DeviceHistoryDlg dlg(nullptr, path, missingPort());
+    SoundNames names;
+    names.setName(SoundKind::Melody, 3, QStringLiteral("Westminster"));
+    DeviceHistoryDlg dlg(nullptr, path, missingPort(), names);
     dlg.show();
     ASSERT_EQ(dlg.entryTable()->rowCount(), 2);
     EXPECT_EQ(dlg.entryTable()->item(0, 1)->text(), "clock-set"); // newest first
@@ -59,9 +61,9 @@ TEST(DeviceHistoryDlg, ListsByPortShowsTheWeekSentAndSendsItAgain)
     EXPECT_EQ(dlg.weekTable()->item(0, 0)->text(), "Wednesday");
     EXPECT_EQ(dlg.weekTable()->item(0, 1)->text(), "1");
     EXPECT_EQ(dlg.weekTable()->item(0, 2)->text().size(), 64);
-    // The weekday's events, in the comparison's words.
+    // The weekday's events, in the comparison's words, with the sound's name.
     ASSERT_EQ(dlg.eventTable()->rowCount(), 1);
-    EXPECT_TRUE(dlg.eventTable()->item(0, 1)->text().contains(QStringLiteral("Melody")))
+    EXPECT_TRUE(dlg.eventTable()->item(0, 1)->text().endsWith(QStringLiteral("Melody 3 - 0 0 0 0 \"Westminster\"")))
         << dlg.eventTable()->item(0, 1)->text().toStdString();
 
     // "Send Again": the Download dialog, Wednesday ticked, holding that image.

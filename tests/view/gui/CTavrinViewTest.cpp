@@ -478,7 +478,8 @@ TEST_F(CTavrinViewTest, ContextMenuItemsAndRememberedColumn)
                            QStringLiteral("Cu&t\tCtrl+X"), QStringLiteral("&Copy\tCtrl+C"),
                            QStringLiteral("&Paste\tCtrl+V"), QStringLiteral("-"), QStringLiteral("Select &All\tCtrl+A"),
                            QStringLiteral("-"), QStringLiteral("Insert\t[Insert]"), QStringLiteral("Modify"),
-                           QStringLiteral("Delete\t[Delete]"), QStringLiteral("-"), QStringLiteral("Auto Set")}));
+                           QStringLiteral("Choose &Sound...\tF7"), QStringLiteral("Delete\t[Delete]"),
+                           QStringLiteral("-"), QStringLiteral("Auto Set")}));
 
     // A right-click remembers its column; Modify then edits it on the marked row.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 4));
