@@ -48,6 +48,10 @@ constexpr int CompareWithDevice = 32791;
 constexpr int DeviceHistory = 32792;
 // the week ahead, as the calendar plans it
 constexpr int BringDeviceUpToDate = 32793;
+// no bells from today: sent at once as today's weekday alone, and back
+constexpr int BellsOffToday = 32794;
+constexpr int BellsOffUntil = 32795;
+constexpr int BellsBackOn = 32796;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;
