@@ -64,6 +64,8 @@ constexpr int Sunday = 32785;
 constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
 // the dates of the calendar and the programs they play
 constexpr int Calendar = 32810;
+// holidays from an iCalendar file into the calendar
+constexpr int ImportHolidays = 32811;
 
 // About
 constexpr int AppAbout = 57664;

@@ -85,6 +85,8 @@ const std::vector<CommandInfo> kCommands = {
      QT_TRANSLATE_NOOP("CommandTable", "Make a schedule for the Sunday")},
     {Cmd::Calendar, QT_TRANSLATE_NOOP("CommandTable", "Calendar...\tCtrl+K"), "", "", "Ctrl+K",
      QT_TRANSLATE_NOOP("CommandTable", "Give dates to day programs and see what each date plays\nCalendar")},
+    {Cmd::ImportHolidays, QT_TRANSLATE_NOOP("CommandTable", "Import Holidays..."), "", "", "",
+     QT_TRANSLATE_NOOP("CommandTable", "Take the dates of an iCalendar (.ics) file into the calendar")},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CommandTable", "&About Tavrin..."), "", "", "",
      QT_TRANSLATE_NOOP("CommandTable", "Display program information, version number and copyright\nAbout")},
 };
@@ -102,7 +104,7 @@ const std::vector<MenuPopup> kMenu = {
       Cmd::DeviceHistory, 0, Cmd::BellsOffToday, Cmd::BellsOffUntil, Cmd::BellsBackOn, 0, Cmd::SerialPort}},
     {QT_TRANSLATE_NOOP("CommandTable", "&Weekly"),
      {Cmd::Monday, Cmd::Tuesday, Cmd::Wednesday, Cmd::Thursday, Cmd::Friday, Cmd::Saturday, Cmd::Sunday, 0,
-      Cmd::Calendar}},
+      Cmd::Calendar, Cmd::ImportHolidays}},
     {QT_TRANSLATE_NOOP("CommandTable", "&About"), {Cmd::AppAbout}},
 };
 

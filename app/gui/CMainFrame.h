@@ -153,6 +153,7 @@ private:
     void onBellsOffUntil();
     void onBellsBackOn();
     void updateBellsStatus(const PlannedWeek &plan);
+    void onImportHolidays(); // CMainFrameHolidays.cpp
     void onSerialPort();
     void onDeviceHistory();
     void onCalendar();

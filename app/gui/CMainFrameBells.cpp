@@ -28,6 +28,7 @@ void CMainFrame::registerBellsHandlers()
     m_handlers.insert(Cmd::BellsOffToday, [this] { onBellsOff(today()); });
     m_handlers.insert(Cmd::BellsOffUntil, [this] { onBellsOffUntil(); });
     m_handlers.insert(Cmd::BellsBackOn, [this] { onBellsBackOn(); });
+    m_handlers.insert(Cmd::ImportHolidays, [this] { onImportHolidays(); });
 }
 
 void CMainFrame::setSyncTimer(const SyncTimer &timer)
