@@ -78,12 +78,18 @@ int runBells(const CliCommand &command)
         sayError(QStringLiteral("%1 was not sent: 'tavrin-cli sync' sends it").arg(weekdayText(today.dayOfWeek())));
 
     if (command.verb == CliVerb::BellsOff) {
-        const SyncTimer timer = userSyncTimer();
-        if (timer.isEnabled() != std::optional<bool>(true))
+        const std::optional<bool> enabled = userSyncTimer().isEnabled();
+        const QString weekday = weekdayText(today.dayOfWeek());
+        if (!enabled)
+            sayError(QStringLiteral("whether the evening sync timer (tavrin-sync.timer) is enabled cannot be told: "
+                                    "without it the device stays silent every %1 until 'tavrin-cli sync' or "
+                                    "'bells-on' sends its regular image")
+                         .arg(weekday));
+        else if (!*enabled)
             sayError(QStringLiteral("the evening sync timer (tavrin-sync.timer) is not enabled: the device stays "
                                     "silent every %1 until 'tavrin-cli sync' or 'bells-on' sends its regular image "
                                     "('systemctl --user enable --now tavrin-sync.timer' enables it)")
-                         .arg(weekdayText(today.dayOfWeek())));
+                         .arg(weekday));
     }
     return run.completed ? kExitOk : kExitFailure;
 }
