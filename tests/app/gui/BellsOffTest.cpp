@@ -25,6 +25,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -79,6 +81,17 @@ TEST(EndToEnd, BellsOffTodaySendsTodayBlankAndBellsBackOnOrUndoBringsItBack)
                 return;
             }
         }
+        // Bells Off Until: two days on from today, by the keyboard, then OK.
+        if (auto *picker = QApplication::activeModalWidget()
+                ? QApplication::activeModalWidget()->findChild<QCalendarWidget *>()
+                : nullptr) {
+            picker->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::mouseClick(picker->window()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+            return;
+        }
         auto *transfer = qobject_cast<TransferDialog *>(QApplication::activeModalWidget());
         if (transfer && transfer != driven) {
             driven = transfer;
@@ -127,9 +140,12 @@ TEST(EndToEnd, BellsOffTodaySendsTodayBlankAndBellsBackOnOrUndoBringsItBack)
     EXPECT_TRUE(week.programCalendar().calendar.empty());
     EXPECT_EQ(frame->bellsStatusText(), QString());
 
-    // Undone by hand: the device stays silent on Tuesday until brought up to date.
+    // Until Thursday, undone by hand: the device stays silent on Tuesday until brought up to date.
     told->answers = {Messages::Answer::Cancel};
-    run(Cmd::BellsOffToday);
+    run(Cmd::BellsOffUntil);
+    ASSERT_EQ(week.programCalendar().calendar.size(), 1u);
+    EXPECT_EQ(week.programCalendar().calendar[0].last, QDate(2026, 12, 17));
+    EXPECT_TRUE(tuesdayHolds(DaySchedule()));
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
