@@ -464,6 +464,10 @@ Save anyway?</source>
         <source>The calendar holds at most %1 entries: nothing was imported.</source>
         <translation>El calendario guarda como máximo %1 entradas: no se importó nada.</translation>
     </message>
+    <message>
+        <source>Whether the evening sync timer (tavrin-sync.timer) is enabled cannot be told: without it the device stays silent every %1 until Bring Device Up to Date or Bells Back On sends its regular image.</source>
+        <translation>No se puede saber si el temporizador de sincronización de la tarde (tavrin-sync.timer) está activado: sin él, el equipo se queda en silencio cada %1 hasta que Poner el equipo al día o Volver a encender timbres envíe su imagen habitual.</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>

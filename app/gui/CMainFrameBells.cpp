@@ -74,8 +74,16 @@ void CMainFrame::onBellsOff(const QDate &until)
     // Nothing but a send puts the regular image back: the evening sync, the day after.
     if (!m_syncTimer)
         m_syncTimer = std::make_unique<SyncTimer>(userSyncTimer());
-    if (m_syncTimer->isEnabled && m_syncTimer->isEnabled() != std::optional<bool>(true)) {
-        const QString day = QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat);
+    const std::optional<bool> enabled = m_syncTimer->isEnabled ? m_syncTimer->isEnabled() : std::nullopt;
+    const QString day = QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat);
+    if (!enabled) {
+        // No systemd to ask: nothing to offer either.
+        m_messages.show(tr("Whether the evening sync timer (tavrin-sync.timer) is enabled cannot be told: without it "
+                           "the device stays silent every %1 until Bring Device Up to Date or Bells Back On sends its "
+                           "regular image.")
+                            .arg(day),
+                        tr("Bells Off"), Messages::Icon::Information);
+    } else if (!*enabled) {
         const QString text =
             tr("The evening sync timer (tavrin-sync.timer) is not enabled: the device stays silent every %1 until "
                "Bring Device Up to Date or Bells Back On sends its regular image. Enable the timer now?")
