@@ -49,6 +49,10 @@ constexpr int CompareWithDevice = 32791;
 constexpr int DeviceHistory = 32792;
 // the week ahead, as the calendar plans it
 constexpr int BringDeviceUpToDate = 32793;
+// no bells from today: sent at once as today's weekday alone, and back
+constexpr int BellsOffToday = 32794;
+constexpr int BellsOffUntil = 32795;
+constexpr int BellsBackOn = 32796;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;
@@ -63,6 +67,8 @@ constexpr int Weekdays[7] = {Monday, Tuesday, Wednesday, Thursday, Friday, Satur
 constexpr int Calendar = 32810;
 // the names of the device's sounds
 constexpr int Sounds = 32835;
+// holidays from an iCalendar file into the calendar
+constexpr int ImportHolidays = 32811;
 
 // About
 constexpr int AppAbout = 57664;

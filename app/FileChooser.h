@@ -22,4 +22,11 @@ public:
     // The PDF file Export PDF writes; empty when cancelled. A chooser that only queues paths
     // answers as for Save.
     virtual QString choosePdfToSave(const FileDialogStart &start) { return chooseFileToSave(start); }
+    // The iCalendar file Import Holidays reads; empty when cancelled. A chooser that only
+    // queues paths answers as for Open.
+    virtual QString chooseCalendarToOpen(const FileDialogStart &start)
+    {
+        const QStringList files = chooseFilesToOpen(start);
+        return files.isEmpty() ? QString() : files.front();
+    }
 };

@@ -408,6 +408,66 @@ Save anyway?</source>
         <source>The PDF file %1 could not be written.</source>
         <translation>No se pudo escribir el archivo PDF %1.</translation>
     </message>
+    <message>
+        <source>Bells Off Until</source>
+        <translation>Timbres apagados hasta</translation>
+    </message>
+    <message>
+        <source>No bells from today until the end of this date:</source>
+        <translation>Sin timbres desde hoy hasta el final de esta fecha:</translation>
+    </message>
+    <message>
+        <source>The calendar holds at most %1 entries: delete one before Bells Off.</source>
+        <translation>El calendario guarda como máximo %1 entradas: elimine una antes de apagar los timbres.</translation>
+    </message>
+    <message>
+        <source>Bells Off</source>
+        <translation>Apagar timbres</translation>
+    </message>
+    <message>
+        <source>The evening sync timer (tavrin-sync.timer) is not enabled: the device stays silent every %1 until Bring Device Up to Date or Bells Back On sends its regular image. Enable the timer now?</source>
+        <translation>El temporizador de sincronización de la tarde (tavrin-sync.timer) no está activado: el equipo se queda en silencio cada %1 hasta que Poner el equipo al día o Volver a encender timbres envíe su imagen habitual. ¿Activar el temporizador ahora?</translation>
+    </message>
+    <message>
+        <source>The evening sync timer could not be enabled (systemctl --user enable --now tavrin-sync.timer).</source>
+        <translation>No se pudo activar el temporizador de sincronización de la tarde (systemctl --user enable --now tavrin-sync.timer).</translation>
+    </message>
+    <message>
+        <source>Bells are not off today.</source>
+        <translation>Los timbres no están apagados hoy.</translation>
+    </message>
+    <message>
+        <source>Bells Back On</source>
+        <translation>Volver a encender timbres</translation>
+    </message>
+    <message>
+        <source>Bells off until %1</source>
+        <translation>Timbres apagados hasta el %1</translation>
+    </message>
+    <message>
+        <source>%1 is still silent on the device</source>
+        <translation>El %1 sigue en silencio en el equipo</translation>
+    </message>
+    <message>
+        <source>Import Holidays</source>
+        <translation>Importar festivos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no events in the next %2 days: nothing was imported.</source>
+        <translation>«%1» no tiene eventos en los próximos %2 días: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The calendar holds at most %1 entries: nothing was imported.</source>
+        <translation>El calendario guarda como máximo %1 entradas: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Whether the evening sync timer (tavrin-sync.timer) is enabled cannot be told: without it the device stays silent every %1 until Bring Device Up to Date or Bells Back On sends its regular image.</source>
+        <translation>No se puede saber si el temporizador de sincronización de la tarde (tavrin-sync.timer) está activado: sin él, el equipo se queda en silencio cada %1 hasta que Poner el equipo al día o Volver a encender timbres envíe su imagen habitual.</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -541,6 +601,17 @@ Save anyway?</source>
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarCommands</name>
+    <message>
+        <source>Add Calendar Entry</source>
+        <translation>Añadir entrada del calendario</translation>
+    </message>
+    <message>
+        <source>Delete Calendar Entry</source>
+        <translation>Eliminar entrada del calendario</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1146,38 @@ Sounds</source>
         <translation>Dar nombre a las melodías y voces del equipo
 Sonidos</translation>
     </message>
+    <message>
+        <source>Bells Off Today</source>
+        <translation>Apagar timbres hoy</translation>
+    </message>
+    <message>
+        <source>No bells today: the device gets today&apos;s weekday blank at once</source>
+        <translation>Sin timbres hoy: el equipo recibe en blanco el día de hoy en el acto</translation>
+    </message>
+    <message>
+        <source>Bells Off Until...</source>
+        <translation>Apagar timbres hasta...</translation>
+    </message>
+    <message>
+        <source>No bells from today until a date: today&apos;s weekday goes blank at once</source>
+        <translation>Sin timbres desde hoy hasta una fecha: el día de hoy queda en blanco en el acto</translation>
+    </message>
+    <message>
+        <source>Bells Back On</source>
+        <translation>Volver a encender timbres</translation>
+    </message>
+    <message>
+        <source>End Bells Off: today&apos;s regular image goes back to the device at once</source>
+        <translation>Termina el apagado de timbres: la imagen habitual de hoy vuelve al equipo en el acto</translation>
+    </message>
+    <message>
+        <source>Import Holidays...</source>
+        <translation>Importar festivos...</translation>
+    </message>
+    <message>
+        <source>Take the dates of an iCalendar (.ics) file into the calendar</source>
+        <translation>Toma en el calendario las fechas de un archivo iCalendar (.ics)</translation>
+    </message>
 </context>
 <context>
     <name>DayProgramChooser</name>
@@ -1180,6 +1283,18 @@ Sonidos</translation>
         <source>PDF file (*.pdf)</source>
         <translation>Archivo PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Import Holidays</source>
+        <translation>Importar festivos</translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics)</source>
+        <translation>Archivo iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Any file (*)</source>
+        <translation>Cualquier archivo (*)</translation>
+    </message>
 </context>
 <context>
     <name>DownloadWarnings</name>
@@ -1194,6 +1309,68 @@ Sonidos</translation>
     <message>
         <source>%1 %2: entries %3</source>
         <translation>%1 %2: entradas %3</translation>
+    </message>
+</context>
+<context>
+    <name>IcsRefusal</name>
+    <message>
+        <source>&quot;%1&quot; is not an iCalendar file: nothing was imported.</source>
+        <translation>«%1» no es un archivo iCalendar: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB, more than a holiday calendar holds: nothing was imported.</source>
+        <translation>«%1» ocupa más de %2 MB, más de lo que ocupa un calendario de festivos: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 events, more than a holiday calendar holds: nothing was imported.</source>
+        <translation>«%1» tiene más de %2 eventos, más de los que tiene un calendario de festivos: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives more than %2 dates in the next %3 days, more than a holiday calendar holds: nothing was imported.</source>
+        <translation>«%1» da más de %2 fechas en los próximos %3 días, más de las que tiene un calendario de festivos: no se importó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportHolidaysDlg</name>
+    <message>
+        <source>Import Holidays</source>
+        <translation>Importar festivos</translation>
+    </message>
+    <message>
+        <source>%1 holds these dates for the next days. Events that are not all-day, and those already over, are not ticked. Nothing changes until OK.</source>
+        <translation>%1 tiene estas fechas para los próximos días. Los eventos que no duran todo el día, y los que ya pasaron, no están marcados. Nada cambia hasta Aceptar.</translation>
+    </message>
+    <message>
+        <source>Program for &amp;all:</source>
+        <translation>Programa para &amp;todos:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Not an all-day event</source>
+        <translation>No es un evento de todo el día</translation>
+    </message>
+    <message>
+        <source>Already over</source>
+        <translation>Ya pasó</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Sin timbres</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "document/CTavrinDoc.h"
 #include "plan/DeviceHoldings.h"
+#include "plan/SyncTimer.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/Weekday.h"
 #include "view/gui/CTavrinView.h"
@@ -235,6 +236,9 @@ void CMainFrame::dispatch(int id)
     case Cmd::CompareWithDevice:
     case Cmd::DeviceHistory:
     case Cmd::BringDeviceUpToDate:
+    case Cmd::BellsOffToday:
+    case Cmd::BellsOffUntil:
+    case Cmd::BellsBackOn:
     case Cmd::SerialPort:
         readDeviceHoldings();
         break;
@@ -281,6 +285,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::RenameProgram, [this] { onRenameProgram(); });
     m_handlers.insert(Cmd::DeleteProgram, [this] { onDeleteProgram(); });
     m_handlers.insert(Cmd::AppAbout, [this] { onAppAbout(); });
+    registerBellsHandlers();
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -30,6 +30,8 @@ class ScheduleFiles;
 class Settings;
 class TransferDialog;
 class WeeklySchedule;
+class PlannedWeek;
+struct SyncTimer;
 
 // The main window: menus, toolbar and status bar built from the command table, every command
 // routed through dispatch() to its one handler.
@@ -72,6 +74,11 @@ public:
     void setToday(std::function<QDate()> today) { m_today = std::move(today); }
     // The status bar's word on tomorrow; empty when the device is ready for it.
     QString deviceStatusText() const;
+    // The status bar's word on Bells Off: "Bells off until DATE", or the weekday still silent
+    // on the device; empty otherwise.
+    QString bellsStatusText() const;
+    // Whether the evening sync runs, and enabling it (tests give their own).
+    void setSyncTimer(const SyncTimer &timer);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -136,6 +143,17 @@ private:
     void onUpload();
     void onCompareWithDevice();
     void onBringDeviceUpToDate();
+    // Sends these weekdays of the week ahead, each as its date plays it; atOnce starts the send
+    // without waiting for the operator's Send.
+    void sendPlannedWeekdays(const PlannedWeek &plan, const std::vector<int> &days, const QString &caption,
+                             bool atOnce);
+    // CMainFrameBells.cpp
+    void registerBellsHandlers();
+    void onBellsOff(const QDate &until);
+    void onBellsOffUntil();
+    void onBellsBackOn();
+    void updateBellsStatus(const PlannedWeek &plan);
+    void onImportHolidays(); // CMainFrameHolidays.cpp
     void onSerialPort();
     void onDeviceHistory();
     void onCalendar();
@@ -167,6 +185,8 @@ private:
     QMenu *m_recentMenu = nullptr;
     QLabel *m_lockPanes[3] = {};
     QLabel *m_deviceStatus = nullptr;
+    QLabel *m_bellsStatus = nullptr;
+    std::unique_ptr<SyncTimer> m_syncTimer;
     std::unique_ptr<DeviceHoldings> m_deviceHoldings;
     std::function<QDate()> m_today;
     std::unique_ptr<LockKeys> m_lockKeys;

@@ -18,6 +18,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -71,6 +72,7 @@ void CMainFrame::updateDeviceStatus()
     if (!m_deviceStatus || !m_deviceHoldings)
         return;
     const PlannedWeek plan(m_doc->week(), today());
+    updateBellsStatus(plan);
     const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
     // "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program
     const QString day = plannedDayLabel(tomorrow);
@@ -107,11 +109,17 @@ void CMainFrame::onBringDeviceUpToDate()
                         tr("Bring Device Up to Date"), Messages::Icon::Information);
         return;
     }
+    sendPlannedWeekdays(plan, days, tr("Bring Device Up to Date"), false);
+}
+
+void CMainFrame::sendPlannedWeekdays(const PlannedWeek &plan, const std::vector<int> &days, const QString &caption,
+                                     bool atOnce)
+{
     // The week ahead, not the regular one: each weekday plays its date's schedule.
     auto planned = std::make_unique<WeeklySchedule>();
     plan.fillWeekdays(m_doc->week(), *planned);
     CDownloadDlg dialog(this, *planned, portName(), m_protocolTimings);
-    dialog.setWindowTitle(tr("Bring Device Up to Date"));
+    dialog.setWindowTitle(caption);
     // Each weekday sent names the schedule it carries, in the boxes and in the journal.
     dialog.setCarriedSchedules(plan.carried());
     for (int day : days) {
@@ -122,6 +130,8 @@ void CMainFrame::onBringDeviceUpToDate()
     connect(&dialog, &TransferDialog::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
     dialog.preselect(days);
+    if (atOnce)
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.actionButton()->click(); });
     takeKeyboardBackAfter(dialog);
     dialog.exec();
 }

@@ -55,3 +55,17 @@ QString DialogFileChooser::choosePdfToSave(const FileDialogStart &start)
         return {};
     return dialog.selectedFiles().first();
 }
+
+QString DialogFileChooser::chooseCalendarToOpen(const FileDialogStart &start)
+{
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogFileChooser", "Import Holidays"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QCoreApplication::translate("DialogFileChooser", "iCalendar file (*.ics)"),
+                           QCoreApplication::translate("DialogFileChooser", "Any file (*)")});
+    if (!start.directory.isEmpty())
+        dialog.setDirectory(start.directory);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}

@@ -16,6 +16,7 @@ public:
     QStringList chooseFilesToOpen(const FileDialogStart &start) override;
     QString chooseFileToSave(const FileDialogStart &start) override;
     QString choosePdfToSave(const FileDialogStart &start) override;
+    QString chooseCalendarToOpen(const FileDialogStart &start) override;
 
 private:
     QWidget *m_parent;

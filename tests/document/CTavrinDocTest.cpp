@@ -1,5 +1,6 @@
 #include "document/CTavrinDoc.h"
 #include "document/commands/SoundCommands.h"
+#include "document/commands/CalendarCommands.h"
 #include "document/commands/WeekCommands.h"
 #include "schedule/WeeklySchedule.h"
 
@@ -114,4 +115,26 @@ TEST(CTavrinDoc, ASoundIsNamedInOneStepThatUndoesAndABadNameIsNoStep)
     // Taking a name away is a step too.
     ASSERT_TRUE(rename(SoundKind::Voice, 3, QString()));
     EXPECT_EQ(doc.week().soundNames().name(SoundKind::Voice, 3), "");
+}
+
+TEST(CalendarCommands, AddAndDeleteAreOneStepEachAndKeepTheList)
+{
+    CTavrinDoc doc;
+    const ListPlace tuesday{2, {}, -1, -1};
+    doc.showDay(2);
+    const CalendarEntry holiday{QDate(2027, 1, 4), QDate(2027, 1, 8), kNoBellsDay, QStringLiteral("Break")};
+    const CalendarEntry snow{QDate(2027, 2, 1), QDate(2027, 2, 1), kNoBellsDay, QStringLiteral("Bells off")};
+    ASSERT_TRUE(doc.perform(std::make_unique<AddCalendarEntry>(doc, holiday, tuesday)));
+    ASSERT_TRUE(doc.perform(std::make_unique<AddCalendarEntry>(doc, snow, tuesday, QStringLiteral("Bells Off"))));
+    EXPECT_EQ(doc.week().programCalendar().calendar, (std::vector<CalendarEntry>{holiday, snow}));
+    EXPECT_EQ(doc.undoText(), "Bells Off");
+    EXPECT_EQ(doc.shownDay(), 2);
+
+    ASSERT_TRUE(doc.perform(std::make_unique<RemoveCalendarEntry>(doc, 0, tuesday)));
+    EXPECT_EQ(doc.week().programCalendar().calendar, std::vector<CalendarEntry>{snow});
+    EXPECT_FALSE(doc.perform(std::make_unique<RemoveCalendarEntry>(doc, 5, tuesday)));
+    doc.undo();
+    EXPECT_EQ(doc.week().programCalendar().calendar, (std::vector<CalendarEntry>{holiday, snow}));
+    doc.undo();
+    EXPECT_EQ(doc.week().programCalendar().calendar, std::vector<CalendarEntry>{holiday});
 }

@@ -9,6 +9,8 @@
 #include "support/SimProcess.h"
 
 #include <QFile>
+#include <QLocale>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -181,4 +183,36 @@ TEST(TavrinCliSync, ADayProgramOnTheDeviceStaysOutOfItsWeekdayUnlessAsked)
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     const QByteArray wednesday = runCli({"show", file, "--day", "wed"}).out;
     EXPECT_TRUE(wednesday.contains("09:00") && !wednesday.contains("08:03")) << wednesday.constData();
+}
+
+TEST(TavrinCliBells, BellsOffSendsTodayBlankAloneAndBellsOnBringsItBack)
+{
+    const QDate today = QDate::currentDate();
+    const int weekday = today.dayOfWeek();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("school.mdb");
+    const QString state = dir.filePath("sim.state");
+    WeeklySchedule week;
+    fillWithAnExamDay(week, today.addDays(30), "maths");
+    ASSERT_TRUE(ScheduleFiles(week).Save(file));
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--state", state}));
+    const QStringList port = {"--port", sim.device(), "--journal", dir.filePath("journal.sqlite")};
+    // No systemctl on the path: the user's own timer is never asked.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", dir.path());
+
+    CliRun run = runCli(QStringList{"bells-off", file} + port, {}, 120000, environment);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const std::string weekdayName = QLocale::c().dayName(weekday).toStdString();
+    EXPECT_EQ(run.out.toStdString(), isoDate(today).toStdString() + ' ' + weekdayName + " No bells\n");
+    EXPECT_EQ(heldImage(state, weekday), imageBytes(DaySchedule()));
+    EXPECT_EQ(run.err.count(": sent"), 1) << run.err.toStdString(); // no other weekday
+    EXPECT_TRUE(run.err.contains("evening sync timer")) << run.err.toStdString();
+    EXPECT_TRUE(runCli({"calendar", file, "list"}).out.contains(" No bells Bells off\n"));
+
+    run = runCli(QStringList{"bells-on", file} + port);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(heldImage(state, weekday), imageBytes(week.day(weekday)));
+    EXPECT_EQ(runCli(QStringList{"bells-on", file} + port).status, 1); // not off any more
 }

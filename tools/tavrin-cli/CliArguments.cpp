@@ -16,10 +16,11 @@ struct VerbName {
     CliVerb verb;
 };
 constexpr VerbName kVerbs[] = {
-    {"show", CliVerb::Show},       {"import", CliVerb::Import},   {"download", CliVerb::Download},
-    {"upload", CliVerb::Upload},   {"clock", CliVerb::Clock},     {"image", CliVerb::Image},
-    {"compare", CliVerb::Compare}, {"journal", CliVerb::Journal}, {"plan", CliVerb::Plan},
-    {"sync", CliVerb::Sync},       {"print", CliVerb::Print}};
+    {"show", CliVerb::Show},          {"import", CliVerb::Import},   {"download", CliVerb::Download},
+    {"upload", CliVerb::Upload},      {"clock", CliVerb::Clock},     {"image", CliVerb::Image},
+    {"compare", CliVerb::Compare},    {"journal", CliVerb::Journal}, {"plan", CliVerb::Plan},
+    {"sync", CliVerb::Sync},          {"print", CliVerb::Print},     {"calendar", CliVerb::Calendar},
+    {"bells-off", CliVerb::BellsOff}, {"bells-on", CliVerb::BellsOn}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -76,6 +77,65 @@ QDate dateFromText(const QString &text)
     return form.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
 }
 
+// calendar FILE (list | add --first DATE [--last DATE] --program NAME [--note TEXT] | remove N |
+// import ICS [--program NAME] [--dry-run])
+CliParseResult parseCalendar(const QString &verbText, const QCommandLineParser &parser, const QStringList &positional,
+                             CliCommand command)
+{
+    auto value = [&](const QString &option) {
+        const QStringList values = parser.values(option);
+        return values.isEmpty() ? QString() : values.last();
+    };
+    if (positional.isEmpty())
+        return usageError(verbText, QStringLiteral("no schedule file given"));
+    command.file = positional.at(0);
+    command.action = positional.value(1);
+    const qsizetype wanted =
+        command.action == QLatin1String("remove") || command.action == QLatin1String("import") ? 3 : 2;
+    if (command.action.isEmpty())
+        return usageError(verbText, QStringLiteral("give list, add, remove or import after the file"));
+    if (!QStringList(
+             {QStringLiteral("list"), QStringLiteral("add"), QStringLiteral("remove"), QStringLiteral("import")})
+             .contains(command.action))
+        return usageError(verbText, QStringLiteral("unknown calendar command \"%1\"").arg(command.action));
+    if (positional.size() < wanted)
+        return usageError(verbText,
+                          command.action == QLatin1String("remove")
+                              ? QStringLiteral("give the number of the entry to remove, as list numbers them")
+                              : QStringLiteral("no iCalendar file given"));
+    if (positional.size() > wanted)
+        return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.at(wanted)));
+    if (command.action == QLatin1String("remove")) {
+        bool number = false;
+        command.entry = positional.at(2).toInt(&number);
+        if (!number || command.entry < 1)
+            return usageError(
+                verbText, QStringLiteral("remove wants an entry's number from 1 up, not \"%1\"").arg(positional.at(2)));
+    }
+    if (command.action == QLatin1String("import"))
+        command.icsFile = positional.at(2);
+    command.program = value(QStringLiteral("program"));
+    command.note = value(QStringLiteral("note"));
+    command.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    if (command.action == QLatin1String("add")) {
+        command.first = dateFromText(value(QStringLiteral("first")));
+        if (!command.first.isValid())
+            return usageError(verbText, QStringLiteral("--first wants a date YYYY-MM-DD"));
+        command.lastDate = command.first;
+        if (parser.isSet(QStringLiteral("last"))) {
+            command.lastDate = dateFromText(value(QStringLiteral("last")));
+            if (!command.lastDate.isValid())
+                return usageError(verbText, QStringLiteral("--last wants a date YYYY-MM-DD"));
+        }
+        if (command.program.isEmpty())
+            return usageError(verbText, QStringLiteral("no program given (--program NAME)"));
+    }
+    CliParseResult result;
+    result.outcome = CliParseResult::Run;
+    result.command = command;
+    return result;
+}
+
 // The command line without the hidden test option.
 CliParseResult parseCommand(const QStringList &arguments)
 {
@@ -127,6 +187,11 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption programsOption(QStringLiteral("programs"));
     const QCommandLineOption calendarOption(QStringLiteral("calendar"));
+    const QCommandLineOption firstOption(QStringLiteral("first"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption lastDateOption(QStringLiteral("last"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption programOption(QStringLiteral("program"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption noteOption(QStringLiteral("note"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption untilOption(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -166,6 +231,15 @@ CliParseResult parseCommand(const QStringList &arguments)
     case CliVerb::Print:
         parser.addOptions({pdfOption, daysOption, programsOption, calendarOption});
         break;
+    case CliVerb::Calendar:
+        parser.addOptions({firstOption, lastDateOption, programOption, noteOption, dryRunOption});
+        break;
+    case CliVerb::BellsOff:
+        parser.addOptions({portOption, untilOption, journalOption});
+        break;
+    case CliVerb::BellsOn:
+        parser.addOptions({portOption, journalOption});
+        break;
     }
 
     // QCommandLineParser takes the first argument as the program's name: here, the verb.
@@ -179,9 +253,12 @@ CliParseResult parseCommand(const QStringList &arguments)
     }
 
     const QStringList positional = parser.positionalArguments();
+    if (command.verb == CliVerb::Calendar)
+        return parseCalendar(verbText, parser, positional, command);
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
         || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare
-        || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync || command.verb == CliVerb::Print;
+        || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync || command.verb == CliVerb::Print
+        || command.verb == CliVerb::BellsOff || command.verb == CliVerb::BellsOn;
     if (wantsFile) {
         if (positional.isEmpty())
             return usageError(verbText,
@@ -208,8 +285,9 @@ CliParseResult parseCommand(const QStringList &arguments)
         command.programs = parser.isSet(programsOption);
         command.calendar = parser.isSet(calendarOption);
     }
+    const bool bells = command.verb == CliVerb::BellsOff || command.verb == CliVerb::BellsOn;
     if (command.verb == CliVerb::Download || readsDays || command.verb == CliVerb::Clock
-        || command.verb == CliVerb::Sync) {
+        || command.verb == CliVerb::Sync || bells) {
         command.port = value(portOption);
         if (command.port.trimmed().isEmpty())
             return usageError(verbText, QStringLiteral("no serial port given (--port NAME)"));
@@ -217,7 +295,7 @@ CliParseResult parseCommand(const QStringList &arguments)
 
     const bool journalled = command.verb == CliVerb::Download || command.verb == CliVerb::Upload
         || command.verb == CliVerb::Clock || command.verb == CliVerb::Journal || command.verb == CliVerb::Plan
-        || command.verb == CliVerb::Sync;
+        || command.verb == CliVerb::Sync || bells;
     if (journalled)
         command.journal = value(journalOption);
     if (command.verb == CliVerb::Journal) {
@@ -231,6 +309,12 @@ CliParseResult parseCommand(const QStringList &arguments)
         }
     }
 
+    if (command.verb == CliVerb::BellsOff && parser.isSet(untilOption)) {
+        command.lastDate = dateFromText(value(untilOption));
+        if (!command.lastDate.isValid())
+            return usageError(verbText,
+                              QStringLiteral("--until wants a date YYYY-MM-DD, not \"%1\"").arg(value(untilOption)));
+    }
     if (command.verb == CliVerb::Plan || command.verb == CliVerb::Sync) {
         command.from = QDate::currentDate();
         if (parser.isSet(fromOption)) {

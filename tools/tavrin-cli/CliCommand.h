@@ -12,7 +12,22 @@
 // kExitDiffers: compare, download --verify: the device does not hold what the file does.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync, Print };
+enum class CliVerb {
+    Show,
+    Import,
+    Download,
+    Upload,
+    Clock,
+    Image,
+    Compare,
+    Journal,
+    Plan,
+    Sync,
+    Print,
+    Calendar,
+    BellsOff,
+    BellsOn
+};
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -50,6 +65,13 @@ struct CliCommand {
     QString pdf; // print --pdf: the PDF file written
     bool programs = false; // print --programs: every day program after the weekdays
     bool calendar = false; // print --calendar: the calendar's entries of the months ahead
+    QString action; // calendar: list, add, remove or import
+    QDate first; // calendar add --first
+    QDate lastDate; // calendar add --last (first when not given); bells-off --until (today when not given)
+    QString program; // calendar add --program; calendar import --program (not given: "No bells")
+    QString note; // calendar add --note
+    int entry = 0; // calendar remove N: the entry as list numbers it, from 1
+    QString icsFile; // calendar import: the iCalendar file read
     ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };
 

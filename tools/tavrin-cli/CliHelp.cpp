@@ -39,6 +39,9 @@ QString cliOverviewHelp()
                "  plan FILE [--from DATE] [--days N] [--port NAME] [--ics OUT]  the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
                "  print FILE --pdf OUT [--days LIST] [--programs] [--calendar]  the week on paper, as PDF\n"
+               "  calendar FILE list|add|remove N|import ICS          the calendar's dates and their programs\n"
+               "  bells-off FILE --port NAME [--until DATE]           no bells from today, sent at once\n"
+               "  bells-on FILE --port NAME                           today's bells back, sent at once\n"
                "\n"
                "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
                "line behind a network address: socket://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
@@ -201,6 +204,41 @@ QString cliHelp(const QString &verb)
                               "  --programs    every day program after the weekdays\n"
                               "  --calendar    the calendar's entries of the twelve months from today, last\n");
         text += QLatin1String(kDayText);
+    } else if (verb == QLatin1String("calendar")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli calendar FILE list\n"
+            "       tavrin-cli calendar FILE add --first DATE [--last DATE] --program NAME [--note TEXT]\n"
+            "       tavrin-cli calendar FILE remove N\n"
+            "       tavrin-cli calendar FILE import ICS [--program NAME] [--dry-run]\n"
+            "The calendar of the schedule file FILE gives dates to day programs; where entries overlap,\n"
+            "the later one wins. list prints one line per entry, numbered from 1: N FIRST LAST PROGRAM\n"
+            "NOTE. add adds an entry after the others; remove removes entry N as list numbers it.\n"
+            "import reads the iCalendar file ICS (holidays, term dates) and takes its all-day events not\n"
+            "entirely past, for the next 400 days, recurring ones expanded; it prints one line per entry\n"
+            "taken: FIRST LAST PROGRAM SUMMARY. An event imported before (the same UID and first date)\n"
+            "is updated in place. A file that is not iCalendar, is larger than 4 MB, holds more than\n"
+            "2,000 events or gives more than 5,000 dates is refused and nothing changes.\n"
+            "\n"
+            "  --first DATE     the first date, YYYY-MM-DD\n"
+            "  --last DATE      the last date (the first when not given)\n"
+            "  --program NAME   the day program the dates play (import: \"No bells\" when not given)\n"
+            "  --note TEXT      the entry's note\n"
+            "  --dry-run        import: print what would be taken, change nothing\n");
+    } else if (verb == QLatin1String("bells-off") || verb == QLatin1String("bells-on")) {
+        text = QStringLiteral(
+            "Usage: tavrin-cli bells-off FILE --port NAME [--until DATE] [--journal FILE]\n"
+            "       tavrin-cli bells-on FILE --port NAME [--journal FILE]\n"
+            "bells-off adds to the calendar of the schedule file FILE an entry of \"No bells\" (note \"Bells\n"
+            "off\") from today to DATE (today when not given), saves the file, and at once sends the\n"
+            "device today's weekday alone, blank. bells-on removes that entry and sends today's regular\n"
+            "image back. The blank image stays on the device for that weekday until a send replaces it:\n"
+            "the evening sync timer (tavrin-sync.timer) does, the day after the last date; bells-off says\n"
+            "so when that timer is not enabled. Standard output gets the date sent, its weekday and the\n"
+            "schedule it plays.\n"
+            "\n"
+            "  --port NAME     the serial port\n"
+            "  --until DATE    the last date without bells, YYYY-MM-DD\n"
+            "  --journal FILE  the journal to record in (see 'journal --help')\n");
     } else if (verb == QLatin1String("image")) {
         text = QStringLiteral("Usage: tavrin-cli image FILE --day DAY [--hex]\n"
                               "Writes the 5760-byte image the device would hold for that weekday of the schedule file\n"

@@ -108,3 +108,27 @@ std::unique_ptr<WeeklySchedule> loadScheduleOrSay(const QString &path)
     sayError(error);
     return nullptr;
 }
+
+bool openDocumentOrSay(CTavrinDoc &doc, const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        sayError(QStringLiteral("%1: no such file").arg(path));
+        return false;
+    }
+    const FileOutcome outcome = doc.open(path);
+    if (!outcome)
+        sayError(failureLine(path, outcome));
+    return bool(outcome);
+}
+
+bool saveDocumentOrSay(CTavrinDoc &doc, const QString &path)
+{
+    const FileOutcome outcome = doc.save(path);
+    if (outcome.error == StoreError::HasTriggers) {
+        sayError(causeText(outcome, path));
+        return false;
+    }
+    if (!outcome)
+        sayError(failureLine(path, outcome));
+    return bool(outcome);
+}

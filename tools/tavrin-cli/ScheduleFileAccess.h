@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CTavrinDoc;
 class WeeklySchedule;
 
 // Reading and writing schedule files as the program's Open and Save do (Save makes a new file
@@ -20,3 +21,8 @@ bool saveScheduleFile(const QString &path, const WeeklySchedule &week, QString &
 bool triggersAllowWriting(const QString &path, bool removeTriggers, QString &error);
 // The template's week, what a schedule file made by saving nothing would hold.
 bool loadTemplate(WeeklySchedule &week, QString &error);
+
+// The file opened into doc for a change through its commands, or its error told.
+bool openDocumentOrSay(CTavrinDoc &doc, const QString &path);
+// doc saved back into path, or the error told.
+bool saveDocumentOrSay(CTavrinDoc &doc, const QString &path);

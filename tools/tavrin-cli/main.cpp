@@ -1,4 +1,6 @@
 // tavrin-cli: the schedule files and the device, without a window.
+#include "BellsCommands.h"
+#include "CalendarCommand.h"
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "CompareCommands.h"
@@ -83,6 +85,11 @@ int main(int argc, char *argv[])
         return runSync(command);
     case CliVerb::Print:
         return runPrint(command);
+    case CliVerb::Calendar:
+        return runCalendar(command);
+    case CliVerb::BellsOff:
+    case CliVerb::BellsOn:
+        return runBells(command);
     }
     return kExitUsage;
 }

@@ -89,6 +89,9 @@ CalendarDlg::CalendarDlg(CTavrinView &view, QWidget *parent)
     right->addWidget(order);
     right->addWidget(m_entries, 1);
     right->addWidget(buttons);
+    m_commands = new QHBoxLayout;
+    m_commands->addStretch(1);
+    right->addLayout(m_commands);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -229,4 +232,14 @@ void CalendarDlg::apply(const QString &stepText, const CalendarPage::Edit &edit,
     row = std::min(row, m_entries->rowCount() - 1);
     if (row >= 0)
         m_entries->selectRow(row);
+}
+
+QPushButton *CalendarDlg::addCommandButton(QAction *action)
+{
+    auto *button = new QPushButton(action->text(), this);
+    button->setAutoDefault(false);
+    button->setToolTip(action->statusTip());
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    m_commands->addWidget(button);
+    return button;
 }

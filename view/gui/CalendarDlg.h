@@ -6,6 +6,8 @@
 
 class CalendarMonthView;
 class CTavrinView;
+class QAction;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -19,6 +21,10 @@ class CalendarDlg : public QDialog {
     Q_OBJECT
 public:
     CalendarDlg(CTavrinView &view, QWidget *parent = nullptr);
+
+    // A button under the entries for a command of the main window (Bells Off, Import
+    // Holidays): pressed, it triggers the action.
+    QPushButton *addCommandButton(QAction *action);
 
     // For tests.
     CalendarMonthView *monthView() const { return m_month; }
@@ -51,6 +57,7 @@ private:
     CalendarMonthView *m_month = nullptr;
     QTableWidget *m_entries = nullptr;
     QPushButton *m_add = nullptr;
+    QHBoxLayout *m_commands = nullptr;
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;
     QLabel *m_dateTitle = nullptr;

@@ -221,3 +221,22 @@ TEST_F(CalendarWindow, AnEntryEndingBeforeItBeginsIsRefusedWithAMessage)
     EXPECT_EQ(window->entryTable()->rowCount(), 0);
     EXPECT_EQ(frame->view()->document().undoText(), "Programs");
 }
+
+TEST_F(CalendarWindow, CarriesTheBellsOffAndImportHolidaysCommands)
+{
+    CalendarDlg *window = open();
+    ASSERT_NE(window, nullptr);
+    QStringList texts;
+    QPushButton *backOn = nullptr;
+    for (QPushButton *b : window->findChildren<QPushButton *>()) {
+        texts << b->text();
+        if (b->text() == QLatin1String("Bells Back On"))
+            backOn = b;
+    }
+    for (const char *text : {"Bells Off Today", "Bells Off Until...", "Import Holidays..."})
+        EXPECT_TRUE(texts.contains(QLatin1String(text))) << text;
+    ASSERT_NE(backOn, nullptr);
+    QTest::mouseClick(backOn, Qt::LeftButton);
+    ASSERT_FALSE(messages.shown.isEmpty());
+    EXPECT_EQ(messages.shown.back(), "Bells are not off today.");
+}
