@@ -178,8 +178,10 @@ void TransferDialog::setBoxEnabled(int number, bool enabled)
 void TransferDialog::setBoxState(int number, DayBoxState state)
 {
     const DayBoxPictures pictures = dayBoxPictures(state);
-    if (CHoverBitmapButton *b = box(number))
+    if (CHoverBitmapButton *b = box(number)) {
         b->SetBitmaps(pictures.normal, pictures.selected, pictures.hover);
+        b->setAccessibleName(dayBoxName(b->text(), state, exchange()));
+    }
 }
 
 void TransferDialog::journal(const TransferOutcome &outcome)
