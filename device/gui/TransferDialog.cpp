@@ -180,7 +180,9 @@ void TransferDialog::setBoxState(int number, DayBoxState state)
     const DayBoxPictures pictures = dayBoxPictures(state);
     if (CHoverBitmapButton *b = box(number)) {
         b->SetBitmaps(pictures.normal, pictures.selected, pictures.hover);
-        b->setAccessibleName(dayBoxName(b->text(), state, exchange()));
+        // a box not yet under way is read by its caption, whatever the caption says by then
+        b->setAccessibleName(state == DayBoxState::Normal ? QString()
+                                                          : dayBoxName(b->text().trimmed(), state, exchange()));
     }
 }
 

@@ -24,8 +24,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# a display of its own: Xvfb picks a free number and tells it
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# a display of its own: Xvfb picks a free number and tells it; -noreset, or the server would
+# reset when the readiness probe disconnects and refuse the program meanwhile
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=""
 for _ in $(seq 100); do

@@ -6,6 +6,7 @@
 #include "support/MakeEntry.h"
 #include "support/WeekSetUp.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
 #include <QToolBar>
@@ -71,4 +72,51 @@ TEST_F(Accessibility, TheCurrentCellHasAFrameTwoPixelsWide)
     auto plain = frameColours();
     EXPECT_EQ(plain.first, QColor(Qt::black));
     EXPECT_EQ(plain.second, QColor(Qt::black));
+}
+
+namespace {
+QString describe(const QList<QWidget *> &widgets)
+{
+    QStringList texts;
+    for (QWidget *w : widgets) {
+        auto *b = qobject_cast<QAbstractButton *>(w);
+        texts << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(':')
+                + (b ? b->text() : w->accessibleName() + w->objectName());
+    }
+    return texts.join(QStringLiteral(" | "));
+}
+} // namespace
+
+// Tab from the first control of each dialog reaches every control once, top to bottom as they
+// are laid out, before it comes round again.
+TEST_F(Accessibility, TabReachesEveryControlOfEachDialogOnce)
+{
+    for (int command : {Cmd::Download, Cmd::Upload, Cmd::TimeSetting, Cmd::AutoSet, Cmd::SerialPort, Cmd::DeviceHistory,
+                        Cmd::AppAbout}) {
+        DialogCloser closer(true);
+        QList<QWidget *> chain;
+        QList<QWidget *> reachable;
+        closer.onDialog = [&](QDialog *d) {
+            for (QWidget *w : d->findChildren<QWidget *>()) {
+                if (w->isVisibleTo(d) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                    reachable << w;
+            }
+            QApplication::setActiveWindow(d);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            QWidget *first = QApplication::focusWidget();
+            for (int k = 0; k < 40; ++k) {
+                QWidget *now = QApplication::focusWidget();
+                if (!now || (k > 0 && now == first))
+                    break;
+                // a time field's Tab steps through its hours, minutes and seconds first
+                if (chain.isEmpty() || chain.last() != now)
+                    chain << now;
+                QTest::keyClick(now, Qt::Key_Tab);
+            }
+            EXPECT_EQ(describe(chain), describe(reachable)) << command;
+        };
+        frame->dispatch(command);
+        messages.answers.clear();
+        EXPECT_FALSE(chain.isEmpty()) << command;
+    }
 }
