@@ -15,7 +15,7 @@ const std::vector<CommandInfo> kCommands = {
     {Cmd::FileOpen, QT_TRANSLATE_NOOP("CommandTable", "&Open...\tCtrl+O"), QT_TRANSLATE_NOOP("CommandTable", "Open"),
      "open", "Ctrl+O", QT_TRANSLATE_NOOP("CommandTable", "Open an existing document\nOpen")},
     {Cmd::FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save\tCtrl+S"), QT_TRANSLATE_NOOP("CommandTable", "Save"),
-     "save", "Ctrl+S", QT_TRANSLATE_NOOP("CommandTable", "Save the active document\nSave As")},
+     "save", "Ctrl+S", QT_TRANSLATE_NOOP("CommandTable", "Save the active document\nSave")},
     {Cmd::FilePrint, QT_TRANSLATE_NOOP("CommandTable", "&Print...\tCtrl+P"), QT_TRANSLATE_NOOP("CommandTable", "Print"),
      "print", "Ctrl+P", QT_TRANSLATE_NOOP("CommandTable", "Print the active document\nPrint")},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CommandTable", "Print Pre&view..."), "", "", "",
@@ -166,4 +166,18 @@ QString toolTipText(const CommandInfo &info)
     const QString prompt = shownCommandText(info.prompt);
     const int nl = prompt.indexOf(QLatin1Char('\n'));
     return nl < 0 ? prompt : prompt.mid(nl + 1);
+}
+
+QString commandName(const CommandInfo &info)
+{
+    QString name = shownCommandText(info.menuText).section(QLatin1Char('\t'), 0, 0);
+    QString plain;
+    for (qsizetype k = 0; k < name.size(); ++k) {
+        if (name[k] == QLatin1Char('&') && k + 1 < name.size())
+            ++k; // "&&" stands for one "&"; a single one marks the next letter
+        plain += name[k];
+    }
+    while (plain.endsWith(QLatin1Char('.')))
+        plain.chop(1);
+    return plain.trimmed();
 }

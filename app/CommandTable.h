@@ -35,3 +35,6 @@ QString shownCommandText(const char *text);
 // prompt when there is no "\n").
 QString statusPrompt(const CommandInfo &info);
 QString toolTipText(const CommandInfo &info);
+// The command's name as a screen reader says it: its menu text without the key hint, the
+// mnemonic marks or the trailing dots ("&Open...\tCtrl+O" -> "Open").
+QString commandName(const CommandInfo &info);

@@ -68,3 +68,18 @@ OutcomeMessage transferOutcomeMessage(const TransferOutcome &outcome)
     }
     return message;
 }
+
+QString dayBoxName(const QString &caption, DayBoxState state, TransferExchange exchange)
+{
+    switch (state) {
+    case DayBoxState::Normal:
+        break;
+    case DayBoxState::Waiting:
+        return QCoreApplication::translate("TransferOutcome", "%1, waiting").arg(caption);
+    case DayBoxState::Transferred:
+        return exchange == TransferExchange::Upload
+            ? QCoreApplication::translate("TransferOutcome", "%1, received").arg(caption)
+            : QCoreApplication::translate("TransferOutcome", "%1, sent").arg(caption);
+    }
+    return caption;
+}

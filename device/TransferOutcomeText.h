@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DayBoxState.h"
 #include "device/TransferOutcome.h"
 
 #include <QString>
@@ -23,3 +24,7 @@ struct OutcomeMessage {
     Icon icon = Icon::None;
 };
 OutcomeMessage transferOutcomeMessage(const TransferOutcome &outcome);
+
+// What a screen reader calls a day box of Download or Upload: its caption, and once the day's
+// turn is due, where it stands ("Monday, waiting", "Monday, sent", "Monday, received").
+QString dayBoxName(const QString &caption, DayBoxState state, TransferExchange exchange);

@@ -9,6 +9,7 @@ tavrin_packages=(
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth x11-utils openbox xdotool fonts-dejavu-core tzdata
+  at-spi2-core dbus-x11 python3-pyatspi
   desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot
   help2man lintian man-db systemd ser2net
 )

@@ -51,6 +51,10 @@
         <source>  OFF</source>
         <translation>  APAG</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -468,6 +472,34 @@ Save anyway?</source>
         <source>Whether the evening sync timer (tavrin-sync.timer) is enabled cannot be told: without it the device stays silent every %1 until Bring Device Up to Date or Bells Back On sends its regular image.</source>
         <translation>No se puede saber si el temporizador de sincronización de la tarde (tavrin-sync.timer) está activado: sin él, el equipo se queda en silencio cada %1 hasta que Poner el equipo al día o Volver a encender timbres envíe su imagen habitual.</translation>
     </message>
+    <message>
+        <source>Caps Lock on</source>
+        <translation>Bloq Mayús activado</translation>
+    </message>
+    <message>
+        <source>Caps Lock off</source>
+        <translation>Bloq Mayús desactivado</translation>
+    </message>
+    <message>
+        <source>Num Lock on</source>
+        <translation>Bloq Num activado</translation>
+    </message>
+    <message>
+        <source>Num Lock off</source>
+        <translation>Bloq Num desactivado</translation>
+    </message>
+    <message>
+        <source>Scroll Lock on</source>
+        <translation>Bloq Despl activado</translation>
+    </message>
+    <message>
+        <source>Scroll Lock off</source>
+        <translation>Bloq Despl desactivado</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Más botones de la barra de herramientas</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -601,6 +633,14 @@ Save anyway?</source>
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>
@@ -737,6 +777,57 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>CellMeaning</name>
+    <message>
+        <source>ch%1 on</source>
+        <translation>ch%1 activado</translation>
+    </message>
+    <message>
+        <source>ch%1 off</source>
+        <translation>ch%1 desactivado</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>sin hora</translation>
+    </message>
+    <message>
+        <source>no Melody or Voice</source>
+        <translation>sin melodía ni voz</translation>
+    </message>
+    <message>
+        <source>no Selection</source>
+        <translation>sin selección</translation>
+    </message>
+    <message>
+        <source>Selection %1</source>
+        <translation>Selección %1</translation>
+    </message>
+    <message>
+        <source>AC on</source>
+        <translation>AC activado</translation>
+    </message>
+    <message>
+        <source>AC off</source>
+        <translation>AC desactivado</translation>
+    </message>
+    <message>
+        <source>no AC</source>
+        <translation>sin AC</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Schedule of %1</source>
+        <translation>Programación del %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -776,9 +867,9 @@ Abrir</translation>
     </message>
     <message>
         <source>Save the active document
-Save As</source>
+Save</source>
         <translation>Guarda el documento activo
-Guardar como</translation>
+Guardar</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
@@ -1263,6 +1354,18 @@ Sonidos</translation>
     <message>
         <source>Event</source>
         <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Transferencias</translation>
+    </message>
+    <message>
+        <source>The week as it was sent</source>
+        <translation>La semana tal como se envió</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
     </message>
 </context>
 <context>
@@ -1917,6 +2020,18 @@ Sonidos</translation>
     <message>
         <source>Refused by the device</source>
         <translation>Rechazado por el equipo</translation>
+    </message>
+    <message>
+        <source>%1, waiting</source>
+        <translation>%1, en espera</translation>
+    </message>
+    <message>
+        <source>%1, received</source>
+        <translation>%1, recibido</translation>
+    </message>
+    <message>
+        <source>%1, sent</source>
+        <translation>%1, enviado</translation>
     </message>
 </context>
 <context>

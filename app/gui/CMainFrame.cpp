@@ -39,6 +39,19 @@ namespace {
 constexpr int kButtonMinWidth = 48;
 const QSize kImageSize(40, 32);
 constexpr const char *kIdleMessage = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
+
+// An empty pane is read by what it stands for, never as a nameless label.
+QString lockPaneName(int pane, bool on)
+{
+    switch (pane) {
+    case 0:
+        return on ? CMainFrame::tr("Caps Lock on") : CMainFrame::tr("Caps Lock off");
+    case 1:
+        return on ? CMainFrame::tr("Num Lock on") : CMainFrame::tr("Num Lock off");
+    default:
+        return on ? CMainFrame::tr("Scroll Lock on") : CMainFrame::tr("Scroll Lock off");
+    }
+}
 } // namespace
 
 CMainFrame::CMainFrame(Settings &settings, Messages &messages, FileChooser &files, QWidget *parent)
@@ -152,12 +165,25 @@ void CMainFrame::createToolBar()
         }
         QAction *action = m_actions.value(id);
         m_toolBar->addAction(action);
-        if (QWidget *button = m_toolBar->widgetForAction(action))
+        if (QWidget *button = m_toolBar->widgetForAction(action)) {
             button->setMinimumWidth(kButtonMinWidth);
+            // read by its command's name ("Monday", not "MON"), described by its tooltip
+            for (const CommandInfo &info : commandTable()) {
+                if (info.id == id) {
+                    button->setAccessibleName(commandName(info));
+                    button->setAccessibleDescription(toolTipText(info));
+                }
+            }
+        }
     }
     // the day programs after the weekdays
-    if (m_programs)
+    if (m_programs) {
         m_toolBar->addWidget(m_programs->box())->setText(tr("Day program"));
+        m_programs->box()->setAccessibleName(tr("Day program"));
+    }
+    // Qt's button for the buttons that do not fit
+    if (QWidget *more = m_toolBar->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
     // The View menu's check follows the toolbar, however it was hidden.
     connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!m_closing && isVisible())
@@ -202,6 +228,7 @@ void CMainFrame::updateLockIndicators()
     for (int k = 0; k < 3; ++k) {
         const std::optional<bool> on = m_lockKeys->state(LockKeys::Key(k));
         m_lockPanes[k]->setText(on.value_or(false) ? QString::fromLatin1(texts[k]) : QString());
+        m_lockPanes[k]->setAccessibleName(lockPaneName(k, on.value_or(false)));
     }
 }
 

@@ -76,6 +76,8 @@ void CMainFrame::updateDeviceStatus()
     const PlannedDay &tomorrow = plan.day(plan.start().addDays(1).dayOfWeek());
     // "Wednesday", or "Wednesday: Exam day" when the calendar gives the date a program
     const QString day = plannedDayLabel(tomorrow);
+    // an empty pane is not left for a screen reader to find
+    m_deviceStatus->setVisible(tomorrowState(plan, *m_deviceHoldings) != TomorrowState::UpToDate);
     switch (tomorrowState(plan, *m_deviceHoldings)) {
     case TomorrowState::UpToDate:
         m_deviceStatus->clear();

@@ -35,6 +35,8 @@ SerialPortDlg::SerialPortDlg(const QString &current, QWidget *parent, const QStr
 
     auto *prompt = new QLabel(tr("Port the Tavrin is connected to:"), this);
     prompt->setBuddy(m_ports);
+    // the typed name's field is read by the prompt too
+    m_ports->lineEdit()->setAccessibleName(prompt->text());
     auto *hint = new QLabel(tr("Choose one of the ports found, or type a name: a serial device (/dev/ttyUSB0, "
                                "COM3), or socket://HOST:PORT or rfc2217://HOST:PORT for a serial line behind a "
                                "network address. An empty name uses the default port."),

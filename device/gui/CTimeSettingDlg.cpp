@@ -35,9 +35,16 @@ CTimeSettingDlg::CTimeSettingDlg(QWidget *parent, const QString &portName, std::
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_time->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    grid->addWidget(new QLabel(tr("Day         :"), group), 0, 0);
+    auto *dayLabel = new QLabel(tr("Day         :"), group);
+    auto *timeLabel = new QLabel(tr("Time       :"), group);
+    dayLabel->setBuddy(m_weekday);
+    timeLabel->setBuddy(m_time);
+    // read without the labels' padding
+    m_weekday->setAccessibleName(tr("Day"));
+    m_time->setAccessibleName(tr("Time"));
+    grid->addWidget(dayLabel, 0, 0);
     grid->addWidget(m_weekday, 0, 1);
-    grid->addWidget(new QLabel(tr("Time       :"), group), 1, 0);
+    grid->addWidget(timeLabel, 1, 0);
     grid->addWidget(m_time, 1, 1);
 
     m_receive = new QPushButton(tr("Receive"), this);

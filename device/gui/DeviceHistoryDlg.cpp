@@ -32,9 +32,11 @@ QString dayText(int day)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-QTableWidget *table(QWidget *parent, const QStringList &headers)
+QTableWidget *table(QWidget *parent, const QString &name, const QStringList &headers)
 {
-    auto *t = new QTableWidget(0, int(headers.size()), parent);
+    auto *t = new QTableWidget(parent);
+    t->setAccessibleName(name);
+    t->setColumnCount(int(headers.size()));
     t->setHorizontalHeaderLabels(headers);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -66,15 +68,18 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
 {
     setWindowTitle(tr("Device History"));
     m_ports = new QComboBox(this);
-    m_entries = table(this, {tr("When"), tr("What"), tr("Port"), tr("Outcome"), tr("Weekdays"), tr("File")});
-    m_week = table(this, {tr("Weekday"), tr("Entries"), QStringLiteral("SHA-256")});
-    m_events = table(this, {tr("Time"), tr("Event")});
+    m_entries =
+        table(this, tr("Transfers"), {tr("When"), tr("What"), tr("Port"), tr("Outcome"), tr("Weekdays"), tr("File")});
+    m_week = table(this, tr("The week as it was sent"), {tr("Weekday"), tr("Entries"), QStringLiteral("SHA-256")});
+    m_events = table(this, tr("Events"), {tr("Time"), tr("Event")});
     m_sendAgain = new QPushButton(tr("Send Again"), this);
     m_sendAgain->setEnabled(false);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto *filter = new QHBoxLayout;
-    filter->addWidget(new QLabel(tr("Port:"), this));
+    auto *portLabel = new QLabel(tr("Port:"), this);
+    portLabel->setBuddy(m_ports);
+    filter->addWidget(portLabel);
     filter->addWidget(m_ports, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_sendAgain);
@@ -83,7 +88,9 @@ DeviceHistoryDlg::DeviceHistoryDlg(QWidget *parent, const QString &journalPath, 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filter);
     layout->addWidget(m_entries, 2);
-    layout->addWidget(new QLabel(tr("The week as it was sent:"), this));
+    auto *weekLabel = new QLabel(tr("The week as it was sent:"), this);
+    weekLabel->setBuddy(m_week);
+    layout->addWidget(weekLabel);
     auto *week = new QHBoxLayout;
     week->addWidget(m_week, 3);
     week->addWidget(m_events, 2);

@@ -178,8 +178,12 @@ void TransferDialog::setBoxEnabled(int number, bool enabled)
 void TransferDialog::setBoxState(int number, DayBoxState state)
 {
     const DayBoxPictures pictures = dayBoxPictures(state);
-    if (CHoverBitmapButton *b = box(number))
+    if (CHoverBitmapButton *b = box(number)) {
         b->SetBitmaps(pictures.normal, pictures.selected, pictures.hover);
+        // a box not yet under way is read by its caption, whatever the caption says by then
+        b->setAccessibleName(state == DayBoxState::Normal ? QString()
+                                                          : dayBoxName(b->text().trimmed(), state, exchange()));
+    }
 }
 
 void TransferDialog::journal(const TransferOutcome &outcome)

@@ -48,3 +48,13 @@ TEST(TransferOutcomeText, AnUploadWithLineErrorsNamesTheWeekdaysNotTaken)
     EXPECT_EQ(message.caption, "Tavrin");
     EXPECT_EQ(message.icon, OutcomeMessage::Icon::Warning);
 }
+
+// A screen reader hears where each day box stands, in the exchange's own direction.
+TEST(TransferOutcomeText, DayBoxesAreNamedByTheirDayAndState)
+{
+    const QString monday = QStringLiteral("Monday");
+    EXPECT_EQ(dayBoxName(monday, DayBoxState::Normal, TransferExchange::Download), "Monday");
+    EXPECT_EQ(dayBoxName(monday, DayBoxState::Waiting, TransferExchange::Download), "Monday, waiting");
+    EXPECT_EQ(dayBoxName(monday, DayBoxState::Transferred, TransferExchange::Download), "Monday, sent");
+    EXPECT_EQ(dayBoxName(monday, DayBoxState::Transferred, TransferExchange::Upload), "Monday, received");
+}

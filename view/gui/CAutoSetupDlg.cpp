@@ -63,6 +63,11 @@ QComboBox *list(const std::array<std::string_view, N> &items, int selected, cons
         box->insertItem(int(i),
                         items[i].empty() ? QString()
                                          : QCoreApplication::translate("AutoSetup", std::string(items[i]).c_str()));
+    // the blank choice is read as what it chooses
+    for (size_t i = 0; i < N; ++i) {
+        if (items[i].empty())
+            box->setItemData(int(i), QCoreApplication::translate("AutoSetup", "none"), Qt::AccessibleTextRole);
+    }
     box->setCurrentIndex(selected);
     return box;
 }

@@ -1,12 +1,14 @@
 #include "view/gui/CTavrinView.h"
 
 #include "document/commands/SoundCommands.h"
+#include "document/CellMeaning.h"
 #include "document/commands/WeekCommands.h"
 #include "document/CTavrinDoc.h"
 #include "schedule/WeeklySchedule.h"
 
 #include "view/gui/CAutoSetupDlg.h"
 #include "view/gui/CellEditor.h"
+#include "view/gui/CurrentCellDelegate.h"
 #include "view/gui/ScheduleItemModel.h"
 #include "view/gui/TableListControl.h"
 #include "view/KeyScreen.h"
@@ -36,11 +38,17 @@ CTavrinView::CTavrinView(CTavrinDoc &doc, Messages &messages, QWidget *parent)
     m_control->setCore(m_core.get());
     m_control->moveFrame = [this](const QModelIndex &index) { moveFrame(index); };
     m_core->onChanged = [this] { emit scheduleChanged(); };
-    m_core->onShownDayChanged = [this](int d) { emit shownDayChanged(d); };
+    m_core->onShownDayChanged = [this](int d) {
+        followAccessibleName();
+        emit shownDayChanged(d);
+    };
+    // a renamed day program renames the list too
+    connect(&doc, &CTavrinDoc::historyChanged, this, &CTavrinView::followAccessibleName);
 
     setUpColumns();
     setUpLook();
     setUpHistory();
+    followAccessibleName();
     // A click on any header sorts the day by time, never by the clicked column.
     setSortingEnabled(false);
     horizontalHeader()->setSectionsClickable(true);
@@ -81,10 +89,27 @@ void CTavrinView::setUpLook()
     horizontalHeader()->setFont(font);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
 
-    QPalette p = palette();
-    p.setColor(QPalette::Base, ScheduleItemModel::kTextBackground);
-    p.setColor(QPalette::Text, ScheduleItemModel::kTextColour);
-    setPalette(p);
+    setItemDelegate(new CurrentCellDelegate(this));
+    followPalette();
+}
+
+void CTavrinView::followPalette()
+{
+    // Text and background are set together, so a dark theme's light text never lands on light
+    // blue; the desktop's palette decides which pair.
+    const QPalette desktop = palette();
+    const ListColours colours = listColours(desktop.color(QPalette::Text), desktop.color(QPalette::Base));
+    m_model->setColours(colours);
+    // On the viewport, so that the list itself keeps following the desktop's palette.
+    QPalette p = viewport()->palette();
+    p.setColor(QPalette::Base, colours.background);
+    p.setColor(QPalette::Text, colours.text);
+    viewport()->setPalette(p);
+}
+
+void CTavrinView::followAccessibleName()
+{
+    setAccessibleName(listNameFor(m_doc.week(), m_doc.shownDay()));
 }
 
 void CTavrinView::setUpHistory()
@@ -326,6 +351,8 @@ void CTavrinView::chooseSound()
 
 bool CTavrinView::event(QEvent *e)
 {
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
+        followPalette();
     // While a cell is edited, keys are screened before any shortcut sees them.
     if (e->type() == QEvent::ShortcutOverride && m_core->isEditing()) {
         auto *key = static_cast<QKeyEvent *>(e);

@@ -119,7 +119,10 @@ protected:
 private:
     void setUpColumns();
     void setUpLook();
+    void followPalette();
     void setUpHistory();
+    // "Schedule of Monday": the name a screen reader gives the list follows the shown day.
+    void followAccessibleName();
     // Makes index the current cell without touching the selection, and scrolls to it.
     void moveFrame(const QModelIndex &index);
 

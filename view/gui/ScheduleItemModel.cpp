@@ -1,11 +1,8 @@
 #include "view/gui/ScheduleItemModel.h"
 
+#include "document/CellMeaning.h"
 #include "document/CTavrinDoc.h"
 #include "document/ShownText.h"
-
-const QColor ScheduleItemModel::kTextBackground(170, 230, 255);
-// set with the background, so a dark desktop theme's light text never lands on light blue
-const QColor ScheduleItemModel::kTextColour(0, 0, 0);
 
 ScheduleItemModel::ScheduleItemModel(const CTavrinDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
@@ -36,12 +33,16 @@ QVariant ScheduleItemModel::data(const QModelIndex &index, int role) const
             shownCellText(index.column(), shownRow(m_doc.shownEntries().entry(k), k)[size_t(index.column())]);
         return index.column() == kColumnSelection ? withSoundName(k, text) : text;
     }
+    case Qt::AccessibleTextRole: {
+        const int k = index.row() + 1;
+        return cellMeaning(index.column(), shownRow(m_doc.shownEntries().entry(k), k)[size_t(index.column())]);
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
-        return kTextBackground;
+        return m_colours.background;
     case Qt::ForegroundRole:
-        return kTextColour;
+        return m_colours.text;
     default:
         return {};
     }
@@ -71,11 +72,18 @@ void ScheduleItemModel::reload()
     const int rows = m_doc.shownEntries().count();
     if (rows == m_rows && m_doc.shownDay() == m_day) {
         if (rows > 0)
-            emit dataChanged(index(0, 0), index(rows - 1, kColumnCount - 1), {Qt::DisplayRole});
+            emit dataChanged(index(0, 0), index(rows - 1, kColumnCount - 1), {Qt::DisplayRole, Qt::AccessibleTextRole});
         return;
     }
     beginResetModel();
     m_rows = rows;
     m_day = m_doc.shownDay();
     endResetModel();
+}
+
+void ScheduleItemModel::setColours(const ListColours &colours)
+{
+    m_colours = colours;
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, kColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }

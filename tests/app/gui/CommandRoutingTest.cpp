@@ -137,8 +137,8 @@ TEST_F(CommandRouting, StatusBarShowsThePromptOfTheHoveredCommand)
         EXPECT_EQ(frame->statusBar()->currentMessage(), QString::fromLatin1(prompt));
         menu->hide();
     }
-    // the tooltip is the part after the line break
-    EXPECT_EQ(frame->commandAction(Cmd::FileSave)->toolTip(), QStringLiteral("Save As"));
+    // the tooltip is the part after the line break, and names the command the button runs
+    EXPECT_EQ(frame->commandAction(Cmd::FileSave)->toolTip(), QStringLiteral("Save"));
 }
 
 TEST_F(CommandRouting, WeekdayButtonsAreOneCheckGroupWithTheWeeklyMenu)

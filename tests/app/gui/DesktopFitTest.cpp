@@ -56,7 +56,9 @@ TEST_F(DesktopFit, WeeklyMenuChecksTheShownDayWithoutPictures)
     EXPECT_FALSE(frame->commandAction(Cmd::Thursday)->icon().isNull());
 }
 
-TEST_F(DesktopFit, ListTextStaysDarkOnItsLightBlueUnderADarkTheme)
+// Under a dark theme the list reads like every other window: the palette's light text on its
+// dark base, never light text on the light blue; back under a light theme the light blue returns.
+TEST_F(DesktopFit, ListTakesADarkThemesColoursAndGivesThemBackAfterwards)
 {
     const QPalette before = QApplication::palette();
     QPalette dark = before;
@@ -66,14 +68,19 @@ TEST_F(DesktopFit, ListTextStaysDarkOnItsLightBlueUnderADarkTheme)
     CMainFrame darkFrame(*settings, messages, files);
     darkFrame.initialUpdate();
     darkFrame.view()->editInsert();
-    QApplication::setPalette(before);
 
     const QModelIndex cell = darkFrame.view()->model()->index(0, 2);
     ASSERT_TRUE(cell.isValid());
-    const QColor text = cell.data(Qt::ForegroundRole).value<QColor>();
-    const QColor background = cell.data(Qt::BackgroundRole).value<QColor>();
-    EXPECT_GT(background.lightness() - text.lightness(), 128);
-    EXPECT_GT(background.lightness() - darkFrame.view()->palette().color(QPalette::Text).lightness(), 128);
+    auto colours = [&] {
+        return std::pair(cell.data(Qt::ForegroundRole).value<QColor>(), cell.data(Qt::BackgroundRole).value<QColor>());
+    };
+    EXPECT_EQ(colours(), std::pair(QColor(Qt::white), QColor(Qt::black)));
+    EXPECT_EQ(darkFrame.view()->viewport()->palette().color(QPalette::Base), QColor(Qt::black));
+
+    QApplication::setPalette(before);
+    QCoreApplication::processEvents(); // the change reaches the widgets as a posted event
+    EXPECT_EQ(colours(), std::pair(QColor(Qt::black), QColor(170, 230, 255)));
+    EXPECT_EQ(darkFrame.view()->viewport()->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 } // namespace
