@@ -1,6 +1,6 @@
 #include "document/CTavrinDoc.h"
-#include "document/commands/SoundCommands.h"
 #include "document/commands/CalendarCommands.h"
+#include "document/commands/SoundCommands.h"
 #include "document/commands/WeekCommands.h"
 #include "schedule/WeeklySchedule.h"
 

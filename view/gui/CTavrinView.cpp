@@ -1,7 +1,7 @@
 #include "view/gui/CTavrinView.h"
 
-#include "document/commands/SoundCommands.h"
 #include "document/CellMeaning.h"
+#include "document/commands/SoundCommands.h"
 #include "document/commands/WeekCommands.h"
 #include "document/CTavrinDoc.h"
 #include "schedule/WeeklySchedule.h"
