@@ -12,7 +12,7 @@
 // kExitDiffers: compare, download --verify: the device does not hold what the file does.
 enum CliExit { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitDiffers = 3 };
 
-enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync, Print };
+enum class CliVerb { Show, Import, Download, Upload, Clock, Image, Compare, Journal, Plan, Sync, Print, Site };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
 struct ClockSetting {
@@ -50,6 +50,10 @@ struct CliCommand {
     QString pdf; // print --pdf: the PDF file written
     bool programs = false; // print --programs: every day program after the weekdays
     bool calendar = false; // print --calendar: the calendar's entries of the months ahead
+    // sync, clock, compare --site [FILE]: every device of the site at once; site: the site listed
+    bool site = false;
+    QString siteFile; // the site file named; empty: the usual one
+    QStringList devices; // --device NAME...: only these devices of the site
     ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };
 

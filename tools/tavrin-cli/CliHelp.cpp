@@ -39,6 +39,13 @@ QString cliOverviewHelp()
                "  plan FILE [--from DATE] [--days N] [--port NAME] [--ics OUT]  the schedule each date plays\n"
                "  sync FILE --port NAME [--from DATE] [--dry-run]     send the weekdays the days ahead need\n"
                "  print FILE --pdf OUT [--days LIST] [--programs] [--calendar]  the week on paper, as PDF\n"
+               "  site [--site FILE]                                  the site's devices and their state\n"
+               "\n"
+               "sync, clock and compare take --site [FILE] [--device NAME]... instead of a file and a\n"
+               "port: every device of the site file (~/.config/tavrin/site.ini unless FILE names one,\n"
+               "one group per device with its port= and schedule=) runs at once, each line of output\n"
+               "after the device's name and a colon. Exit status 0 when every device succeeded, 1 when\n"
+               "any failed (compare: 3 when any differs).\n"
                "\n"
                "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
                "line behind a network address: socket://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
@@ -188,6 +195,15 @@ QString cliHelp(const QString &verb)
                            "\n"
                            "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
                            "2 bad usage.\n");
+        return text;
+    } else if (verb == QLatin1String("site")) {
+        text = QStringLiteral("Usage: tavrin-cli site [--site FILE] [--journal FILE]\n"
+                              "One line per device of the site file (~/.config/tavrin/site.ini unless --site names\n"
+                              "another): NAME  PORT  SCHEDULE  tomorrow: up to date|not up to date|unknown  last:\n"
+                              "TIME OUTCOME, what the journal says of the device's port. A device the site file\n"
+                              "refuses (no port, a port another device has) is named on standard error.\n"
+                              "\n"
+                              "Exit status: 0 listed, 1 a site or journal failure, 2 bad usage.\n");
         return text;
     } else if (verb == QLatin1String("print")) {
         text = QStringLiteral("Usage: tavrin-cli print FILE --pdf OUT [--days LIST] [--programs] [--calendar]\n"

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -53,19 +54,6 @@ std::vector<JournalEntry> journalOfPort(const CliCommand &command, bool &readabl
     return std::move(history.entries);
 }
 
-QString tomorrowText(TomorrowState state)
-{
-    switch (state) {
-    case TomorrowState::UpToDate:
-        return QStringLiteral("up to date");
-    case TomorrowState::NotUpToDate:
-        return QStringLiteral("not up to date");
-    case TomorrowState::Unknown:
-        break;
-    }
-    return QStringLiteral("unknown");
-}
-
 // "device /dev/ttyUSB0 for 2027-03-11: up to date".
 QString tomorrowLine(const CliCommand &command, const PlannedWeek &plan, TomorrowState state)
 {
@@ -87,6 +75,19 @@ JournalEntry entryOf(const TransferRecord &record)
 }
 
 } // namespace
+
+QString tomorrowText(TomorrowState state)
+{
+    switch (state) {
+    case TomorrowState::UpToDate:
+        return QStringLiteral("up to date");
+    case TomorrowState::NotUpToDate:
+        return QStringLiteral("not up to date");
+    case TomorrowState::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
 
 int runPlan(const CliCommand &command)
 {
@@ -110,10 +111,18 @@ int runPlan(const CliCommand &command)
 
 int runSync(const CliCommand &command)
 {
-    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    // A site's devices load one at a time, and each keeps only the week ahead's seven weekdays:
+    // the whole week (its day programs, its calendar) is let go before the device is talked to.
+    static std::mutex loading;
+    std::unique_lock lock(loading);
+    std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
         return kExitFailure;
     const PlannedWeek plan(*week, command.from);
+    auto planned = std::make_unique<WeeklySchedule>();
+    plan.fillWeekdays(*week, *planned);
+    week.reset();
+    lock.unlock();
     bool readable = false;
     std::vector<JournalEntry> journal = journalOfPort(command, readable);
     if (!readable)
@@ -124,8 +133,6 @@ int runSync(const CliCommand &command)
     std::vector<int> printed = days;
     int status = kExitOk;
     if (!days.empty() && !command.dryRun) {
-        auto planned = std::make_unique<WeeklySchedule>();
-        plan.fillWeekdays(*week, *planned);
         sayDownloadWarnings(*planned, days);
         CliCommand send = command;
         send.days = days;

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QString>
+
 struct CliCommand;
+enum class TomorrowState;
+
+// "up to date", "not up to date", "unknown".
+QString tomorrowText(TomorrowState state);
 
 // plan: which schedule each date plays, and with --port whether that device is ready for the
 // day after the first date.

@@ -8,6 +8,7 @@
 #include "PrintCommand.h"
 #include "schedule/ProgramNames.h"
 #include "ScheduleCommands.h"
+#include "SiteCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -60,6 +61,18 @@ int main(int argc, char *argv[])
     }
 
     const CliCommand &command = parsed.command;
+    if (command.site) {
+        switch (command.verb) {
+        case CliVerb::Sync:
+            return runOnSite(command, runSync);
+        case CliVerb::Clock:
+            return runOnSite(command, runClock);
+        case CliVerb::Compare:
+            return runOnSite(command, runCompare);
+        default:
+            break;
+        }
+    }
     switch (command.verb) {
     case CliVerb::Show:
         return runShow(command);
@@ -83,6 +96,8 @@ int main(int argc, char *argv[])
         return runSync(command);
     case CliVerb::Print:
         return runPrint(command);
+    case CliVerb::Site:
+        return runSiteList(command);
     }
     return kExitUsage;
 }
