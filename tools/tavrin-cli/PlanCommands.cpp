@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -109,40 +108,57 @@ int runPlan(const CliCommand &command)
     return printLines(lines) ? kExitOk : kExitFailure;
 }
 
-int runSync(const CliCommand &command)
+namespace {
+
+struct SyncJob {
+    CliCommand command;
+    std::unique_ptr<PlannedWeek> plan;
+    std::vector<JournalEntry> journal; // the port's, newest first
+    std::vector<int> days; // due
+};
+
+std::unique_ptr<SyncJob> prepareSync(const CliCommand &command)
 {
-    // A site's devices load one at a time, and each keeps only the week ahead's seven weekdays:
-    // the whole week (its day programs, its calendar) is let go before the device is talked to.
-    static std::mutex loading;
-    std::unique_lock lock(loading);
-    std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
+    // Only the week ahead's images and the port's journal are kept: the whole week (its day
+    // programs, its calendar) is let go before the device is talked to.
+    const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
-        return kExitFailure;
-    const PlannedWeek plan(*week, command.from);
-    auto planned = std::make_unique<WeeklySchedule>();
-    plan.fillWeekdays(*week, *planned);
-    week.reset();
-    lock.unlock();
+        return nullptr;
+    auto job = std::make_unique<SyncJob>();
+    job->command = command;
+    job->plan = std::make_unique<PlannedWeek>(*week, command.from);
     bool readable = false;
-    std::vector<JournalEntry> journal = journalOfPort(command, readable);
+    job->journal = journalOfPort(command, readable);
     if (!readable)
         sayError(QStringLiteral("what the device holds is unknown: every weekday is due"));
-    const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
+    job->days = weekdaysToSend(*job->plan, DeviceHoldings::fromJournal(job->journal));
+    if (!job->days.empty() && !command.dryRun) {
+        auto planned = std::make_unique<WeeklySchedule>();
+        job->plan->fillWeekdays(*week, *planned);
+        sayDownloadWarnings(*planned, job->days);
+    }
+    return job;
+}
+
+int finishSync(SyncJob &job)
+{
+    const CliCommand &command = job.command;
+    const PlannedWeek &plan = *job.plan;
+    const std::vector<int> &days = job.days;
+    std::vector<JournalEntry> &journal = job.journal;
 
     // A dry run prints what would go; a send, what the device took.
     std::vector<int> printed = days;
     int status = kExitOk;
     if (!days.empty() && !command.dryRun) {
-        sayDownloadWarnings(*planned, days);
         CliCommand send = command;
         send.days = days;
         send.clearAll = false;
         const QString file = QFileInfo(command.file).absoluteFilePath();
         DeviceLink link(command.timings);
         DownloadRun run;
-        const CarriedSchedules carried = plan.carried();
         if (openLink(link, command, JournalKind::Download, file))
-            run = sendWeekdays(link, send, *planned, file, &carried);
+            run = sendImages(link, send, plan.images(), file, plan.carried());
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;
@@ -176,4 +192,20 @@ int runSync(const CliCommand &command)
                          .arg(command.port, date, next.title));
     }
     return status;
+}
+
+} // namespace
+
+int runSync(const CliCommand &command)
+{
+    const std::unique_ptr<SyncJob> job = prepareSync(command);
+    return job ? finishSync(*job) : kExitFailure;
+}
+
+std::function<int()> syncTask(const CliCommand &command)
+{
+    std::shared_ptr<SyncJob> job = prepareSync(command);
+    if (!job)
+        return {};
+    return [job] { return finishSync(*job); };
 }

@@ -69,7 +69,7 @@ bool readChosenSite(const CliCommand &command, Site &site, int &status)
 
 } // namespace
 
-int runOnSite(const CliCommand &command, int (*run)(const CliCommand &))
+int runOnSite(const CliCommand &command, const SitePrepare &prepare)
 {
     Site site;
     int status = kExitOk;
@@ -84,7 +84,8 @@ int runOnSite(const CliCommand &command, int (*run)(const CliCommand &))
         }
     }
 
-    // The lines are event driven; each device's exchange runs its own event loop on its thread.
+    // Prepared one after another (a schedule file loaded at a time), then run at once: the
+    // lines are event driven, each device's exchange runs its own event loop on its thread.
     struct Running {
         QString name;
         std::unique_ptr<QThread> thread;
@@ -94,20 +95,28 @@ int runOnSite(const CliCommand &command, int (*run)(const CliCommand &))
     for (const SiteDevice &device : site.devices) {
         if (!chosen(command, device.name))
             continue;
-        auto one = std::make_unique<Running>();
-        one->name = device.name;
         CliCommand given = command;
         given.site = false;
         given.port = device.port;
         given.file = device.schedule;
+        setDeviceLinePrefix(device.name);
+        SiteTask task = prepare(given);
+        setDeviceLinePrefix(QString());
+        if (!task) {
+            failed << device.name;
+            continue;
+        }
+        auto one = std::make_unique<Running>();
+        one->name = device.name;
         Running *slot = one.get();
-        one->thread.reset(QThread::create([slot, given, run] {
+        one->thread.reset(QThread::create([slot, task = std::move(task)] {
             setDeviceLinePrefix(slot->name);
-            slot->status = run(given);
+            slot->status = task();
         }));
-        one->thread->start();
         running.push_back(std::move(one));
     }
+    for (const auto &one : running)
+        one->thread->start();
 
     bool differs = false;
     for (const auto &one : running) {

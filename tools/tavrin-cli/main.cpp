@@ -64,11 +64,13 @@ int main(int argc, char *argv[])
     if (command.site) {
         switch (command.verb) {
         case CliVerb::Sync:
-            return runOnSite(command, runSync);
+            return runOnSite(command, syncTask);
         case CliVerb::Clock:
-            return runOnSite(command, runClock);
+            return runOnSite(command,
+                             [](const CliCommand &one) -> SiteTask { return [one] { return runClock(one); }; });
         case CliVerb::Compare:
-            return runOnSite(command, runCompare);
+            return runOnSite(command,
+                             [](const CliCommand &one) -> SiteTask { return [one] { return runCompare(one); }; });
         default:
             break;
         }
