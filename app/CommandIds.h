@@ -48,6 +48,8 @@ constexpr int CompareWithDevice = 32791;
 constexpr int DeviceHistory = 32792;
 // the week ahead, as the calendar plans it
 constexpr int BringDeviceUpToDate = 32793;
+// every device of the site
+constexpr int Devices = 32794;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;

@@ -63,7 +63,7 @@ Site checkSite(const std::vector<SiteDevice> &devices)
     return site;
 }
 
-Site readSite(const QString &path, QString &error)
+std::vector<SiteDevice> readSiteDevices(const QString &path, QString &error)
 {
     if (!QFileInfo(path).isFile()) {
         error = QStringLiteral("no site file %1").arg(QDir::toNativeSeparators(path));
@@ -80,7 +80,12 @@ Site readSite(const QString &path, QString &error)
         devices.push_back({name, textValue(settings, kPort), textValue(settings, kSchedule)});
         settings.endGroup();
     }
-    return checkSite(devices);
+    return devices;
+}
+
+Site readSite(const QString &path, QString &error)
+{
+    return checkSite(readSiteDevices(path, error));
 }
 
 std::optional<QString> writeSite(const QString &path, const std::vector<SiteDevice> &devices)

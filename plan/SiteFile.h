@@ -43,6 +43,9 @@ QString defaultSitePath();
 // `error`; a device that cannot run is refused while the others are kept.
 Site readSite(const QString &path, QString &error);
 
+// Every device the file names, as written, refused or not (for editing the site).
+std::vector<SiteDevice> readSiteDevices(const QString &path, QString &error);
+
 // Checks devices as readSite does: the runnable ones and the refused.
 Site checkSite(const std::vector<SiteDevice> &devices);
 

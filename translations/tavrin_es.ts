@@ -1039,6 +1039,14 @@ Export PDF</source>
         <translation>Escribir la semana, tal como la imprime Imprimir semana, en un archivo PDF
 Exportar PDF</translation>
     </message>
+    <message>
+        <source>Devices...</source>
+        <translation>Equipos...</translation>
+    </message>
+    <message>
+        <source>Every device of the site: its state, and bringing them up to date at once</source>
+        <translation>Todos los equipos del sitio: su estado, y ponerlos al día a la vez</translation>
+    </message>
 </context>
 <context>
     <name>DayProgramChooser</name>
@@ -1124,6 +1132,177 @@ Exportar PDF</translation>
     <message>
         <source>Event</source>
         <translation>Evento</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesDlg</name>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>Line error</source>
+        <translation>Error de línea</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>The port did not open</source>
+        <translation>El puerto no se abrió</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>not up to date</source>
+        <translation>no está al día</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>on time</source>
+        <translation>en hora</translation>
+    </message>
+    <message>
+        <source>%1 s ahead</source>
+        <translation>%1 s adelantado</translation>
+    </message>
+    <message>
+        <source>%1 s behind</source>
+        <translation>%1 s atrasado</translation>
+    </message>
+    <message>
+        <source>%1 has no port.</source>
+        <translation>%1 no tiene puerto.</translation>
+    </message>
+    <message>
+        <source>%1 has no schedule file.</source>
+        <translation>%1 no tiene archivo de horario.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are on the same port.</source>
+        <translation>%1 y %2 están en el mismo puerto.</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Schedule file:</source>
+        <translation>Archivo de horario:</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Schedule File</source>
+        <translation>Archivo de horario</translation>
+    </message>
+    <message>
+        <source>Last Contact</source>
+        <translation>Último contacto</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Clock Offset</source>
+        <translation>Desfase del reloj</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Bring Up to Date</source>
+        <translation>Poner al día</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Añadir equipo</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>Editar equipo</translation>
+    </message>
+    <message>
+        <source>A device needs a name.</source>
+        <translation>Un equipo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is already a device named %1.</source>
+        <translation>Ya hay un equipo llamado %1.</translation>
+    </message>
+    <message>
+        <source>The site file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo del sitio: %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 does not open.</source>
+        <translation>El archivo de horario %1 no se abre.</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>Nada que enviar</translation>
+    </message>
+    <message>
+        <source>Sending: %1 %</source>
+        <translation>Enviando: %1 %</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,7 @@ void CMainFrame::dispatch(int id)
     case Cmd::Upload:
     case Cmd::CompareWithDevice:
     case Cmd::DeviceHistory:
+    case Cmd::Devices:
     case Cmd::BringDeviceUpToDate:
     case Cmd::SerialPort:
         readDeviceHoldings();
@@ -271,6 +272,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::SerialPort, [this] { onSerialPort(); });
     m_handlers.insert(Cmd::CompareWithDevice, [this] { onCompareWithDevice(); });
     m_handlers.insert(Cmd::DeviceHistory, [this] { onDeviceHistory(); });
+    m_handlers.insert(Cmd::Devices, [this] { onDevices(); });
     m_handlers.insert(Cmd::Calendar, [this] { onCalendar(); });
     for (int day = 1; day <= 7; ++day)
         m_handlers.insert(Cmd::Weekdays[day - 1], [this, day] { onShowDay(day); });

@@ -138,6 +138,7 @@ private:
     void onBringDeviceUpToDate();
     void onSerialPort();
     void onDeviceHistory();
+    void onDevices();
     void onCalendar();
     void onShowDay(int day);
     void onNewProgram();

@@ -1,4 +1,5 @@
 #include "plan/SiteFile.h"
+#include "plan/SiteDeviceState.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,4 +69,21 @@ TEST(SiteFile, AMissingFileIsAnError)
     QString error;
     EXPECT_TRUE(readSite(QStringLiteral("/nonexistent/site.ini"), error).devices.empty());
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(SiteDeviceState, TheNewestEntryAndTheLastClockOffsetSeen)
+{
+    JournalEntry clock;
+    clock.kind = JournalKind::ClockSet;
+    clock.clockOffsetSeconds = -12;
+    JournalEntry download;
+    download.outcome = JournalOutcome::NoResponse;
+    download.images.push_back({1, QByteArray(5760, '\0'), {}, {}, false});
+    const SiteDeviceState state = siteDeviceState({download, clock}, nullptr);
+    ASSERT_TRUE(state.last);
+    EXPECT_TRUE(state.lastFailed());
+    EXPECT_TRUE(state.last->images.empty());
+    EXPECT_EQ(state.clockOffsetSeconds, -12);
+    EXPECT_EQ(state.tomorrow, TomorrowState::Unknown);
+    EXPECT_FALSE(siteDeviceState({}, nullptr).last);
 }
