@@ -68,3 +68,21 @@ TEST(TavrinCliSite, SyncRunsEveryDeviceAndNamesTheSilentOne)
     EXPECT_TRUE(lines[1].startsWith("Gym  " + server.raw() + "  " + school + "  tomorrow: up to date  last: "));
     EXPECT_TRUE(lines[1].endsWith(" download completed")) << lines[1].toStdString();
 }
+
+TEST(TavrinCliSite, CheckDeviceDecidesFromWhatTheDeviceHoldsNotFromThisJournal)
+{
+    QTemporaryDir dir;
+    SimProcess sim;
+    ASSERT_TRUE(sim.start());
+    const QString school = dir.filePath(QStringLiteral("school.mdb"));
+    ASSERT_EQ(runCli({"import", writeFile(dir, "week.csv", kWeekCsv), "--to", school}).status, 0);
+    // Another desk brought the device up to date; this computer's journal knows nothing of it.
+    const QString other = dir.filePath(QStringLiteral("other.db"));
+    ASSERT_EQ(runCli({"sync", school, "--port", sim.device(), "--journal", other}).status, 0);
+
+    const QString journal = dir.filePath(QStringLiteral("journal.db"));
+    const CliRun run = runCli({"sync", school, "--port", sim.device(), "--check-device", "--journal", journal});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "nothing to send\n");
+    EXPECT_TRUE(runCli({"journal", "--journal", journal}).out.contains(" comparison ")) << run.err.toStdString();
+}

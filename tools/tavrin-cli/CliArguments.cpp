@@ -121,6 +121,7 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption checkDeviceOption(QStringLiteral("check-device"));
     const QCommandLineOption icsOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
     const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
@@ -163,7 +164,8 @@ CliParseResult parseCommand(const QStringList &arguments)
         parser.addOptions({fromOption, countOption, portOption, journalOption, icsOption});
         break;
     case CliVerb::Sync:
-        parser.addOptions({portOption, fromOption, dryRunOption, journalOption, siteOption, deviceOption});
+        parser.addOptions(
+            {portOption, fromOption, dryRunOption, checkDeviceOption, journalOption, siteOption, deviceOption});
         break;
     case CliVerb::Site:
         parser.addOptions({siteOption, journalOption});
@@ -212,6 +214,7 @@ CliParseResult parseCommand(const QStringList &arguments)
                         QStringLiteral("--from wants a date YYYY-MM-DD, not \"%1\"").arg(parser.value(fromOption)));
             }
             command.dryRun = given("dry-run");
+            command.checkDevice = given("check-device");
         }
         if (command.verb == CliVerb::Clock) {
             if (given("set"))
@@ -298,6 +301,7 @@ CliParseResult parseCommand(const QStringList &arguments)
                                   QStringLiteral("--from wants a date YYYY-MM-DD, not \"%1\"").arg(value(fromOption)));
         }
         command.dryRun = command.verb == CliVerb::Sync && parser.isSet(dryRunOption);
+        command.checkDevice = command.verb == CliVerb::Sync && parser.isSet(checkDeviceOption);
     }
     if (command.verb == CliVerb::Plan) {
         command.port = value(portOption);

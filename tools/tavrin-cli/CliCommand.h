@@ -47,6 +47,7 @@ struct CliCommand {
     int count = 7; // plan --days: how many dates
     QString ics; // plan --ics: also write the dates that play a day program to this iCalendar file
     bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
+    bool checkDevice = false; // sync --check-device: read the weekdays back first and decide from them
     QString pdf; // print --pdf: the PDF file written
     bool programs = false; // print --programs: every day program after the weekdays
     bool calendar = false; // print --calendar: the calendar's entries of the months ahead

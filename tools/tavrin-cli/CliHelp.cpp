@@ -178,7 +178,8 @@ QString cliHelp(const QString &verb)
                               "                  updates its dates rather than adding them twice\n");
     } else if (verb == QLatin1String("sync")) {
         text =
-            QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"
+            QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--check-device]\n"
+                           "                      [--journal FILE]\n"
                            "The device repeats seven weekday images: for the seven dates from DATE on, each\n"
                            "weekday's image must be the schedule that date plays (its regular weekday or the day\n"
                            "program the calendar gives it). sync sends, as download does, the weekdays whose\n"
@@ -191,6 +192,9 @@ QString cliHelp(const QString &verb)
                            "  --port NAME     the serial port\n"
                            "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
                            "  --dry-run       print what would be sent, send nothing\n"
+                           "  --check-device  first read every weekday back from the device (journalled as a\n"
+                           "                  comparison) and decide from what it really holds: a send from\n"
+                           "                  another computer is not in this one's journal\n"
                            "  --journal FILE  the journal to read and record in (see 'journal --help')\n"
                            "\n"
                            "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"

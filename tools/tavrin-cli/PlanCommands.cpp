@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "CompareCommands.h"
 #include "device/JournalOutcomeOf.h"
 #include "DeviceCommands.h"
 #include "DeviceLink.h"
@@ -144,8 +145,25 @@ int finishSync(SyncJob &job)
 {
     const CliCommand &command = job.command;
     const PlannedWeek &plan = *job.plan;
-    const std::vector<int> &days = job.days;
+    std::vector<int> &days = job.days;
     std::vector<JournalEntry> &journal = job.journal;
+    const QString file = QFileInfo(command.file).absoluteFilePath();
+
+    // The journal is this computer's: a send from another desk is not in it. Read back, the
+    // device itself tells what it holds.
+    std::unique_ptr<DeviceLink> link;
+    if (command.checkDevice) {
+        link = std::make_unique<DeviceLink>(command.timings);
+        if (!openLink(*link, command, JournalKind::Comparison, file))
+            return kExitFailure;
+        if (!readBackIntoJournal(*link, command)) {
+            sayError(QStringLiteral("what the device holds could not be read back: nothing sent"));
+            return kExitFailure;
+        }
+        bool readable = false;
+        journal = journalOfPort(command, readable);
+        days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
+    }
 
     // A dry run prints what would go; a send, what the device took.
     std::vector<int> printed = days;
@@ -154,11 +172,14 @@ int finishSync(SyncJob &job)
         CliCommand send = command;
         send.days = days;
         send.clearAll = false;
-        const QString file = QFileInfo(command.file).absoluteFilePath();
-        DeviceLink link(command.timings);
         DownloadRun run;
-        if (openLink(link, command, JournalKind::Download, file))
-            run = sendImages(link, send, plan.images(), file, plan.carried());
+        if (!link) {
+            link = std::make_unique<DeviceLink>(command.timings);
+            if (!openLink(*link, command, JournalKind::Download, file))
+                link.reset();
+        }
+        if (link)
+            run = sendImages(*link, send, plan.images(), file, plan.carried());
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;
