@@ -1304,6 +1304,22 @@ Exportar PDF</translation>
         <source>Sending: %1 %</source>
         <translation>Enviando: %1 %</translation>
     </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Poner en hora</translation>
+    </message>
+    <message>
+        <source>Open Schedule</source>
+        <translation>Abrir horario</translation>
+    </message>
+    <message>
+        <source>Clock set to %1</source>
+        <translation>Reloj puesto a %1</translation>
+    </message>
+    <message>
+        <source>The clock could not be set: the port did not take the frame.</source>
+        <translation>No se pudo poner el reloj en hora: el puerto no aceptó la trama.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFileChooser</name>

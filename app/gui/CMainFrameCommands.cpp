@@ -311,6 +311,12 @@ void CMainFrame::onDeviceHistory()
 void CMainFrame::onDevices()
 {
     DevicesDlg dialog(this, defaultSitePath(), m_protocolTimings);
+    connect(&dialog, &DevicesDlg::openScheduleRequested, this, [this, &dialog](const QString &path) {
+        if (!saveModified())
+            return;
+        dialog.reject();
+        openFile(path);
+    });
     dialog.exec();
 }
 

@@ -1,6 +1,9 @@
 #include "app/gui/DevicesDlg.h"
 
 #include "app/gui/DeviceSyncRun.h"
+#include "device/CComm.h"
+#include "device/ClockSession.h"
+#include "device/SerialReceiver.h"
 #include "device/TransferOutcomeText.h"
 #include "device/TransferRecorder.h"
 #include "document/CTavrinDoc.h"
@@ -9,8 +12,10 @@
 #include "plan/PlannedWeek.h"
 #include "plan/PortHistory.h"
 #include "plan/SiteDeviceState.h"
+#include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -26,6 +31,13 @@
 #include <memory>
 
 namespace {
+
+// A set-clock frame expects no answer.
+class SilentReceiver : public SerialReceiver {
+public:
+    void serialReceived(const uint8_t *, size_t) override { }
+    void serialFailed(const QString &) override { }
+};
 
 QString outcomeText(JournalOutcome outcome)
 {
@@ -134,6 +146,12 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     m_remove = new QPushButton(tr("Remove"), this);
     m_bring = new QPushButton(tr("Bring Up to Date"), this);
     m_cancel = new QPushButton(tr("Cancel"), this);
+    m_clock = new QPushButton(tr("Set Clock"), this);
+    m_open = new QPushButton(tr("Open Schedule"), this);
+    m_clock->setObjectName(QStringLiteral("setClock"));
+    m_open->setObjectName(QStringLiteral("openSchedule"));
+    connect(m_clock, &QPushButton::clicked, this, &DevicesDlg::setClocks);
+    connect(m_open, &QPushButton::clicked, this, &DevicesDlg::openSchedule);
     auto *close = new QPushButton(tr("Close"), this);
     m_add->setObjectName(QStringLiteral("add"));
     m_edit->setObjectName(QStringLiteral("edit"));
@@ -149,7 +167,7 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &DevicesDlg::updateButtons);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {m_add, m_edit, m_remove, m_bring, m_cancel})
+    for (QPushButton *button : {m_add, m_edit, m_remove, m_bring, m_clock, m_open, m_cancel})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -210,6 +228,8 @@ void DevicesDlg::updateButtons()
     m_edit->setEnabled(!running && one);
     m_remove->setEnabled(!running && !chosenRows().empty() && !m_table->selectionModel()->selectedRows().empty());
     m_bring->setEnabled(!running && !m_devices.empty());
+    m_clock->setEnabled(!running && !m_devices.empty());
+    m_open->setEnabled(one);
     m_cancel->setEnabled(running);
 }
 
@@ -353,6 +373,52 @@ void DevicesDlg::bringUpToDate()
         run->start(days);
     }
     updateButtons();
+}
+
+void DevicesDlg::setClocks()
+{
+    if (isRunning())
+        return;
+    const Site site = checkSite(m_devices);
+    for (int row : chosenRows()) {
+        const SiteDevice &device = m_devices[size_t(row)];
+        if (!site.find(device.name))
+            continue;
+        // The frame carries the time it is made at.
+        const QDateTime now = QDateTime::currentDateTime();
+        TransferRecord record;
+        record.kind = JournalKind::ClockSet;
+        record.port = device.port;
+        record.weekdays = {now.date().dayOfWeek()};
+        CComm comm;
+        comm.ConfigureForDevice();
+        comm.setPortName(device.port);
+        comm.setConnectTimeout(m_timings.connectTimeoutMs);
+        SilentReceiver receiver;
+        bool sent = false;
+        if (comm.OpenIfClosed(&receiver)) {
+            const QByteArray frame =
+                ClockSession::setClockFrame(autoSetupPositionForDay(now.date().dayOfWeek()), now.time().hour(),
+                                            now.time().minute(), now.time().second());
+            comm.Write(reinterpret_cast<const uint8_t *>(frame.constData()), size_t(frame.size()));
+            sent = comm.Drain(m_timings.drainTimeoutMs);
+        }
+        comm.Shutdown();
+        record.end = sent ? TransferEnd::Completed : TransferEnd::PortFailed;
+        const std::optional<QString> warning = recordTransfer(defaultJournalPath(), record);
+        m_runTexts.insert(device.name,
+                          warning    ? *warning
+                              : sent ? tr("Clock set to %1").arg(QLocale().toString(now, QLocale::ShortFormat))
+                                     : tr("The clock could not be set: the port did not take the frame."));
+        showRow(row);
+    }
+}
+
+void DevicesDlg::openSchedule()
+{
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    if (selected.size() == 1)
+        emit openScheduleRequested(m_devices[size_t(selected.front().row())].schedule);
 }
 
 void DevicesDlg::runFinished(const QString &name, const TransferOutcome &outcome, const QString &warning)

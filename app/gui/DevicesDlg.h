@@ -33,6 +33,10 @@ public:
     void editDevice();
     void removeDevices();
     void bringUpToDate();
+    // Sets each chosen device's clock to this computer's time (a frame each: no need to wait).
+    void setClocks();
+    // Asks the main window to open the selected device's schedule file.
+    void openSchedule();
     void cancelRuns();
 
     // The device dialog's fields, for Add and Edit: false keeps the site as it was.
@@ -41,6 +45,9 @@ public:
     void setDeviceEditor(DeviceEditor editor) { m_editor = std::move(editor); }
 
     void reject() override;
+
+signals:
+    void openScheduleRequested(const QString &path);
 
 private:
     void reload();
@@ -61,6 +68,8 @@ private:
     QPushButton *m_remove = nullptr;
     QPushButton *m_bring = nullptr;
     QPushButton *m_cancel = nullptr;
+    QPushButton *m_clock = nullptr;
+    QPushButton *m_open = nullptr;
     QHash<QString, DeviceSyncRun *> m_runs; // by device name
     QHash<QString, QString> m_runTexts; // the Run column's last word, by device name
     DeviceEditor m_editor;

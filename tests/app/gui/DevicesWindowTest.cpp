@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,5 +62,16 @@ TEST(EndToEnd, DevicesWindowAddsADeviceAndBringsEveryDeviceUpToDate)
     }
     EXPECT_EQ(hall.emulator.stats().imagesStored, 7);
     EXPECT_EQ(gym.emulator.stats().imagesStored, 7);
+
+    // Set Clock on every device; Open Schedule hands the selected row's file to the main window.
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("setClock")), Qt::LeftButton);
+    for (int row = 0; row < 2; ++row)
+        EXPECT_TRUE(table->item(row, DevicesDlg::Run)->text().startsWith("Clock set to ")) << row;
+    QSignalSpy opened(&window, &DevicesDlg::openScheduleRequested);
+    const QRect cell = table->visualItemRect(table->item(1, DevicesDlg::Name));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("openSchedule")), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().front().toString(), school);
     qputenv("TAVRIN_JOURNAL", journalBefore);
 }
