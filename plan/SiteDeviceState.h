@@ -15,7 +15,11 @@ struct SiteDeviceState {
     std::optional<JournalEntry> last; // without its images
     std::optional<int> clockOffsetSeconds; // device ahead of the computer: positive
     TomorrowState tomorrow = TomorrowState::Unknown;
-    bool lastFailed() const { return last && last->outcome != JournalOutcome::Completed; }
+    // The newest exchange ended in a failure (one the operator cancelled did not fail).
+    bool lastFailed() const
+    {
+        return last && last->outcome != JournalOutcome::Completed && last->outcome != JournalOutcome::Cancelled;
+    }
 };
 
 // From the port's journal entries, newest first.

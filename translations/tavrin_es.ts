@@ -408,6 +408,14 @@ Save anyway?</source>
         <source>The PDF file %1 could not be written.</source>
         <translation>No se pudo escribir el archivo PDF %1.</translation>
     </message>
+    <message>
+        <source>The last exchange with the device failed (%1)</source>
+        <translation>El último intercambio con el equipo falló (%1)</translation>
+    </message>
+    <message>
+        <source>Tavrin &gt; Device History tells what happened</source>
+        <translation>Tavrin &gt; Historial del equipo dice qué pasó</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 
@@ -168,6 +169,7 @@ private:
     QLabel *m_lockPanes[3] = {};
     QLabel *m_deviceStatus = nullptr;
     std::unique_ptr<DeviceHoldings> m_deviceHoldings;
+    QDateTime m_lastFailure; // when the port's newest journalled exchange failed; invalid when it did not
     std::function<QDate()> m_today;
     std::unique_ptr<LockKeys> m_lockKeys;
     std::unique_ptr<QPrinter> m_printer;
