@@ -1328,6 +1328,26 @@ Exportar PDF</translation>
         <source>The clock could not be set: the port did not take the frame.</source>
         <translation>No se pudo poner el reloj en hora: el puerto no aceptó la trama.</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Reading the weekdays</source>
+        <translation>Leyendo los días de la semana</translation>
+    </message>
+    <message>
+        <source>The same as the schedule file</source>
+        <translation>Igual que el archivo de horario</translation>
+    </message>
+    <message>
+        <source>%1 differs in 1 minute</source>
+        <translation>%1 difiere en 1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 differs in %2 minutes</source>
+        <translation>%1 difiere en %2 minutos</translation>
+    </message>
 </context>
 <context>
     <name>DialogFileChooser</name>

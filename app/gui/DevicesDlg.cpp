@@ -148,6 +148,9 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_clock = new QPushButton(tr("Set Clock"), this);
     m_open = new QPushButton(tr("Open Schedule"), this);
+    m_compare = new QPushButton(tr("Compare"), this);
+    m_compare->setObjectName(QStringLiteral("compare"));
+    connect(m_compare, &QPushButton::clicked, this, &DevicesDlg::compare);
     m_clock->setObjectName(QStringLiteral("setClock"));
     m_open->setObjectName(QStringLiteral("openSchedule"));
     connect(m_clock, &QPushButton::clicked, this, &DevicesDlg::setClocks);
@@ -167,7 +170,7 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &DevicesDlg::updateButtons);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {m_add, m_edit, m_remove, m_bring, m_clock, m_open, m_cancel})
+    for (QPushButton *button : {m_add, m_edit, m_remove, m_bring, m_clock, m_compare, m_open, m_cancel})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -229,6 +232,7 @@ void DevicesDlg::updateButtons()
     m_remove->setEnabled(!running && !chosenRows().empty() && !m_table->selectionModel()->selectedRows().empty());
     m_bring->setEnabled(!running && !m_devices.empty());
     m_clock->setEnabled(!running && !m_devices.empty());
+    m_compare->setEnabled(!running && !m_devices.empty());
     m_open->setEnabled(one);
     m_cancel->setEnabled(running);
 }
@@ -414,6 +418,35 @@ void DevicesDlg::setClocks()
     }
 }
 
+void DevicesDlg::compare()
+{
+    if (isRunning())
+        return;
+    const Site site = checkSite(m_devices);
+    for (int row : chosenRows()) {
+        const SiteDevice &device = m_devices[size_t(row)];
+        if (!site.find(device.name))
+            continue;
+        std::unique_ptr<WeeklySchedule> week = loadWeek(device.schedule);
+        if (!week) {
+            setRunText(row, tr("The schedule file %1 does not open.").arg(device.schedule));
+            continue;
+        }
+        m_fileImages.insert(device.name, weekImages(*week, {1, 2, 3, 4, 5, 6, 7}));
+        week.reset();
+        auto *run = new DeviceSyncRun(device.port, device.schedule, m_timings, this);
+        const QString name = device.name;
+        m_runs.insert(name, run);
+        connect(run, &DeviceSyncRun::finished, this,
+                [this, name](const TransferOutcome &outcome, const QString &warning) {
+                    runFinished(name, outcome, warning);
+                });
+        setRunText(row, tr("Reading the weekdays"));
+        run->start({});
+    }
+    updateButtons();
+}
+
 void DevicesDlg::openSchedule()
 {
     const QModelIndexList selected = m_table->selectionModel()->selectedRows();
@@ -431,7 +464,21 @@ void DevicesDlg::runFinished(const QString &name, const TransferOutcome &outcome
         std::find_if(m_devices.begin(), m_devices.end(), [&](const SiteDevice &d) { return d.name == name; });
     if (found != m_devices.end()) {
         const int row = int(found - m_devices.begin());
-        m_runTexts.insert(name, warning.isEmpty() ? transferOutcomeText(outcome) : warning);
+        QString text = warning.isEmpty() ? transferOutcomeText(outcome) : warning;
+        if (m_fileImages.contains(name) && outcome.end == TransferEnd::Completed && run->read().size() == 7) {
+            QStringList differing;
+            for (const WeekdayComparison &day : compareWeek(m_fileImages.value(name), run->read())) {
+                if (!day.same()) {
+                    const QString weekday = QLocale().dayName(day.day, QLocale::LongFormat);
+                    differing << (day.differences.size() == 1
+                                      ? tr("%1 differs in 1 minute").arg(weekday)
+                                      : tr("%1 differs in %2 minutes").arg(weekday).arg(day.differences.size()));
+                }
+            }
+            text = differing.isEmpty() ? tr("The same as the schedule file") : differing.join(QStringLiteral("; "));
+        }
+        m_fileImages.remove(name);
+        m_runTexts.insert(name, text);
         showRow(row);
     }
     updateButtons();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/ProtocolTimings.h"
+#include "device/WeekComparison.h"
 #include "plan/SiteFile.h"
 
 #include <QDialog>
@@ -35,6 +36,9 @@ public:
     void bringUpToDate();
     // Sets each chosen device's clock to this computer's time (a frame each: no need to wait).
     void setClocks();
+    // Reads every weekday of each chosen device, all at once, and says per row whether it holds
+    // what its schedule file's weekdays make: the same, or in how many minutes each differs.
+    void compare();
     // Asks the main window to open the selected device's schedule file.
     void openSchedule();
     void cancelRuns();
@@ -70,7 +74,9 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_clock = nullptr;
     QPushButton *m_open = nullptr;
+    QPushButton *m_compare = nullptr;
     QHash<QString, DeviceSyncRun *> m_runs; // by device name
+    QHash<QString, WeekImages> m_fileImages; // a Compare's side of the file, by device name
     QHash<QString, QString> m_runTexts; // the Run column's last word, by device name
     DeviceEditor m_editor;
 };

@@ -63,6 +63,13 @@ TEST(EndToEnd, DevicesWindowAddsADeviceAndBringsEveryDeviceUpToDate)
     EXPECT_EQ(hall.emulator.stats().imagesStored, 7);
     EXPECT_EQ(gym.emulator.stats().imagesStored, 7);
 
+    // Compare reads every device back at once: each holds its file's weekdays (the week ahead
+    // has no day program here).
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("compare")), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isRunning(); }, 20000));
+    for (int row = 0; row < 2; ++row)
+        EXPECT_EQ(table->item(row, DevicesDlg::Run)->text(), "The same as the schedule file") << row;
+
     // Set Clock on every device; Open Schedule hands the selected row's file to the main window.
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("setClock")), Qt::LeftButton);
     for (int row = 0; row < 2; ++row)
