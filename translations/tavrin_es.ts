@@ -1348,6 +1348,14 @@ Exportar PDF</translation>
         <source>%1 differs in %2 minutes</source>
         <translation>%1 difiere en %2 minutos</translation>
     </message>
+    <message>
+        <source>Read each device back before Bring Up to Date, as Compare does</source>
+        <translation>Leer cada equipo antes de Poner al día, como hace Comparar</translation>
+    </message>
+    <message>
+        <source>The device could not be read back: nothing was sent (%1)</source>
+        <translation>No se pudo leer el equipo: no se envió nada (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialogFileChooser</name>

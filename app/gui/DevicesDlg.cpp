@@ -15,6 +15,7 @@
 #include "schedule/Weekday.h"
 #include "schedule/WeeklySchedule.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -140,6 +141,8 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->hide();
+    m_checkDevice = new QCheckBox(tr("Read each device back before Bring Up to Date, as Compare does"), this);
+    m_checkDevice->setObjectName(QStringLiteral("checkDevice"));
 
     m_add = new QPushButton(tr("Add..."), this);
     m_edit = new QPushButton(tr("Edit..."), this);
@@ -176,6 +179,7 @@ DevicesDlg::DevicesDlg(QWidget *parent, const QString &sitePath, const ProtocolT
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
+    layout->addWidget(m_checkDevice);
     layout->addLayout(buttons);
     resize(900, 320);
     reload();
@@ -352,31 +356,48 @@ void DevicesDlg::bringUpToDate()
             setRunText(row, tr("The schedule file %1 does not open.").arg(device.schedule));
             continue;
         }
-        const PlannedWeek plan(*week, QDate::currentDate());
+        auto plan = std::make_shared<const PlannedWeek>(*week, QDate::currentDate());
         week.reset();
-        const PortHistory history = readPortHistory(journal, device.port);
-        const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(history.entries));
-        if (days.empty()) {
-            setRunText(row, tr("Nothing to send"));
-            continue;
+        if (m_checkDevice->isChecked()) {
+            // The journal is this computer's: the device itself tells what it holds.
+            m_plans.insert(device.name, plan);
+            startRun(row, new DeviceSyncRun(device.port, device.schedule, m_timings, this), {});
+        } else {
+            sendNeeded(row, *plan);
         }
-        auto *run = new DeviceSyncRun(device.port, plan.images(), plan.carried(), device.schedule, m_timings, this);
-        const QString name = device.name;
-        m_runs.insert(name, run);
-        connect(run, &DeviceSyncRun::progress, this, [this, name](int percent) {
-            const auto found =
-                std::find_if(m_devices.begin(), m_devices.end(), [&](const SiteDevice &d) { return d.name == name; });
-            if (found != m_devices.end())
-                setRunText(int(found - m_devices.begin()), tr("Sending: %1 %").arg(percent));
-        });
-        connect(run, &DeviceSyncRun::finished, this,
-                [this, name](const TransferOutcome &outcome, const QString &warning) {
-                    runFinished(name, outcome, warning);
-                });
-        setRunText(row, tr("Sending: %1 %").arg(0));
-        run->start(days);
     }
     updateButtons();
+}
+
+void DevicesDlg::sendNeeded(int row, const PlannedWeek &plan)
+{
+    const SiteDevice &device = m_devices[size_t(row)];
+    TransferJournal journal(defaultJournalPath());
+    const PortHistory history = readPortHistory(journal, device.port);
+    const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(history.entries));
+    if (days.empty()) {
+        setRunText(row, tr("Nothing to send"));
+        return;
+    }
+    startRun(row, new DeviceSyncRun(device.port, plan.images(), plan.carried(), device.schedule, m_timings, this),
+             days);
+}
+
+void DevicesDlg::startRun(int row, DeviceSyncRun *run, const std::vector<int> &days)
+{
+    const QString name = m_devices[size_t(row)].name;
+    m_runs.insert(name, run);
+    connect(run, &DeviceSyncRun::progress, this, [this, name](int percent) {
+        const auto found =
+            std::find_if(m_devices.begin(), m_devices.end(), [&](const SiteDevice &d) { return d.name == name; });
+        if (found != m_devices.end())
+            setRunText(int(found - m_devices.begin()), tr("Sending: %1 %").arg(percent));
+    });
+    connect(run, &DeviceSyncRun::finished, this, [this, name](const TransferOutcome &outcome, const QString &warning) {
+        runFinished(name, outcome, warning);
+    });
+    setRunText(row, days.empty() ? tr("Reading the weekdays") : tr("Sending: %1 %").arg(0));
+    run->start(days);
 }
 
 void DevicesDlg::setClocks()
@@ -434,15 +455,7 @@ void DevicesDlg::compare()
         }
         m_fileImages.insert(device.name, weekImages(*week, {1, 2, 3, 4, 5, 6, 7}));
         week.reset();
-        auto *run = new DeviceSyncRun(device.port, device.schedule, m_timings, this);
-        const QString name = device.name;
-        m_runs.insert(name, run);
-        connect(run, &DeviceSyncRun::finished, this,
-                [this, name](const TransferOutcome &outcome, const QString &warning) {
-                    runFinished(name, outcome, warning);
-                });
-        setRunText(row, tr("Reading the weekdays"));
-        run->start({});
+        startRun(row, new DeviceSyncRun(device.port, device.schedule, m_timings, this), {});
     }
     updateButtons();
 }
@@ -478,6 +491,16 @@ void DevicesDlg::runFinished(const QString &name, const TransferOutcome &outcome
             text = differing.isEmpty() ? tr("The same as the schedule file") : differing.join(QStringLiteral("; "));
         }
         m_fileImages.remove(name);
+        // Read back for Bring Up to Date: what the device holds is journalled now; the send follows.
+        if (const std::shared_ptr<const PlannedWeek> plan = m_plans.take(name)) {
+            if (outcome.end == TransferEnd::Completed && warning.isEmpty()) {
+                showRow(row);
+                sendNeeded(row, *plan);
+                updateButtons();
+                return;
+            }
+            text = tr("The device could not be read back: nothing was sent (%1)").arg(text);
+        }
         m_runTexts.insert(name, text);
         showRow(row);
     }

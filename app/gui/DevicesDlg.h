@@ -7,9 +7,12 @@
 #include <QDialog>
 #include <QHash>
 
+#include <memory>
 #include <vector>
 
 class DeviceSyncRun;
+class PlannedWeek;
+class QCheckBox;
 class QPushButton;
 class QTableWidget;
 struct TransferOutcome;
@@ -60,6 +63,9 @@ private:
     bool store(const std::vector<SiteDevice> &devices, const QString &changed);
     std::vector<int> chosenRows() const;
     void setRunText(int row, const QString &text);
+    void sendNeeded(int row, const PlannedWeek &plan);
+    // Starts `run` for the row's device: a reading when `days` is empty, else their Download.
+    void startRun(int row, DeviceSyncRun *run, const std::vector<int> &days);
     void runFinished(const QString &name, const TransferOutcome &outcome, const QString &warning);
     void updateButtons();
 
@@ -75,7 +81,9 @@ private:
     QPushButton *m_clock = nullptr;
     QPushButton *m_open = nullptr;
     QPushButton *m_compare = nullptr;
+    QCheckBox *m_checkDevice = nullptr;
     QHash<QString, DeviceSyncRun *> m_runs; // by device name
+    QHash<QString, std::shared_ptr<const PlannedWeek>> m_plans; // read back before the send, by device name
     QHash<QString, WeekImages> m_fileImages; // a Compare's side of the file, by device name
     QHash<QString, QString> m_runTexts; // the Run column's last word, by device name
     DeviceEditor m_editor;

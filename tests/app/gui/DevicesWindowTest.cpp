@@ -9,6 +9,7 @@
 #include "support/WeekSetUp.h"
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -62,6 +63,17 @@ TEST(EndToEnd, DevicesWindowAddsADeviceAndBringsEveryDeviceUpToDate)
     }
     EXPECT_EQ(hall.emulator.stats().imagesStored, 7);
     EXPECT_EQ(gym.emulator.stats().imagesStored, 7);
+
+    // Read back first, the devices are found to hold the week ahead: nothing more goes.
+    auto *checkDevice = window.findChild<QCheckBox *>(QStringLiteral("checkDevice"));
+    QTest::mouseClick(checkDevice, Qt::LeftButton, {}, QPoint(4, checkDevice->height() / 2));
+    ASSERT_TRUE(checkDevice->isChecked());
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bringUpToDate")), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isRunning(); }, 20000));
+    for (int row = 0; row < 2; ++row)
+        EXPECT_EQ(table->item(row, DevicesDlg::Run)->text(), "Nothing to send") << row;
+    EXPECT_EQ(hall.emulator.stats().imagesStored, 7);
+    EXPECT_EQ(hall.emulator.stats().imageRequests, 7);
 
     // Compare reads every device back at once: each holds its file's weekdays (the week ahead
     // has no day program here).
