@@ -233,7 +233,7 @@ void DevicesDlg::updateButtons()
     const bool one = m_table->selectionModel()->selectedRows().size() == 1;
     m_add->setEnabled(!running);
     m_edit->setEnabled(!running && one);
-    m_remove->setEnabled(!running && !chosenRows().empty() && !m_table->selectionModel()->selectedRows().empty());
+    m_remove->setEnabled(!running && !m_table->selectionModel()->selectedRows().empty());
     m_bring->setEnabled(!running && !m_devices.empty());
     m_clock->setEnabled(!running && !m_devices.empty());
     m_compare->setEnabled(!running && !m_devices.empty());
@@ -288,13 +288,12 @@ bool DevicesDlg::store(const std::vector<SiteDevice> &devices, const QString &ch
 
 void DevicesDlg::addDevice()
 {
+    // A refused device is offered again as typed, until it is stored or the operator cancels.
     SiteDevice device;
     while (editInto(device)) {
         std::vector<SiteDevice> devices = m_devices;
         devices.push_back(device);
-        if (store(devices, device.name))
-            return;
-        if (m_editor)
+        if (store(devices, device.name) || m_editor)
             return;
     }
 }
