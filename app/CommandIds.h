@@ -53,6 +53,8 @@ constexpr int BringDeviceUpToDate = 32793;
 constexpr int BellsOffToday = 32794;
 constexpr int BellsOffUntil = 32795;
 constexpr int BellsBackOn = 32796;
+// every device of the site
+constexpr int Devices = 32837;
 
 // Weekly, in day order 1 = Monday .. 7 = Sunday
 constexpr int Monday = 32787;

@@ -73,3 +73,6 @@ public:
 private:
     std::array<uint8_t, kSize> m_bytes{};
 };
+
+// The seven weekdays' images, Monday first.
+using WeekdayImages = std::array<DayImage, 7>;

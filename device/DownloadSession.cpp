@@ -11,7 +11,14 @@ using namespace FrameBytes;
 DownloadSession::DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes,
                                  const ProtocolTimings &timings)
     : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop, timings)
-    , m_week(week)
+    , m_week(&week)
+{
+}
+
+DownloadSession::DownloadSession(TransferHost &host, const WeekdayImages &images, DayBoxes *boxes,
+                                 const ProtocolTimings &timings)
+    : DayBoxTransfer(host, boxes, kBoxCount, kProgressTop, timings)
+    , m_images(&images)
 {
 }
 
@@ -67,7 +74,10 @@ void DownloadSession::startWeekday(int day)
     markTransferred(day);
     m_sent.push_back(day);
     m_dayCode = dayCodeForDay(day);
-    m_image.Encode(m_week.day(day));
+    if (m_images)
+        m_image = (*m_images)[size_t(day - 1)];
+    else
+        m_image.Encode(m_week->day(day));
     m_host.setTimer(TransferHost::kProgressTimer, m_timings.weekdayProgressMs);
     prepareAndSend();
 }

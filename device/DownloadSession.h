@@ -24,6 +24,9 @@ public:
     // `boxes` shows the row of boxes; none for a terminal.
     DownloadSession(TransferHost &host, const WeeklySchedule &week, DayBoxes *boxes = nullptr,
                     const ProtocolTimings &timings = {});
+    // Sends images already made, Monday first: a sender that keeps no week.
+    DownloadSession(TransferHost &host, const WeekdayImages &images, DayBoxes *boxes = nullptr,
+                    const ProtocolTimings &timings = {});
 
     // The operator clicked a box, which now shows `checked`.
     void boxClicked(int box, bool checked);
@@ -45,7 +48,8 @@ private:
     void prepareAndSend();
     TransferOutcome outcome(TransferEnd end) const;
 
-    const WeeklySchedule &m_week;
+    const WeeklySchedule *m_week = nullptr; // or
+    const WeekdayImages *m_images = nullptr;
     ReceiveRing m_ring;
     DayImage m_image;
     QByteArray m_reply;

@@ -88,3 +88,22 @@ TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySch
         record.images = readImages(week, outcome.weekdays);
     return record;
 }
+
+TransferRecord imagesTransferRecord(const TransferOutcome &outcome, const WeekdayImages &images,
+                                    const CarriedSchedules &carried)
+{
+    TransferRecord record;
+    record.end = outcome.end;
+    record.weekdays = outcome.weekdays;
+    record.kind = JournalKind::Download;
+    for (int day : outcome.weekdays) {
+        const size_t i = size_t(day - 1) % 7;
+        record.images.push_back(
+            {day,
+             QByteArray(reinterpret_cast<const char *>(images[i].bytes().data()), qsizetype(DayImage::kSize)),
+             {},
+             carried[i].name,
+             carried[i].program});
+    }
+    return record;
+}

@@ -5,9 +5,11 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
+class DayImage;
 class WeeklySchedule;
 
 // One exchange with the device as the journal keeps it. The one place every exchange (the
@@ -33,6 +35,11 @@ std::optional<QString> recordTransfer(const QString &journalPath, const Transfer
 // schedule it carries: the weekday's own unless `carried` says which program it is.
 std::vector<JournalImage> journalImages(const WeeklySchedule &week, const std::vector<int> &days,
                                         const CarriedSchedules *carried = nullptr);
+
+// The record of a Download of images already made (WeekdayImages, Monday first), each named
+// for the schedule `carried` says it carries.
+TransferRecord imagesTransferRecord(const TransferOutcome &outcome, const std::array<DayImage, 7> &images,
+                                    const CarriedSchedules &carried);
 
 // The record a Download, ALL Clear or Upload outcome makes, without port and file.
 TransferRecord dayTransferRecord(const TransferOutcome &outcome, const WeeklySchedule &week,

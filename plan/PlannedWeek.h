@@ -22,6 +22,7 @@ public:
     const PlannedDay &day(int weekday) const { return m_days[index(weekday)]; }
     // The image as a Download sends it.
     const DayImage &image(int weekday) const { return m_images[index(weekday)]; }
+    const WeekdayImages &images() const { return m_images; }
 
     // Weekday d of `into` gets the entries of its date's effective schedule: the week Download
     // must send instead of the regular one. Only the seven weekdays of `into` change.
@@ -37,5 +38,5 @@ private:
 
     QDate m_start;
     std::array<PlannedDay, 7> m_days;
-    std::array<DayImage, 7> m_images;
+    WeekdayImages m_images;
 };

@@ -500,6 +500,14 @@ Save anyway?</source>
         <source>More toolbar buttons</source>
         <translation>Más botones de la barra de herramientas</translation>
     </message>
+    <message>
+        <source>The last exchange with the device failed (%1)</source>
+        <translation>El último intercambio con el equipo falló (%1)</translation>
+    </message>
+    <message>
+        <source>Tavrin &gt; Device History tells what happened</source>
+        <translation>Tavrin &gt; Historial del equipo dice qué pasó</translation>
+    </message>
 </context>
 <context>
     <name>CTavrinView</name>
@@ -1269,6 +1277,14 @@ Sonidos</translation>
         <source>Take the dates of an iCalendar (.ics) file into the calendar</source>
         <translation>Toma en el calendario las fechas de un archivo iCalendar (.ics)</translation>
     </message>
+    <message>
+        <source>Devices...</source>
+        <translation>Equipos...</translation>
+    </message>
+    <message>
+        <source>Every device of the site: its state, and bringing them up to date at once</source>
+        <translation>Todos los equipos del sitio: su estado, y ponerlos al día a la vez</translation>
+    </message>
 </context>
 <context>
     <name>DayProgramChooser</name>
@@ -1366,6 +1382,221 @@ Sonidos</translation>
     <message>
         <source>Events</source>
         <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesDlg</name>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>Line error</source>
+        <translation>Error de línea</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>The port did not open</source>
+        <translation>El puerto no se abrió</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>not up to date</source>
+        <translation>no está al día</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>on time</source>
+        <translation>en hora</translation>
+    </message>
+    <message>
+        <source>%1 s ahead</source>
+        <translation>%1 s adelantado</translation>
+    </message>
+    <message>
+        <source>%1 s behind</source>
+        <translation>%1 s atrasado</translation>
+    </message>
+    <message>
+        <source>%1 has no port.</source>
+        <translation>%1 no tiene puerto.</translation>
+    </message>
+    <message>
+        <source>%1 has no schedule file.</source>
+        <translation>%1 no tiene archivo de horario.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are on the same port.</source>
+        <translation>%1 y %2 están en el mismo puerto.</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Schedule file:</source>
+        <translation>Archivo de horario:</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Schedule File</source>
+        <translation>Archivo de horario</translation>
+    </message>
+    <message>
+        <source>Last Contact</source>
+        <translation>Último contacto</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Clock Offset</source>
+        <translation>Desfase del reloj</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Bring Up to Date</source>
+        <translation>Poner al día</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Añadir equipo</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>Editar equipo</translation>
+    </message>
+    <message>
+        <source>A device needs a name.</source>
+        <translation>Un equipo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is already a device named %1.</source>
+        <translation>Ya hay un equipo llamado %1.</translation>
+    </message>
+    <message>
+        <source>The site file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo del sitio: %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 does not open.</source>
+        <translation>El archivo de horario %1 no se abre.</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>Nada que enviar</translation>
+    </message>
+    <message>
+        <source>Sending: %1 %</source>
+        <translation>Enviando: %1 %</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Poner en hora</translation>
+    </message>
+    <message>
+        <source>Open Schedule</source>
+        <translation>Abrir horario</translation>
+    </message>
+    <message>
+        <source>Clock set to %1</source>
+        <translation>Reloj puesto a %1</translation>
+    </message>
+    <message>
+        <source>The clock could not be set: the port did not take the frame.</source>
+        <translation>No se pudo poner el reloj en hora: el puerto no aceptó la trama.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Reading the weekdays</source>
+        <translation>Leyendo los días de la semana</translation>
+    </message>
+    <message>
+        <source>The same as the schedule file</source>
+        <translation>Igual que el archivo de horario</translation>
+    </message>
+    <message>
+        <source>%1 differs in 1 minute</source>
+        <translation>%1 difiere en 1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 differs in %2 minutes</source>
+        <translation>%1 difiere en %2 minutos</translation>
+    </message>
+    <message>
+        <source>Read each device back before Bring Up to Date, as Compare does</source>
+        <translation>Leer cada equipo antes de Poner al día, como hace Comparar</translation>
+    </message>
+    <message>
+        <source>The device could not be read back: nothing was sent (%1)</source>
+        <translation>No se pudo leer el equipo: no se envió nada (%1)</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,7 @@ void CMainFrame::dispatch(int id)
     case Cmd::Upload:
     case Cmd::CompareWithDevice:
     case Cmd::DeviceHistory:
+    case Cmd::Devices:
     case Cmd::BringDeviceUpToDate:
     case Cmd::BellsOffToday:
     case Cmd::BellsOffUntil:
@@ -303,6 +304,7 @@ void CMainFrame::registerHandlers()
     m_handlers.insert(Cmd::SerialPort, [this] { onSerialPort(); });
     m_handlers.insert(Cmd::CompareWithDevice, [this] { onCompareWithDevice(); });
     m_handlers.insert(Cmd::DeviceHistory, [this] { onDeviceHistory(); });
+    m_handlers.insert(Cmd::Devices, [this] { onDevices(); });
     m_handlers.insert(Cmd::Calendar, [this] { onCalendar(); });
     m_handlers.insert(Cmd::Sounds, [this] { onSounds(); });
     m_handlers.insert(Cmd::EditChooseSound, [this] { m_view->chooseSound(); });

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 
@@ -156,6 +157,7 @@ private:
     void onImportHolidays(); // CMainFrameHolidays.cpp
     void onSerialPort();
     void onDeviceHistory();
+    void onDevices();
     void onCalendar();
     void onSounds();
     void onShowDay(int day);
@@ -188,6 +190,7 @@ private:
     QLabel *m_bellsStatus = nullptr;
     std::unique_ptr<SyncTimer> m_syncTimer;
     std::unique_ptr<DeviceHoldings> m_deviceHoldings;
+    QDateTime m_lastFailure; // when the port's newest journalled exchange failed; invalid when it did not
     std::function<QDate()> m_today;
     std::unique_ptr<LockKeys> m_lockKeys;
     std::unique_ptr<QPrinter> m_printer;

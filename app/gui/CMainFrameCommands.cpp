@@ -3,6 +3,7 @@
 #include "app/FileChooser.h"
 #include "app/gui/CAboutDlg.h"
 #include "app/gui/CMainFrame.h"
+#include "app/gui/DevicesDlg.h"
 #include "app/gui/FileOutcomeText.h"
 #include "app/gui/SerialPortDlg.h"
 #include "app/Settings.h"
@@ -304,6 +305,18 @@ void CMainFrame::onDeviceHistory()
     DeviceHistoryDlg dialog(this, defaultJournalPath(), portName(), m_doc->week().soundNames());
     connect(&dialog, &DeviceHistoryDlg::journalWarning, this,
             [this](const QString &line) { statusBar()->showMessage(line); });
+    dialog.exec();
+}
+
+void CMainFrame::onDevices()
+{
+    DevicesDlg dialog(this, defaultSitePath(), m_protocolTimings);
+    connect(&dialog, &DevicesDlg::openScheduleRequested, this, [this, &dialog](const QString &path) {
+        if (!saveModified())
+            return;
+        dialog.reject();
+        openFile(path);
+    });
     dialog.exec();
 }
 

@@ -9,6 +9,7 @@
 #include "plan/DeviceHoldings.h"
 #include "plan/PlannedWeek.h"
 #include "plan/PortHistory.h"
+#include "plan/SiteDeviceState.h"
 #include "plan/SyncDecision.h"
 #include "schedule/Messages.h"
 #include "schedule/ScheduleFiles.h"
@@ -64,6 +65,8 @@ void CMainFrame::readDeviceHoldings()
     TransferJournal journal(defaultJournalPath());
     const PortHistory history = readPortHistory(journal, portName());
     m_deviceHoldings = std::make_unique<DeviceHoldings>(DeviceHoldings::fromJournal(history.entries));
+    // A failed unattended run (tavrin-cli under systemd) is said here too, not only in its log.
+    m_lastFailure = siteDeviceState(history.entries, nullptr).lastFailed() ? history.entries.front().when : QDateTime();
     updateDeviceStatus();
 }
 
@@ -92,6 +95,11 @@ void CMainFrame::updateDeviceStatus()
         m_deviceStatus->setToolTip(
             tr("The journal holds no completed send of tomorrow's weekday to %1").arg(portName()));
         break;
+    }
+    if (m_lastFailure.isValid()) {
+        m_deviceStatus->setText(tr("The last exchange with the device failed (%1)")
+                                    .arg(QLocale().toString(m_lastFailure, QLocale::ShortFormat)));
+        m_deviceStatus->setToolTip(tr("Tavrin > Device History tells what happened"));
     }
 }
 

@@ -75,7 +75,9 @@ TEST_F(InstallTree, HoldsTheProgramsTemplateAndDesktopFiles)
           "share/mime/packages/tavrin-schedule.xml", "share/icons/hicolor/scalable/apps/tavrin.svg",
           "share/icons/hicolor/32x32/apps/tavrin.png", "share/icons/hicolor/64x64/apps/tavrin.png",
           "lib/systemd/user/tavrin-clock.service", "lib/systemd/user/tavrin-clock.timer",
-          "lib/systemd/user/tavrin-sync.service", "lib/systemd/user/tavrin-sync.timer"})
+          "lib/systemd/user/tavrin-sync.service", "lib/systemd/user/tavrin-sync.timer",
+          "lib/systemd/user/tavrin-site-sync.service", "lib/systemd/user/tavrin-site-sync.timer",
+          "lib/systemd/user/tavrin-site-clock.service", "lib/systemd/user/tavrin-site-clock.timer"})
         EXPECT_TRUE(QFileInfo(at(QString::fromLatin1(file))).isFile()) << file;
     // the template lives in the data folder only: the program must find it there
     EXPECT_FALSE(QFileInfo::exists(at(QStringLiteral("bin/default.mdb"))));

@@ -19,7 +19,8 @@ skip() {
     exit 77
 }
 programs=(tavrin tavrin-cli tavrin-sim)
-units=(tavrin-clock.service tavrin-clock.timer tavrin-sync.service tavrin-sync.timer)
+units=(tavrin-clock.service tavrin-clock.timer tavrin-sync.service tavrin-sync.timer
+       tavrin-site-clock.service tavrin-site-clock.timer tavrin-site-sync.service tavrin-site-sync.timer)
 
 # Every manual page is there, renders without a warning and has its NAME, FILES and SEE ALSO.
 check_manual_pages() {
@@ -61,13 +62,13 @@ verify_units() {
     rm -rf "$runtime"
 }
 
-# check_units DIR PROGRAM: all four units in DIR, each service running PROGRAM.
+# check_units DIR PROGRAM: all the units in DIR, each service running PROGRAM.
 check_units() {
     local dir=$1 program=$2 unit
     for unit in "${units[@]}"; do
         [ -f "$dir/$unit" ] || problem "no unit $dir/$unit"
     done
-    for unit in tavrin-clock.service tavrin-sync.service; do
+    for unit in tavrin-clock.service tavrin-sync.service tavrin-site-clock.service tavrin-site-sync.service; do
         grep -q "^ExecStart=$program " "$dir/$unit" \
             || problem "$dir/$unit does not run $program: $(grep ExecStart "$dir/$unit")"
     done

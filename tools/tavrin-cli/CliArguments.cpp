@@ -20,7 +20,7 @@ constexpr VerbName kVerbs[] = {
     {"upload", CliVerb::Upload},      {"clock", CliVerb::Clock},     {"image", CliVerb::Image},
     {"compare", CliVerb::Compare},    {"journal", CliVerb::Journal}, {"plan", CliVerb::Plan},
     {"sync", CliVerb::Sync},          {"print", CliVerb::Print},     {"calendar", CliVerb::Calendar},
-    {"bells-off", CliVerb::BellsOff}, {"bells-on", CliVerb::BellsOn}};
+    {"bells-off", CliVerb::BellsOff}, {"bells-on", CliVerb::BellsOn}, {"site", CliVerb::Site}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
 {
@@ -181,6 +181,7 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOption(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption checkDeviceOption(QStringLiteral("check-device"));
     const QCommandLineOption icsOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption removeTriggersOption(QStringLiteral("remove-triggers"));
     const QCommandLineOption intoWeekdaysOption(QStringLiteral("into-weekdays"));
@@ -192,6 +193,8 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QCommandLineOption programOption(QStringLiteral("program"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption noteOption(QStringLiteral("note"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption untilOption(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption siteOption(QStringLiteral("site"));
+    const QCommandLineOption deviceOption(QStringLiteral("device"), QString(), QStringLiteral("NAME"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -211,13 +214,13 @@ CliParseResult parseCommand(const QStringList &arguments)
             {portOption, toOption, daysOption, allOption, journalOption, removeTriggersOption, intoWeekdaysOption});
         break;
     case CliVerb::Clock:
-        parser.addOptions({portOption, setOption, nowOption, journalOption});
+        parser.addOptions({portOption, setOption, nowOption, journalOption, siteOption, deviceOption});
         break;
     case CliVerb::Image:
         parser.addOptions({dayOption, hexOption});
         break;
     case CliVerb::Compare:
-        parser.addOptions({portOption, daysOption, allOption});
+        parser.addOptions({portOption, daysOption, allOption, siteOption, deviceOption});
         break;
     case CliVerb::Journal:
         parser.addOptions({portOption, lastOption, journalOption});
@@ -226,7 +229,11 @@ CliParseResult parseCommand(const QStringList &arguments)
         parser.addOptions({fromOption, countOption, portOption, journalOption, icsOption});
         break;
     case CliVerb::Sync:
-        parser.addOptions({portOption, fromOption, dryRunOption, journalOption});
+        parser.addOptions(
+            {portOption, fromOption, dryRunOption, checkDeviceOption, journalOption, siteOption, deviceOption});
+        break;
+    case CliVerb::Site:
+        parser.addOptions({siteOption, journalOption});
         break;
     case CliVerb::Print:
         parser.addOptions({pdfOption, daysOption, programsOption, calendarOption});
@@ -255,6 +262,60 @@ CliParseResult parseCommand(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (command.verb == CliVerb::Calendar)
         return parseCalendar(verbText, parser, positional, command);
+    // Options this verb does not take are not asked about (the parser would warn).
+    const QStringList found = parser.optionNames();
+    auto given = [&](const char *name) { return found.contains(QLatin1String(name)); };
+    auto lastOf = [&](const char *name) { return given(name) ? parser.values(QLatin1String(name)).last() : QString(); };
+    if (given("site")) {
+        // The file after --site is optional: it is the command's one argument.
+        if (positional.size() > 1)
+            return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.at(1)));
+        if (command.verb != CliVerb::Site && given("port"))
+            return usageError(verbText, QStringLiteral("give either --port or --site"));
+        command.site = true;
+        command.siteFile = positional.value(0);
+        if (given("device"))
+            command.devices = parser.values(deviceOption);
+        command.journal = lastOf("journal");
+        command.clearAll = false;
+        for (int d = kMonday; d <= kSunday; ++d)
+            command.days.push_back(d);
+        command.from = QDate::currentDate();
+        if (command.verb == CliVerb::Sync) {
+            if (given("from")) {
+                command.from = dateFromText(parser.value(fromOption));
+                if (!command.from.isValid())
+                    return usageError(
+                        verbText,
+                        QStringLiteral("--from wants a date YYYY-MM-DD, not \"%1\"").arg(parser.value(fromOption)));
+            }
+            command.dryRun = given("dry-run");
+            command.checkDevice = given("check-device");
+        }
+        if (command.verb == CliVerb::Clock) {
+            if (given("set"))
+                return usageError(verbText, QStringLiteral("a site's clocks are set to this computer's time (--now)"));
+            command.now = given("now");
+            command.setClock = command.now;
+        }
+        CliParseResult result;
+        result.outcome = CliParseResult::Run;
+        result.command = command;
+        return result;
+    }
+    if (command.verb == CliVerb::Site) {
+        if (!positional.isEmpty())
+            return usageError(verbText, QStringLiteral("unexpected argument \"%1\"").arg(positional.front()));
+        command.site = true;
+        command.journal = lastOf("journal");
+        command.from = QDate::currentDate();
+        CliParseResult result;
+        result.outcome = CliParseResult::Run;
+        result.command = command;
+        return result;
+    }
+    if (command.verb != CliVerb::Site && given("device"))
+        return usageError(verbText, QStringLiteral("--device names a device of the site (--site)"));
     const bool wantsFile = command.verb == CliVerb::Show || command.verb == CliVerb::Import
         || command.verb == CliVerb::Download || command.verb == CliVerb::Image || command.verb == CliVerb::Compare
         || command.verb == CliVerb::Plan || command.verb == CliVerb::Sync || command.verb == CliVerb::Print
@@ -324,6 +385,7 @@ CliParseResult parseCommand(const QStringList &arguments)
                                   QStringLiteral("--from wants a date YYYY-MM-DD, not \"%1\"").arg(value(fromOption)));
         }
         command.dryRun = command.verb == CliVerb::Sync && parser.isSet(dryRunOption);
+        command.checkDevice = command.verb == CliVerb::Sync && parser.isSet(checkDeviceOption);
     }
     if (command.verb == CliVerb::Plan) {
         command.port = value(portOption);
@@ -436,7 +498,13 @@ CliParseResult parseCliArguments(const QStringList &given)
     const QLatin1String speedupOption("--test-speedup=");
     QStringList arguments;
     int speedup = 1;
+    const QLatin1String siteWithFile("--site=");
     for (const QString &argument : given) {
+        // --site takes its file as the next argument or after "=".
+        if (argument.startsWith(siteWithFile)) {
+            arguments << QStringLiteral("--site") << argument.mid(siteWithFile.size());
+            continue;
+        }
         if (!argument.startsWith(speedupOption)) {
             arguments << argument;
             continue;

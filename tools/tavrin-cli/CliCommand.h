@@ -26,7 +26,8 @@ enum class CliVerb {
     Print,
     Calendar,
     BellsOff,
-    BellsOn
+    BellsOn,
+    Site
 };
 
 // A clock setting: a weekday (1 = Monday .. 7 = Sunday) and a time of day.
@@ -62,6 +63,7 @@ struct CliCommand {
     int count = 7; // plan --days: how many dates
     QString ics; // plan --ics: also write the dates that play a day program to this iCalendar file
     bool dryRun = false; // sync --dry-run: tell what would be sent, send nothing
+    bool checkDevice = false; // sync --check-device: read the weekdays back first and decide from them
     QString pdf; // print --pdf: the PDF file written
     bool programs = false; // print --programs: every day program after the weekdays
     bool calendar = false; // print --calendar: the calendar's entries of the months ahead
@@ -72,6 +74,10 @@ struct CliCommand {
     QString note; // calendar add --note
     int entry = 0; // calendar remove N: the entry as list numbers it, from 1
     QString icsFile; // calendar import: the iCalendar file read
+    // sync, clock, compare --site [FILE]: every device of the site at once; site: the site listed
+    bool site = false;
+    QString siteFile; // the site file named; empty: the usual one
+    QStringList devices; // --device NAME...: only these devices of the site
     ProtocolTimings timings; // the device's pace; shorter only under the tests' hidden --test-speedup
 };
 

@@ -42,6 +42,13 @@ QString cliOverviewHelp()
                "  calendar FILE list|add|remove N|import ICS          the calendar's dates and their programs\n"
                "  bells-off FILE --port NAME [--until DATE]           no bells from today, sent at once\n"
                "  bells-on FILE --port NAME                           today's bells back, sent at once\n"
+               "  site [--site FILE]                                  the site's devices and their state\n"
+               "\n"
+               "sync, clock and compare take --site [FILE] [--device NAME]... instead of a file and a\n"
+               "port: every device of the site file (~/.config/tavrin/site.ini unless FILE names one,\n"
+               "one group per device with its port= and schedule=) runs at once, each line of output\n"
+               "after the device's name and a colon. Exit status 0 when every device succeeded, 1 when\n"
+               "any failed (compare: 3 when any differs).\n"
                "\n"
                "A port NAME is a serial device (/dev/ttyUSB0, /dev/serial/by-id/..., COM3), or a serial\n"
                "line behind a network address: socket://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
@@ -174,7 +181,8 @@ QString cliHelp(const QString &verb)
                               "                  updates its dates rather than adding them twice\n");
     } else if (verb == QLatin1String("sync")) {
         text =
-            QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--journal FILE]\n"
+            QStringLiteral("Usage: tavrin-cli sync FILE --port NAME [--from DATE] [--dry-run] [--check-device]\n"
+                           "                      [--journal FILE]\n"
                            "The device repeats seven weekday images: for the seven dates from DATE on, each\n"
                            "weekday's image must be the schedule that date plays (its regular weekday or the day\n"
                            "program the calendar gives it). sync sends, as download does, the weekdays whose\n"
@@ -187,10 +195,22 @@ QString cliHelp(const QString &verb)
                            "  --port NAME     the serial port\n"
                            "  --from DATE     the first date, YYYY-MM-DD (today when not given)\n"
                            "  --dry-run       print what would be sent, send nothing\n"
+                           "  --check-device  first read every weekday back from the device (journalled as a\n"
+                           "                  comparison) and decide from what it really holds: a send from\n"
+                           "                  another computer is not in this one's journal\n"
                            "  --journal FILE  the journal to read and record in (see 'journal --help')\n"
                            "\n"
                            "Exit status: 0 sent or nothing to send (or --dry-run), 1 a device or file failure,\n"
                            "2 bad usage.\n");
+        return text;
+    } else if (verb == QLatin1String("site")) {
+        text = QStringLiteral("Usage: tavrin-cli site [--site FILE] [--journal FILE]\n"
+                              "One line per device of the site file (~/.config/tavrin/site.ini unless --site names\n"
+                              "another): NAME  PORT  SCHEDULE  tomorrow: up to date|not up to date|unknown  last:\n"
+                              "TIME OUTCOME, what the journal says of the device's port. A device the site file\n"
+                              "refuses (no port, a port another device has) is named on standard error.\n"
+                              "\n"
+                              "Exit status: 0 listed, 1 a site or journal failure, 2 bad usage.\n");
         return text;
     } else if (verb == QLatin1String("print")) {
         text = QStringLiteral("Usage: tavrin-cli print FILE --pdf OUT [--days LIST] [--programs] [--calendar]\n"

@@ -20,5 +20,10 @@ void sayError(const QString &text);
 // The text as it is, on standard error.
 void sayRaw(const QString &text);
 
+// While a site's devices run at once, each on its own thread: every line that thread writes
+// (to either stream) starts with "NAME: ", and its errors drop the "tavrin-cli: " before them.
+// Lines from different threads never mix.
+void setDeviceLinePrefix(const QString &name);
+
 // True when standard error is a terminal (progress bars then redraw in place).
 bool errorIsTerminal();

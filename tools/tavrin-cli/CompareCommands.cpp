@@ -36,17 +36,13 @@ bool printLines(const std::vector<WeekdayComparison> &comparison, const SoundNam
     return writeOut(text);
 }
 
-// Reads the weekdays into a scratch week, so nothing of the file's week is touched, and
-// compares the images as the device sent them. Empty when
-// some weekday could not be read (which has been said).
-std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, const WeeklySchedule &file,
-                                                             const std::vector<int> &days,
-                                                             const CliCommand *journalled = nullptr)
+// Reads the weekdays into a scratch week; with `journalled`, what the device was seen to hold
+// goes into the journal as a comparison.
+WeekdayReading readDevice(DeviceLink &link, const std::vector<int> &days, const CliCommand *journalled)
 {
     auto scratch = std::make_unique<WeeklySchedule>();
-    const WeekdayReading reading = readWeekdays(link, days, *scratch);
+    WeekdayReading reading = readWeekdays(link, days, *scratch);
     if (journalled) {
-        // What the device was seen to hold goes into the journal as a comparison.
         TransferRecord record;
         record.kind = JournalKind::Comparison;
         record.port = journalled->port;
@@ -64,6 +60,17 @@ std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, c
                                                  : TransferEnd::NoResponse;
         cliRecord(*journalled, record);
     }
+    return reading;
+}
+
+// Reads the weekdays into a scratch week, so nothing of the file's week is touched, and
+// compares the images as the device sent them. Empty when
+// some weekday could not be read (which has been said).
+std::optional<std::vector<WeekdayComparison>> readAndCompare(DeviceLink &link, const WeeklySchedule &file,
+                                                             const std::vector<int> &days,
+                                                             const CliCommand *journalled = nullptr)
+{
+    const WeekdayReading reading = readDevice(link, days, journalled);
     if (!reading.lineErrors.empty()) {
         TransferOutcome lineError;
         lineError.exchange = TransferExchange::Upload;
@@ -93,6 +100,12 @@ int runCompare(const CliCommand &command)
     if (!printLines(*comparison, week->soundNames()))
         return kExitFailure;
     return differingDays(*comparison).empty() ? kExitOk : kExitDiffers;
+}
+
+bool readBackIntoJournal(DeviceLink &link, const CliCommand &command)
+{
+    const WeekdayReading reading = readDevice(link, {1, 2, 3, 4, 5, 6, 7}, &command);
+    return reading.completed && reading.lineErrors.empty();
 }
 
 int verifySent(DeviceLink &link, const WeeklySchedule &sent, const std::vector<int> &days)

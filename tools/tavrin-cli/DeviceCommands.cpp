@@ -32,6 +32,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -110,12 +111,18 @@ QStringList dayNames(const std::vector<int> &days)
 // Journals the first end an exchange reports: a refusal's Cancel follows it.
 class JournalOnce {
 public:
+    using RecordOf = std::function<TransferRecord(const TransferOutcome &)>;
+    JournalOnce(const CliCommand &command, QString file, RecordOf recordOf)
+        : m_command(command)
+        , m_file(std::move(file))
+        , m_recordOf(std::move(recordOf))
+    {
+    }
     JournalOnce(const CliCommand &command, const WeeklySchedule &week, QString file,
                 const CarriedSchedules *carried = nullptr)
-        : m_command(command)
-        , m_week(week)
-        , m_file(std::move(file))
-        , m_carried(carried)
+        : JournalOnce(command, std::move(file), [&week, carried](const TransferOutcome &outcome) {
+            return dayTransferRecord(outcome, week, carried);
+        })
     {
     }
     void operator()(const TransferOutcome &outcome)
@@ -123,7 +130,7 @@ public:
         if (m_done)
             return;
         m_done = true;
-        TransferRecord record = dayTransferRecord(outcome, m_week, m_carried);
+        TransferRecord record = m_recordOf(outcome);
         record.port = m_command.port;
         record.file = m_file;
         cliRecord(m_command, record);
@@ -134,12 +141,76 @@ public:
 
 private:
     const CliCommand &m_command;
-    const WeeklySchedule &m_week;
     QString m_file;
-    const CarriedSchedules *m_carried;
+    RecordOf m_recordOf;
     bool m_done = false;
     std::optional<TransferRecord> m_recorded;
 };
+
+// Download on an open link of what `makeSession` sends, journalled once by `journal`.
+DownloadRun sendDownload(DeviceLink &link, const CliCommand &command, JournalOnce &journal,
+                         const std::function<std::unique_ptr<DownloadSession>(TransferHost &)> &makeSession)
+{
+    TransferProgress progress(errorIsTerminal());
+    QEventLoop loop;
+    std::unique_ptr<DownloadSession> session;
+    bool completed = false;
+    bool failed = false;
+    std::vector<int> accepted;
+
+    CliTransferHost::Hooks hooks;
+    hooks.write = [&](const QByteArray &frame) {
+        progress.finish(QStringLiteral("sent"));
+        const char code = FrameBytes::codeOf(frame);
+        progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code)
+                                        : dayName(dayForDayCode(code)));
+        link.write(frame);
+    };
+    hooks.timer = [&](int id) { session->timer(id); };
+    hooks.outcome = [&](const TransferOutcome &outcome) {
+        journal(outcome);
+        if (outcome.end != TransferEnd::Cancelled)
+            accepted = acceptedWeekdays(outcome);
+        const QString text = transferOutcomeText(outcome);
+        if (outcome.end == TransferEnd::Cancelled) {
+            // Only after a refusal, which has said so.
+        } else if (outcome.end == TransferEnd::Completed) {
+            progress.finish(QStringLiteral("sent"));
+            completed = true;
+            sayRaw(text + QLatin1Char('\n'));
+        } else if (outcome.end == TransferEnd::Refused) {
+            // The dialog waits for Cancel behind a refusal; so do we, at once.
+            failed = true;
+            sayError(text + QStringLiteral(" (the device refused ") + progress.abandon() + QLatin1Char(')'));
+            QTimer::singleShot(0, &loop, [&] { session->cancel(); });
+        } else {
+            failed = true;
+            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not sent")));
+        }
+    };
+    hooks.closed = [&](SessionHost::Result) { loop.quit(); };
+
+    CliTransferHost host(progress, hooks);
+    session = makeSession(host);
+    link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
+    link.onLost = [&](const QString &reason) {
+        session->portLost();
+        sayError(reason);
+    };
+
+    session->open();
+    if (command.clearAll)
+        session->boxClicked(DownloadSession::kAllClear, true);
+    else
+        tickDays(*session, command.days);
+    session->send();
+    if (!host.isClosed())
+        loop.exec();
+    // The session is gone after this: nothing it left behind may hear the port.
+    link.onReceived = nullptr;
+    link.onLost = nullptr;
+    return {completed && !failed, accepted, journal.recorded()};
+}
 
 } // namespace
 
@@ -174,66 +245,20 @@ void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &day
 DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file,
                          const CarriedSchedules *carried)
 {
-    TransferProgress progress(errorIsTerminal());
-    QEventLoop loop;
-    std::unique_ptr<DownloadSession> session;
-    bool completed = false;
-    bool failed = false;
-    std::vector<int> accepted;
-
-    CliTransferHost::Hooks hooks;
-    hooks.write = [&](const QByteArray &frame) {
-        progress.finish(QStringLiteral("sent"));
-        const char code = FrameBytes::codeOf(frame);
-        progress.start(command.clearAll ? QStringLiteral("ALL Clear ") + QLatin1Char(code)
-                                        : dayName(dayForDayCode(code)));
-        link.write(frame);
-    };
-    hooks.timer = [&](int id) { session->timer(id); };
     JournalOnce journal(command, week, file, carried);
-    hooks.outcome = [&](const TransferOutcome &outcome) {
-        journal(outcome);
-        if (outcome.end != TransferEnd::Cancelled)
-            accepted = acceptedWeekdays(outcome);
-        const QString text = transferOutcomeText(outcome);
-        if (outcome.end == TransferEnd::Cancelled) {
-            // Only after a refusal, which has said so.
-        } else if (outcome.end == TransferEnd::Completed) {
-            progress.finish(QStringLiteral("sent"));
-            completed = true;
-            sayRaw(text + QLatin1Char('\n'));
-        } else if (outcome.end == TransferEnd::Refused) {
-            // The dialog waits for Cancel behind a refusal; so do we, at once.
-            failed = true;
-            sayError(text + QStringLiteral(" (the device refused ") + progress.abandon() + QLatin1Char(')'));
-            QTimer::singleShot(0, &loop, [&] { session->cancel(); });
-        } else {
-            failed = true;
-            sayError(withNotDone(text, progress.abandon(), QStringLiteral("not sent")));
-        }
-    };
-    hooks.closed = [&](SessionHost::Result) { loop.quit(); };
+    return sendDownload(link, command, journal, [&](TransferHost &host) {
+        return std::make_unique<DownloadSession>(host, week, nullptr, link.timings());
+    });
+}
 
-    CliTransferHost host(progress, hooks);
-    session = std::make_unique<DownloadSession>(host, week, nullptr, link.timings());
-    link.onReceived = [&](const QByteArray &chunk) { session->received(chunk); };
-    link.onLost = [&](const QString &reason) {
-        session->portLost();
-        sayError(reason);
-    };
-
-    session->open();
-    if (command.clearAll)
-        session->boxClicked(DownloadSession::kAllClear, true);
-    else
-        tickDays(*session, command.days);
-    session->send();
-    if (!host.isClosed())
-        loop.exec();
-    // The session is gone after this: nothing it left behind may hear the port.
-    link.onReceived = nullptr;
-    link.onLost = nullptr;
-    return {completed && !failed, accepted, journal.recorded()};
+DownloadRun sendImages(DeviceLink &link, const CliCommand &command, const WeekdayImages &images, const QString &file,
+                       const CarriedSchedules &carried)
+{
+    JournalOnce journal(command, file,
+                        [&](const TransferOutcome &outcome) { return imagesTransferRecord(outcome, images, carried); });
+    return sendDownload(link, command, journal, [&](TransferHost &host) {
+        return std::make_unique<DownloadSession>(host, images, nullptr, link.timings());
+    });
 }
 
 int runDownload(const CliCommand &command)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DayImage.h"
 #include "device/TransferRecorder.h"
 
 #include <QString>
@@ -38,3 +39,7 @@ void sayDownloadWarnings(const WeeklySchedule &week, const std::vector<int> &day
 // weekday carries (`carried`; the weekdays' own when none).
 DownloadRun sendWeekdays(DeviceLink &link, const CliCommand &command, const WeeklySchedule &week, const QString &file,
                          const CarriedSchedules *carried = nullptr);
+// The same, of images already made (the command's weekdays of them), each journalled as the
+// schedule `carried` names.
+DownloadRun sendImages(DeviceLink &link, const CliCommand &command, const WeekdayImages &images, const QString &file,
+                       const CarriedSchedules &carried);

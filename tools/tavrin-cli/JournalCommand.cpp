@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <mutex>
+
 namespace {
 
 constexpr int kShortSha = 8;
@@ -27,6 +29,9 @@ QString cliJournalPath(const CliCommand &command)
 
 void cliRecord(const CliCommand &command, const TransferRecord &record)
 {
+    // A site's devices end at once: one writer at a time.
+    static std::mutex writing;
+    const std::lock_guard lock(writing);
     if (const std::optional<QString> warning = recordTransfer(cliJournalPath(command), record))
         sayError(*warning);
 }

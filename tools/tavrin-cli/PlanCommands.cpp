@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "CompareCommands.h"
 #include "device/JournalOutcomeOf.h"
 #include "DeviceCommands.h"
 #include "DeviceLink.h"
@@ -53,19 +54,6 @@ std::vector<JournalEntry> journalOfPort(const CliCommand &command, bool &readabl
     return std::move(history.entries);
 }
 
-QString tomorrowText(TomorrowState state)
-{
-    switch (state) {
-    case TomorrowState::UpToDate:
-        return QStringLiteral("up to date");
-    case TomorrowState::NotUpToDate:
-        return QStringLiteral("not up to date");
-    case TomorrowState::Unknown:
-        break;
-    }
-    return QStringLiteral("unknown");
-}
-
 // "device /dev/ttyUSB0 for 2027-03-11: up to date".
 QString tomorrowLine(const CliCommand &command, const PlannedWeek &plan, TomorrowState state)
 {
@@ -88,6 +76,19 @@ JournalEntry entryOf(const TransferRecord &record)
 
 } // namespace
 
+QString tomorrowText(TomorrowState state)
+{
+    switch (state) {
+    case TomorrowState::UpToDate:
+        return QStringLiteral("up to date");
+    case TomorrowState::NotUpToDate:
+        return QStringLiteral("not up to date");
+    case TomorrowState::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
+
 int runPlan(const CliCommand &command)
 {
     const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
@@ -108,34 +109,77 @@ int runPlan(const CliCommand &command)
     return printLines(lines) ? kExitOk : kExitFailure;
 }
 
-int runSync(const CliCommand &command)
+namespace {
+
+struct SyncJob {
+    CliCommand command;
+    std::unique_ptr<PlannedWeek> plan;
+    std::vector<JournalEntry> journal; // the port's, newest first
+    std::vector<int> days; // due
+};
+
+std::unique_ptr<SyncJob> prepareSync(const CliCommand &command)
 {
+    // Only the week ahead's images and the port's journal are kept: the whole week (its day
+    // programs, its calendar) is let go before the device is talked to.
     const std::unique_ptr<WeeklySchedule> week = loadScheduleOrSay(command.file);
     if (!week)
-        return kExitFailure;
-    const PlannedWeek plan(*week, command.from);
+        return nullptr;
+    auto job = std::make_unique<SyncJob>();
+    job->command = command;
+    job->plan = std::make_unique<PlannedWeek>(*week, command.from);
     bool readable = false;
-    std::vector<JournalEntry> journal = journalOfPort(command, readable);
+    job->journal = journalOfPort(command, readable);
     if (!readable)
         sayError(QStringLiteral("what the device holds is unknown: every weekday is due"));
-    const std::vector<int> days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
+    job->days = weekdaysToSend(*job->plan, DeviceHoldings::fromJournal(job->journal));
+    if (!job->days.empty() && !command.dryRun) {
+        auto planned = std::make_unique<WeeklySchedule>();
+        job->plan->fillWeekdays(*week, *planned);
+        sayDownloadWarnings(*planned, job->days);
+    }
+    return job;
+}
+
+int finishSync(SyncJob &job)
+{
+    const CliCommand &command = job.command;
+    const PlannedWeek &plan = *job.plan;
+    std::vector<int> &days = job.days;
+    std::vector<JournalEntry> &journal = job.journal;
+    const QString file = QFileInfo(command.file).absoluteFilePath();
+
+    // The journal is this computer's: a send from another desk is not in it. Read back, the
+    // device itself tells what it holds.
+    std::unique_ptr<DeviceLink> link;
+    if (command.checkDevice) {
+        link = std::make_unique<DeviceLink>(command.timings);
+        if (!openLink(*link, command, JournalKind::Comparison, file))
+            return kExitFailure;
+        if (!readBackIntoJournal(*link, command)) {
+            sayError(QStringLiteral("what the device holds could not be read back: nothing sent"));
+            return kExitFailure;
+        }
+        bool readable = false;
+        journal = journalOfPort(command, readable);
+        days = weekdaysToSend(plan, DeviceHoldings::fromJournal(journal));
+    }
 
     // A dry run prints what would go; a send, what the device took.
     std::vector<int> printed = days;
     int status = kExitOk;
     if (!days.empty() && !command.dryRun) {
-        auto planned = std::make_unique<WeeklySchedule>();
-        plan.fillWeekdays(*week, *planned);
-        sayDownloadWarnings(*planned, days);
         CliCommand send = command;
         send.days = days;
         send.clearAll = false;
-        const QString file = QFileInfo(command.file).absoluteFilePath();
-        DeviceLink link(command.timings);
         DownloadRun run;
-        const CarriedSchedules carried = plan.carried();
-        if (openLink(link, command, JournalKind::Download, file))
-            run = sendWeekdays(link, send, *planned, file, &carried);
+        if (!link) {
+            link = std::make_unique<DeviceLink>(command.timings);
+            if (!openLink(*link, command, JournalKind::Download, file))
+                link.reset();
+        }
+        if (link)
+            run = sendImages(*link, send, plan.images(), file, plan.carried());
         if (run.recorded)
             journal.insert(journal.begin(), entryOf(*run.recorded));
         status = run.completed ? kExitOk : kExitFailure;
@@ -169,4 +213,20 @@ int runSync(const CliCommand &command)
                          .arg(command.port, date, next.title));
     }
     return status;
+}
+
+} // namespace
+
+int runSync(const CliCommand &command)
+{
+    const std::unique_ptr<SyncJob> job = prepareSync(command);
+    return job ? finishSync(*job) : kExitFailure;
+}
+
+std::function<int()> syncTask(const CliCommand &command)
+{
+    std::shared_ptr<SyncJob> job = prepareSync(command);
+    if (!job)
+        return {};
+    return [job] { return finishSync(*job); };
 }

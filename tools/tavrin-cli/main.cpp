@@ -10,6 +10,7 @@
 #include "PrintCommand.h"
 #include "schedule/ProgramNames.h"
 #include "ScheduleCommands.h"
+#include "SiteCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -62,6 +63,20 @@ int main(int argc, char *argv[])
     }
 
     const CliCommand &command = parsed.command;
+    if (command.site) {
+        switch (command.verb) {
+        case CliVerb::Sync:
+            return runOnSite(command, syncTask);
+        case CliVerb::Clock:
+            return runOnSite(command,
+                             [](const CliCommand &one) -> SiteTask { return [one] { return runClock(one); }; });
+        case CliVerb::Compare:
+            return runOnSite(command,
+                             [](const CliCommand &one) -> SiteTask { return [one] { return runCompare(one); }; });
+        default:
+            break;
+        }
+    }
     switch (command.verb) {
     case CliVerb::Show:
         return runShow(command);
@@ -90,6 +105,8 @@ int main(int argc, char *argv[])
     case CliVerb::BellsOff:
     case CliVerb::BellsOn:
         return runBells(command);
+    case CliVerb::Site:
+        return runSiteList(command);
     }
     return kExitUsage;
 }

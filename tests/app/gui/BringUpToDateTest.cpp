@@ -172,5 +172,15 @@ TEST(DeviceStatus, StartUpWithPortReadsThatPortsJournal)
                    std::make_unique<RecordingMessages>(), std::make_unique<QueuedFileChooser>());
     ASSERT_TRUE(app.InitInstance({QStringLiteral("tavrin"), QStringLiteral("--port"), port}));
     EXPECT_EQ(app.mainFrame()->deviceStatusText(), QString());
+
+    // An unattended clock setting that found the device silent: the status bar says so.
+    TransferRecord failed;
+    failed.kind = JournalKind::ClockSet;
+    failed.port = port;
+    failed.end = TransferEnd::NoResponse;
+    ASSERT_EQ(recordTransfer(journalPath, failed), std::nullopt);
+    app.mainFrame()->setPortOverride(port);
+    EXPECT_TRUE(app.mainFrame()->deviceStatusText().startsWith("The last exchange with the device failed ("))
+        << app.mainFrame()->deviceStatusText().toStdString();
     qputenv("TAVRIN_JOURNAL", journalBefore);
 }
