@@ -16,10 +16,10 @@ struct VerbName {
     CliVerb verb;
 };
 constexpr VerbName kVerbs[] = {
-    {"show", CliVerb::Show},          {"import", CliVerb::Import},   {"download", CliVerb::Download},
-    {"upload", CliVerb::Upload},      {"clock", CliVerb::Clock},     {"image", CliVerb::Image},
-    {"compare", CliVerb::Compare},    {"journal", CliVerb::Journal}, {"plan", CliVerb::Plan},
-    {"sync", CliVerb::Sync},          {"print", CliVerb::Print},     {"calendar", CliVerb::Calendar},
+    {"show", CliVerb::Show},          {"import", CliVerb::Import},    {"download", CliVerb::Download},
+    {"upload", CliVerb::Upload},      {"clock", CliVerb::Clock},      {"image", CliVerb::Image},
+    {"compare", CliVerb::Compare},    {"journal", CliVerb::Journal},  {"plan", CliVerb::Plan},
+    {"sync", CliVerb::Sync},          {"print", CliVerb::Print},      {"calendar", CliVerb::Calendar},
     {"bells-off", CliVerb::BellsOff}, {"bells-on", CliVerb::BellsOn}, {"site", CliVerb::Site}};
 
 CliParseResult usageError(const QString &verb, const QString &message)
