@@ -19,10 +19,11 @@ fi
 fuzzed=(tests/fuzz/FuzzLine.cpp tests/fuzz/FuzzSessions.cpp device/ReceiveRing.cpp device/DeviceEmulator.cpp
         device/ReplyFrame.cpp device/DayBoxTransfer.cpp device/DownloadSession.cpp device/UploadSession.cpp
         device/ClockSession.cpp device/WeekdayStore.cpp
-        schedule/CalendarCsv.cpp schedule/CsvFieldText.cpp schedule/CsvRecords.cpp schedule/ScheduleCsv.cpp)
+        schedule/CalendarCsv.cpp schedule/CsvFieldText.cpp schedule/CsvRecords.cpp schedule/ScheduleCsv.cpp
+        schedule/SoundsCsv.cpp)
 helpers=(device/DayImage.cpp schedule/TimeText.cpp schedule/DaySchedule.cpp schedule/ScheduleEntry.cpp
          schedule/ProgramCalendar.cpp schedule/Weekday.cpp schedule/WeeklySchedule.cpp
-         schedule/ControlCharacters.cpp)
+         schedule/ControlCharacters.cpp schedule/SoundNames.cpp)
 # The sessions speak QByteArray; Qt itself is linked as it is, unsanitised.
 read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
 read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
