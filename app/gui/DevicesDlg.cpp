@@ -335,6 +335,14 @@ void DevicesDlg::setRunText(int row, const QString &text)
         item->setText(text);
 }
 
+std::vector<int> DevicesDlg::acceptedRows() const
+{
+    const Site site = checkSite(m_devices);
+    std::vector<int> rows = chosenRows();
+    std::erase_if(rows, [&](int row) { return !site.find(m_devices[size_t(row)].name); });
+    return rows;
+}
+
 void DevicesDlg::bringUpToDate()
 {
     if (isRunning())
@@ -403,11 +411,8 @@ void DevicesDlg::setClocks()
 {
     if (isRunning())
         return;
-    const Site site = checkSite(m_devices);
-    for (int row : chosenRows()) {
+    for (int row : acceptedRows()) {
         const SiteDevice &device = m_devices[size_t(row)];
-        if (!site.find(device.name))
-            continue;
         // The frame carries the time it is made at.
         const QDateTime now = QDateTime::currentDateTime();
         TransferRecord record;
@@ -442,11 +447,8 @@ void DevicesDlg::compare()
 {
     if (isRunning())
         return;
-    const Site site = checkSite(m_devices);
-    for (int row : chosenRows()) {
+    for (int row : acceptedRows()) {
         const SiteDevice &device = m_devices[size_t(row)];
-        if (!site.find(device.name))
-            continue;
         std::unique_ptr<WeeklySchedule> week = loadWeek(device.schedule);
         if (!week) {
             setRunText(row, tr("The schedule file %1 does not open.").arg(device.schedule));

@@ -62,6 +62,8 @@ private:
     bool editInto(SiteDevice &device);
     bool store(const std::vector<SiteDevice> &devices, const QString &changed);
     std::vector<int> chosenRows() const;
+    // The chosen rows whose device the site file accepts.
+    std::vector<int> acceptedRows() const;
     void setRunText(int row, const QString &text);
     void sendNeeded(int row, const PlannedWeek &plan);
     // Starts `run` for the row's device: a reading when `days` is empty, else their Download.
