@@ -73,3 +73,20 @@ public:
     int editorColumn = -1;
     std::string editorText;
 };
+
+#include "view/ScheduleList.h"
+
+#include <vector>
+
+// The rows the list shows, as texts, for comparing with what a test expects.
+inline std::vector<ListRow> shownRows(const ScheduleList &list)
+{
+    std::vector<ListRow> rows;
+    for (int r = 0; r < list.rowCount(); ++r) {
+        ListRow row;
+        for (int c = 0; c < kColumnCount; ++c)
+            row[size_t(c)] = list.cellText(r, c);
+        rows.push_back(row);
+    }
+    return rows;
+}

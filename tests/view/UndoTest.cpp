@@ -51,17 +51,7 @@ public:
             week.day(d).append(e);
     }
 
-    std::vector<ListRow> rows() const
-    {
-        std::vector<ListRow> shown;
-        for (int r = 0; r < list.rowCount(); ++r) {
-            ListRow row;
-            for (int c = 0; c < kColumnCount; ++c)
-                row[size_t(c)] = list.cellText(r, c);
-            shown.push_back(row);
-        }
-        return shown;
-    }
+    std::vector<ListRow> rows() const { return shownRows(list); }
 
     Picture picture() const
     {
